@@ -1,0 +1,29 @@
+#pragma once
+// The shared record types of the program.
+#include <QString>
+#include <array>
+
+// One bot of a mod's bot list: slot 0 name ("nom"), 1 model ("modele"), 2 skill, 3 and 4 two
+// mod parameters, 5..24 further values of the mod's own.
+struct TBot {
+    std::array<QString, 25> s;
+    QString& operator[](int i) { return s[static_cast<size_t>(i)]; }
+    const QString& operator[](int i) const { return s[static_cast<size_t>(i)]; }
+};
+
+// Rocket Crowbar's bot: name, model, skill, speed, memory, sight, shot, aware, reaction,
+// wander, hunter, physco, weapon.
+struct TRocBot {
+    std::array<QString, 13> s;
+    QString& operator[](int i) { return s[static_cast<size_t>(i)]; }
+    const QString& operator[](int i) const { return s[static_cast<size_t>(i)]; }
+};
+
+struct TCVar {
+    QString Name;
+};
+
+struct TKey {
+    QString DisplayName;  // shown in key choosers
+    QString HLKey;        // written into bind lines
+};

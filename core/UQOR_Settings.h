@@ -1,0 +1,4 @@
+#pragma once
+// Filled in as the routines land.
+namespace UQOR {
+}

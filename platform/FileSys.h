@@ -1,0 +1,66 @@
+#pragma once
+// The file system as the program expects it from Windows: names match without regard to case
+// (the exact name first), Windows-style relative paths ("dlls\opera.dll") join with "\" or "/",
+// and text files are read line by line and written whole with CR LF through a temporary file
+// that replaces the target only when complete.
+#include <QString>
+#include <QStringList>
+
+namespace FileSys {
+
+// Joins base and a relative path that may use "\" separators; the result uses "/".
+QString JoinPath(const QString& base, const QString& relative);
+// Converts "\" to "/" (and nothing else).
+QString NormalizeSeparators(const QString& path);
+
+// The path as it exists on disk, each component matched without regard to case (exact name
+// first). Components that do not exist are kept as given, so the result can name a new file.
+QString Resolve(const QString& path);
+
+bool FileExists(const QString& path);       // an existing file (a folder is not a file)
+bool DirectoryExists(const QString& path);
+
+// Names (not paths) of the files in dir matching a mask such as "*.bsp", compared without
+// regard to case; sorted case-insensitively. An empty mask means "*".
+QStringList ListFiles(const QString& dir, const QString& mask = QString());
+QStringList ListDirs(const QString& dir);
+
+bool CopyFile(const QString& from, const QString& to, bool overwrite = true);
+bool DeleteFile(const QString& path);
+bool MakeDirs(const QString& path);
+
+enum class TEncoding { Utf8, Latin1 };
+
+// Reads every line; CR LF, LF and CR all end a line, a last line without an ending counts.
+// Bytes are decoded as UTF-8 when the file is valid UTF-8, otherwise as Latin-1, so a load
+// followed by a save in the reported encoding gives the same bytes back.
+bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding = nullptr,
+               QString* error = nullptr);
+
+// Writes lines, each followed by CR LF, atomically. With Latin1, text that Latin-1 cannot hold
+// falls back to UTF-8 so nothing is lost.
+bool WriteLines(const QString& path, const QStringList& lines,
+                TEncoding encoding = TEncoding::Utf8, QString* error = nullptr);
+
+// The program's single text-file writer (the original's shared output file): one file at a
+// time, CR LF line ends, committed atomically by Close().
+class TOutFile {
+public:
+    bool Rewrite(const QString& path, TEncoding encoding = TEncoding::Utf8);
+    bool Append(const QString& path);   // keeps the existing lines and their encoding
+    void WriteLn(const QString& line = QString());
+    bool IsOpen() const { return m_open; }
+    const QString& Path() const { return m_path; }
+    // Writes the file; false (with a message in error) when it could not be written, in
+    // which case the target keeps its old contents.
+    bool Close(QString* error = nullptr);
+    void Discard();
+
+private:
+    bool m_open = false;
+    QString m_path;
+    QStringList m_lines;
+    TEncoding m_encoding = TEncoding::Utf8;
+};
+
+} // namespace FileSys
