@@ -64,3 +64,12 @@ TModRow* Find(const QString& key);
 TModRow* Selected();
 
 } // namespace ModTable
+
+// Defined in mods/RegisterMods.cpp: lets every built mod module fill the hooks of its row.
+// ModTable::Rows() calls it once, right after it has built the identity rows. (An explicit call,
+// because static registrars in a static library are dropped by the linker.)
+void RegisterMods();
+
+namespace ModTable {
+
+} // namespace ModTable
