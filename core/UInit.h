@@ -36,6 +36,7 @@ constexpr int KeyTableHigh = 23;
 extern FileSys::TOutFile OutFile;
 extern QString MaxPlayers;
 extern QVector<TCVar> ManagedCvars;
+extern int ManagedCvarHigh;      // last index of ManagedCvars (set by BuildManagedCvarList)
 extern int ButtonX;
 extern int ButtonY;
 
@@ -63,6 +64,8 @@ void ReadBotNames();
 void ListPlayerModels();
 void ClearWorkLists();
 void BuildKeyTable();
+// Fills ManagedCvars with every cvar the mod windows write (the server-config filter's table).
+void BuildManagedCvarList();
 
 // The program's own folder when the registry names none: the folder of the binary.
 QString ProgramFolder();

@@ -1,0 +1,101 @@
+#include "ui/UCommLine.h"
+
+#include "core/UInit.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+QString QorIniPath()
+{
+    return FileSys::Resolve(FileSys::JoinPath(UInit::AppPath, QStringLiteral("QOR.ini")));
+}
+
+} // namespace
+
+TCommLine::TCommLine(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("CommLine"));
+    setWindowTitle(QStringLiteral("Additional commands"));
+    setModal(true);
+    setFixedSize(406, 110);
+
+    m_label = new QLabel(
+        QStringLiteral("Here you can type any commands that will be set when HL starts."), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setGeometry(8, 8, 390, 20);
+
+    m_textLine = new QLineEdit(this);
+    m_textLine->setObjectName(QStringLiteral("TextLine"));
+    m_textLine->setGeometry(8, 36, 390, 24);
+
+    m_apply = new QPushButton(QStringLiteral("Apply"), this);
+    m_apply->setObjectName(QStringLiteral("BApply"));
+    m_apply->setGeometry(165, 72, 75, 27);
+    m_apply->setDefault(true);
+    m_apply->setAutoDefault(true);
+    connect(m_apply, &QPushButton::clicked, this, &TCommLine::BApplyClick);
+}
+
+void TCommLine::showEvent(QShowEvent* event)
+{
+    // Loaded once per opening: reloading on every activation would throw away what the user
+    // typed whenever the refusal message closes.
+    if (!m_loaded) {
+        m_loaded = true;
+        FormActivate();
+    }
+    if (parentWidget() && parentWidget()->window() && !event->spontaneous()) {
+        const QWidget* owner = parentWidget()->window();
+        move(owner->frameGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void TCommLine::FormActivate()
+{
+    const TIniFile ini(QorIniPath());
+    m_textLine->setText(ini.ReadString(QStringLiteral("QOR"), QStringLiteral("Command"), QString()));
+}
+
+QString TCommLine::ReservedWordIn(const QString& text)
+{
+    // The launch sets these itself; a second copy on the command line would fight with it. Each
+    // later hit replaces the earlier one, so "map" wins over "maxplayers".
+    static const char* const words[] = {"console", "game", "sv_lan", "maxplayers", "connect", "map"};
+    QString found;
+    for (const char* word : words) {
+        const QString w = QString::fromLatin1(word);
+        if (text.contains(w, Qt::CaseSensitive))
+            found = w;
+    }
+    return found;
+}
+
+void TCommLine::BApplyClick()
+{
+    const QString text = m_textLine->text();
+    const QString word = ReservedWordIn(text);
+    if (!word.isEmpty()) {
+        Dialogs::ShowError(QStringLiteral("The command '") + word +
+                               QStringLiteral("' is already used by QOR. Please remove it from your command line."),
+                           this);
+        return;
+    }
+    TIniFile ini(QorIniPath());
+    if (!ini.WriteString(QStringLiteral("QOR"), QStringLiteral("Command"), text)) {
+        Dialogs::ShowError(QStringLiteral("Can't write ") +
+                               QDir::toNativeSeparators(ini.FileName()) + QStringLiteral("."),
+                           this);
+        return;
+    }
+    accept();
+}
