@@ -25,6 +25,13 @@ struct TModHooks {
     // The launch writers, in order. False stops the launch; error then holds the message
     // already worth showing to the user.
     std::function<bool(QString& error)> LaunchWriters;
+    // The bot-list routines' swap of two records (moving and deleting bots): set by a mod whose
+    // records are not the row's TBot array (Rocket Crowbar swaps its TRocBot records and marks
+    // modified). Empty: the core swaps the TBot records itself.
+    std::function<void(int a, int b)> SwapBots;
+    // The team mods' EnableTeams: enables the team choosers for the current number of teams.
+    // UQOR::ApplyTeamList runs it after setting the number of teams, when teamplay is on.
+    std::function<void()> EnableTeams;
 };
 
 struct TModRow {

@@ -1,0 +1,9 @@
+#include "core/UQOR_Dispatch.h"
+
+namespace UQOR {
+
+void RestoreDefaults() {}
+void RestoreConf() {}
+void MarkModified() {}
+
+} // namespace UQOR
