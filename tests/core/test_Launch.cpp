@@ -1,0 +1,582 @@
+// "Launch Half-Life": the command line, the executable, log.txt, the server-config filter and
+// every way a launch can end.
+#include "fixtures/FakeHalfLife.h"
+#include "fixtures/ProgramFolder.h"
+#include "fixtures/ScriptedDialogs.h"
+
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "core/UQOR_Launch.h"
+#include "platform/IniFile.h"
+#include "platform/Shell.h"
+#include "platform/WindowLookup.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The globals and mod rows a launch reads and changes, put back after every test.
+struct TSavedState {
+    QString AppPath = UInit::AppPath, HLPath = UInit::HLPath, HLExe = UInit::HLExe;
+    QString SelectedMod = UInit::SelectedMod, SelectedBot = UInit::SelectedBot;
+    QString AutoStart = UInit::AutoStartSetting, Dedicated = UInit::DedicatedSetting;
+    QString HLKeyFr = UInit::HLKeyFrSetting, CloseQOR = UInit::CloseQORSetting;
+    QString MaxPlayers = UInit::MaxPlayers;
+    QStringList MapList = UInit::MapList;
+    QVector<TModRow> Rows = ModTable::Rows();
+
+    ~TSavedState()
+    {
+        UInit::AppPath = AppPath;
+        UInit::HLPath = HLPath;
+        UInit::HLExe = HLExe;
+        UInit::SelectedMod = SelectedMod;
+        UInit::SelectedBot = SelectedBot;
+        UInit::AutoStartSetting = AutoStart;
+        UInit::DedicatedSetting = Dedicated;
+        UInit::HLKeyFrSetting = HLKeyFr;
+        UInit::CloseQORSetting = CloseQOR;
+        UInit::MaxPlayers = MaxPlayers;
+        UInit::MapList = MapList;
+        ModTable::Rows() = Rows;
+    }
+};
+
+// A stand-in for the main window: the bot group with its selector, found by objectName.
+class TFakeMain : public QWidget {
+public:
+    TFakeMain()
+    {
+        Group = new QGroupBox(this);
+        Group->setObjectName(QStringLiteral("GB_SelectBot"));
+        Bots = new QComboBox(Group);
+        Bots->setObjectName(QStringLiteral("CB_SelectBot"));
+        auto* layout = new QVBoxLayout(Group);
+        layout->addWidget(Bots);
+        resize(400, 300);
+    }
+    QGroupBox* Group;
+    QComboBox* Bots;
+};
+
+class LaunchTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_hl.IsValid());
+        ASSERT_TRUE(m_program.IsValid());
+        TIniFile::FlushCache();
+        UInit::AppPath = m_program.Root();
+        UInit::HLPath = m_hl.Root();
+        UInit::HLExe = QStringLiteral("hl.exe");
+        UInit::AutoStartSetting = QStringLiteral("O");
+        UInit::DedicatedSetting = QStringLiteral("N");
+        UInit::HLKeyFrSetting = QStringLiteral("N");
+        UInit::CloseQORSetting = QStringLiteral("N");
+        // The program folder's data may hold a log or settings of its own; start clean.
+        QFile::remove(m_program.Path(QStringLiteral("log.txt")));
+        QFile::remove(m_program.Path(QStringLiteral("QOR.ini")));
+
+        WindowLookup::SetOverride([this](const QString& title) {
+            m_lookedUp << title;
+            return m_toolWindowOpen;
+        });
+        Shell::SetStarter([this](const Shell::TRequest& request, QString* error) {
+            m_started.push_back(request);
+            if (!m_startSucceeds && error)
+                *error = QStringLiteral("refused");
+            return m_startSucceeds;
+        });
+        SelectMod(QStringLiteral("CStrike"), QStringLiteral("cstrike"));
+    }
+    void TearDown() override
+    {
+        Shell::SetStarter({});
+        WindowLookup::SetOverride({});
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+
+    // Selects a mod as its button would, with one usable bot picked in the selector.
+    TModRow* SelectMod(const QString& key, const QString& folder, const QString& bot = QStringLiteral("POD-Bot"))
+    {
+        UInit::SelectedMod = key;
+        TModRow* row = ModTable::Find(key);
+        EXPECT_NE(row, nullptr) << key.toStdString();
+        if (!row)
+            return nullptr;
+        if (!folder.isEmpty())
+            row->Dir = m_hl.AddMod(folder);
+        row->Hooks.LaunchWriters = [this](QString&) {
+            ++m_writerRuns;
+            return true;
+        };
+        m_main.Bots->clear();
+        m_main.Bots->addItem(bot);
+        m_main.Bots->setCurrentIndex(0);
+        m_main.Group->setVisible(row->HasBotSelector());
+        return row;
+    }
+
+    void SetQorIni(const QByteArray& bytes)
+    {
+        m_program.AddFile(QStringLiteral("QOR.ini"), bytes);
+        TIniFile::FlushCache();
+    }
+
+    bool Launch() { return UQOR::LaunchHalfLife(&m_main); }
+    QByteArray Log() { return ReadBytes(m_program.Path(QStringLiteral("log.txt"))); }
+
+    // What every launch that stops early must leave behind.
+    void ExpectStoppedEarly(const QString& message)
+    {
+        EXPECT_TRUE(m_started.empty());
+        EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error), QStringList{message});
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+
+    FakeHalfLife m_hl;
+    ProgramFolder m_program;
+    ScriptedDialogs m_dialogs;
+    TSavedState m_saved;
+    TFakeMain m_main;
+    std::vector<Shell::TRequest> m_started;
+    QStringList m_lookedUp;
+    bool m_startSucceeds = true;
+    bool m_toolWindowOpen = false;
+    int m_writerRuns = 0;
+};
+
+TEST_F(LaunchTest, AutomaticStartComposesStartsAndLogsTheCommand)
+{
+    ASSERT_TRUE(Launch());
+    const QString expected =
+        QStringLiteral(" -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault");
+    ASSERT_EQ(m_started.size(), 1u);
+    EXPECT_EQ(m_started[0].File, QStringLiteral("hl.exe"));
+    EXPECT_EQ(m_started[0].Parameters, expected);
+    EXPECT_EQ(m_started[0].WorkDir, m_hl.Root());
+    EXPECT_EQ(Log(), expected.toUtf8() + "\r\n");
+    EXPECT_EQ(m_writerRuns, 1);
+    EXPECT_EQ(UInit::SelectedBot, QStringLiteral("POD-Bot"));
+    EXPECT_TRUE(m_dialogs.Shown().isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+struct TCommandCase {
+    const char* Name;
+    const char* AutoStart;
+    const char* QorIni;
+    const char* Parameters;
+};
+
+class LaunchCommandTest : public LaunchTest, public ::testing::WithParamInterface<TCommandCase> {};
+
+TEST_P(LaunchCommandTest, ParametersFollowSettings)
+{
+    const TCommandCase& c = GetParam();
+    UInit::AutoStartSetting = QString::fromLatin1(c.AutoStart);
+    SetQorIni(c.QorIni);
+    ASSERT_TRUE(Launch());
+    ASSERT_EQ(m_started.size(), 1u);
+    EXPECT_EQ(m_started[0].Parameters, QString::fromLatin1(c.Parameters));
+    EXPECT_EQ(Log(), QByteArray(c.Parameters) + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, LaunchCommandTest,
+    ::testing::Values(
+        TCommandCase{"AutoStartOff", "N", "",
+                     " -nointro -console -game cstrike +maxplayers 32"},
+        TCommandCase{"StoredFirstMap", "O", "[CStrike]\r\nFirst Map=de_dust2\r\n",
+                     " -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map de_dust2"},
+        TCommandCase{"BlankFirstMapTakesStockMap", "O", "[CStrike]\r\nFirst Map=\"   \"\r\n",
+                     " -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault"},
+        TCommandCase{"OtherModsFirstMapIgnored", "O", "[TFC]\r\nFirst Map=2fort\r\n",
+                     " -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault"},
+        TCommandCase{"BlankCommandNotAppended", "N", "[QOR]\r\nCommand=\"    \"\r\n",
+                     " -nointro -console -game cstrike +maxplayers 32"},
+        TCommandCase{"CommandAppendedUntrimmed", "N", "[QOR]\r\nCommand=\"  +sv_cheats 1  \"\r\n",
+                     " -nointro -console -game cstrike +maxplayers 32   +sv_cheats 1  "},
+        TCommandCase{"CommandAfterStartMap", "O", "[QOR]\r\nCommand=+fps_max 100\r\n",
+                     " -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault +fps_max 100"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct TModCase {
+    const char* Key;
+    const char* Folder;
+    const char* Parameters;
+};
+
+class LaunchModTest : public LaunchTest, public ::testing::WithParamInterface<TModCase> {};
+
+TEST_P(LaunchModTest, GameFolderAndStockMapOfTheMod)
+{
+    const TModCase& c = GetParam();
+    SelectMod(QString::fromLatin1(c.Key), QString::fromLatin1(c.Folder));
+    ASSERT_TRUE(Launch());
+    ASSERT_EQ(m_started.size(), 1u);
+    EXPECT_EQ(m_started[0].Parameters, QString::fromLatin1(c.Parameters));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mods, LaunchModTest,
+    ::testing::Values(
+        TModCase{"Op4", "gearbox", " -console -game gearbox +sv_lan 1 +maxplayers 32 +connect +map op4_bootcamp"},
+        TModCase{"Rocket", "rockcrowbar", " -console -game rockcrowbar +sv_lan 1 +maxplayers 32 +connect +map boot_camp"},
+        TModCase{"Dod", "DoD", " -console -game dod +sv_lan 1 +maxplayers 32 +connect +map dod_caen"},
+        TModCase{"Botm", "botm", " -console -game botm +sv_lan 1 +maxplayers 32 +connect +map BOTM_Asteroid"},
+        // A mod without a bot selector launches with nothing picked.
+        TModCase{"Gathering", "gathering", " -console -game gathering +sv_lan 1 +maxplayers 32 +connect +map tg_ramp"},
+        TModCase{"SVInstaGib", "svinstagib", " -console -game svinstagib +sv_lan 1 +maxplayers 32 +connect +map boot_camp"}),
+    [](const auto& info) { return std::string(info.param.Key); });
+
+TEST_F(LaunchTest, ModWithoutBotSelectorNeedsNoSelection)
+{
+    SelectMod(QStringLiteral("Goldeneye"), QStringLiteral("goldeneye"));
+    m_main.Bots->setCurrentIndex(-1);
+    ASSERT_TRUE(Launch());
+    ASSERT_EQ(m_started.size(), 1u);
+    EXPECT_TRUE(m_dialogs.Shown().isEmpty());
+}
+
+struct TDeathmatchCase {
+    const char* Name;
+    const char* BotsIni;   // nullptr: no Bots\HL_Bots.ini at all
+    const char* MaxPlayers;
+};
+
+class DeathmatchLaunchTest : public LaunchTest, public ::testing::WithParamInterface<TDeathmatchCase> {
+protected:
+    void SetUp() override
+    {
+        LaunchTest::SetUp();
+        m_hl.AddMod(QStringLiteral("ag"));
+        m_program.AddFile(QStringLiteral("Mods/HL-DM.ini"),
+                          "[Default]\r\ndispo=1\r\nBot1=Test Bot\r\n\r\n"
+                          "[Test Bot]\r\ngame=ag\r\npath=valve\r\ndll=dlls\\test.dll\r\n");
+        QFile::remove(m_program.Path(QStringLiteral("Bots/HL_Bots.ini")));
+        TModRow* row = SelectMod(QStringLiteral("Deathmatch"), QString(), QStringLiteral("Test Bot"));
+        ASSERT_NE(row, nullptr);
+        row->Dir.clear();
+        // The Deathmatch writers set the bot folder before the filter runs.
+        row->Hooks.LaunchWriters = [this, row](QString&) {
+            ++m_writerRuns;
+            row->Dir = m_hl.Path(QStringLiteral("valve"));
+            return true;
+        };
+        m_cfg = m_hl.AddFile(QStringLiteral("valve/listenserver.cfg"), "mp_fraglimit 5\r\n");
+        TIniFile::FlushCache();
+    }
+    QString m_cfg;
+};
+
+TEST_P(DeathmatchLaunchTest, PlayerCountFromSpawnbotAndGameFromBot)
+{
+    const TDeathmatchCase& c = GetParam();
+    if (c.BotsIni)
+        m_program.AddFile(QStringLiteral("Bots/HL_Bots.ini"), c.BotsIni);
+    TIniFile::FlushCache();
+    ASSERT_TRUE(Launch());
+    ASSERT_EQ(m_started.size(), 1u);
+    EXPECT_EQ(m_started[0].Parameters,
+              QStringLiteral(" -console -game ag +sv_lan 1 +maxplayers ") +
+                  QString::fromLatin1(c.MaxPlayers) + QStringLiteral(" +connect +map boot_camp"));
+    // The filter ran in the folder the writer chose.
+    EXPECT_EQ(ReadBytes(m_cfg), QByteArray("//mp_fraglimit 5\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spawnbot, DeathmatchLaunchTest,
+    ::testing::Values(TDeathmatchCase{"Five", "[Default]\r\nspawnbot=5\r\n", "6"},
+                      TDeathmatchCase{"LowerCaseSection", "[default]\r\nspawnbot=12\r\n", "13"},
+                      TDeathmatchCase{"NoKey", "[Default]\r\nskill5=3\r\n", "32"},
+                      TDeathmatchCase{"NoFile", nullptr, "32"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(DeathmatchLaunchTest, SpawnbotNotAWholeNumberStopsTheLaunch)
+{
+    m_program.AddFile(QStringLiteral("Bots/HL_Bots.ini"), "[Default]\r\nspawnbot=five\r\n");
+    m_program.AddFile(QStringLiteral("log.txt"), "previous\r\n");
+    TIniFile::FlushCache();
+    EXPECT_FALSE(Launch());
+    EXPECT_TRUE(m_started.empty());
+    const QStringList errors = m_dialogs.Texts(Dialogs::TKind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("five"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("HL_Bots.ini"))) << errors[0].toStdString();
+    EXPECT_EQ(Log(), QByteArray("previous\r\n"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+struct TExeCase {
+    const char* Name;
+    const char* HLExe;
+    const char* Dedicated;
+    const char* HLKeyFr;
+    bool ToolWindowOpen;
+    const char* Executable;
+};
+
+class ExecutableChoiceTest : public LaunchTest, public ::testing::WithParamInterface<TExeCase> {};
+
+TEST_P(ExecutableChoiceTest, PicksTheExecutable)
+{
+    const TExeCase& c = GetParam();
+    UInit::HLExe = QString::fromLatin1(c.HLExe);
+    UInit::DedicatedSetting = QString::fromLatin1(c.Dedicated);
+    UInit::HLKeyFrSetting = QString::fromLatin1(c.HLKeyFr);
+    m_toolWindowOpen = c.ToolWindowOpen;
+    ASSERT_TRUE(Launch());
+    ASSERT_EQ(m_started.size(), 1u);
+    EXPECT_EQ(m_started[0].File, QString::fromLatin1(c.Executable));
+    EXPECT_EQ(m_lookedUp, QStringList{QStringLiteral("HLKey-Fr! V1.04")});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ExecutableChoiceTest,
+    ::testing::Values(TExeCase{"Plain", "cstrike.exe", "N", "N", false, "cstrike.exe"},
+                      TExeCase{"Dedicated", "hl.exe", "O", "N", false, "hlds.exe"},
+                      TExeCase{"LowerCaseLetterIsNo", "hl.exe", "o", "o", false, "hl.exe"},
+                      TExeCase{"KeyLayoutTool", "hl.exe", "N", "O", false, "HLKeyFr.exe"},
+                      TExeCase{"KeyLayoutToolAlreadyOpen", "hl.exe", "N", "O", true, "hl.exe"},
+                      TExeCase{"KeyLayoutToolWinsOverDedicated", "hl.exe", "O", "O", false, "HLKeyFr.exe"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(LaunchTest, DedicatedServerFiltersServerCfgToo)
+{
+    const QString listen = m_hl.AddFile(QStringLiteral("cstrike/listenserver.cfg"), "mp_timelimit 20\r\n");
+    const QString server = m_hl.AddFile(QStringLiteral("cstrike/server.cfg"), "mp_friendlyfire 1\r\n");
+    ASSERT_TRUE(Launch());
+    EXPECT_EQ(ReadBytes(listen), QByteArray("//mp_timelimit 20\r\n"));
+    EXPECT_EQ(ReadBytes(server), QByteArray("mp_friendlyfire 1\r\n"));
+
+    UInit::DedicatedSetting = QStringLiteral("O");
+    ASSERT_TRUE(Launch());
+    EXPECT_EQ(ReadBytes(server), QByteArray("//mp_friendlyfire 1\r\n"));
+    ASSERT_EQ(m_started.size(), 2u);
+    EXPECT_EQ(m_started[1].File, QStringLiteral("hlds.exe"));
+}
+
+TEST_F(LaunchTest, NoBotSelectedStopsBeforeWritingAnything)
+{
+    m_main.Bots->setCurrentIndex(-1);
+    EXPECT_FALSE(Launch());
+    ExpectStoppedEarly(QStringLiteral("You must select a bot first."));
+    EXPECT_EQ(m_writerRuns, 0);
+    EXPECT_FALSE(QFile::exists(m_program.Path(QStringLiteral("log.txt"))));
+}
+
+TEST_F(LaunchTest, FailingWriterStopsTheLaunchAndKeepsFiles)
+{
+    const QString listen = m_hl.AddFile(QStringLiteral("cstrike/listenserver.cfg"), "mp_timelimit 20\r\n");
+    m_program.AddFile(QStringLiteral("log.txt"), "previous\r\n");
+    ModTable::Find(QStringLiteral("CStrike"))->Hooks.LaunchWriters = [](QString& error) {
+        error = QStringLiteral("Can't write liblist.gam.");
+        return false;
+    };
+    m_main.show();
+    EXPECT_FALSE(Launch());
+    ExpectStoppedEarly(QStringLiteral("Can't write liblist.gam."));
+    EXPECT_EQ(Log(), QByteArray("previous\r\n"));
+    EXPECT_EQ(ReadBytes(listen), QByteArray("mp_timelimit 20\r\n"));
+    EXPECT_FALSE(m_main.isMinimized());
+    EXPECT_TRUE(m_main.isVisible());
+}
+
+TEST_F(LaunchTest, FailedStartIsReportedAndKeepsTheProgramOpen)
+{
+    UInit::CloseQORSetting = QStringLiteral("O");
+    UInit::MapList = QStringList{QStringLiteral("cs_italy")};
+    m_startSucceeds = false;
+    m_main.show();
+    EXPECT_FALSE(Launch());
+    EXPECT_EQ(m_started.size(), 1u);
+    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error), QStringList{QStringLiteral("Can't start hl.exe.")});
+    EXPECT_TRUE(m_main.isVisible());
+    EXPECT_FALSE(m_main.isMinimized());
+    EXPECT_EQ(UInit::MapList, QStringList{QStringLiteral("cs_italy")});
+    EXPECT_EQ(Log(), QByteArray(" -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault\r\n"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(LaunchTest, SuccessfulStartMinimisesOrClosesAsChosen)
+{
+    m_main.show();
+    ASSERT_TRUE(Launch());
+    EXPECT_TRUE(m_main.isVisible());
+    EXPECT_TRUE(m_main.isMinimized());
+
+    m_main.showNormal();
+    UInit::CloseQORSetting = QStringLiteral("O");
+    UInit::MapList = QStringList{QStringLiteral("cs_italy")};
+    ASSERT_TRUE(Launch());
+    EXPECT_FALSE(m_main.isVisible());
+    EXPECT_TRUE(UInit::MapList.isEmpty());
+}
+
+// The real shell layer and the recording executable: what the game itself receives.
+TEST_F(LaunchTest, GameReceivesArgumentsAndHalfLifeFolder)
+{
+    Shell::SetStarter({});
+    SetQorIni("[QOR]\r\nCommand=+sv_password \"my secret\"\r\n");
+    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(m_hl.WaitForRuns(1));
+    const auto runs = m_hl.RecordedRuns();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].Program, QStringLiteral("hl.exe"));
+    EXPECT_EQ(runs[0].WorkDir, m_hl.Root());
+    const QStringList expected{"-console", "-game", "cstrike", "+sv_lan", "1", "+maxplayers", "32",
+                               "+connect", "+map", "cs_assault", "+sv_password", "my secret"};
+    EXPECT_EQ(runs[0].Args, expected);
+}
+
+TEST_F(LaunchTest, MissingExecutableIsAFailedStart)
+{
+    Shell::SetStarter({});
+    UInit::DedicatedSetting = QStringLiteral("O");   // no hlds.exe in the fake tree
+    EXPECT_FALSE(Launch());
+    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error), QStringList{QStringLiteral("Can't start hlds.exe.")});
+}
+
+// ---- The server-config filter ----
+
+struct TFilterCase {
+    const char* Name;
+    const char* Line;
+    const char* Written;   // what the line becomes (CR LF after each line)
+};
+
+class FilterLineTest : public ::testing::TestWithParam<TFilterCase> {};
+
+TEST_P(FilterLineTest, CommentsOutManagedCommandsOnly)
+{
+    const TFilterCase& c = GetParam();
+    UInit::BuildManagedCvarList();
+    bool changed = false;
+    const QByteArray out = UQOR::FilterCfgBytes(QByteArray(c.Line) + "\r\n", UInit::ManagedCvars, &changed);
+    EXPECT_EQ(out, QByteArray(c.Written));
+    EXPECT_EQ(changed, out != QByteArray(c.Line) + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, FilterLineTest,
+    ::testing::Values(
+        TFilterCase{"Managed", "mp_timelimit 20", "//mp_timelimit 20\r\n"},
+        TFilterCase{"ManagedQuoted", "\"mp_fraglimit\"\t\t\"30.00000\"", "//\"mp_fraglimit\"\t\t\"30.00000\"\r\n"},
+        TFilterCase{"ManagedIndented", "  \tmp_footsteps 0", "//  \tmp_footsteps 0\r\n"},
+        TFilterCase{"NameAlone", "mp_flashlight", "//mp_flashlight\r\n"},
+        TFilterCase{"ShortNameSa", "sa 1", "//sa 1\r\n"},
+        TFilterCase{"AddedName", "mp_startmoney 16000", "//mp_startmoney 16000\r\n"},
+        TFilterCase{"InstaGibName", "shootthroughwalls 1", "//shootthroughwalls 1\r\n"},
+        TFilterCase{"TrailingSemicolon", "mp_timelimit 20;", "//mp_timelimit 20;\r\n"},
+        TFilterCase{"AlreadyCommented", "//mp_timelimit 20", "//mp_timelimit 20\r\n"},
+        TFilterCase{"IndentedComment", "   // mp_timelimit 20", "   // mp_timelimit 20\r\n"},
+        TFilterCase{"Capitalised", "MP_TIMELIMIT 20", "MP_TIMELIMIT 20\r\n"},
+        TFilterCase{"SayHoldsSa", "say \"have fun\"", "say \"have fun\"\r\n"},
+        TFilterCase{"PausableHoldsSa", "pausable 0", "pausable 0\r\n"},
+        TFilterCase{"LongerName", "sv_visiblemaxplayers 16", "sv_visiblemaxplayers 16\r\n"},
+        TFilterCase{"NamePrefix", "mp_timelimitx 5", "mp_timelimitx 5\r\n"},
+        TFilterCase{"InValue", "echo mp_timelimit", "echo mp_timelimit\r\n"},
+        TFilterCase{"InsideQuotes", "say \"x; mp_timelimit 5\"", "say \"x; mp_timelimit 5\"\r\n"},
+        TFilterCase{"SeveralCommands", "hostname \"LAN\"; mp_timelimit 20;  say hi",
+                    "hostname \"LAN\"\r\n//mp_timelimit 20\r\nsay hi\r\n"},
+        // The engine still runs what follows ";" after a comment.
+        TFilterCase{"AfterComment", "//old; mp_fraglimit 3", "//old\r\n//mp_fraglimit 3\r\n"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+class FilterFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_hl.IsValid());
+        m_oldDedicated = UInit::DedicatedSetting;
+        UInit::DedicatedSetting = QStringLiteral("N");
+    }
+    void TearDown() override { UInit::DedicatedSetting = m_oldDedicated; }
+    FakeHalfLife m_hl;
+    QString m_oldDedicated;
+};
+
+TEST_F(FilterFileTest, OnlyTheManagedLineChanges)
+{
+    const QString dir = m_hl.AddMod(QStringLiteral("cstrike"));
+    const QString cfg = m_hl.AddFile(QStringLiteral("cstrike/listenserver.cfg"),
+                                     "// my LAN\r\n"
+                                     "mp_timelimit 20\r\n"
+                                     "//mp_fraglimit 5\r\n"
+                                     "MP_FRAGLIMIT 5\r\n"
+                                     "say welcome\n"
+                                     "hostname \"Caf\xe9 \xff\"\r\n"
+                                     "sv_gravity 800");
+    QString error;
+    ASSERT_TRUE(UQOR::FilterServerCfgs(dir, &error)) << error.toStdString();
+    EXPECT_EQ(ReadBytes(cfg), QByteArray("// my LAN\r\n"
+                                         "//mp_timelimit 20\r\n"
+                                         "//mp_fraglimit 5\r\n"
+                                         "MP_FRAGLIMIT 5\r\n"
+                                         "say welcome\r\n"
+                                         "hostname \"Caf\xe9 \xff\"\r\n"
+                                         "sv_gravity 800\r\n"));
+}
+
+TEST_F(FilterFileTest, FileWithoutManagedLinesIsLeftAsItIs)
+{
+    const QString dir = m_hl.AddMod(QStringLiteral("tfc"));
+    const QByteArray bytes = "say hi\nsv_gravity 800\n//mp_timelimit 3\r\nexec banned.cfg";
+    const QString cfg = m_hl.AddFile(QStringLiteral("tfc/listenserver.cfg"), bytes);
+    ASSERT_TRUE(UQOR::FilterServerCfgs(dir));
+    EXPECT_EQ(ReadBytes(cfg), bytes);
+}
+
+TEST_F(FilterFileTest, MissingFilesAndFolderAreNoError)
+{
+    QString error;
+    EXPECT_TRUE(UQOR::FilterServerCfgs(m_hl.AddMod(QStringLiteral("vs")), &error));
+    UInit::DedicatedSetting = QStringLiteral("O");
+    EXPECT_TRUE(UQOR::FilterServerCfgs(m_hl.Path(QStringLiteral("nowhere")), &error));
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST_F(FilterFileTest, FileNamesMatchWithoutRegardToCase)
+{
+    const QString dir = m_hl.AddMod(QStringLiteral("cstrike"));
+    const QString cfg = m_hl.AddFile(QStringLiteral("cstrike/ListenServer.CFG"), "mp_c4timer 35\r\n");
+    ASSERT_TRUE(UQOR::FilterServerCfgs(dir));
+    EXPECT_EQ(ReadBytes(cfg), QByteArray("//mp_c4timer 35\r\n"));
+}
+
+TEST(ManagedCvarList, HoldsEveryWrittenNameInItsSlots)
+{
+    UInit::BuildManagedCvarList();
+    UInit::BuildManagedCvarList();   // rebuilt, not appended
+    QStringList names;
+    for (const TCVar& cvar : UInit::ManagedCvars)
+        names << cvar.Name;
+    ASSERT_GE(names.size(), 135);
+    EXPECT_EQ(UInit::ManagedCvarHigh, names.size() - 1);
+    EXPECT_EQ(names[0], QStringLiteral("maxplayers"));
+    EXPECT_EQ(names[5], QString());
+    EXPECT_EQ(names[133], QString());
+    EXPECT_EQ(names[134], QStringLiteral("mp_tourlimit"));
+    EXPECT_EQ(names.count(QString()), 2);
+    for (const char* name : {"mp_startmoney", "tfc_respawndelay", "autoexeccfg", "bot_snipe", "hook",
+                             "headshotpoints", "shootthroughwalls", "sa", "sh_weapfileloc"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
+    EXPECT_EQ(names.removeDuplicates(), 1);   // only the two empty slots repeat
+}
+
+} // namespace
