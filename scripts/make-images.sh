@@ -1,0 +1,105 @@
+#!/bin/sh
+# Draws the program's own pictures with ImageMagick: the 31 mod logos (65 x 65 tiles with the
+# mod's short label), the About picture (300 x 225) and the "no picture" stand-in for models
+# without a picture. The outputs are committed; run this again only to change the drawings.
+set -eu
+cd "$(dirname "$0")/.."
+
+command -v convert >/dev/null || { echo "ImageMagick's convert is needed" >&2; exit 1; }
+
+FONT=DejaVu-Sans-Bold
+# No timestamps in the files, so a re-run gives the same bytes.
+STRIP="-strip -define png:exclude-chunks=date,time"
+
+mkdir -p ui/logos ui/about data/models
+
+# key|label, in the main window's order; the hue of each tile steps by the golden angle, so
+# tiles that often stand side by side never look alike.
+LOGOS='Action|AHL
+Botm|BotM
+CStrike|CS
+Darkmatch|Dark
+Dod|DoD
+DMC|DMC
+DragonmodZ|DMZ
+ESForces|ESF
+Existence|EX
+EFMatch|EFM
+Firearms|FA
+Frontline|FLF
+Gangstawars|GW
+Gathering|TG
+GlobalWarfare|GWF
+Goldeneye|GE
+Deathmatch|HLDM
+Holywars|HW
+Judgedm|JDM
+Opera|OPR
+Op4|OP4
+Palisade|PAL
+Rocket|RC
+Scihunt|SH
+Snark_wars|SNW
+SVInstaGib|SVIG
+TFC|TFC
+VS|VS
+Wantedhl|W!
+Wizwars|WW
+WormsHL|WHL'
+
+i=0
+printf '%s\n' "$LOGOS" | while IFS='|' read -r key label; do
+    # Alternate two lightness levels so neighbouring hues still look apart.
+    hue=$(( i * 137 % 360 ))
+    if [ $(( i % 2 )) -eq 0 ]; then light=38; else light=30; fi
+    case ${#label} in
+        1|2) size=28 ;;
+        3)   size=22 ;;
+        *)   size=16 ;;
+    esac
+    convert -size 65x65 xc:none \
+        -fill "hsl($hue,60%,$light%)" -stroke "hsl($hue,50%,70%)" -strokewidth 2 \
+        -draw "roundrectangle 2,2 62,62 9,9" \
+        -stroke none -fill "hsla($hue,60%,80%,0.25)" -draw "roundrectangle 6,6 58,30 6,6" \
+        -font "$FONT" -pointsize "$size" -fill white -gravity center -annotate +0+1 "$label" \
+        $STRIP "ui/logos/$key.png"
+    i=$(( i + 1 ))
+done
+
+# The logos as resources ":/logos/<mod key>.png".
+{
+    echo '<!DOCTYPE RCC><RCC version="1.0">'
+    echo '<qresource prefix="/logos">'
+    printf '%s\n' "$LOGOS" | while IFS='|' read -r key label; do
+        echo "    <file alias=\"$key.png\">logos/$key.png</file>"
+    done
+    echo '</qresource>'
+    echo '</RCC>'
+} > ui/logos.qrc
+
+# The About picture: the name on a dusk gradient; the lower third stays calm for the texts that
+# the About window lays over it.
+convert -size 300x225 gradient:'#1d2b45'-'#6a4a3c' \
+    -fill 'rgba(255,255,255,0.06)' -draw "circle 250,40 250,150" \
+    -fill 'rgba(255,255,255,0.05)' -draw "circle 40,200 40,260" \
+    -font "$FONT" -pointsize 46 -fill '#00000066' -gravity north -annotate +2+44 'Qorvane' \
+    -fill '#f2ecda' -annotate +0+42 'Qorvane' \
+    -font DejaVu-Sans -pointsize 13 -fill '#d2ac93' -annotate +0+104 'Half-Life games with bots' \
+    -stroke '#d2ac93' -strokewidth 1 -draw "line 70,128 230,128" \
+    $STRIP ui/about/about.png
+
+{
+    echo '<!DOCTYPE RCC><RCC version="1.0">'
+    echo '<qresource prefix="/about">'
+    echo '    <file alias="about.png">about/about.png</file>'
+    echo '</qresource>'
+    echo '</RCC>'
+} > ui/about.qrc
+
+# The stand-in for a model without a picture of its own, at the size of the preview's image.
+convert -size 164x200 xc:'#8f8f8f' \
+    -fill '#a6a6a6' -draw "circle 82,62 82,92" -draw "roundrectangle 42,100 122,190 20,20" \
+    -font "$FONT" -pointsize 16 -fill '#303030' -gravity center -annotate +0+0 'no picture' \
+    -strip -quality 90 data/models/nopic.jpg
+
+echo "images written"

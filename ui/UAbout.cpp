@@ -1,0 +1,119 @@
+#include "ui/UAbout.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
+
+void InitProgramResources()
+{
+    Q_INIT_RESOURCE(about);
+    Q_INIT_RESOURCE(logos);
+}
+
+TAbout::TAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    InitProgramResources();
+    setObjectName(QStringLiteral("About"));
+    setFixedSize(308, 232);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setGeometry(0, 0, 308, 232);
+
+    m_image = new QLabel(panel);
+    m_image->setObjectName(QStringLiteral("Image1"));
+    m_image->setGeometry(4, 4, 300, 225);
+    m_image->setPixmap(QPixmap(QStringLiteral(":/about/about.png")));
+    m_image->setScaledContents(true);
+    // As the splash the picture ignores clicks; the about box enables it.
+    m_image->setEnabled(false);
+    m_image->installEventFilter(this);
+
+    // Both texts lie over the picture; their own background stays transparent.
+    m_loading = new QLabel(QStringLiteral("Loading. Please wait..."), m_image);
+    m_loading->setObjectName(QStringLiteral("Label_loading"));
+    m_loading->setGeometry(0, 168, 300, 20);
+    m_loading->setAlignment(Qt::AlignCenter);
+    m_loading->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_version = new QLabel(QStringLiteral("VERSION 15.3"), m_image);
+    m_version->setObjectName(QStringLiteral("Label1"));
+    m_version->setGeometry(0, 196, 300, 20);
+    m_version->setAlignment(Qt::AlignCenter);
+    m_version->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // A disabled picture would grey its texts; they keep their colour either way.
+    for (QLabel* label : {m_loading, m_version}) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xF2, 0xEC, 0xDA));
+        pal.setColor(QPalette::Active, QPalette::WindowText, QColor(0xF2, 0xEC, 0xDA));
+        pal.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0xF2, 0xEC, 0xDA));
+        label->setPalette(pal);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+}
+
+TAbout* TAbout::ShowSplash()
+{
+    auto* splash = new TAbout(nullptr);
+    splash->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    splash->setAttribute(Qt::WA_QuitOnClose, false);
+    splash->show();
+    // Painted now: the event loop does not run before the main window exists.
+    splash->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return splash;
+}
+
+void TAbout::ShowAboutBox(QWidget* parent)
+{
+    TAbout about(parent);
+    about.PrepareAboutBox();
+    about.exec();
+}
+
+void TAbout::PrepareAboutBox()
+{
+    setModal(true);
+    m_image->setEnabled(true);
+    m_loading->hide();
+}
+
+void TAbout::Image1Click()
+{
+    accept();
+}
+
+bool TAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_image && event->type() == QEvent::MouseButtonRelease && m_image->isEnabled()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_image->rect().contains(mouse->position().toPoint())) {
+            Image1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAbout::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (owner && owner->isVisible())
+            move(owner->frameGeometry().center() - rect().center());
+        else if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
