@@ -3,6 +3,7 @@
 // (the exact name first), Windows-style relative paths ("dlls\opera.dll") join with "\" or "/",
 // and text files are read line by line and written whole with CR LF through a temporary file
 // that replaces the target only when complete.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -29,7 +30,18 @@ bool CopyFile(const QString& from, const QString& to, bool overwrite = true);
 bool DeleteFile(const QString& path);
 bool MakeDirs(const QString& path);
 
-enum class TEncoding { Utf8, Latin1 };
+// Utf8Bom: UTF-8 that began with a byte order mark; the mark is not part of the text and is
+// written back when the same encoding is passed to a writer.
+enum class TEncoding { Utf8, Latin1, Utf8Bom };
+
+// Splits text into lines the way ReadLines does (CR LF, LF, CR; a last line without an ending
+// counts; no line for a final ending).
+QStringList SplitLines(const QString& text);
+// Text as bytes of the encoding; Latin-1 that cannot hold a character falls back to UTF-8.
+QByteArray Encode(const QString& text, TEncoding encoding);
+// Writes bytes atomically (temporary file + rename); false with a message when it failed, and
+// then the target keeps its old contents.
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Reads every line; CR LF, LF and CR all end a line, a last line without an ending counts.
 // Bytes are decoded as UTF-8 when the file is valid UTF-8, otherwise as Latin-1, so a load

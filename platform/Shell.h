@@ -26,4 +26,9 @@ bool Open(const TRequest& request, QString* error = nullptr);
 using TStarter = std::function<bool(const TRequest&, QString* error)>;
 void SetStarter(TStarter starter);
 
+// Tests see which document would open with the desktop's handler (true: it opened); pass {}
+// to restore the desktop's handler. Programs are still started for real.
+using TDocumentOpener = std::function<bool(const QString& path)>;
+void SetDocumentOpener(TDocumentOpener opener);
+
 } // namespace Shell

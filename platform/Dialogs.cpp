@@ -1,0 +1,108 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace Dialogs {
+
+namespace {
+
+// Message boxes carry the caption of the window they belong to, or the program's name, as
+// the original's did.
+QString Caption(QWidget* parent)
+{
+    if (parent) {
+        const QString title = parent->window()->windowTitle();
+        if (!title.isEmpty())
+            return title;
+    }
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Qorvane") : name;
+}
+
+class TQtProvider : public IProvider {
+public:
+    void Message(TKind kind, const QString& text, QWidget* parent) override
+    {
+        QMessageBox::Icon icon = QMessageBox::Information;
+        if (kind == TKind::Error)
+            icon = QMessageBox::Critical;
+        else if (kind == TKind::Warning)
+            icon = QMessageBox::Warning;
+        QMessageBox box(icon, Caption(parent), text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool Confirm(const QString& text, QWidget* parent) override
+    {
+        QMessageBox box(QMessageBox::Question, Caption(parent), text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString SelectFolder(const QString& caption, const QString& start, QWidget* parent) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, start);
+    }
+
+    bool SelectColor(QColor& color, QWidget* parent) override
+    {
+        const QColor chosen = QColorDialog::getColor(color, parent);
+        if (!chosen.isValid())
+            return false;
+        color = chosen;
+        return true;
+    }
+};
+
+TQtProvider g_qt;
+IProvider* g_provider = nullptr;
+
+IProvider& Current()
+{
+    return g_provider ? *g_provider : g_qt;
+}
+
+} // namespace
+
+void ShowError(const QString& text, QWidget* parent)
+{
+    Current().Message(TKind::Error, text, parent);
+}
+
+void ShowWarning(const QString& text, QWidget* parent)
+{
+    Current().Message(TKind::Warning, text, parent);
+}
+
+void ShowInfo(const QString& text, QWidget* parent)
+{
+    Current().Message(TKind::Information, text, parent);
+}
+
+bool Confirm(const QString& text, QWidget* parent)
+{
+    return Current().Confirm(text, parent);
+}
+
+QString SelectFolder(const QString& caption, const QString& start, QWidget* parent)
+{
+    return Current().SelectFolder(caption, start, parent);
+}
+
+bool SelectColor(QColor& color, QWidget* parent)
+{
+    return Current().SelectColor(color, parent);
+}
+
+void SetProvider(IProvider* provider)
+{
+    g_provider = provider;
+}
+
+} // namespace Dialogs

@@ -1,0 +1,432 @@
+#include "FileSys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace FileSys {
+
+namespace {
+
+// Case-insensitive lookups list a folder; a folder of thousands of maps is listed once and
+// reused until its modification time changes or we change it ourselves.
+struct TListing {
+    std::filesystem::file_time_type MTime;
+    QHash<QString, QString> ByFolded;   // folded name -> first name on disk (sorted order)
+};
+
+QMutex g_listingLock;
+QHash<QString, TListing> g_listings;
+
+std::filesystem::path ToFsPath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+bool ModifiedTime(const QString& dir, std::filesystem::file_time_type& time)
+{
+    std::error_code ec;
+    time = std::filesystem::last_write_time(ToFsPath(dir), ec);
+    return !ec;
+}
+
+void ForgetListing(const QString& dir)
+{
+    QMutexLocker lock(&g_listingLock);
+    g_listings.remove(dir);
+}
+
+void ForgetParentListing(const QString& path)
+{
+    ForgetListing(QFileInfo(path).absolutePath());
+}
+
+// The name on disk that matches name without regard to case, or an empty string.
+QString FindInsensitive(const QString& dir, const QString& name)
+{
+    std::filesystem::file_time_type mtime;
+    if (!ModifiedTime(dir.isEmpty() ? QStringLiteral(".") : dir, mtime))
+        return QString();
+    const QString key = dir.isEmpty() ? QDir::currentPath() : dir;
+    QMutexLocker lock(&g_listingLock);
+    auto it = g_listings.find(key);
+    if (it == g_listings.end() || it->MTime != mtime) {
+        TListing listing;
+        listing.MTime = mtime;
+        QStringList names = QDir(dir.isEmpty() ? QStringLiteral(".") : dir)
+                                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                                               | QDir::System,
+                                           QDir::Name);
+        for (const QString& n : names) {
+            const QString folded = n.toCaseFolded();
+            if (!listing.ByFolded.contains(folded))
+                listing.ByFolded.insert(folded, n);
+        }
+        it = g_listings.insert(key, listing);
+    }
+    return it->ByFolded.value(name.toCaseFolded());
+}
+
+bool Exists(const QString& path)
+{
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+bool ValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+bool Latin1Holds(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        for (QChar c : line)
+            if (c.unicode() > 0xFF)
+                return false;
+    return true;
+}
+
+} // namespace
+
+QString NormalizeSeparators(const QString& path)
+{
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return p;
+}
+
+QString JoinPath(const QString& base, const QString& relative)
+{
+    QString rel = NormalizeSeparators(relative);
+    QString b = NormalizeSeparators(base);
+    if (b.isEmpty())
+        return rel;
+    while (rel.startsWith(QLatin1Char('/')))
+        rel.remove(0, 1);
+    if (rel.isEmpty())
+        return b;
+    if (!b.endsWith(QLatin1Char('/')))
+        b += QLatin1Char('/');
+    return b + rel;
+}
+
+QString Resolve(const QString& path)
+{
+    const QString p = NormalizeSeparators(path);
+    if (p.isEmpty() || Exists(p))
+        return p;   // the exact name wins, and costs one stat
+
+    const bool absolute = p.startsWith(QLatin1Char('/'));
+    const QStringList parts = p.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    QString current = absolute ? QStringLiteral("/") : QString();
+    bool found = true;   // every component so far exists on disk
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part.isEmpty()) {
+            if (i == parts.size() - 1 && !current.isEmpty() && !current.endsWith(QLatin1Char('/')))
+                current += QLatin1Char('/');   // keep a trailing "/" as given
+            continue;
+        }
+        QString next = current.isEmpty() || current.endsWith(QLatin1Char('/'))
+                           ? current + part
+                           : current + QLatin1Char('/') + part;
+        if (found && part != QStringLiteral(".") && part != QStringLiteral("..")
+            && !Exists(next)) {
+            const QString onDisk = FindInsensitive(current, part);
+            if (onDisk.isEmpty())
+                found = false;
+            else
+                next = current.isEmpty() || current.endsWith(QLatin1Char('/'))
+                           ? current + onDisk
+                           : current + QLatin1Char('/') + onDisk;
+        }
+        current = next;
+    }
+    return current;
+}
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(Resolve(path)).isFile();
+}
+
+bool DirectoryExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    return QFileInfo(Resolve(path)).isDir();
+}
+
+namespace {
+
+QStringList SortedInsensitive(QStringList names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
+}
+
+} // namespace
+
+QStringList ListFiles(const QString& dir, const QString& mask)
+{
+    const QString d = Resolve(dir);
+    if (d.isEmpty() || !QFileInfo(d).isDir())
+        return {};
+    QDir qdir(d);
+    // QDir name filters compare without regard to case unless QDir::CaseSensitive is given.
+    const QStringList filters{mask.isEmpty() ? QStringLiteral("*") : mask};
+    return SortedInsensitive(
+        qdir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort));
+}
+
+QStringList ListDirs(const QString& dir)
+{
+    const QString d = Resolve(dir);
+    if (d.isEmpty() || !QFileInfo(d).isDir())
+        return {};
+    return SortedInsensitive(
+        QDir(d).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort));
+}
+
+bool CopyFile(const QString& from, const QString& to, bool overwrite)
+{
+    const QString source = Resolve(from);
+    const QString target = Resolve(to);
+    if (!QFileInfo(source).isFile())
+        return false;
+    if (QFileInfo::exists(target) && (!overwrite || QFileInfo(target).isDir()))
+        return false;
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+        return true;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0) {
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    const bool ok = out.commit();
+    ForgetParentListing(target);
+    if (ok)
+        QFile::setPermissions(target, in.permissions());
+    return ok;
+}
+
+bool DeleteFile(const QString& path)
+{
+    const QString p = Resolve(path);
+    if (p.isEmpty() || !QFileInfo(p).isFile())
+        return false;
+    const bool ok = QFile::remove(p);
+    ForgetParentListing(p);
+    return ok;
+}
+
+bool MakeDirs(const QString& path)
+{
+    const QString p = Resolve(path);
+    if (p.isEmpty())
+        return false;
+    if (QFileInfo(p).isDir())
+        return true;
+    const bool ok = QDir().mkpath(p);
+    // Every level may have gained a folder.
+    QMutexLocker lock(&g_listingLock);
+    g_listings.clear();
+    return ok;
+}
+
+bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QString* error)
+{
+    lines.clear();
+    if (encoding)
+        *encoding = TEncoding::Utf8;
+    const QString p = Resolve(path);
+    QFile f(p);
+    if (!QFileInfo(p).isFile() || !f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Can't read %1: %2")
+                         .arg(QDir::toNativeSeparators(path),
+                              QFileInfo(p).isDir() ? QStringLiteral("it is a folder")
+                              : QFileInfo::exists(p) ? f.errorString()
+                                                     : QStringLiteral("no such file"));
+        return false;
+    }
+    QByteArray bytes = f.readAll();
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF") && ValidUtf8(bytes)) {
+        if (encoding)
+            *encoding = TEncoding::Utf8Bom;
+        text = QString::fromUtf8(bytes.mid(3));
+    } else if (ValidUtf8(bytes)) {
+        text = QString::fromUtf8(bytes);
+    } else {
+        if (encoding)
+            *encoding = TEncoding::Latin1;
+        text = QString::fromLatin1(bytes);
+    }
+    lines = SplitLines(text);
+    return true;
+}
+
+QStringList SplitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines << text.mid(start, i - start);
+            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+QByteArray Encode(const QString& text, TEncoding encoding)
+{
+    switch (encoding) {
+    case TEncoding::Latin1:
+        for (QChar c : text)
+            if (c.unicode() > 0xFF)
+                return text.toUtf8();   // Latin-1 cannot hold it; keep every character
+        return text.toLatin1();
+    case TEncoding::Utf8Bom:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TEncoding::Utf8:
+        break;
+    }
+    return text.toUtf8();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const QString p = Resolve(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(p).isDir()) {
+        if (error)
+            *error = QStringLiteral("Can't write %1: it is a folder").arg(shown);
+        return false;
+    }
+    QSaveFile f(p);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = QStringLiteral("Can't write %1: %2").arg(shown, f.errorString());
+        return false;
+    }
+    if (f.write(bytes) != bytes.size()) {
+        if (error)
+            *error = QStringLiteral("Can't write %1: %2").arg(shown, f.errorString());
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error)
+            *error = QStringLiteral("Can't write %1: %2").arg(shown, f.errorString());
+        ForgetParentListing(p);
+        return false;
+    }
+    ForgetParentListing(p);
+    return true;
+}
+
+bool WriteLines(const QString& path, const QStringList& lines, TEncoding encoding, QString* error)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString& l : lines)
+        size += l.size() + 2;
+    text.reserve(size);
+    for (const QString& l : lines) {
+        text += l;
+        text += QStringLiteral("\r\n");
+    }
+    if (encoding == TEncoding::Latin1 && !Latin1Holds(lines))
+        encoding = TEncoding::Utf8;
+    return WriteBytes(path, Encode(text, encoding), error);
+}
+
+// ---- TOutFile
+
+bool TOutFile::Rewrite(const QString& path, TEncoding encoding)
+{
+    m_lines.clear();
+    m_path = path;
+    m_encoding = encoding;
+    m_open = true;
+    return true;
+}
+
+bool TOutFile::Append(const QString& path)
+{
+    m_lines.clear();
+    m_path = path;
+    m_encoding = TEncoding::Utf8;
+    if (FileExists(path) && !ReadLines(path, m_lines, &m_encoding)) {
+        m_open = false;
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+void TOutFile::WriteLn(const QString& line)
+{
+    if (m_open)
+        m_lines << line;
+}
+
+bool TOutFile::Close(QString* error)
+{
+    if (!m_open) {
+        if (error)
+            *error = QStringLiteral("No file is open for writing");
+        return false;
+    }
+    m_open = false;
+    const bool ok = WriteLines(m_path, m_lines, m_encoding, error);
+    m_lines.clear();
+    return ok;
+}
+
+void TOutFile::Discard()
+{
+    m_open = false;
+    m_lines.clear();
+}
+
+} // namespace FileSys

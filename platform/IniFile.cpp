@@ -1,0 +1,438 @@
+#include "IniFile.h"
+
+#include "FileSys.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+#include <limits>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#else
+#include <filesystem>
+#endif
+
+namespace {
+
+using FileSys::TEncoding;
+
+// One parsed profile file. The text is kept line by line together with each line's own ending,
+// so a write changes exactly the lines it means to and every other byte comes back as it was.
+struct TDoc {
+    struct TKey {
+        QString Name;
+        QString Value;
+        int Line = -1;
+    };
+    struct TSection {
+        QString Name;
+        int Header = -1;
+        int LastKeyLine = -1;
+        int End = 0;                 // first line after the section (next header or end)
+        QList<TKey> Keys;            // in file order, first spelling of each name
+        QHash<QString, int> KeyIndex;  // folded name -> index in Keys (first wins)
+    };
+
+    TEncoding Encoding = TEncoding::Utf8;
+    QStringList Lines;
+    QStringList Ends;                // "\r\n", "\n", "\r" or "" (last line without an ending)
+    QList<TSection> Sections;
+    QHash<QString, int> SectionIndex;  // folded name -> first section of that name
+
+    const TSection* Find(const QString& section) const
+    {
+        const auto it = SectionIndex.constFind(section.trimmed().toCaseFolded());
+        return it == SectionIndex.constEnd() ? nullptr : &Sections[*it];
+    }
+};
+
+QString Unquote(const QString& raw)
+{
+    const QString v = raw.trimmed();
+    if (v.size() >= 2) {
+        const QChar first = v.front();
+        if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && v.back() == first)
+            return v.mid(1, v.size() - 2);
+    }
+    return v;
+}
+
+void Index(TDoc& doc)
+{
+    doc.Sections.clear();
+    doc.SectionIndex.clear();
+    TDoc::TSection* current = nullptr;
+    const int count = int(doc.Lines.size());
+    for (int i = 0; i < count; ++i) {
+        const QString& line = doc.Lines[i];
+        const QString t = line.trimmed();
+        if (t.isEmpty() || t.startsWith(QLatin1Char(';')))
+            continue;
+        if (t.startsWith(QLatin1Char('['))) {
+            if (current)
+                current->End = i;
+            // The last "]" closes the name, so bot names with brackets ("[XYZ]Bot") survive.
+            const qsizetype close = t.lastIndexOf(QLatin1Char(']'));
+            TDoc::TSection s;
+            s.Name = (close > 0 ? t.mid(1, close - 1) : t.mid(1)).trimmed();
+            s.Header = i;
+            doc.Sections.append(s);
+            current = &doc.Sections.last();
+            const QString folded = s.Name.toCaseFolded();
+            if (!doc.SectionIndex.contains(folded))
+                doc.SectionIndex.insert(folded, int(doc.Sections.size()) - 1);
+            continue;
+        }
+        if (!current)
+            continue;   // lines before the first section belong to none
+        const qsizetype eq = t.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            continue;
+        const QString name = t.left(eq).trimmed();
+        if (name.isEmpty())
+            continue;
+        current->LastKeyLine = i;
+        const QString folded = name.toCaseFolded();
+        if (current->KeyIndex.contains(folded))
+            continue;
+        current->KeyIndex.insert(folded, int(current->Keys.size()));
+        current->Keys.append({name, Unquote(t.mid(eq + 1)), i});
+    }
+    if (current)
+        current->End = count;
+}
+
+void SplitWithEnds(const QString& text, TDoc& doc)
+{
+    doc.Lines.clear();
+    doc.Ends.clear();
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            doc.Lines << text.mid(start, i - start);
+            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n')) {
+                doc.Ends << QStringLiteral("\r\n");
+                ++i;
+            } else {
+                doc.Ends << QString(c);
+            }
+            start = i + 1;
+        }
+    }
+    if (start < n) {
+        doc.Lines << text.mid(start);
+        doc.Ends << QString();
+    }
+}
+
+QByteArray Compose(const TDoc& doc)
+{
+    QString text;
+    qsizetype size = 0;
+    for (qsizetype i = 0; i < doc.Lines.size(); ++i)
+        size += doc.Lines[i].size() + doc.Ends[i].size();
+    text.reserve(size);
+    for (qsizetype i = 0; i < doc.Lines.size(); ++i) {
+        text += doc.Lines[i];
+        text += doc.Ends[i];
+    }
+    return FileSys::Encode(text, doc.Encoding);
+}
+
+std::shared_ptr<TDoc> Parse(const QByteArray& bytes)
+{
+    auto doc = std::make_shared<TDoc>();
+    QString text;
+    QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString utf8 = probe.decode(bytes);
+    if (probe.hasError()) {
+        doc->Encoding = TEncoding::Latin1;
+        text = QString::fromLatin1(bytes);
+    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
+        doc->Encoding = TEncoding::Utf8Bom;
+        text = QString::fromUtf8(bytes.mid(3));
+    } else {
+        text = utf8;
+    }
+    SplitWithEnds(text, *doc);
+    Index(*doc);
+    return doc;
+}
+
+struct TStamp {
+    bool Exists = false;
+    qint64 Size = 0;
+    qint64 MTimeNs = 0;
+    bool operator==(const TStamp&) const = default;
+};
+
+TStamp Stamp(const QString& path)
+{
+    TStamp s;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        s.Exists = true;
+        s.Size = st.st_size;
+        s.MTimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+#else
+    std::error_code ec;
+    const std::filesystem::path p(path.toStdU16String());
+    if (std::filesystem::is_regular_file(p, ec)) {
+        s.Exists = true;
+        s.Size = qint64(std::filesystem::file_size(p, ec));
+        s.MTimeNs = std::filesystem::last_write_time(p, ec).time_since_epoch().count();
+    }
+#endif
+    return s;
+}
+
+struct TCacheEntry {
+    TStamp Stamp;
+    std::shared_ptr<const TDoc> Doc;
+};
+
+QMutex g_lock;   // guards the cache and serialises our own read-modify-write cycles
+QHash<QString, TCacheEntry> g_cache;
+
+QString DiskPath(const QString& fileName)
+{
+    const QString resolved = FileSys::Resolve(fileName);
+    const QFileInfo fi(resolved);
+    const QString canonical = fi.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(fi.absoluteFilePath()) : canonical;
+}
+
+// The parsed file, or nullptr when it does not exist or cannot be read. Caller holds g_lock.
+std::shared_ptr<const TDoc> LoadLocked(const QString& path)
+{
+    const TStamp stamp = Stamp(path);
+    if (!stamp.Exists) {
+        g_cache.remove(path);
+        return nullptr;
+    }
+    const auto it = g_cache.constFind(path);
+    if (it != g_cache.constEnd() && it->Stamp == stamp)
+        return it->Doc;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        g_cache.remove(path);
+        return nullptr;
+    }
+    std::shared_ptr<const TDoc> doc = Parse(f.readAll());
+    g_cache.insert(path, {stamp, doc});
+    return doc;
+}
+
+std::shared_ptr<const TDoc> Load(const QString& fileName)
+{
+    const QString path = DiskPath(fileName);
+    QMutexLocker lock(&g_lock);
+    return LoadLocked(path);
+}
+
+// A name or value must stay on its own line, or one write could plant other keys or sections.
+QString OneLine(const QString& s)
+{
+    QString r = s;
+    r.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    r.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    r.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return r;
+}
+
+bool Store(const QString& path, std::shared_ptr<TDoc> doc)
+{
+    if (!FileSys::WriteBytes(path, Compose(*doc)))
+        return false;
+    Index(*doc);
+    g_cache.insert(path, {Stamp(path), doc});
+    return true;
+}
+
+bool ParseInteger(const QString& text, int& result)
+{
+    QString t = text.trimmed();
+    bool negative = false;
+    if (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) {
+        negative = t.front() == QLatin1Char('-');
+        t.remove(0, 1);
+    }
+    int base = 10;
+    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        base = 16;
+        t.remove(0, 2);
+    } else if (t.startsWith(QLatin1Char('$'))) {
+        base = 16;
+        t.remove(0, 1);
+    }
+    if (t.isEmpty())
+        return false;
+    for (QChar c : t) {
+        const bool digit = c.isDigit() && c.unicode() < 128;
+        const bool hex = base == 16 && QStringLiteral("abcdefABCDEF").contains(c);
+        if (!digit && !hex)
+            return false;
+    }
+    bool ok = false;
+    const qlonglong v = t.toLongLong(&ok, base);
+    if (!ok)
+        return false;
+    const qlonglong signedValue = negative ? -v : v;
+    if (signedValue < std::numeric_limits<int>::min() || signedValue > std::numeric_limits<int>::max())
+        return false;
+    result = int(signedValue);
+    return true;
+}
+
+} // namespace
+
+TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {}
+
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
+{
+    const auto doc = Load(m_fileName);
+    if (!doc)
+        return def;
+    const TDoc::TSection* s = doc->Find(section);
+    if (!s)
+        return def;
+    const auto it = s->KeyIndex.constFind(key.trimmed().toCaseFolded());
+    return it == s->KeyIndex.constEnd() ? def : s->Keys[*it].Value;
+}
+
+int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
+{
+    const QString text = ReadString(section, key, QString());
+    int value = def;
+    return ParseInteger(text, value) ? value : def;
+}
+
+bool TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    const QString sectionName = OneLine(section).trimmed();
+    const QString keyName = OneLine(key).trimmed();
+    const QString v = OneLine(value);
+    if (sectionName.isEmpty() || keyName.isEmpty())
+        return false;
+
+    const QString path = DiskPath(m_fileName);
+    QMutexLocker lock(&g_lock);
+    const auto current = LoadLocked(path);
+    if (!current && Stamp(path).Exists)
+        return false;   // there but unreadable: never overwrite what we could not read
+    auto doc = current ? std::make_shared<TDoc>(*current) : std::make_shared<TDoc>();
+
+    const TDoc::TSection* s = doc->Find(sectionName);
+    const QString newLine = keyName + QLatin1Char('=') + v;
+    if (s) {
+        const auto it = s->KeyIndex.constFind(keyName.toCaseFolded());
+        if (it != s->KeyIndex.constEnd()) {
+            // Keep the line's own spelling and spacing up to the value.
+            const int lineNo = s->Keys[*it].Line;
+            const QString& line = doc->Lines[lineNo];
+            qsizetype j = line.indexOf(QLatin1Char('=')) + 1;
+            while (j < line.size() && (line[j] == QLatin1Char(' ') || line[j] == QLatin1Char('\t')))
+                ++j;
+            const QString replaced = line.left(j) + v;
+            if (replaced == line)
+                return true;
+            doc->Lines[lineNo] = replaced;
+        } else {
+            const int after = s->LastKeyLine >= 0 ? s->LastKeyLine : s->Header;
+            if (doc->Ends[after].isEmpty())
+                doc->Ends[after] = QStringLiteral("\r\n");
+            doc->Lines.insert(after + 1, newLine);
+            doc->Ends.insert(after + 1, QStringLiteral("\r\n"));
+        }
+    } else {
+        if (!doc->Lines.isEmpty() && doc->Ends.last().isEmpty())
+            doc->Ends.last() = QStringLiteral("\r\n");
+        doc->Lines << QLatin1Char('[') + sectionName + QLatin1Char(']') << newLine;
+        doc->Ends << QStringLiteral("\r\n") << QStringLiteral("\r\n");
+    }
+    return Store(path, doc);
+}
+
+bool TIniFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    return WriteString(section, key, QString::number(value));
+}
+
+bool TIniFile::EraseSection(const QString& section)
+{
+    const QString path = DiskPath(m_fileName);
+    QMutexLocker lock(&g_lock);
+    const auto current = LoadLocked(path);
+    if (!current)
+        return !Stamp(path).Exists;
+    const QString folded = section.trimmed().toCaseFolded();
+    auto doc = std::make_shared<TDoc>(*current);
+    bool erased = false;
+    // Every copy of the section goes, last first so earlier line numbers stay valid.
+    for (qsizetype i = doc->Sections.size() - 1; i >= 0; --i) {
+        const TDoc::TSection& s = doc->Sections[i];
+        if (s.Name.toCaseFolded() != folded)
+            continue;
+        doc->Lines.remove(s.Header, s.End - s.Header);
+        doc->Ends.remove(s.Header, s.End - s.Header);
+        erased = true;
+    }
+    if (!erased)
+        return true;
+    return Store(path, doc);
+}
+
+bool TIniFile::SectionExists(const QString& section) const
+{
+    const auto doc = Load(m_fileName);
+    if (!doc)
+        return false;
+    const TDoc::TSection* s = doc->Find(section);
+    return s && !s->Keys.isEmpty();
+}
+
+QStringList TIniFile::ReadSections() const
+{
+    QStringList names;
+    const auto doc = Load(m_fileName);
+    if (!doc)
+        return names;
+    QSet<QString> seen;
+    for (const TDoc::TSection& s : doc->Sections) {
+        const QString folded = s.Name.toCaseFolded();
+        if (seen.contains(folded))
+            continue;
+        seen.insert(folded);
+        names << s.Name;
+    }
+    return names;
+}
+
+QStringList TIniFile::ReadSectionKeys(const QString& section) const
+{
+    QStringList keys;
+    const auto doc = Load(m_fileName);
+    if (!doc)
+        return keys;
+    if (const TDoc::TSection* s = doc->Find(section))
+        for (const TDoc::TKey& k : s->Keys)
+            keys << k.Name;
+    return keys;
+}
+
+void TIniFile::FlushCache()
+{
+    QMutexLocker lock(&g_lock);
+    g_cache.clear();
+}
