@@ -1,35 +1,488 @@
 #include "core/UQOR_Maps.h"
 
+#include "core/UInit.h"
+#include "core/UQOR_Dispatch.h"
+#include "core/UQOR_Settings.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+#include "ui/UEditor.h"
+
+#include <QHash>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QString kWanted = QStringLiteral("Wantedhl");
+const QString kGoldeneye = QStringLiteral("Goldeneye");
+const QString kRocket = QStringLiteral("Rocket");
+const QString kOp4 = QStringLiteral("Op4");
+
+bool SelectedIs(const QString& key) { return UInit::SelectedMod == key; }
+
+// The mods whose available list also offers the deathmatch maps that ship in Half-Life's own
+// folder (their maps folder is valve\maps, or the mod runs on them).
+bool OffersDeathmatchStockMaps(const QString& key) {
+    return key == QLatin1String("Deathmatch") || key == kRocket
+           || key == QLatin1String("SVInstaGib") || key == QLatin1String("Snark_wars");
+}
+
+// Goldeneye's "ge2..." and "ge3..." maps are not playable in a multiplayer game. The file system
+// matches names without regard to case, so "GE2_x" is the same map as "ge2_x".
+bool IsGoldeneyeSinglePlayerMap(const QString& map) {
+    return map.startsWith(QLatin1String("ge2"), Qt::CaseInsensitive)
+           || map.startsWith(QLatin1String("ge3"), Qt::CaseInsensitive);
+}
+
+// The lower-case names of every file in a folder, listed once; the per-map lookups then cost a
+// hash probe instead of a directory scan each.
+QSet<QString> LowerCaseFileNames(const QString& folder) {
+    QSet<QString> names;
+    if (folder.isEmpty())
+        return names;
+    const QStringList files = FileSys::ListFiles(folder);
+    names.reserve(files.size());
+    for (const QString& f : files)
+        names.insert(f.toLower());
+    return names;
+}
+
+bool LessInsensitive(const QString& a, const QString& b) {
+    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    return c != 0 ? c < 0 : a < b;
+}
+
+// The map name of an available-list entry: everything before its first blank.
+QString EntryMapName(const QString& entry) {
+    const qsizetype blank = entry.indexOf(QLatin1Char(' '));
+    return blank < 0 ? entry : entry.left(blank);
+}
+
+void SetFocusedRow(QListWidget* list, int row) {
+    QItemSelectionModel* sel = list->selectionModel();
+    if (row < 0 || row >= list->count()) {
+        sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    const QModelIndex index = list->model()->index(row, 0);
+    sel->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    sel->select(index, QItemSelectionModel::Select);
+}
+
+} // namespace
 
 namespace UInit {
-void ListMaps(QListWidget*, const QString&, QLabel*, const QString&, const QString&,
-              const QString&, const QString&, const QString&) {}
+
+void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
+              const QString& configFolder, const QString& configExt, const QString& waypointExt,
+              const QString& waypointFolder, const QString& requiredExt) {
+    // The legend is rebuilt from scratch, so reloading does not keep adding to it.
+    if (legend && (!waypointExt.isEmpty() || !configExt.isEmpty())) {
+        QString text;
+        if (!waypointExt.isEmpty())
+            text = UInit::WaypointMarker + QStringLiteral(" Waypoints") + QStringLiteral("\r\n");
+        if (!configExt.isEmpty())
+            text += UInit::ConfigMarker + QStringLiteral(" Self config");
+        legend->setText(text);
+    }
+    if (!available)
+        return;
+
+    const bool wanted = SelectedIs(kWanted);
+    QStringList entries;
+    QSet<QString> held;   // Wanted keeps its fixed entries: never list one of its maps twice
+    if (wanted) {
+        for (int i = 0; i < available->count(); ++i) {
+            const QString text = available->item(i)->text();
+            entries << text;
+            held.insert(EntryMapName(text).toLower());
+        }
+    }
+
+    // The hidden file list of the window, as a plain list: the folder's .bsp files ...
+    QStringList& files = UInit::MapList;
+    files = FileSys::ListFiles(mapsFolder, QStringLiteral("*.bsp"));
+    // ... and the stock maps, unless the folder already holds them.
+    QStringList stock;
+    if (OffersDeathmatchStockMaps(UInit::SelectedMod)
+        && UInit::HLExe.compare(QLatin1String("cstrike.exe"), Qt::CaseInsensitive) != 0)
+        stock << UQOR::DeathmatchStockMaps();
+    if (SelectedIs(kRocket))
+        stock << UQOR::RocketStockMaps();
+    if (!stock.isEmpty()) {
+        QSet<QString> onDisk;
+        for (const QString& f : files)
+            onDisk.insert(f.toLower());
+        for (const QString& s : stock) {
+            const QString file = s + QStringLiteral(".bsp");
+            if (!onDisk.contains(file.toLower())) {
+                files << file;
+                onDisk.insert(file.toLower());
+            }
+        }
+    }
+
+    // Each marker folder is listed once (twice only when they differ).
+    const bool wantWaypoints = !waypointExt.isEmpty() || !requiredExt.isEmpty();
+    const QSet<QString> waypointNames =
+        wantWaypoints ? LowerCaseFileNames(waypointFolder) : QSet<QString>();
+    QSet<QString> configNames;
+    if (!configExt.isEmpty()) {
+        configNames = (wantWaypoints && FileSys::Resolve(configFolder) == FileSys::Resolve(waypointFolder))
+                          ? waypointNames
+                          : LowerCaseFileNames(configFolder);
+    }
+    const QString waypointExtLower = waypointExt.toLower();
+    const QString requiredExtLower = requiredExt.toLower();
+    const QString configExtLower = configExt.toLower();
+
+    entries.reserve(entries.size() + files.size());
+    for (const QString& file : files) {
+        const QString map = file.left(file.size() - 4);
+        if (SelectedIs(kGoldeneye) && IsGoldeneyeSinglePlayerMap(map))
+            continue;
+        const QString lower = map.toLower();
+        if (!requiredExt.isEmpty() && !waypointNames.contains(lower + requiredExtLower))
+            continue;
+        if (wanted && held.contains(lower))
+            continue;
+        QString markers = QStringLiteral(" ");
+        if (!waypointExt.isEmpty() && waypointNames.contains(lower + waypointExtLower))
+            markers += UInit::WaypointMarker;
+        if (!configExt.isEmpty() && configNames.contains(lower + configExtLower))
+            markers += UInit::ConfigMarker;
+        entries << map + markers;
+        if (wanted)
+            held.insert(lower);
+    }
+
+    // The list shows its entries sorted without regard to case, as the original's sorted list
+    // box did (Qt's own sorting would put "Z" before "a").
+    std::stable_sort(entries.begin(), entries.end(), LessInsensitive);
+    available->setUpdatesEnabled(false);
+    available->clear();
+    available->addItems(entries);
+    available->setUpdatesEnabled(true);
+}
+
 } // namespace UInit
 
 namespace UQOR {
-const QStringList& DeathmatchStockMaps() { static const QStringList l; return l; }
-const QStringList& RocketStockMaps() { static const QStringList l; return l; }
-const QStringList& Op4StockMaps() { static const QStringList l; return l; }
-bool IsMapPresent(const QString&, const QString&, const QString&, const QString&) { return false; }
-bool MapFileExists(const QString&, const QString&, const QString&) { return false; }
-void ReadMapCycle(const QString&, const QString&, const QString&, QListWidget*, const QString&,
-                  const QString&) {}
-bool WriteMapCycle(const QString&, const QString&, QListWidget*, QString*) { return false; }
-void AddSelectedMaps(QListWidget*, QListWidget*) {}
-void AddAllMaps(QListWidget*, QListWidget*) {}
-void DeleteSelectedMaps(QListWidget*) {}
-void DeleteAllMaps(QListWidget*) {}
-void MoveListItem(int, QListWidget*) {}
-void ShuffleMapCycle(QListWidget*) {}
-bool AccessMapComment(QListWidget*, const QString&, const QString&, QString& result,
-                      const QString&) { result.clear(); return true; }
-bool AccessMapComment(QListWidget*, const QString&, const QString&, QPlainTextEdit*) { return true; }
-QString EncodeMapComment(const QString& text) { return text; }
-QString DecodeMapComment(const QString& stored) { return stored; }
-void EditMapCfg(QListWidget*, const QString&, const QString&) {}
-QString MapCfgPath(QListWidget*, const QString&, const QString&) { return {}; }
-QString BareMapName(const QString& entry) { return entry; }
+
+const QStringList& DeathmatchStockMaps() {
+    static const QStringList maps{
+        QStringLiteral("snark_pit"), QStringLiteral("lambda_bunker"), QStringLiteral("stalkyard"),
+        QStringLiteral("boot_camp"), QStringLiteral("undertow"),      QStringLiteral("datacore"),
+        QStringLiteral("subtransit"), QStringLiteral("bounce")};
+    return maps;
+}
+
+const QStringList& RocketStockMaps() {
+    static const QStringList maps{QStringLiteral("c1a0"),  QStringLiteral("c2a2h"),
+                                  QStringLiteral("c2a4e"), QStringLiteral("c2a4f"),
+                                  QStringLiteral("c2a5"),  QStringLiteral("c2a5a"),
+                                  QStringLiteral("c2a5b"), QStringLiteral("c2a5e")};
+    return maps;
+}
+
+const QStringList& Op4StockMaps() {
+    static const QStringList maps{
+        QStringLiteral("op4_bootcamp"), QStringLiteral("op4_datacore"), QStringLiteral("op4_demise"),
+        QStringLiteral("op4_disposal"), QStringLiteral("op4_gasworks"), QStringLiteral("op4_kbase"),
+        QStringLiteral("op4_kndyone"),  QStringLiteral("op4_meanie"),   QStringLiteral("op4_outpost"),
+        QStringLiteral("op4_park"),     QStringLiteral("op4_repent"),   QStringLiteral("op4_rubble"),
+        QStringLiteral("op4_xendance")};
+    return maps;
+}
+
+bool MapFileExists(const QString& map, const QString& folder, const QString& ext) {
+    if (SelectedIs(kGoldeneye) && IsGoldeneyeSinglePlayerMap(map))
+        return false;
+    if (ext.isEmpty())
+        return true;
+    return FileSys::FileExists(FileSys::JoinPath(folder, map + ext));
+}
+
+bool IsMapPresent(const QString& mapName, const QString& mapsFolder, const QString& waypointFolder,
+                  const QString& requiredExt) {
+    const QString map = mapName.trimmed();
+    if (map.isEmpty())
+        return false;
+    bool present = SelectedIs(kWanted) || DeathmatchStockMaps().contains(map)
+                   || (SelectedIs(kOp4) && Op4StockMaps().contains(map))
+                   || (SelectedIs(kRocket) && RocketStockMaps().contains(map));
+    if (!present)
+        present = FileSys::FileExists(FileSys::JoinPath(mapsFolder, map + QStringLiteral(".bsp")));
+    if (!present)
+        return false;
+    if (!MapFileExists(map, waypointFolder, requiredExt))
+        return false;
+    return !(SelectedIs(kGoldeneye) && IsGoldeneyeSinglePlayerMap(map));
+}
+
+void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
+                  QListWidget* mapCycle, const QString& requiredExt, const QString& waypointFolder) {
+    UInit::LoadingDone = 0;
+    if (mapCycle)
+        mapCycle->clear();
+    if (mapCycle && flag == QLatin1String("O")) {
+        QString first;
+        AccessModSetting(QStringLiteral("First Map"), QString(), QStringLiteral("Read"), first);
+        if (IsMapPresent(first, mapsFolder, waypointFolder, requiredExt))
+            mapCycle->addItem(first.trimmed());
+    }
+    UInit::TempMemo.clear();
+    const QString path = FileSys::JoinPath(modFolder, QStringLiteral("mapcycle.txt"));
+    if (mapCycle && FileSys::FileExists(path))
+        FileSys::ReadLines(path, UInit::TempMemo);
+    for (const QString& raw : UInit::TempMemo) {
+        // The game takes the first word of a line as the map and skips leading white space, so
+        // an indented name is read as that name rather than dropped from the cycle.
+        QString line = raw;
+        qsizetype start = 0;
+        while (start < line.size() && (line[start] == QLatin1Char(' ') || line[start] == QLatin1Char('\t')))
+            ++start;
+        line = line.mid(start);
+        const qsizetype blank = line.indexOf(QLatin1Char(' '));
+        if (blank >= 0)
+            line.truncate(blank);
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab >= 0)
+            line.truncate(tab);
+        if (IsMapPresent(line, mapsFolder, waypointFolder, requiredExt))
+            mapCycle->addItem(line);
+    }
+    UInit::TempMemo.clear();
+    UInit::LoadingDone = 1;
+}
+
+bool WriteMapCycle(const QString& flag, const QString& modFolder, QListWidget* mapCycle,
+                   QString* error) {
+    const QString path = FileSys::Resolve(FileSys::JoinPath(modFolder, QStringLiteral("mapcycle.txt")));
+    const int count = mapCycle ? mapCycle->count() : 0;
+    // mapcycle.txt first: when it cannot be written, "First Map" keeps the start map that goes
+    // with the file still on disk.
+    FileSys::TOutFile& out = UInit::OutFile;
+    if (!out.Rewrite(path)) {
+        if (error)
+            *error = QStringLiteral("Can't write ") + path;
+        return false;
+    }
+    for (int i = 1; i < count; ++i)
+        out.WriteLn(mapCycle->item(i)->text());
+    QString why;
+    if (!out.Close(&why)) {
+        if (error)
+            *error = QStringLiteral("Can't write ") + path + (why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+        return false;
+    }
+    if (flag == QLatin1String("O")) {
+        const QString first = count > 0 ? mapCycle->item(0)->text() : QString();
+        QString ignored;
+        if (!AccessModSetting(QStringLiteral("First Map"), first, QStringLiteral("Write"), ignored)) {
+            if (error)
+                *error = QStringLiteral("Can't write ")
+                         + FileSys::JoinPath(UInit::AppPath, QStringLiteral("QOR.ini"));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString BareMapName(const QString& entry) {
+    QString map = entry;
+    const qsizetype star = map.indexOf(UInit::WaypointMarker);
+    if (star >= 0)
+        map.truncate(star);
+    const qsizetype plus = map.indexOf(UInit::ConfigMarker);
+    if (plus >= 0)
+        map.truncate(plus);
+    return map.trimmed();
+}
+
+void AddSelectedMaps(QListWidget* available, QListWidget* mapCycle) {
+    if (!available || !mapCycle)
+        return;
+    for (int i = 0; i < available->count(); ++i) {
+        QListWidgetItem* item = available->item(i);
+        if (item->isSelected())
+            mapCycle->addItem(BareMapName(item->text()));
+    }
+    MarkModified();
+}
+
+void AddAllMaps(QListWidget* available, QListWidget* mapCycle) {
+    if (!available || !mapCycle)
+        return;
+    QStringList maps;
+    maps.reserve(available->count());
+    for (int i = 0; i < available->count(); ++i)
+        maps << BareMapName(available->item(i)->text());
+    mapCycle->addItems(maps);
+    // No available map stays focused, so the comment memo is not tied to one of them.
+    SetFocusedRow(available, -1);
+    MarkModified();
+}
+
+void DeleteSelectedMaps(QListWidget* mapCycle) {
+    if (!mapCycle)
+        return;
+    int focus = mapCycle->currentRow();
+    int i = 0;
+    int last = mapCycle->count() - 1;
+    while (i <= last) {
+        if (mapCycle->item(i)->isSelected()) {
+            const int before = mapCycle->count();
+            delete mapCycle->takeItem(i);
+            focus = std::min(i, before - 2);
+            --last;
+        } else {
+            ++i;
+        }
+    }
+    // With the list emptied the focus is -1 and nothing is selected.
+    SetFocusedRow(mapCycle, focus);
+    MarkModified();
+}
+
+void DeleteAllMaps(QListWidget* mapCycle) {
+    if (!mapCycle)
+        return;
+    mapCycle->clear();
+    MarkModified();
+}
+
+void MoveListItem(int step, QListWidget* list) {
+    if (!list || (step != -1 && step != 1))
+        return;
+    const int i = list->currentRow();
+    const bool can = step == -1 ? i > 0 : (i >= 0 && i < list->count() - 1);
+    if (!can)
+        return;
+    QListWidgetItem* item = list->takeItem(i);
+    list->insertItem(i + step, item);
+    list->clearSelection();
+    SetFocusedRow(list, i + step);
+    MarkModified();
+}
+
+void ShuffleMapCycle(QListWidget* mapCycle) {
+    if (!mapCycle)
+        return;
+    QStringList shuffled;
+    shuffled.reserve(mapCycle->count());
+    QRandomGenerator* random = QRandomGenerator::global();
+    while (mapCycle->count() > 0) {
+        const int r = static_cast<int>(random->bounded(mapCycle->count()));
+        QListWidgetItem* item = mapCycle->takeItem(r);
+        shuffled << item->text();
+        delete item;
+    }
+    mapCycle->addItems(shuffled);
+    MarkModified();
+}
+
+QString EncodeMapComment(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 16);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r'))
+            out += QStringLiteral("#13");
+        else if (c == QLatin1Char('\n'))
+            out += QStringLiteral("#10");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString DecodeMapComment(const QString& stored) {
+    static const QString pair = QStringLiteral("#13#10");
+    QString out;
+    out.reserve(stored.size());
+    qsizetype i = 0;
+    while (i < stored.size()) {
+        if (QStringView(stored).mid(i, 6) == pair) {
+            out += QStringLiteral("\r\n");
+            i += 6;
+        } else {
+            out += stored[i];
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool AccessMapComment(QListWidget* available, const QString& commentFile, const QString& mode,
+                      QString& result, const QString& comment) {
+    result.clear();
+    if (!available)
+        return true;
+    const int focused = available->currentRow();
+    if (focused < 0 || focused >= available->count())
+        return true;
+    const QString section = EntryMapName(available->item(focused)->text());
+    if (section.isEmpty())
+        return true;
+    const QString mapsDir = FileSys::JoinPath(UInit::AppPath, QStringLiteral("Maps"));
+    TIniFile ini(FileSys::JoinPath(mapsDir, commentFile));
+    if (mode == QLatin1String("Read")) {
+        result = DecodeMapComment(ini.ReadString(section, QStringLiteral("comment"), QString()));
+        return true;
+    }
+    if (mode == QLatin1String("Write")) {
+        if (!FileSys::DirectoryExists(mapsDir))
+            FileSys::MakeDirs(mapsDir);
+        return ini.WriteString(section, QStringLiteral("comment"), EncodeMapComment(comment));
+    }
+    return true;
+}
+
+bool AccessMapComment(QListWidget* available, const QString& commentFile, const QString& mode,
+                      QPlainTextEdit* memo) {
+    if (!available || !memo)
+        return true;
+    const int focused = available->currentRow();
+    if (focused < 0 || focused >= available->count())
+        return true;
+    QString result;
+    if (mode == QLatin1String("Read")) {
+        AccessMapComment(available, commentFile, mode, result);
+        // The memo keeps its lines with LF only.
+        result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        memo->setPlainText(result);
+        return true;
+    }
+    // The memo's line breaks are stored as the CR LF pair the comment files have always held.
+    QString text = memo->toPlainText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return AccessMapComment(available, commentFile, mode, result, text);
+}
+
+QString MapCfgPath(QListWidget* available, const QString& folder, const QString& ext) {
+    if (!available)
+        return QString();
+    for (int i = 0; i < available->count(); ++i) {
+        QListWidgetItem* item = available->item(i);
+        if (item->isSelected()) {
+            const QString map = BareMapName(item->text());
+            return FileSys::Resolve(FileSys::NormalizeSeparators(folder + map + ext));
+        }
+    }
+    return QString();
+}
+
+void EditMapCfg(QListWidget* available, const QString& folder, const QString& ext) {
+    const QString path = MapCfgPath(available, folder, ext);
+    if (!path.isEmpty())
+        TEditor::Edit_File(path);
+}
+
 } // namespace UQOR
