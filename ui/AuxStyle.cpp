@@ -1,5 +1,7 @@
 #include "ui/AuxStyle.h"
 
+#include "ui/ButtonWithColor.h"
+
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -8,8 +10,7 @@ namespace AuxStyle {
 
 QColor BackgroundColor()
 {
-    const unsigned bgr = 13806739u;
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    return TBitBtnWithColor::DelphiColorToQColor(BackgroundBGR);
 }
 
 void PaintBackground(QWidget* widget)
@@ -22,8 +23,9 @@ void PaintBackground(QWidget* widget)
 
 QPushButton* MakeButton(const QString& caption, const QString& name, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TBitBtnWithColor(caption, parent);
     button->setObjectName(name);
+    button->SetColor(BackgroundBGR);
     return button;
 }
 
