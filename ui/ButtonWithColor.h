@@ -52,6 +52,9 @@ enum : int {
     mrAll = 8
 };
 
+// Delphi's clBtnFace: the face colour of the system (the palette's button colour).
+constexpr int clBtnFace = static_cast<int>(0xFF00000Fu);
+
 // The QDialog result a Delphi modal result finishes a dialog with (see above).
 int ModalResultToDialogCode(int modalResult);
 
@@ -168,7 +171,8 @@ public:
     explicit TBitBtnWithColor(const QString& caption, QWidget* parent = nullptr);
     ~TBitBtnWithColor() override;
 
-    // Face colour as a Delphi BGR integer (13806739 is RGB 147, 172, 210).
+    // Face colour as a Delphi BGR integer (13806739 is RGB 147, 172, 210); clBtnFace (the
+    // default) follows the palette.
     int Color() const { return m_color; }
     void SetColor(int delphiBGR);
     QColor FaceColor() const;
@@ -197,7 +201,7 @@ public:
 
     int ModalResult() const { return m_modalResult; }
     void SetModalResult(int modalResult);
-    bool Default() const { return isDefault(); }
+    bool Default() const { return m_default; }
     void SetDefault(bool value);
     bool Cancel() const { return m_cancel; }
     void SetCancel(bool value);
@@ -239,7 +243,9 @@ private:
     int m_margin = -1;
     TButtonStyle m_style = TButtonStyle::bsAutoDetect;
     int m_modalResult = mrNone;
+    bool m_default = false;
     bool m_cancel = false;
     bool m_modifiedGlyph = false;
+    bool m_suppressing = false;
     QShortcut* m_escape = nullptr;
 };
