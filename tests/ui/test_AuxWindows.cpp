@@ -1,0 +1,430 @@
+// The small windows around the main one: Game Directory, File Editor, About and the model
+// Preview that follows its mod window.
+#include "fixtures/FakeHalfLife.h"
+#include "fixtures/ProgramFolder.h"
+#include "fixtures/ScriptedDialogs.h"
+
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "platform/Registry.h"
+#include "ui/UAbout.h"
+#include "ui/UEditor.h"
+#include "ui/UPreview.h"
+#include "ui/URep.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+template <typename T>
+T* Child(const QWidget& parent, const char* name)
+{
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// Real key presses, so the field reacts as it does to a user (textEdited, not setText).
+void TypeInto(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+}
+
+void PressKey(QWidget* widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+// Keeps the globals the windows change, so every test starts from the same state.
+class AuxWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_program.IsValid());
+        ASSERT_TRUE(m_hl.IsValid());
+        m_saved = {UInit::AppPath, UInit::HLPath, UInit::HLExe, UInit::SelectedMod};
+        m_savedPreviewOpen = UInit::PreviewOpen;
+        UInit::AppPath = m_program.Root();
+        UInit::HLPath = m_hl.Root();
+        UInit::HLExe = QStringLiteral("hl.exe");
+    }
+    void TearDown() override
+    {
+        UInit::AppPath = m_saved[0];
+        UInit::HLPath = m_saved[1];
+        UInit::HLExe = m_saved[2];
+        UInit::SelectedMod = m_saved[3];
+        UInit::PreviewOpen = m_savedPreviewOpen;
+    }
+
+    QString StoredValue(const QString& name) const
+    {
+        const TRegistryKey key(UInit::QorKeyPath, false);
+        return key.ReadString(name);
+    }
+
+    ProgramFolder m_program;
+    FakeHalfLife m_hl;
+    ScriptedDialogs m_dialogs;
+    QStringList m_saved;
+    bool m_savedPreviewOpen = false;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Game Directory
+
+using GameDirectoryTest = AuxWindowsTest;
+
+struct TWordingCase {
+    const char* Exe;
+    bool CounterStrike;
+    const char* LabExe;
+    const char* Location;
+};
+
+TEST_F(GameDirectoryTest, OpensWithTheWordingOfTheStoredExecutable)
+{
+    const TWordingCase cases[] = {
+        {"cstrike.exe", true, "cstrike.exe", "Enter the location of your Counter-Strike program :"},
+        {"hl.exe", false, "HL.exe", "Enter the location of your Half Life program :"},
+    };
+    m_hl.AddExe(QStringLiteral("cstrike.exe"));
+    for (const TWordingCase& c : cases) {
+        SCOPED_TRACE(c.Exe);
+        UInit::HLExe = QString::fromLatin1(c.Exe);
+        TRep dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Game Directory"));
+        EXPECT_EQ(Child<QRadioButton>(dialog, "RB_CS")->isChecked(), c.CounterStrike);
+        EXPECT_EQ(Child<QRadioButton>(dialog, "RB_HL")->isChecked(), !c.CounterStrike);
+        EXPECT_EQ(Child<QLabel>(dialog, "Lab_exe")->text(), QString::fromLatin1(c.LabExe));
+        EXPECT_EQ(Child<QLabel>(dialog, "Lab_location")->text(), QString::fromLatin1(c.Location));
+        EXPECT_EQ(Child<QLineEdit>(dialog, "HLDir")->text(), m_hl.Root());
+        EXPECT_TRUE(m_dialogs.Texts().isEmpty()) << m_dialogs.Texts().join(u'|').toStdString();
+        dialog.reject();
+    }
+}
+
+TEST_F(GameDirectoryTest, CancelAndEscapeRestoreWhatWasInForce)
+{
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Esc" : "Cancel");
+        UInit::HLPath = m_hl.Root();
+        UInit::HLExe = QStringLiteral("hl.exe");
+        TRep dialog;
+        dialog.show();
+        Child<QRadioButton>(dialog, "RB_CS")->click();
+        EXPECT_EQ(UInit::HLExe, QStringLiteral("cstrike.exe"));
+        EXPECT_EQ(Child<QLabel>(dialog, "Lab_location")->text(),
+                  QStringLiteral("Enter the location of your Counter-Strike program :"));
+        TypeInto(Child<QLineEdit>(dialog, "HLDir"), QStringLiteral("/somewhere/else"));
+        EXPECT_EQ(UInit::HLPath, QStringLiteral("/somewhere/else"));
+
+        if (byEscape)
+            PressKey(&dialog, Qt::Key_Escape);
+        else
+            Child<QPushButton>(dialog, "BCancel")->click();
+
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(UInit::HLExe, QStringLiteral("hl.exe"));
+        EXPECT_EQ(UInit::HLPath, m_hl.Root());
+        EXPECT_EQ(StoredValue(QStringLiteral("HLExe")), QString());
+        EXPECT_TRUE(m_dialogs.Texts().isEmpty()) << m_dialogs.Texts().join(u'|').toStdString();
+    }
+}
+
+TEST_F(GameDirectoryTest, ApplyStoresThePathAndTheCaptionOfTheExecutable)
+{
+    // A first start: the path came from elsewhere, the executable is the default one.
+    TRep dialog;
+    dialog.show();
+    Child<QPushButton>(dialog, "BApply")->click();
+
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(StoredValue(QStringLiteral("HLPath")), m_hl.Root());
+    EXPECT_EQ(StoredValue(QStringLiteral("HLExe")), QStringLiteral("HL.exe"));
+    EXPECT_EQ(UInit::HLPath, m_hl.Root());
+    EXPECT_TRUE(m_dialogs.Texts(Dialogs::TKind::Error).isEmpty());
+}
+
+TEST_F(GameDirectoryTest, ApplyOfAFolderWithoutTheExecutableStoresNothing)
+{
+    const QString empty = m_hl.AddMod(QStringLiteral("notagame"));
+    TRep dialog;
+    dialog.show();
+    TypeInto(Child<QLineEdit>(dialog, "HLDir"), empty);
+    Child<QPushButton>(dialog, "BApply")->click();
+
+    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error),
+              QStringList{QStringLiteral("hl.exe can't be found in ") + empty});
+    EXPECT_EQ(StoredValue(QStringLiteral("HLPath")), QString());
+    EXPECT_EQ(StoredValue(QStringLiteral("HLExe")), QString());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+struct TCheckCase {
+    const char* Name;
+    enum { AtCreation, Browsed, Typed } How;
+    bool Valid;
+    bool Reported;   // the error is shown and the field emptied
+};
+
+TEST_F(GameDirectoryTest, APathIsCheckedWhenSetButNotWhileTyped)
+{
+    const QString bad = m_hl.AddMod(QStringLiteral("nothere"));
+    const TCheckCase cases[] = {
+        {"valid at creation", TCheckCase::AtCreation, true, false},
+        {"missing exe at creation", TCheckCase::AtCreation, false, true},
+        {"valid folder browsed", TCheckCase::Browsed, true, false},
+        {"bad folder browsed", TCheckCase::Browsed, false, true},
+        {"bad folder typed", TCheckCase::Typed, false, false},
+    };
+    for (const TCheckCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        m_dialogs.Clear();
+        const QString path = c.Valid ? m_hl.Root() : bad;
+        UInit::HLPath = c.How == TCheckCase::AtCreation ? path : m_hl.Root();
+        TRep dialog;
+        dialog.show();
+        auto* field = Child<QLineEdit>(dialog, "HLDir");
+        if (c.How == TCheckCase::Browsed) {
+            m_dialogs.ExpectFolder(path);
+            const auto actions = field->actions();
+            ASSERT_EQ(actions.size(), 1);
+            EXPECT_EQ(actions.first()->objectName(), QStringLiteral("HLDirBrowse"));
+            actions.first()->trigger();
+        } else if (c.How == TCheckCase::Typed) {
+            TypeInto(field, path);
+        }
+
+        if (c.Reported) {
+            EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error),
+                      QStringList{QStringLiteral("hl.exe can't be found in ") + path});
+            EXPECT_EQ(field->text(), QString());
+            EXPECT_EQ(UInit::HLPath, QString());
+        } else {
+            EXPECT_TRUE(m_dialogs.Texts().filter(QStringLiteral("can't be found")).isEmpty());
+            EXPECT_EQ(field->text(), path);
+            EXPECT_EQ(UInit::HLPath, path);
+        }
+        dialog.reject();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// File Editor
+
+using FileEditorTest = AuxWindowsTest;
+
+struct TSaveCase {
+    const char* Name;
+    const char* Initial;   // nullptr: no file yet
+    const char* Typed;     // nullptr: saved unchanged
+    const char* Expected;
+};
+
+TEST_F(FileEditorTest, SaveWritesTheLinesWithCrLf)
+{
+    const TSaveCase cases[] = {
+        {"edited", "old\nlines\n", "alpha\nbeta", "alpha\r\nbeta\r\n"},
+        {"missing file is created", nullptr, "Bob\nZed\n", "Bob\r\nZed\r\n"},
+        {"unchanged keeps a trailing empty line", "a\r\n\r\n", nullptr, "a\r\n\r\n"},
+        {"unchanged Latin-1 bytes stay", "caf\xe9\r\n", nullptr, "caf\xe9\r\n"},
+    };
+    int n = 0;
+    for (const TSaveCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString path = m_hl.Path(QStringLiteral("valve/edit%1.cfg").arg(++n));
+        if (c.Initial)
+            m_hl.AddFile(QStringLiteral("valve/edit%1.cfg").arg(n), QByteArray(c.Initial));
+        TEditor editor;
+        editor.LoadFile(path);
+        editor.show();
+        EXPECT_EQ(editor.windowTitle(), path);
+        if (c.Typed)
+            Child<QPlainTextEdit>(editor, "Memo")->setPlainText(QString::fromLatin1(c.Typed));
+        Child<QPushButton>(editor, "BEdit_Save")->click();
+        EXPECT_EQ(ReadBytes(path), QByteArray(c.Expected));
+        EXPECT_FALSE(editor.isVisible());
+    }
+}
+
+TEST_F(FileEditorTest, EditFileIsModalAndReturnsAfterSave)
+{
+    const QString path = m_hl.AddFile(QStringLiteral("valve/server.cfg"), "hostname x\n");
+    bool sawEditor = false;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<TEditor*>(QApplication::activeModalWidget());
+        if (!editor)
+            return;
+        sawEditor = editor->FilePath() == path;
+        editor->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->setPlainText(QStringLiteral("sv_lan 1"));
+        editor->findChild<QPushButton*>(QStringLiteral("BEdit_Save"))->click();
+    });
+    TEditor::Edit_File(path);
+    EXPECT_TRUE(sawEditor);
+    EXPECT_EQ(ReadBytes(path), QByteArray("sv_lan 1\r\n"));
+}
+
+TEST_F(FileEditorTest, DeleteAsksAndClosesWithoutSaving)
+{
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        m_dialogs.Clear();
+        const QString path = m_hl.AddFile(QStringLiteral("valve/mapcycle.txt"), "crossfire\r\n");
+        TEditor editor;
+        editor.LoadFile(path);
+        editor.show();
+        Child<QPlainTextEdit>(editor, "Memo")->setPlainText(QStringLiteral("edited but not saved"));
+        m_dialogs.ExpectConfirm(yes);
+        Child<QPushButton>(editor, "BitBtnWithColor1")->click();
+
+        EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Confirmation),
+                  QStringList{QStringLiteral("Are you sure you want to delete ") + path + QStringLiteral(" ?")});
+        EXPECT_FALSE(editor.isVisible());
+        EXPECT_EQ(ReadBytes(path), yes ? QByteArray("<missing>") : QByteArray("crossfire\r\n"));
+    }
+}
+
+TEST_F(FileEditorTest, ReadmeHintIsHiddenOnlyForBotNames)
+{
+    const struct {
+        QString Path;
+        bool HintShown;
+    } cases[] = {
+        {UInit::AppPath + QStringLiteral("/bot_names.txt"), false},
+        {UInit::AppPath + QStringLiteral("\\Bot_Names.TXT"), false},
+        {m_hl.Path(QStringLiteral("valve/bot_names.txt")), true},
+        {m_hl.Path(QStringLiteral("valve/maps/crossfire.cfg")), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path.toStdString());
+        TEditor editor;
+        editor.LoadFile(c.Path);
+        editor.show();
+        EXPECT_EQ(Child<QLabel>(editor, "Label1")->isVisible(), c.HintShown);
+        editor.reject();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// About box
+
+using AboutTest = AuxWindowsTest;
+
+TEST_F(AboutTest, OnlyTheAboutBoxClosesOnAClickOnThePicture)
+{
+    for (const bool aboutBox : {false, true}) {
+        SCOPED_TRACE(aboutBox ? "about box" : "splash");
+        TAbout about;
+        if (aboutBox)
+            about.PrepareAboutBox();
+        about.show();
+        auto* picture = Child<QLabel>(about, "Image1");
+        EXPECT_FALSE(picture->pixmap().isNull());
+        EXPECT_EQ(Child<QLabel>(about, "Label_loading")->isVisible(), !aboutBox);
+        EXPECT_EQ(Child<QLabel>(about, "Label1")->text(), QStringLiteral("VERSION 15.3"));
+
+        const QPointF at(150, 100);
+        QMouseEvent press(QEvent::MouseButtonPress, at, picture->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, picture->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &press);
+        QApplication::sendEvent(picture, &release);
+        EXPECT_EQ(about.isVisible(), !aboutBox);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Preview follower
+
+class PreviewTest : public AuxWindowsTest {
+protected:
+    void SetUp() override
+    {
+        AuxWindowsTest::SetUp();
+        UInit::PreviewOpen = false;
+        UPreview::StartFollower(&m_owner);
+    }
+    void PlaceModWindow(QWidget& window, const QString& key, QPoint at)
+    {
+        UInit::SelectedMod = key;
+        TModRow* row = ModTable::Find(key);
+        ASSERT_NE(row, nullptr);
+        row->Window = &window;
+        window.resize(600, 400);
+        window.move(at);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+    QObject m_owner;
+};
+
+TEST_F(PreviewTest, FollowsTheMovedModWindowAtItsOffset)
+{
+    QDialog rocket;
+    PlaceModWindow(rocket, QStringLiteral("Rocket"), QPoint(100, 50));
+    TPreview* preview = UPreview::OpenPreview(&rocket);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(UInit::PreviewOpen);
+    EXPECT_EQ(preview->pos(), QPoint(683, 72));
+
+    rocket.move(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(preview->pos(), QPoint(883, 222));
+
+    // Closed by the user: it stays where it was.
+    preview->close();
+    EXPECT_FALSE(UInit::PreviewOpen);
+    rocket.move(10, 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(preview->pos(), QPoint(883, 222));
+}
+
+TEST_F(PreviewTest, StaysPutForAModWithoutTeamPreviewAndGoesWithItsWindow)
+{
+    QPointer<TPreview> preview;
+    {
+        QDialog window;
+        PlaceModWindow(window, QStringLiteral("CStrike"), QPoint(100, 50));
+        preview = UPreview::OpenPreview(&window);
+        ASSERT_NE(preview, nullptr);
+        window.move(400, 300);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(preview->pos(), QPoint(683, 72));
+    }
+    // The preview belonged to the closed window: nothing may reach a dead one.
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_EQ(Preview, nullptr);
+    EXPECT_FALSE(UInit::PreviewOpen);
+    UPreview::Timer1Timer();
+}
+
+} // namespace
