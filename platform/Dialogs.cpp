@@ -105,4 +105,9 @@ void SetProvider(IProvider* provider)
     g_provider = provider;
 }
 
+IProvider* Provider()
+{
+    return g_provider;
+}
+
 } // namespace Dialogs

@@ -29,5 +29,7 @@ bool SelectColor(QColor& color, QWidget* parent = nullptr);
 
 // Replaces the Qt dialogs (tests); nullptr restores them. The provider is not owned.
 void SetProvider(IProvider* provider);
+// The installed replacement, or nullptr while the Qt dialogs are in use.
+IProvider* Provider();
 
 } // namespace Dialogs

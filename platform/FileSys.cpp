@@ -84,7 +84,8 @@ bool Exists(const QString& path)
 bool ValidUtf8(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    const QString decoded = decoder(bytes);   // the decoder works only when its result is used
+    Q_UNUSED(decoded);
     return !decoder.hasError();
 }
 
@@ -275,7 +276,7 @@ bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QSt
     if (!QFileInfo(p).isFile() || !f.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("Can't read %1: %2")
-                         .arg(QDir::toNativeSeparators(path),
+                         .arg(QDir::toNativeSeparators(p),
                               QFileInfo(p).isDir() ? QStringLiteral("it is a folder")
                               : QFileInfo::exists(p) ? f.errorString()
                                                      : QStringLiteral("no such file"));
@@ -336,7 +337,7 @@ QByteArray Encode(const QString& text, TEncoding encoding)
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
     const QString p = Resolve(path);
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(p);
     if (QFileInfo(p).isDir()) {
         if (error)
             *error = QStringLiteral("Can't write %1: it is a folder").arg(shown);

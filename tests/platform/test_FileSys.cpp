@@ -1,0 +1,210 @@
+#include "fixtures/NoPermissionOverride.h"
+#include "platform/FileSys.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace FileSys;
+
+namespace {
+
+class FileSysTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A tree spelled the way Windows installs leave it.
+        Make("Valve/MAPS/Crossfire.BSP", "x");
+        Make("Valve/MAPS/boot_camp.bsp", "x");
+        Make("Valve/MAPS/readme.TXT", "x");
+        Make("Valve/MAPS/Sub.bsp/inside", "x");   // a folder named like a map
+        Make("EXistence/dlls/Existence.dll", "x");
+    }
+    QString Make(const QString& rel, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(rel);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        return path;
+    }
+    QByteArray Bytes(const QString& rel) const
+    {
+        QFile f(m_dir.filePath(rel));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QString P(const QString& rel) const { return m_dir.path() + "/" + rel; }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(FileSysTest, ResolveFindsEveryComponentWithoutRegardToCase)
+{
+    const struct {
+        const char* Asked;
+        const char* OnDisk;
+    } cases[] = {
+        {"valve/maps/crossfire.bsp", "Valve/MAPS/Crossfire.BSP"},
+        {"VALVE\\Maps\\BOOT_CAMP.bsp", "Valve/MAPS/boot_camp.bsp"},
+        {"existence\\DLLS\\existence.DLL", "EXistence/dlls/Existence.dll"},
+        {"Valve/maps/newfile.txt", "Valve/MAPS/newfile.txt"},   // missing tail kept as asked
+        {"valve/NoDir/Deeper/x", "Valve/NoDir/Deeper/x"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Resolve(P(c.Asked)), P(c.OnDisk)) << c.Asked;
+}
+
+TEST_F(FileSysTest, ResolvePrefersTheExactNameAndSeesOurOwnChanges)
+{
+    Make("Valve/MAPS/crossfire.bsp", "lower");
+    EXPECT_EQ(Resolve(P("Valve/MAPS/crossfire.bsp")), P("Valve/MAPS/crossfire.bsp"));
+    EXPECT_EQ(Resolve(P("Valve/MAPS/Crossfire.BSP")), P("Valve/MAPS/Crossfire.BSP"));
+
+    // Listings are reused; a delete or a new file must never leave a stale answer.
+    EXPECT_EQ(Resolve(P("valve/maps/STALKYARD.bsp")), P("Valve/MAPS/STALKYARD.bsp"));
+    ASSERT_TRUE(WriteLines(P("Valve/MAPS/Stalkyard.bsp"), {"x"}));
+    EXPECT_EQ(Resolve(P("valve/maps/STALKYARD.bsp")), P("Valve/MAPS/Stalkyard.bsp"));
+    ASSERT_TRUE(DeleteFile(P("valve/maps/stalkyard.BSP")));
+    EXPECT_FALSE(FileExists(P("Valve/MAPS/Stalkyard.bsp")));
+    EXPECT_EQ(Resolve(P("valve/maps/STALKYARD.bsp")), P("Valve/MAPS/STALKYARD.bsp"));
+}
+
+TEST_F(FileSysTest, ExistenceTellsFilesFromFolders)
+{
+    EXPECT_TRUE(FileExists(P("valve/maps/crossfire.bsp")));
+    EXPECT_FALSE(FileExists(P("valve/maps/sub.bsp")));
+    EXPECT_TRUE(DirectoryExists(P("valve/maps/sub.bsp")));
+    EXPECT_FALSE(DirectoryExists(P("valve/maps/crossfire.bsp")));
+    EXPECT_FALSE(FileExists(P("valve/maps/none.bsp")));
+    EXPECT_FALSE(FileExists(QString()));
+    EXPECT_FALSE(DirectoryExists(QString()));
+}
+
+TEST_F(FileSysTest, ListingsMatchMasksWithoutRegardToCaseAndSkipFolders)
+{
+    EXPECT_EQ(ListFiles(P("VALVE/maps"), "*.bsp"), (QStringList{"boot_camp.bsp", "Crossfire.BSP"}));
+    EXPECT_EQ(ListFiles(P("valve/maps")), (QStringList{"boot_camp.bsp", "Crossfire.BSP", "readme.TXT"}));
+    EXPECT_EQ(ListDirs(P("valve")), QStringList{"MAPS"});
+    EXPECT_TRUE(ListFiles(P("nowhere"), "*.bsp").isEmpty());
+}
+
+TEST_F(FileSysTest, JoinAcceptsBackslashes)
+{
+    EXPECT_EQ(JoinPath("/hl/", "cstrike\\dlls\\mp.dll"), "/hl/cstrike/dlls/mp.dll");
+    EXPECT_EQ(JoinPath("/hl", "\\valve"), "/hl/valve");
+    EXPECT_EQ(JoinPath("", "a\\b"), "a/b");
+    EXPECT_EQ(JoinPath("/hl", ""), "/hl");
+}
+
+TEST_F(FileSysTest, ReadLinesAcceptsEveryLineEnding)
+{
+    const struct {
+        QByteArray Bytes;
+        QStringList Lines;
+    } cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"", {}},
+        {"\r\n", {""}},
+    };
+    for (const auto& c : cases) {
+        Make("lines.txt", c.Bytes);
+        QStringList lines{"stale"};
+        ASSERT_TRUE(ReadLines(P("LINES.txt"), lines));
+        EXPECT_EQ(lines, c.Lines) << c.Bytes.toStdString();
+    }
+    QStringList lines;
+    QString error;
+    EXPECT_FALSE(ReadLines(P("absent.txt"), lines, nullptr, &error));
+    EXPECT_TRUE(error.contains("absent.txt")) << error.toStdString();
+}
+
+TEST_F(FileSysTest, AnyBytesSurviveALoadAndSaveInTheirEncoding)
+{
+    const QByteArray cases[] = {
+        "caf\xe9 cr\xe8me\r\n\xff\xfe\r\n",             // Latin-1 / another code page
+        "caf\xc3\xa9\r\n\xe2\x82\xac\r\n",              // UTF-8
+        "\xef\xbb\xbf" "bom first\r\n",                 // UTF-8 with a byte order mark
+    };
+    for (const QByteArray& bytes : cases) {
+        Make("text.cfg", bytes);
+        QStringList lines;
+        TEncoding encoding;
+        ASSERT_TRUE(ReadLines(P("text.cfg"), lines, &encoding));
+        ASSERT_TRUE(WriteLines(P("text.cfg"), lines, encoding));
+        EXPECT_EQ(Bytes("text.cfg"), bytes);
+    }
+    // Latin-1 cannot hold the euro sign: the file becomes UTF-8 rather than losing it.
+    ASSERT_TRUE(WriteLines(P("euro.txt"), {QString::fromUtf8("\xe2\x82\xac")}, TEncoding::Latin1));
+    EXPECT_EQ(Bytes("euro.txt"), QByteArray("\xe2\x82\xac\r\n"));
+}
+
+TEST_F(FileSysTest, SaveIntoReadOnlyFolderReportsAndKeepsTheOldFile)
+{
+    Make("locked/game.cfg", "old contents\r\n");
+    const QString dir = P("locked");
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    {
+        NoPermissionOverride enforce;
+        ASSERT_TRUE(enforce.Active()) << "cannot make permissions count for this test";
+        QString error;
+        EXPECT_FALSE(WriteLines(P("LOCKED/Game.cfg"), {"new"}, TEncoding::Utf8, &error));
+        EXPECT_TRUE(error.contains("game.cfg")) << error.toStdString();
+        TOutFile out;
+        ASSERT_TRUE(out.Rewrite(P("locked/game.cfg")));
+        out.WriteLn("new");
+        EXPECT_FALSE(out.Close(&error));
+        EXPECT_FALSE(CopyFile(P("valve/maps/crossfire.bsp"), P("locked/game.cfg")));
+    }
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                   | QFileDevice::ExeOwner);
+    EXPECT_EQ(Bytes("locked/game.cfg"), QByteArray("old contents\r\n"));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"game.cfg"});
+}
+
+TEST_F(FileSysTest, OutFileWritesCrLfAndAppendKeepsTheOldLines)
+{
+    TOutFile out;
+    ASSERT_TRUE(out.Rewrite(P("Valve/mapcycle.txt")));
+    out.WriteLn("crossfire");
+    out.WriteLn();
+    EXPECT_FALSE(QFile::exists(P("Valve/mapcycle.txt")));   // nothing lands before Close
+    ASSERT_TRUE(out.Close());
+    EXPECT_EQ(Bytes("Valve/mapcycle.txt"), QByteArray("crossfire\r\n\r\n"));
+
+    Make("log.txt", "first\nsecond");
+    ASSERT_TRUE(out.Append(P("LOG.TXT")));
+    out.WriteLn("third");
+    ASSERT_TRUE(out.Close());
+    EXPECT_EQ(Bytes("log.txt"), QByteArray("first\r\nsecond\r\nthird\r\n"));
+
+    ASSERT_TRUE(out.Rewrite(P("Valve/mapcycle.txt")));
+    out.WriteLn("discarded");
+    out.Discard();
+    EXPECT_EQ(Bytes("Valve/mapcycle.txt"), QByteArray("crossfire\r\n\r\n"));
+}
+
+TEST_F(FileSysTest, CopyAndDelete)
+{
+    EXPECT_TRUE(CopyFile(P("existence/dlls/EXISTENCE.dll"), P("EXistence/backup.dll")));
+    EXPECT_EQ(Bytes("EXistence/backup.dll"), QByteArray("x"));
+    Make("EXistence/other.dll", "other");
+    EXPECT_FALSE(CopyFile(P("EXistence/other.dll"), P("existence/BACKUP.dll"), false));
+    EXPECT_EQ(Bytes("EXistence/backup.dll"), QByteArray("x"));
+    EXPECT_TRUE(CopyFile(P("EXistence/other.dll"), P("existence/BACKUP.dll"), true));
+    EXPECT_EQ(Bytes("EXistence/backup.dll"), QByteArray("other"));
+    EXPECT_FALSE(CopyFile(P("EXistence/none.dll"), P("EXistence/x.dll")));
+
+    EXPECT_TRUE(DeleteFile(P("EXISTENCE/Backup.DLL")));
+    EXPECT_FALSE(QFile::exists(P("EXistence/backup.dll")));
+    EXPECT_FALSE(DeleteFile(P("EXistence/backup.dll")));
+    EXPECT_FALSE(DeleteFile(P("EXistence/dlls")));   // never a folder
+    EXPECT_TRUE(MakeDirs(P("existence/maps/deep")));
+    EXPECT_TRUE(QFileInfo(P("EXistence/maps/deep")).isDir());
+}
+
+} // namespace

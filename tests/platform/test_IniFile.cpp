@@ -1,0 +1,259 @@
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        TIniFile::FlushCache();
+        return path;
+    }
+    QByteArray Bytes(const QString& name) const
+    {
+        QFile f(m_dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QTemporaryDir m_dir;
+};
+
+const QByteArray Sample =
+    "; bots of the test mod\r\n"
+    "top=ignored\r\n"
+    "[Default]\r\n"
+    "Bot=  HPB Bot  \r\n"
+    "quoted=\"  padded value  \"\r\n"
+    "single='x'\r\n"
+    "half=\"open\r\n"
+    "empty=\r\n"
+    "blank=   \r\n"
+    "  Spaced Key   =  v  \r\n"
+    "equals=a=b\r\n"
+    ";commented=1\r\n"
+    "bare line\r\n"
+    "dup=first\r\n"
+    "DUP=second\r\n"
+    "number=42\r\n"
+    "negative=-7\r\n"
+    "hex=0x1F\r\n"
+    "dollar=$10\r\n"
+    "letters=12ab\r\n"
+    "float=1.5\r\n"
+    "huge=99999999999\r\n"
+    "\r\n"
+    "[ default ]\r\n"
+    "Bot=second section loses\r\n"
+    "late=only in the second copy\r\n"
+    "[[XYZ]Clan]\r\n"
+    "name=bracketed\r\n"
+    "[NoKeys]\r\n"
+    "; just a comment\r\n";
+
+struct TReadCase {
+    const char* Section;
+    const char* Key;
+    const char* Expected;
+};
+
+class IniReadTest : public IniFileTest, public ::testing::WithParamInterface<TReadCase> {};
+
+TEST_P(IniReadTest, ReadsLikeTheWindowsProfileFunctions)
+{
+    const TReadCase& c = GetParam();
+    TIniFile ini(Write("sample.ini", Sample));
+    EXPECT_EQ(ini.ReadString(c.Section, c.Key, "<def>").toStdString(), c.Expected)
+        << "[" << c.Section << "] " << c.Key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IniReadTest, ::testing::Values(
+    TReadCase{"Default", "Bot", "HPB Bot"},                 // trimmed
+    TReadCase{"DEFAULT", "bot", "HPB Bot"},                 // case-insensitive names
+    TReadCase{"  Default ", " Bot ", "HPB Bot"},            // blanks around names ignored
+    TReadCase{"Default", "quoted", "  padded value  "},     // one pair of quotes removed
+    TReadCase{"Default", "single", "x"},
+    TReadCase{"Default", "half", "\"open"},                 // unmatched quote stays
+    TReadCase{"Default", "empty", ""},                      // present but empty
+    TReadCase{"Default", "blank", ""},
+    TReadCase{"Default", "spaced key", "v"},
+    TReadCase{"Default", "equals", "a=b"},                  // text after the first "="
+    TReadCase{"Default", "commented", "<def>"},             // comments are no keys
+    TReadCase{"Default", ";commented", "<def>"},
+    TReadCase{"Default", "bare line", "<def>"},
+    TReadCase{"Default", "dup", "first"},                   // first key wins
+    TReadCase{"Default", "late", "<def>"},                  // first section wins
+    TReadCase{"Default", "missing", "<def>"},
+    TReadCase{"Nowhere", "Bot", "<def>"},
+    TReadCase{"", "top", "<def>"},                          // lines before any section
+    TReadCase{"[XYZ]Clan", "name", "bracketed"}));
+
+TEST_F(IniFileTest, IntegerReadsFallBackToTheDefaultUnlessWholeNumbers)
+{
+    TIniFile ini(Write("sample.ini", Sample));
+    const struct {
+        const char* Key;
+        int Expected;
+    } cases[] = {{"number", 42}, {"negative", -7}, {"hex", 31},     {"dollar", 16},
+                 {"letters", 5}, {"float", 5},     {"huge", 5},     {"empty", 5},
+                 {"missing", 5}, {"Bot", 5}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.ReadInteger("Default", c.Key, 5), c.Expected) << c.Key;
+}
+
+TEST_F(IniFileTest, MissingFileGivesDefaultsAndNoSections)
+{
+    TIniFile ini(m_dir.filePath("absent.ini"));
+    EXPECT_EQ(ini.ReadString("a", "b", "def"), "def");
+    EXPECT_EQ(ini.ReadInteger("a", "b", 3), 3);
+    EXPECT_FALSE(ini.SectionExists("a"));
+    EXPECT_TRUE(ini.ReadSections().isEmpty());
+}
+
+TEST_F(IniFileTest, SectionListsAndExistence)
+{
+    TIniFile ini(Write("sample.ini", Sample));
+    EXPECT_EQ(ini.ReadSections(), (QStringList{"Default", "[XYZ]Clan", "NoKeys"}));
+    EXPECT_TRUE(ini.SectionExists("default"));
+    EXPECT_FALSE(ini.SectionExists("NoKeys"));   // a header alone does not make a section
+    EXPECT_FALSE(ini.SectionExists("Nowhere"));
+    const QStringList keys = ini.ReadSectionKeys("DEFAULT");
+    EXPECT_EQ(keys.first(), "Bot");
+    EXPECT_EQ(keys.filter(QRegularExpression("^dup$", QRegularExpression::CaseInsensitiveOption)).size(), 1);
+    EXPECT_FALSE(keys.contains("late"));
+}
+
+TEST_F(IniFileTest, WritesChangeOnlyTheKeysLineAndKeepEveryOtherByte)
+{
+    // Mixed line endings, comments, a last line without an ending, odd spacing.
+    const QByteArray before = "; header comment\n"
+                              "[Bot1]\r\n"
+                              "Name = Old\r\n"
+                              "; keep me\n"
+                              "skill=3\r"
+                              "\r\n"
+                              "[Bot2]\n"
+                              "name=two";
+    TIniFile ini(Write("bots.ini", before));
+    ASSERT_TRUE(ini.WriteString("bot1", "NAME", "New"));
+    EXPECT_EQ(Bytes("bots.ini"), QByteArray(before).replace("Name = Old", "Name = New"));
+
+    ASSERT_TRUE(ini.WriteInteger("Bot1", "aim", 7));   // after the section's last key line
+    ASSERT_TRUE(ini.WriteString("Bot2", "skill", "4"));  // the last line gains an ending
+    ASSERT_TRUE(ini.WriteString("Bot3", "name", "three"));  // new section at the end
+    EXPECT_EQ(Bytes("bots.ini"), QByteArray("; header comment\n"
+                                            "[Bot1]\r\n"
+                                            "Name = New\r\n"
+                                            "; keep me\n"
+                                            "skill=3\r"
+                                            "aim=7\r\n"
+                                            "\r\n"
+                                            "[Bot2]\n"
+                                            "name=two\r\n"
+                                            "skill=4\r\n"
+                                            "[Bot3]\r\n"
+                                            "name=three\r\n"));
+    EXPECT_EQ(ini.ReadString("Bot3", "name", ""), "three");
+    EXPECT_EQ(ini.ReadInteger("bot1", "AIM", 0), 7);
+}
+
+TEST_F(IniFileTest, WriteCreatesTheFileAndNeverSplitsLines)
+{
+    TIniFile ini(m_dir.filePath("new.ini"));
+    ASSERT_TRUE(ini.WriteString("Main", "Command", "a\r\n[Evil]\nx=1"));
+    EXPECT_EQ(Bytes("new.ini"), QByteArray("[Main]\r\nCommand=a [Evil] x=1\r\n"));
+    EXPECT_FALSE(ini.SectionExists("Evil"));
+    // A key in a section that has only a header goes right under it.
+    TIniFile other(Write("header.ini", "[A]\r\n\r\n[B]\r\nk=1\r\n"));
+    ASSERT_TRUE(other.WriteString("a", "k", "2"));
+    EXPECT_EQ(Bytes("header.ini"), QByteArray("[A]\r\nk=2\r\n\r\n[B]\r\nk=1\r\n"));
+}
+
+TEST_F(IniFileTest, EraseSectionRemovesEveryCopyAndLeavesTheRest)
+{
+    TIniFile ini(Write("erase.ini", "[Keep]\r\na=1\r\n[Gone]\r\nb=2\r\n; its note\r\n"
+                                    "[keep2]\r\nc=3\r\n[GONE]\r\nd=4"));
+    ASSERT_TRUE(ini.EraseSection("gone"));
+    EXPECT_EQ(Bytes("erase.ini"), QByteArray("[Keep]\r\na=1\r\n[keep2]\r\nc=3\r\n"));
+    EXPECT_FALSE(ini.SectionExists("Gone"));
+    EXPECT_TRUE(ini.EraseSection("never there"));
+    EXPECT_EQ(Bytes("erase.ini"), QByteArray("[Keep]\r\na=1\r\n[keep2]\r\nc=3\r\n"));
+}
+
+TEST_F(IniFileTest, NonUtf8BytesSurviveAWriteAndReadAsLatin1)
+{
+    // "Jos\xe9" is Latin-1, not valid UTF-8.
+    const QByteArray before = "[Bots]\r\nname=Jos\xe9\r\nother=x\r\n";
+    TIniFile ini(Write("latin.ini", before));
+    EXPECT_EQ(ini.ReadString("Bots", "name", ""), QString::fromLatin1("Jos\xe9"));
+    ASSERT_TRUE(ini.WriteString("Bots", "other", QString::fromLatin1("y\xe8")));
+    EXPECT_EQ(Bytes("latin.ini"), QByteArray("[Bots]\r\nname=Jos\xe9\r\nother=y\xe8\r\n"));
+
+    const QByteArray utf8 = "[Bots]\r\nname=Jos\xc3\xa9\r\n";
+    TIniFile u(Write("utf8.ini", utf8));
+    EXPECT_EQ(u.ReadString("Bots", "name", ""), QString::fromUtf8("Jos\xc3\xa9"));
+    ASSERT_TRUE(u.WriteString("Bots", "more", QString::fromUtf8("\xc3\xbc")));
+    EXPECT_EQ(Bytes("utf8.ini"), QByteArray("[Bots]\r\nname=Jos\xc3\xa9\r\nmore=\xc3\xbc\r\n"));
+}
+
+TEST_F(IniFileTest, PathsMatchWithoutRegardToCaseAndBackslashes)
+{
+    QDir(m_dir.path()).mkpath("Mods");
+    Write("Mods/WizWars.ini", "[Default]\r\nBot=x\r\n");
+    TIniFile ini(m_dir.path() + "\\mods\\wizwars.INI");
+    EXPECT_EQ(ini.ReadString("Default", "Bot", ""), "x");
+    ASSERT_TRUE(ini.WriteString("Default", "Bot", "y"));
+    EXPECT_EQ(Bytes("Mods/WizWars.ini"), QByteArray("[Default]\r\nBot=y\r\n"));
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("mods/wizwars.INI")));
+}
+
+TEST_F(IniFileTest, ChangesMadeByOthersAreSeen)
+{
+    TIniFile ini(Write("shared.ini", "[A]\r\nk=1\r\n"));
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
+    // Another program rewrites the file (different size, so no flush is needed).
+    QFile f(m_dir.filePath("shared.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[A]\r\nk=22\r\n");
+    f.close();
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "22");
+    ASSERT_TRUE(QFile::remove(m_dir.filePath("shared.ini")));
+    EXPECT_EQ(ini.ReadString("A", "k", "gone"), "gone");
+}
+
+TEST_F(IniFileTest, ManySectionsReadKeyByKey)
+{
+    QByteArray big;
+    for (int i = 0; i < 1000; ++i)
+        big += "[Bot" + QByteArray::number(i) + "]\r\nname=n" + QByteArray::number(i)
+               + "\r\nskill=" + QByteArray::number(i % 5) + "\r\n";
+    TIniFile ini(Write("big.ini", big));
+    ASSERT_EQ(ini.ReadSections().size(), 1000);
+    for (int i = 0; i < 1000; i += 37) {
+        EXPECT_EQ(ini.ReadString(QString("bot%1").arg(i), "NAME", ""), QString("n%1").arg(i));
+        EXPECT_EQ(ini.ReadInteger(QString("Bot%1").arg(i), "skill", -1), i % 5);
+    }
+}
+
+TEST_F(IniFileTest, UnwritableTargetFailsAndKeepsTheFile)
+{
+    // A folder stands where the file should be: nothing can be written there.
+    QDir(m_dir.path()).mkpath("folder.ini");
+    TIniFile ini(m_dir.filePath("folder.ini"));
+    EXPECT_FALSE(ini.WriteString("A", "k", "v"));
+    TIniFile nowhere(m_dir.filePath("no/such/dir/x.ini"));
+    EXPECT_FALSE(nowhere.WriteString("A", "k", "v"));
+    EXPECT_EQ(nowhere.ReadString("A", "k", "def"), "def");
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "platform/Jpeg.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class JpegTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Left half red, right half blue, so a decoder that mixes up channels or rows fails.
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (int y = 0; y < 48; ++y)
+            for (int x = 32; x < 64; ++x)
+                picture.setPixel(x, y, qRgb(0, 0, 255));
+        ASSERT_TRUE(picture.save(Path("Model.JPG"), "JPEG", 95));
+        QFile f(Path("Model.JPG"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        m_good = f.readAll();
+    }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(Path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return Path(name);
+    }
+    QTemporaryDir m_dir;
+    QByteArray m_good;
+};
+
+TEST_F(JpegTest, DecodesSizeAndColours)
+{
+    const QImage image = Pictures::DecodeJpeg(Path("model.jpg"));   // found whatever the case
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(64, 48));
+    const QColor left = image.pixelColor(8, 24), right = image.pixelColor(56, 24);
+    EXPECT_GT(left.red(), 200);
+    EXPECT_LT(left.blue(), 60);
+    EXPECT_GT(right.blue(), 200);
+    EXPECT_LT(right.red(), 60);
+    EXPECT_EQ(Pictures::LoadPicture(Path("MODEL.jpg")).size(), QSize(64, 48));
+}
+
+TEST_F(JpegTest, DamagedFilesGiveANullImage)
+{
+    QByteArray scrambled = m_good;
+    for (qsizetype i = scrambled.size() / 3; i < scrambled.size() - 2; i += 7)
+        scrambled[i] = char(0xFF);   // markers in the middle of the picture data
+    QByteArray badHeader = m_good;
+    badHeader[1] = 0x00;   // no start-of-image marker
+    const struct {
+        const char* Name;
+        QByteArray Bytes;
+    } cases[] = {
+        {"truncated.jpg", m_good.left(m_good.size() / 2)},
+        {"header-only.jpg", m_good.left(200)},
+        {"scrambled.jpg", scrambled},
+        {"badheader.jpg", badHeader},
+        {"text.jpg", "this is not a picture"},
+        {"empty.jpg", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(Pictures::DecodeJpeg(Write(c.Name, c.Bytes)).isNull()) << c.Name;
+    EXPECT_TRUE(Pictures::DecodeJpeg(Path("missing.jpg")).isNull());
+    EXPECT_TRUE(Pictures::LoadPicture(Path("missing.bmp")).isNull());
+}
+
+TEST_F(JpegTest, BitmapsLoadThroughQt)
+{
+    QImage bmp(10, 20, QImage::Format_RGB32);
+    bmp.fill(Qt::green);
+    ASSERT_TRUE(bmp.save(Path("gordon.bmp"), "BMP"));
+    const QImage loaded = Pictures::LoadPicture(Path("Gordon.BMP"));
+    EXPECT_EQ(loaded.size(), QSize(10, 20));
+    EXPECT_EQ(loaded.pixelColor(5, 5), QColor(Qt::green));
+}
+
+} // namespace
