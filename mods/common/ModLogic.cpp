@@ -1,0 +1,634 @@
+#include "mods/common/ModLogic.h"
+
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "core/UQOR.h"
+#include "mods/common/ModWindow.h"
+#include "mods/common/NumberEdit.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kDefault = QStringLiteral("Default");
+// Saving erases stale bot sections up to this number only.
+constexpr int kErasedSections = 32;
+// A hand-edited count in the bot store must not make a load or a launch run for ever.
+constexpr int kMaxStoredBots = 1024;
+
+QString BotSection(int n) { return QStringLiteral("Bot ") + QString::number(n); }
+
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(FileSys::NormalizeSeparators(path));
+}
+
+// Sets a slider with its signals blocked; Qt brings the value into the slider's range.
+void SetSlider(QSlider* s, int value)
+{
+    if (!s)
+        return;
+    const QSignalBlocker block(s);
+    s->setValue(value);
+}
+
+} // namespace
+
+TModLogic::TModLogic(TModSpec spec) : m_spec(std::move(spec))
+{
+    if (m_spec.PageControl.isEmpty())
+        m_spec.PageControl = QStringLiteral("PC_") + m_spec.Key;
+}
+
+TModLogic::~TModLogic() = default;
+
+TModRow* TModLogic::Row() const
+{
+    return ModTable::Find(m_spec.Key);
+}
+
+QString TModLogic::ModDir() const
+{
+    const TModRow* row = Row();
+    return row ? row->Dir : QString();
+}
+
+QVector<TBot>& TModLogic::Bots()
+{
+    if (TModRow* row = Row())
+        return row->Bots;
+    // A module whose row is missing still gets a valid (private) array.
+    static QVector<TBot> none;
+    return none;
+}
+
+QString TModLogic::ModsIniPath() const
+{
+    const TModRow* row = Row();
+    const QString stem = row && !row->ModsFile.isEmpty() ? row->ModsFile : m_spec.Key;
+    return UInit::AppFile(QStringLiteral("Mods\\") + stem + QStringLiteral(".ini"));
+}
+
+QString TModLogic::BotsIniPath() const
+{
+    const QString rel = m_spec.BotsFile.isEmpty()
+                            ? QStringLiteral("Bots\\") + m_spec.Prefix + QStringLiteral("_Bots.ini")
+                            : m_spec.BotsFile;
+    return UInit::AppFile(rel);
+}
+
+QString TModLogic::MapComFile() const
+{
+    return m_spec.MapComFile.isEmpty() ? m_spec.Prefix + QStringLiteral("_mapcom.ini")
+                                       : m_spec.MapComFile;
+}
+
+int TModLogic::MaxSkill() const
+{
+    bool ok = false;
+    const int v = State.MaxSkillText.trimmed().toInt(&ok);
+    // Not a whole number: the sliders and the random skill fall back to the usual 5.
+    if (!ok || v < 1)
+        return 5;
+    return v;
+}
+
+void TModLogic::SetForm(TModWindow* form)
+{
+    m_form = form;
+}
+
+void TModLogic::ReadBotSection()
+{
+    const TIniFile mods(ModsIniPath());
+    const QString s = UInit::SelectedBot;
+    State.WaypointFolder = mods.ReadString(s, QStringLiteral("waypath"), QStringLiteral("maps"));
+    State.WaypointExt = mods.ReadString(s, m_spec.WaypointKey, QString());
+    State.MaxSkillText = mods.ReadString(s, QStringLiteral("maxskill"), QStringLiteral("5"));
+    State.ChatFileName = mods.ReadString(s, QStringLiteral("chatfile"), QString());
+    State.Skill0 = mods.ReadString(s, QStringLiteral("skill0"), QStringLiteral("better"));
+    State.BotEditor.clear();
+    State.BotEditorPath.clear();
+    State.Config.clear();
+    if (m_spec.OutsideBotEditor) {
+        State.BotEditor = mods.ReadString(s, QStringLiteral("BotEditor"), QString());
+        State.BotEditorPath = mods.ReadString(s, QStringLiteral("BotEditorPath"), QString());
+    }
+    if (m_spec.MapConfig)
+        State.Config = mods.ReadString(s, QStringLiteral("config"), QString());
+}
+
+// ---------------------------------------------------------------- LoadConf and friends
+
+void TModLogic::LoadConf()
+{
+    TModWindow* w = Form();
+    if (!w)
+        return;
+    LoadDefaults();
+    if (m_spec.WritesGameCfg)
+        ReadGameCfg();
+    if (w->MapCycle)
+        UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle);
+    if (m_spec.HasBotsPage)
+        ReadBotsIni();
+    if (w->chatkill && !State.ChatFileName.isEmpty()) {
+        const QSignalBlocker block(w->chatkill);
+        UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
+                             State.ChatFileName);
+    }
+    State.Modified = 0;
+}
+
+void TModLogic::ListAvailableMaps()
+{
+    TModWindow* w = Form();
+    if (!w || !w->MapDispo)
+        return;
+    UInit::ListMaps(w->MapDispo, State.ModMapsDir, w->MapLabel, QString(), QString(),
+                    State.WaypointExt, FileSys::JoinPath(ModDir(), State.WaypointFolder));
+}
+
+void TModLogic::FillModelChooser()
+{
+    TModWindow* w = Form();
+    if (!w || !w->botmodel || !m_spec.OwnModels)
+        return;
+    const QSignalBlocker block(w->botmodel);
+    UInit::ListModModels(w->botmodel, State.ModModelsDir);
+}
+
+void TModLogic::LoadDefaults()
+{
+    TModWindow* w = Form();
+    if (!w)
+        return;
+    UInit::LoadingDone = 0;
+    ListAvailableMaps();
+    FillModelChooser();
+    ModCvars::ApplyDefaults(*w, Cvars());
+    if (w->spawnbot)
+        w->spawnbot->SetValue(1);
+    // The memo is emptied first, so reloading without a chat file does not keep stale text.
+    if (w->chatkill) {
+        const QSignalBlocker block(w->chatkill);
+        w->chatkill->clear();
+    }
+    ClearBotFields();
+    UInit::LoadingDone = 1;
+}
+
+void TModLogic::ClearBotFields()
+{
+    TModWindow* w = Form();
+    if (!w)
+        return;
+    if (w->botname) {
+        const QSignalBlocker block(w->botname);
+        w->botname->clear();
+    }
+    SetSlider(w->Botskill, 0);
+    if (w->botmodel) {
+        const QSignalBlocker block(w->botmodel);
+        w->botmodel->setCurrentIndex(-1);
+    }
+    if (w->BotPic)
+        w->BotPic->hide();
+}
+
+bool TModLogic::CheckConf()
+{
+    TModWindow* w = Form();
+    bool ok = true;
+    if (!FileSys::DirectoryExists(ModDir())) {
+        Dialogs::ShowError(QStringLiteral("Can't find ") + Native(ModDir()), w);
+        ok = false;
+    }
+    if (m_spec.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
+        Dialogs::ShowError(QStringLiteral("You must select a starting map."), w);
+        ok = false;
+    }
+    const bool outsideEditor = m_spec.OutsideBotEditor && !State.BotEditor.isEmpty();
+    if (m_spec.HasBotsPage && !outsideEditor && w && w->ListBot && w->ListBot->count() == 0) {
+        Dialogs::ShowError(QStringLiteral("You must have at least one bot to play."), w);
+        ok = false;
+    }
+    return ok;
+}
+
+void TModLogic::ReportSaveError(const QString& error) const
+{
+    Dialogs::ShowError(error, Form());
+}
+
+bool TModLogic::SaveConf()
+{
+    TModWindow* w = Form();
+    if (!w)
+        return false;
+    QString error;
+    if (m_spec.WritesGameCfg && !WriteGameCfg(error)) {
+        ReportSaveError(error);
+        return false;
+    }
+    if (w->MapCycle && !UQOR::WriteMapCycle(QStringLiteral("O"), ModDir(), w->MapCycle, &error)) {
+        ReportSaveError(error.isEmpty() ? QStringLiteral("Can't write ") +
+                                              Native(FileSys::JoinPath(ModDir(), QStringLiteral("mapcycle.txt")))
+                                        : error);
+        return false;
+    }
+    if (m_spec.HasBotsPage && !WriteBotsIni(error)) {
+        ReportSaveError(error);
+        return false;
+    }
+    if (w->chatkill && !State.ChatFileName.isEmpty() &&
+        !UQOR::AccessMemoFile(QStringLiteral("Write"), w->chatkill, ModDir() + QLatin1Char('\\'),
+                              State.ChatFileName, &error)) {
+        ReportSaveError(error.isEmpty() ? QStringLiteral("Can't write ") +
+                                              Native(FileSys::JoinPath(ModDir(), State.ChatFileName))
+                                        : error);
+        return false;
+    }
+    State.Modified = 0;
+    return true;
+}
+
+// ---------------------------------------------------------------- game.cfg
+
+void TModLogic::ReadGameCfg()
+{
+    UInit::LoadingDone = 0;
+    UInit::TempMemo.clear();
+    const QString path = FileSys::JoinPath(ModDir(), QStringLiteral("game.cfg"));
+    if (FileSys::FileExists(path) && FileSys::ReadLines(path, UInit::TempMemo)) {
+        for (const QString& line : std::as_const(UInit::TempMemo)) {
+            QString name;
+            QString value;
+            UQOR::SplitCvarLine(line, name, value);
+            ApplyGameCfgCvar(name, value);
+        }
+    }
+    UInit::LoadingDone = 1;
+}
+
+bool TModLogic::ApplyGameCfgCvar(const QString& name, const QString& value)
+{
+    TModWindow* w = Form();
+    if (!w || name.isEmpty())
+        return false;
+    return ModCvars::ApplyCvar(*w, Cvars(), name, value);
+}
+
+bool TModLogic::WriteGameCfg(QString& error)
+{
+    TModWindow* w = Form();
+    if (!w)
+        return false;
+    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), QStringLiteral("game.cfg")),
+                                 ModCvars::GameCfgLines(*w, Cvars()), error);
+}
+
+// ---------------------------------------------------------------- bot store
+
+void TModLogic::ReadDefaultSection(const TIniFile&) {}
+void TModLogic::ReadBotRecord(const TIniFile&, const QString&, TBot&) {}
+bool TModLogic::WriteDefaultSection(TIniFile&) { return true; }
+bool TModLogic::WriteBotRecord(TIniFile&, const QString&, const TBot&) { return true; }
+
+void TModLogic::ReadBotsIni()
+{
+    TModWindow* w = Form();
+    if (!w || !w->ListBot)
+        return;
+    UInit::LoadingDone = 0;
+    QVector<TBot>& bots = Bots();
+    bots.clear();
+    {
+        const QSignalBlocker block(w->ListBot);
+        w->ListBot->clear();
+    }
+    State.BotCount = 0;
+    ClearBotFields();
+
+    const QString path = BotsIniPath();
+    if (!FileSys::FileExists(path)) {
+        const bool outsideEditor = m_spec.OutsideBotEditor && !State.BotEditor.isEmpty();
+        if (!outsideEditor)
+            Dialogs::ShowWarning(QStringLiteral("Bots definition file empty. No bot loaded.\r\n"
+                                                "You must create your own bots."),
+                                 w);
+    } else {
+        const TIniFile ini(path);
+        const QString skillKey = SkillKey();
+        const int numbot = qBound(0, ini.ReadInteger(kDefault, QStringLiteral("numbot"), 0),
+                                  kMaxStoredBots);
+        SetSlider(w->defskill, ini.ReadInteger(kDefault, skillKey, 0));
+        if (w->spawnbot)
+            w->spawnbot->SetValue(qBound(w->spawnbot->Minimum(),
+                                         ini.ReadInteger(kDefault, QStringLiteral("spawnbot"), 1),
+                                         w->spawnbot->Maximum()));
+        if (m_spec.ChatKeys) {
+            SetSlider(w->Chatfreq, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq"), 10));
+            SetSlider(w->chatfreq_kill, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_kill"), 20));
+            SetSlider(w->Chatfreq_died, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_died"), 10));
+        }
+        ReadDefaultSection(ini);
+
+        const int maxSkill = w->Botskill ? w->Botskill->maximum() : MaxSkill();
+        QStringList names;
+        bots.reserve(numbot);
+        for (int n = 1; n <= numbot; ++n) {
+            const QString section = BotSection(n);
+            TBot bot;
+            bot[0] = ini.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot"));
+            bot[1] = ini.ReadString(section, QStringLiteral("modele"), m_spec.ModeleDefault);
+            const QString skill = ini.ReadString(section, skillKey, QStringLiteral("0"));
+            bool ok = false;
+            const int v = skill.trimmed().toInt(&ok);
+            // A skill that is no whole number reads as the bot's own default (0).
+            if (!ok)
+                bot[2] = QStringLiteral("0");
+            else if (v > maxSkill)
+                bot[2] = QString::number(maxSkill);
+            else
+                bot[2] = skill;
+            ReadBotRecord(ini, section, bot);
+            bots.append(bot);
+            names << bot[0];
+        }
+        const QSignalBlocker block(w->ListBot);
+        w->ListBot->addItems(names);
+    }
+    State.BotCount = static_cast<int>(bots.size());
+
+    if (w->ListBot->count() == 0) {
+        if (w->GB_BotProp)
+            w->GB_BotProp->hide();
+    } else {
+        if (w->GB_BotProp)
+            w->GB_BotProp->show();
+        {
+            const QSignalBlocker block(w->ListBot);
+            w->ListBot->clearSelection();
+            w->ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        }
+        ShowBot();
+    }
+    UInit::LoadingDone = 1;
+}
+
+bool TModLogic::WriteBotsIni(QString& error)
+{
+    TModWindow* w = Form();
+    if (!w)
+        return false;
+    const QString target = FileSys::Resolve(BotsIniPath());
+    // The key-by-key writes go to a copy; the store itself is replaced once, whole, so a store
+    // that cannot be written keeps every byte it had.
+    QTemporaryDir temp;
+    if (!temp.isValid()) {
+        error = QStringLiteral("Can't write ") + Native(target) + QStringLiteral(".");
+        return false;
+    }
+    const QString work = temp.filePath(QStringLiteral("store.ini"));
+    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
+    if (FileSys::FileExists(target)) {
+        QStringList lines;
+        if (!FileSys::ReadLines(target, lines, &encoding) ||
+            !FileSys::WriteLines(work, lines, encoding)) {
+            error = QStringLiteral("Can't read ") + Native(target) + QStringLiteral(".");
+            return false;
+        }
+    }
+    TIniFile ini(work);
+    const QString skillKey = SkillKey();
+    const QVector<TBot>& bots = Bots();
+    bool ok = ini.WriteInteger(kDefault, QStringLiteral("numbot"), State.BotCount);
+    ok = ok && ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0);
+    ok = ok && ini.WriteInteger(kDefault, QStringLiteral("spawnbot"),
+                                w->spawnbot ? w->spawnbot->ClampedValue(1) : 1);
+    if (m_spec.ChatKeys) {
+        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq"),
+                                    w->Chatfreq ? w->Chatfreq->value() : 10);
+        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_kill"),
+                                    w->chatfreq_kill ? w->chatfreq_kill->value() : 20);
+        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_died"),
+                                    w->Chatfreq_died ? w->Chatfreq_died->value() : 10);
+    }
+    ok = ok && WriteDefaultSection(ini);
+    const int count = qMin<int>(State.BotCount, bots.size());
+    for (int i = 1; ok && i <= count; ++i) {
+        const TBot& bot = bots[i - 1];
+        const QString section = BotSection(i);
+        ok = ini.WriteString(section, QStringLiteral("nom"), bot[0]) &&
+             ini.WriteString(section, QStringLiteral("modele"), bot[1]) &&
+             ini.WriteString(section, skillKey, bot[2]) && WriteBotRecord(ini, section, bot);
+    }
+    for (int n = count + 1; ok && n <= kErasedSections; ++n)
+        if (ini.SectionExists(BotSection(n)))
+            ok = ini.EraseSection(BotSection(n));
+
+    QStringList lines;
+    if (ok)
+        ok = FileSys::ReadLines(work, lines, &encoding);
+    QString why;
+    if (ok) {
+        FileSys::MakeDirs(QFileInfo(target).absolutePath());
+        ok = FileSys::WriteLines(target, lines, encoding, &why);
+    }
+    if (!ok) {
+        error = QStringLiteral("Can't write ") + Native(target) +
+                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
+        return false;
+    }
+    TIniFile::FlushCache();
+    return true;
+}
+
+void TModLogic::ShowBotRecord(const TBot& bot)
+{
+    TModWindow* w = Form();
+    if (w->botname) {
+        const QSignalBlocker block(w->botname);
+        w->botname->setText(bot[0]);
+    }
+    SetSlider(w->Botskill, bot[2].trimmed().toInt());
+    if (w->BotPic) {
+        UQOR::ShowModelPicture(w->BotPic, bot[1]);
+        w->BotPic->show();
+    }
+    if (w->botmodel) {
+        int found = -1;
+        for (int i = 0; i < w->botmodel->count(); ++i)
+            if (w->botmodel->itemText(i) == bot[1])
+                found = i;
+        const QSignalBlocker block(w->botmodel);
+        w->botmodel->setCurrentIndex(found);
+    }
+}
+
+void TModLogic::ShowBot()
+{
+    TModWindow* w = Form();
+    if (!w || !w->ListBot)
+        return;
+    UInit::LoadingDone = 0;
+    const int i = w->ListBot->currentRow();
+    const QVector<TBot>& bots = Bots();
+    if (i < 0 || i >= bots.size()) {
+        ClearBotFields();
+        if (w->GB_BotProp)
+            w->GB_BotProp->hide();
+    } else {
+        ShowBotRecord(bots[i]);
+    }
+    UInit::LoadingDone = 1;
+}
+
+void TModLogic::DeleteBots()
+{
+    TModWindow* w = Form();
+    if (!w || !w->ListBot || w->ListBot->selectedItems().isEmpty())
+        return;
+    if (!Dialogs::Confirm(QStringLiteral("Are you sure you want to delete selected bot(s) ?"), w))
+        return;
+    UQOR::DeleteSelectedBots(State.BotCount, Bots(), w->ListBot);
+    Bots().resize(State.BotCount);
+    ShowBot();
+}
+
+TBot TModLogic::NewBot(bool random)
+{
+    TBot bot;
+    TModWindow* w = Form();
+    if (!random || !w) {
+        bot[0] = QStringLiteral("NewBot");
+        bot[1] = m_spec.DefaultModel;
+        bot[2] = m_spec.DefaultSkill;
+        return bot;
+    }
+    bot[0] = UQOR::PickRandomBotName(w->ListBot);
+    const int models = w->botmodel ? w->botmodel->count() : 0;
+    // An empty chooser gives the mod's plain model rather than nothing.
+    bot[1] = models > 0 ? w->botmodel->itemText(UQOR::RandomInRange(0, models - 1))
+                        : m_spec.DefaultModel;
+    bot[2] = QString::number(UQOR::RandomInRange(1, MaxSkill()));
+    return bot;
+}
+
+void TModLogic::RestoreDefaults()
+{
+    TModWindow* w = Form();
+    if (!w)
+        return;
+    LoadDefaults();
+    if (m_spec.HasBotsPage)
+        ReadBotsIni();
+    // The chat file is the bot program's text, not a default: it is read again, so a save
+    // after "Restore Default" does not empty it.
+    if (w->chatkill && !State.ChatFileName.isEmpty()) {
+        const QSignalBlocker block(w->chatkill);
+        UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
+                             State.ChatFileName);
+    }
+}
+
+// ---------------------------------------------------------------- launch writers
+
+QStringList TModLogic::LiblistLines(const QString& dll) const
+{
+    return {ModWriters::GameDllLine(dll)};
+}
+
+bool TModLogic::WriteLiblist(QString& error)
+{
+    const TIniFile mods(ModsIniPath());
+    const QString dll = mods.ReadString(UInit::SelectedBot, QStringLiteral("dll"), m_spec.DefaultDll);
+    if (!FileSys::DirectoryExists(ModDir())) {
+        error = QStringLiteral("Can't find ") + Native(ModDir());
+        return false;
+    }
+    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), QStringLiteral("liblist.gam")),
+                                 LiblistLines(dll), error);
+}
+
+QStringList TModLogic::BotFileLines(const TIniFile& modsIni, const QString& section,
+                                    const TIniFile& store) const
+{
+    const QString maxskill = modsIni.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
+    const QString templ = modsIni.ReadString(section, QStringLiteral("addbot"), QString());
+    const QString skillKey = QStringLiteral("skill") + maxskill;
+    const int spawnbot =
+        qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), kMaxStoredBots);
+    const QString defSkill = store.ReadString(kDefault, skillKey, QStringLiteral("0"));
+
+    QStringList lines = ModWriters::BotFileHeader(templ, m_spec.PauseLine, defSkill);
+    const bool akimbot = m_spec.AkimbotLines && section == QStringLiteral("Akimbot");
+    if (akimbot)
+        lines << ModWriters::AkimbotRateLines(store);
+    ModWriters::TPlaceholderTable table = ModWriters::TemplatePlaceholders(skillKey);
+    table += ExtraPlaceholders();
+    const ModWriters::TFillOptions options = FillOptions();
+    for (int i = 1; i <= spawnbot; ++i)
+        lines << ModWriters::FillTemplate(templ, table, store, i, options);
+    if (akimbot)
+        lines << ModWriters::AkimbotLastLine();
+    return lines;
+}
+
+bool TModLogic::WriteBotCfg(QString& error)
+{
+    const TIniFile mods(ModsIniPath());
+    const QString section = UInit::SelectedBot;
+    if (m_spec.OutsideBotEditor &&
+        !mods.ReadString(section, QStringLiteral("BotEditor"), QString()).isEmpty())
+        return true;
+    const QString botfile = mods.ReadString(section, QStringLiteral("botfile"), QStringLiteral("bot.cfg"));
+    if (!FileSys::DirectoryExists(ModDir())) {
+        error = QStringLiteral("Can't find ") + Native(ModDir());
+        return false;
+    }
+    const TIniFile store(BotsIniPath());
+    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), botfile),
+                                 BotFileLines(mods, section, store), error);
+}
+
+bool TModLogic::LaunchWriters(QString& error)
+{
+    return WriteLiblist(error) && WriteBotCfg(error);
+}
+
+// ---------------------------------------------------------------- registration
+
+void TModLogic::RegisterHooks(std::function<QDialog*(QWidget* owner)> createWindow)
+{
+    TModRow* row = Row();
+    if (!row)
+        return;
+    row->Hooks.CreateWindow = std::move(createWindow);
+    row->Hooks.RestoreDefaults = [this] { RestoreDefaults(); };
+    row->Hooks.LoadConf = [this] {
+        if (Form())
+            LoadConf();
+    };
+    row->Hooks.MarkModified = [this] {
+        if (TModWindow* w = Form())
+            w->Modif_Param();
+        else
+            State.Modified = 1;
+    };
+    row->Hooks.LaunchWriters = [this](QString& error) { return LaunchWriters(error); };
+}

@@ -1,0 +1,720 @@
+#include "mods/common/ModWindow.h"
+
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "core/UQOR.h"
+#include "mods/common/ModLogic.h"
+#include "mods/common/NumberEdit.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+#include "platform/Shell.h"
+#include "ui/ButtonWithColor.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kBackgroundBGR = 13806739;
+constexpr int kMapCommentMax = 255;
+
+QColor Background() { return TBitBtnWithColor::DelphiColorToQColor(kBackgroundBGR); }
+
+QToolButton* SpeedButton(QWidget* parent, const QString& name, const QString& glyph,
+                         const QString& hint, int x, int y, int w = 28, int h = 25)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(glyph);
+    b->setToolTip(hint);
+    b->setGeometry(x, y, w, h);
+    return b;
+}
+
+QSlider* Slider(QWidget* parent, const QString& name, int minimum, int maximum, int x, int y,
+                int w, const QString& hint = QString())
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(name);
+    s->setRange(minimum, maximum);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(1);
+    s->setPageStep(1);
+    s->setGeometry(x, y, w, 24);
+    s->setToolTip(hint);
+    return s;
+}
+
+} // namespace
+
+TModWindow::TModWindow(TModLogic& logic, QWidget* owner) : QDialog(owner), m_logic(logic)
+{
+    // FormCreate: a new window loads everything again at its first activation.
+    TModLogic::TState& st = m_logic.State;
+    st.ActivationFlag = QStringLiteral("N");
+    st.Modified = 0;
+    st.ModMapsDir = FileSys::JoinPath(m_logic.ModDir(), QStringLiteral("maps"));
+    st.ModModelsDir = FileSys::JoinPath(m_logic.ModDir(), QStringLiteral("models\\player"));
+    m_logic.SetForm(this);
+    if (TModRow* row = m_logic.Row())
+        row->Window = this;
+}
+
+TModWindow::~TModWindow()
+{
+    if (m_logic.Form() == this)
+        m_logic.SetForm(nullptr);
+}
+
+QString TModWindow::Prefixed(const QString& name) const
+{
+    return m_logic.Prefixed(name);
+}
+
+QWidget* TModWindow::ControlWidget(const QString& objectName) const
+{
+    return findChild<QWidget*>(objectName);
+}
+
+void TModWindow::BuildWindow()
+{
+    if (m_built)
+        return;
+    m_built = true;
+    const TModSpec& spec = m_logic.Spec();
+
+    setObjectName(QStringLiteral("TF") + spec.Key);
+    setWindowTitle(spec.Title);
+    // Single border, no title-bar buttons: the window closes through its own buttons (the
+    // window manager's close still reaches closeEvent, which does what Exit does).
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(577, 441);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Background());
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    PC = new QTabWidget(this);
+    PC->setObjectName(spec.PageControl.isEmpty() ? QStringLiteral("PC_") + spec.Key
+                                                 : spec.PageControl);
+    PC->setGeometry(0, 0, 577, 400);
+
+    auto page = [this](const QString& name, const QString& caption) {
+        auto* w = new QWidget;
+        w->setObjectName(QStringLiteral("TS_") + Prefixed(name));
+        w->setAutoFillBackground(true);
+        w->setPalette(palette());
+        PC->addTab(w, caption);
+        return w;
+    };
+    if (spec.HasGamePage) {
+        TS_Game = page(QStringLiteral("Game"), QStringLiteral("Game"));
+        BuildGamePage(TS_Game);
+    }
+    if (spec.HasMapsPage) {
+        TS_Maps = page(QStringLiteral("Maps"), QStringLiteral("Maps"));
+        BuildMapsPage(TS_Maps);
+    }
+    if (spec.HasBotsPage) {
+        TS_Bots = page(QStringLiteral("Bots"), QStringLiteral("Bots"));
+        BuildBotsPage(TS_Bots);
+    }
+    if (spec.HasChatPage) {
+        TS_Chat = page(QStringLiteral("Chat"), QStringLiteral("Chat"));
+        BuildChatPage(TS_Chat);
+    }
+    BuildExtraPages(PC);
+    BuildButtons();
+}
+
+void TModWindow::BuildButtons()
+{
+    const TModSpec& spec = m_logic.Spec();
+    auto button = [this](const QString& name, const QString& caption, int x, int w) {
+        auto* b = new TBitBtnWithColor(caption, this);
+        b->setObjectName(name);
+        b->SetColor(kBackgroundBGR);
+        b->setGeometry(x, 407, w, 30);
+        b->setAutoDefault(false);
+        return b;
+    };
+    BClose = button(QStringLiteral("BClose"), QStringLiteral("Exit ") + spec.ShortName, 16, 103);
+    BRestoreDef = button(QStringLiteral("BRestoreDef"), QStringLiteral("Restore Default"), 147, 117);
+    BRestoreConf = button(QStringLiteral("BRestoreConf"), QStringLiteral("Restore Config"), 288, 117);
+    BApplyConf = button(QStringLiteral("BApplyConf"), QStringLiteral("Apply Config"), 434, 117);
+    connect(BClose, &QPushButton::clicked, this, &TModWindow::BCloseClick);
+    connect(BRestoreDef, &QPushButton::clicked, this, &TModWindow::BRestoreDefClick);
+    connect(BRestoreConf, &QPushButton::clicked, this, &TModWindow::BRestoreConfClick);
+    connect(BApplyConf, &QPushButton::clicked, this, &TModWindow::BApplyConfClick);
+}
+
+void TModWindow::BuildMapsPage(QWidget* p)
+{
+    Label84 = AddLabel(p, QStringLiteral("Label84"), QStringLiteral("Available Maps"), 8, 6, 200);
+    MapDispo = new QListWidget(p);
+    MapDispo->setObjectName(Prefixed(QStringLiteral("MapDispo")));
+    MapDispo->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    MapDispo->setToolTip(QStringLiteral("Select the map(s) you want to play after the starting one"));
+    MapDispo->setGeometry(8, 24, 210, 250);
+
+    Label85 = AddLabel(p, QStringLiteral("Label85"), QStringLiteral("Play Maps"), 266, 6, 200);
+    MapCycle = new QListWidget(p);
+    MapCycle->setObjectName(Prefixed(QStringLiteral("MapCycle")));
+    MapCycle->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    MapCycle->setToolTip(QStringLiteral("List of maps you will play after the starting one"));
+    MapCycle->setGeometry(266, 24, 210, 250);
+
+    SpeedButton1 = SpeedButton(p, QStringLiteral("SpeedButton1"), QStringLiteral(">"),
+                               QStringLiteral("Add selected map(s) to the map cycle list"), 228, 60);
+    SpeedButton2 = SpeedButton(p, QStringLiteral("SpeedButton2"), QStringLiteral(">>"),
+                               QStringLiteral("Add all available maps to the map cycle list"), 228, 92);
+    SpeedButton3 = SpeedButton(p, QStringLiteral("SpeedButton3"), QStringLiteral("<"),
+                               QStringLiteral("Remove selected map from the map cycle list"), 228, 150);
+    SpeedButton4 = SpeedButton(p, QStringLiteral("SpeedButton4"), QStringLiteral("<<"),
+                               QStringLiteral("Remove all maps from the map cycle list"), 228, 182);
+    SpeedButton5 = SpeedButton(p, QStringLiteral("SpeedButton5"), QStringLiteral("\u25B2"),
+                               QStringLiteral("Place the selected map upper in the list"), 486, 90);
+    SpeedButton6 = SpeedButton(p, QStringLiteral("SpeedButton6"), QStringLiteral("\u25BC"),
+                               QStringLiteral("Place the selected map lower in the list"), 486, 122);
+
+    RandomMap = new QPushButton(QStringLiteral("Randomize Mapcycle"), p);
+    RandomMap->setObjectName(Prefixed(QStringLiteral("RandomMap")));
+    RandomMap->setGeometry(266, 282, 210, 25);
+    RandomMap->setAutoDefault(false);
+
+    MapCom = new QPlainTextEdit(p);
+    MapCom->setObjectName(Prefixed(QStringLiteral("MapCom")));
+    MapCom->setToolTip(QStringLiteral("Map comments"));
+    MapCom->setGeometry(8, 282, 210, 84);
+    MapCom->installEventFilter(this);
+
+    MapLabel = AddLabel(p, Prefixed(QStringLiteral("MapLabel")), QString(), 486, 200, 80, 40);
+    QFont bold = MapLabel->font();
+    bold.setBold(true);
+    MapLabel->setFont(bold);
+
+    auto* edit = new TBitBtnWithColor(QStringLiteral("Edit config"), p);
+    edit->SetColor(kBackgroundBGR);
+    edit->setAutoDefault(false);
+    BEditCfg = edit;
+    BEditCfg->setObjectName(Prefixed(QStringLiteral("BEditCfg")));
+    BEditCfg->setToolTip(QStringLiteral("Edit the configuration file for this map"));
+    BEditCfg->setGeometry(486, 282, 80, 25);
+    BEditCfg->hide();
+
+    connect(MapDispo, &QListWidget::itemClicked, this, [this] { MapDispoClick(); });
+    connect(MapDispo, &QListWidget::currentRowChanged, this, [this] {
+        if (UInit::LoadingDone == 1 && MapDispo->hasFocus())
+            MapDispoClick();
+    });
+    connect(MapDispo, &QListWidget::itemDoubleClicked, this, [this] { AddMapClick(); });
+    connect(MapCycle, &QListWidget::itemDoubleClicked, this, [this] { DelMapClick(); });
+    MapDispo->installEventFilter(this);
+    MapCycle->installEventFilter(this);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TModWindow::AddMapClick);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TModWindow::AddAllMapsClick);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TModWindow::DelMapClick);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TModWindow::DelAllMapsClick);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TModWindow::SpeedButton5Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TModWindow::SpeedButton6Click);
+    connect(RandomMap, &QPushButton::clicked, this, &TModWindow::RandomMapClick);
+    connect(BEditCfg, &QPushButton::clicked, this, [this] { BEditCfgClick(); });
+
+    // The comment key holds one line of at most 255 characters and "|" is refused; paste is
+    // filtered the same way as typing.
+    connect(MapCom, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = MapCom->toPlainText();
+        QString clean = text;
+        clean.remove(QLatin1Char('|'));
+        if (clean.size() > kMapCommentMax)
+            clean.truncate(kMapCommentMax);
+        if (clean != text) {
+            const QSignalBlocker block(MapCom);
+            MapCom->setPlainText(clean);
+            MapCom->moveCursor(QTextCursor::End);
+        }
+    });
+}
+
+void TModWindow::BuildBotsPage(QWidget* p)
+{
+    const TModSpec& spec = m_logic.Spec();
+    Label86 = AddLabel(p, QStringLiteral("Label86"), QStringLiteral("Number of bots"), 8, 10, 100);
+    spawnbot = new TNumberEdit(1, 31, 2, p);
+    spawnbot->setObjectName(Prefixed(QStringLiteral("spawnbot")));
+    spawnbot->setToolTip(QStringLiteral("Maximum number of bots in your game"));
+    spawnbot->SetTypingDisabled(true);
+    spawnbot->setGeometry(108, 6, 50, 22);
+    connect(spawnbot, &TNumberEdit::Edited, this, &TModWindow::OnChange);
+
+    GB_BotList = new QWidget(p);
+    GB_BotList->setObjectName(QStringLiteral("GB_BotList"));
+    GB_BotList->setGeometry(0, 34, 571, 276);
+    QWidget* g = GB_BotList;
+
+    Label91 = AddLabel(g, QStringLiteral("Label91"), QStringLiteral("Bots List"), 8, 0, 100);
+    ListBot = new QListWidget(g);
+    ListBot->setObjectName(Prefixed(QStringLiteral("ListBot")));
+    ListBot->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListBot->setToolTip(QStringLiteral("Select a bot to view / modify its values"));
+    ListBot->setGeometry(8, 16, 150, 256);
+    ListBot->installEventFilter(this);
+
+    SBCreeBot = SpeedButton(g, Prefixed(QStringLiteral("SBCreeBot")), QStringLiteral("+"),
+                            QStringLiteral("Create a new bot"), 164, 16);
+    SBCreeRandomBot = SpeedButton(g, Prefixed(QStringLiteral("SBCreeRandomBot")), QStringLiteral("?"),
+                                  QStringLiteral("Create a new bot with random values"), 164, 46);
+    SBUpBot = SpeedButton(g, Prefixed(QStringLiteral("SBUpBot")), QStringLiteral("\u25B2"),
+                          QStringLiteral("Place a bot upper in the list"), 164, 96);
+    SBDownBot = SpeedButton(g, Prefixed(QStringLiteral("SBDownBot")), QStringLiteral("\u25BC"),
+                            QStringLiteral("Place a bot lower in the list"), 164, 126);
+    SBDelBot = SpeedButton(g, Prefixed(QStringLiteral("SBDelBot")), QStringLiteral("X"),
+                           QStringLiteral("Delete selected bot"), 164, 176);
+
+    GB_BotProp = AddGroup(g, QStringLiteral("GB_BotProp"), QStringLiteral("Bot Properties"), 200, 0,
+                          365, 276);
+    QWidget* b = GB_BotProp;
+    AddLabel(b, QStringLiteral("LabelName"), QStringLiteral("Name"), 10, 28, 45);
+    botname = new QLineEdit(b);
+    botname->setObjectName(Prefixed(QStringLiteral("botname")));
+    botname->setGeometry(60, 24, 130, 22);
+    {
+        // Typing and pasting both pass the validator, so the forbidden characters never enter.
+        QString cls;
+        for (const QChar c : spec.ForbiddenNameChars)
+            cls += QRegularExpression::escape(QString(c));
+        if (!cls.isEmpty())
+            botname->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[^") + cls + QStringLiteral("]*")), botname));
+    }
+    AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);
+    botmodel = new QComboBox(b);
+    botmodel->setObjectName(Prefixed(QStringLiteral("botmodel")));
+    botmodel->setGeometry(60, 58, 130, 22);
+    botmodel->installEventFilter(this);
+    SpeedButton14 = SpeedButton(b, QStringLiteral("SpeedButton14"), QStringLiteral("<"),
+                                QStringLiteral("Previous model"), 60, 88);
+    SpeedButton13 = SpeedButton(b, QStringLiteral("SpeedButton13"), QStringLiteral(">"),
+                                QStringLiteral("Next Model"), 94, 88);
+
+    auto* frame = new QFrame(b);
+    frame->setObjectName(QStringLiteral("PanelBotPic"));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setGeometry(198, 16, 161, 204);
+    BotPic = new QLabel(frame);
+    BotPic->setObjectName(Prefixed(QStringLiteral("BotPic")));
+    BotPic->setGeometry(2, 2, 157, 200);
+    BotPic->setScaledContents(true);
+    BotPic->hide();
+
+    AddLabel(b, QStringLiteral("LabelSkill"), QStringLiteral("Skill"), 10, 234, 45);
+    Botskill = Slider(b, Prefixed(QStringLiteral("Botskill")), 0, 5, 60, 228, 290,
+                      QStringLiteral("If skill is set to default, the bot will have the AI skill level"));
+    Label16 = AddLabel(b, QStringLiteral("Label16"), QStringLiteral("Default"), 56, 252, 50);
+    Label1 = AddLabel(b, QStringLiteral("Label1"), QStringLiteral("Good"), 120, 252, 50);
+    Label65 = AddLabel(b, QStringLiteral("Label65"), QStringLiteral("Medium"), 190, 252, 50);
+    Label67 = AddLabel(b, QStringLiteral("Label67"), QStringLiteral("Bad"), 322, 252, 30);
+
+    LabelDefSkill = AddLabel(p, QStringLiteral("LabelDefSkill"), QStringLiteral("Bots default skill"),
+                             8, 326, 110);
+    defskill = Slider(p, Prefixed(QStringLiteral("defskill")), 1, 5, 120, 320, 200);
+    Label13 = AddLabel(p, QStringLiteral("Label13"), QStringLiteral("Good"), 116, 346, 50);
+    Label14 = AddLabel(p, QStringLiteral("Label14"), QStringLiteral("Medium"), 196, 346, 50);
+    Label15 = AddLabel(p, QStringLiteral("Label15"), QStringLiteral("Bad"), 300, 346, 30);
+
+    auto* editor = new TBitBtnWithColor(QString(), p);
+    editor->SetColor(kBackgroundBGR);
+    editor->setAutoDefault(false);
+    B_BotEditor = editor;
+    B_BotEditor->setObjectName(QStringLiteral("B_BotEditor"));
+    B_BotEditor->setGeometry(8, 60, 200, 30);
+    B_BotEditor->hide();
+
+    connect(ListBot, &QListWidget::itemClicked, this, [this] { ListBotClick(); });
+    connect(ListBot, &QListWidget::currentRowChanged, this, [this] {
+        // Keyboard moves show the bot too; the program's own list changes show it themselves.
+        if (UInit::LoadingDone == 1 && ListBot->hasFocus())
+            ListBotClick();
+    });
+    connect(SpeedButton13, &QToolButton::clicked, this, &TModWindow::SpeedButton13Click);
+    connect(SpeedButton14, &QToolButton::clicked, this, &TModWindow::SpeedButton14Click);
+    connect(botmodel, &QComboBox::activated, this, [this] { botmodelChange(); });
+    connect(botname, &QLineEdit::textEdited, this, [this] { botnameChange(); });
+    connect(Botskill, &QSlider::valueChanged, this, [this] { BotskillChange(); });
+    connect(SBCreeBot, &QToolButton::clicked, this, [this] { SBCreeBotClick(false); });
+    connect(SBCreeRandomBot, &QToolButton::clicked, this, [this] { SBCreeBotClick(true); });
+    connect(SBUpBot, &QToolButton::clicked, this, &TModWindow::SBUpBotClick);
+    connect(SBDownBot, &QToolButton::clicked, this, &TModWindow::SBDownBotClick);
+    connect(SBDelBot, &QToolButton::clicked, this, &TModWindow::SBDelBotClick);
+    connect(defskill, &QSlider::valueChanged, this, [this] {
+        if (UInit::LoadingDone == 1)
+            OnChange();
+    });
+    connect(B_BotEditor, &QPushButton::clicked, this, &TModWindow::B_BotEditorClick);
+}
+
+void TModWindow::BuildChatPage(QWidget* p)
+{
+    chatkill = new QPlainTextEdit(p);
+    chatkill->setObjectName(Prefixed(QStringLiteral("chatkill")));
+    chatkill->setLineWrapMode(QPlainTextEdit::NoWrap);
+    chatkill->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    chatkill->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    chatkill->setGeometry(8, 8, 555, 266);
+    ChatNote = AddLabel(p, QStringLiteral("ChatNote"),
+                        QStringLiteral("%n  can be used to insert player's name."), 8, 280, 400);
+
+    const QString second = QStringLiteral("Never                     Always");
+    Lab_chatfreq = AddLabel(p, QStringLiteral("Lab_chatfreq"),
+                            QStringLiteral("       Chat frequency\n") + second, 8, 300, 180, 32);
+    Chatfreq = Slider(p, Prefixed(QStringLiteral("Chatfreq")), 0, 100, 8, 334, 170);
+    Lab_chatkill = AddLabel(p, QStringLiteral("Lab_chatkill"),
+                            QStringLiteral("       Chat when kill\n") + second, 196, 300, 180, 32);
+    chatfreq_kill = Slider(p, Prefixed(QStringLiteral("chatfreq_kill")), 0, 100, 196, 334, 170);
+    Lab_chatdied = AddLabel(p, QStringLiteral("Lab_chatdied"),
+                            QStringLiteral("       Chat when die\n") + second, 384, 300, 180, 32);
+    Chatfreq_died = Slider(p, Prefixed(QStringLiteral("Chatfreq_died")), 0, 100, 384, 334, 170);
+    for (QSlider* s : {Chatfreq, chatfreq_kill, Chatfreq_died}) {
+        s->setTickInterval(10);
+        s->setPageStep(10);
+        s->hide();
+        connect(s, &QSlider::valueChanged, this, [this] {
+            if (UInit::LoadingDone == 1)
+                OnChange();
+        });
+    }
+    for (QLabel* l : {Lab_chatfreq, Lab_chatkill, Lab_chatdied})
+        l->hide();
+    // The memo is a saved setting like any other: the user's edits mark the mod modified (the
+    // loaders block its signals while they fill it).
+    connect(chatkill, &QPlainTextEdit::textChanged, this, [this] {
+        if (UInit::LoadingDone == 1)
+            OnChange();
+    });
+}
+
+// ---- Builders ----
+
+QLabel* TModWindow::AddLabel(QWidget* parent, const QString& name, const QString& caption, int x,
+                             int y, int w, int h)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    const QSize hint = l->sizeHint();
+    l->setGeometry(x, y, w < 0 ? hint.width() : w, h < 0 ? hint.height() : h);
+    return l;
+}
+
+TNumberEdit* TModWindow::AddNumber(QWidget* parent, const QString& name, int minimum, int maximum,
+                                   int maxDigits, int x, int y, int w, const QString& hint)
+{
+    auto* n = new TNumberEdit(minimum, maximum, maxDigits, parent);
+    n->setObjectName(name);
+    n->setGeometry(x, y, w, 22);
+    n->setToolTip(hint);
+    connect(n, &TNumberEdit::Edited, this, &TModWindow::OnChange);
+    return n;
+}
+
+QCheckBox* TModWindow::AddCheck(QWidget* parent, const QString& name, const QString& caption,
+                                int x, int y, int w, const QString& hint)
+{
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(name);
+    c->setGeometry(x, y, w, 20);
+    c->setToolTip(hint);
+    connect(c, &QCheckBox::clicked, this, &TModWindow::OnChange);
+    return c;
+}
+
+QComboBox* TModWindow::AddCombo(QWidget* parent, const QString& name, const QStringList& items,
+                                int x, int y, int w, const QString& hint)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->addItems(items);
+    c->setGeometry(x, y, w, 22);
+    c->setToolTip(hint);
+    connect(c, &QComboBox::activated, this, &TModWindow::OnChange);
+    return c;
+}
+
+QGroupBox* TModWindow::AddGroup(QWidget* parent, const QString& name, const QString& caption,
+                                int x, int y, int w, int h)
+{
+    auto* g = new QGroupBox(caption, parent);
+    g->setObjectName(name);
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+QPushButton* TModWindow::AddButton(QWidget* parent, const QString& name, const QString& caption,
+                                   int x, int y, int w, int h)
+{
+    auto* b = new TBitBtnWithColor(caption, parent);
+    b->SetColor(kBackgroundBGR);
+    b->setAutoDefault(false);
+    b->setObjectName(name);
+    b->setGeometry(x, y, w, h);
+    return b;
+}
+
+// ---- Extension points: the template has nothing of its own there. ----
+
+void TModWindow::BuildGamePage(QWidget*) {}
+void TModWindow::BuildExtraPages(QTabWidget*) {}
+void TModWindow::BeforeActivation() {}
+void TModWindow::AfterBotSection(const TIniFile&, const QString&) {}
+
+// ---- Handlers ----
+
+void TModWindow::FormActivate()
+{
+    TModLogic::TState& st = m_logic.State;
+    // The loading below may show a message, which activates the window again on its return.
+    if (st.ActivationFlag != QStringLiteral("N") || m_activating)
+        return;
+    m_activating = true;
+    const TModSpec& spec = m_logic.Spec();
+    const QString bot = UInit::SelectedBot;
+
+    BeforeActivation();
+    m_logic.ReadBotSection();
+    const int maxSkill = m_logic.MaxSkill();
+    for (QSlider* s : {defskill, Botskill}) {
+        if (!s)
+            continue;
+        const QSignalBlocker block(s);
+        s->setMaximum(maxSkill);
+    }
+    if (st.Skill0 == QStringLiteral("worst")) {
+        for (QLabel* l : {Label13, Label1})
+            if (l)
+                l->setText(QStringLiteral("Bad"));
+        for (QLabel* l : {Label15, Label67})
+            if (l)
+                l->setText(QStringLiteral("Good"));
+    }
+    if (st.ChatFileName.isEmpty() && TS_Chat) {
+        const int at = PC->indexOf(TS_Chat);
+        if (at >= 0)
+            PC->removeTab(at);
+    }
+    if (spec.AkimbotSliders && bot == QStringLiteral("Akimbot") && Chatfreq) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Chatfreq, chatfreq_kill, Chatfreq_died,
+                                                          Lab_chatfreq, Lab_chatkill, Lab_chatdied})
+            w->show();
+    }
+    if (spec.OutsideBotEditor && !st.BotEditor.isEmpty() && B_BotEditor) {
+        if (GB_BotList)
+            GB_BotList->hide();
+        B_BotEditor->setText(QStringLiteral("Open ") + bot + QStringLiteral(" Editor"));
+        B_BotEditor->setEnabled(FileSys::FileExists(
+            FileSys::NormalizeSeparators(UInit::HLPath + st.BotEditorPath + st.BotEditor)));
+        B_BotEditor->show();
+    }
+    if (spec.MapConfig && !st.Config.isEmpty() && BEditCfg)
+        BEditCfg->show();
+    {
+        const TIniFile mods(m_logic.ModsIniPath());
+        AfterBotSection(mods, bot);
+    }
+    if (Label84)
+        Label84->setText(QStringLiteral("Available maps for ") + bot);
+    setWindowTitle(spec.Title + QStringLiteral(" - ") + bot);
+
+    m_logic.LoadConf();
+    st.ActivationFlag = QStringLiteral("O");
+    m_activating = false;
+}
+
+void TModWindow::CloseWindow()
+{
+    m_closing = true;
+    m_logic.Bots().clear();
+    m_logic.State.BotCount = 0;
+    accept();
+}
+
+void TModWindow::BCloseClick()
+{
+    if (m_logic.State.Modified != 0 &&
+        Dialogs::Confirm(QStringLiteral("Do you want to save your settings ?"), this)) {
+        if (!m_logic.CheckConf())
+            return;
+        // A file that could not be written keeps the window open, so no edit is lost.
+        if (!m_logic.SaveConf())
+            return;
+    }
+    CloseWindow();
+}
+
+void TModWindow::BApplyConfClick()
+{
+    if (!m_logic.CheckConf())
+        return;
+    if (!m_logic.SaveConf())
+        return;
+    CloseWindow();
+}
+
+void TModWindow::BRestoreDefClick() { UQOR::RestoreDefaults(); }
+void TModWindow::BRestoreConfClick() { UQOR::RestoreConf(); }
+
+void TModWindow::MapDispoClick()
+{
+    if (MapCom)
+        UQOR::AccessMapComment(MapDispo, m_logic.MapComFile(), QStringLiteral("Read"), MapCom);
+}
+
+void TModWindow::AddMapClick() { UQOR::AddSelectedMaps(MapDispo, MapCycle); }
+void TModWindow::AddAllMapsClick() { UQOR::AddAllMaps(MapDispo, MapCycle); }
+void TModWindow::DelMapClick() { UQOR::DeleteSelectedMaps(MapCycle); }
+void TModWindow::DelAllMapsClick() { UQOR::DeleteAllMaps(MapCycle); }
+void TModWindow::SpeedButton5Click() { UQOR::MoveListItem(-1, MapCycle); }
+void TModWindow::SpeedButton6Click() { UQOR::MoveListItem(+1, MapCycle); }
+void TModWindow::RandomMapClick() { UQOR::ShuffleMapCycle(MapCycle); }
+
+void TModWindow::MapComExit()
+{
+    if (!MapCom)
+        return;
+    if (!UQOR::AccessMapComment(MapDispo, m_logic.MapComFile(), QStringLiteral("Write"), MapCom))
+        Dialogs::ShowError(QStringLiteral("Can't write ") +
+                               QDir::toNativeSeparators(UInit::AppFile(QStringLiteral("Maps\\") + m_logic.MapComFile())) +
+                               QStringLiteral("."),
+                           this);
+}
+
+void TModWindow::ListBotClick() { m_logic.ShowBot(); }
+
+void TModWindow::SpeedButton13Click()
+{
+    UQOR::StepBotModel(QStringLiteral("Next"), ListBot, botmodel, BotPic, m_logic.Bots());
+}
+
+void TModWindow::SpeedButton14Click()
+{
+    UQOR::StepBotModel(QStringLiteral("Prev"), ListBot, botmodel, BotPic, m_logic.Bots());
+}
+
+void TModWindow::botmodelChange()
+{
+    UQOR::StepBotModel(QStringLiteral("All"), ListBot, botmodel, BotPic, m_logic.Bots());
+}
+
+void TModWindow::botnameChange() { UQOR::SetBotName(ListBot, botname, m_logic.Bots()); }
+void TModWindow::BotskillChange() { UQOR::SetBotSkill(ListBot, m_logic.Bots(), Botskill); }
+
+void TModWindow::SBCreeBotClick(bool random)
+{
+    if (GB_BotProp)
+        GB_BotProp->show();
+    const TBot bot = m_logic.NewBot(random);
+    UQOR::AddBotRecord(m_logic.State.BotCount, m_logic.Bots(), bot[0], bot[1], bot[2], bot[3],
+                       bot[4], ListBot);
+    m_logic.ShowBot();
+}
+
+void TModWindow::SBUpBotClick() { UQOR::MoveBot(-1, ListBot, m_logic.Bots()); }
+void TModWindow::SBDownBotClick() { UQOR::MoveBot(+1, ListBot, m_logic.Bots()); }
+void TModWindow::SBDelBotClick() { m_logic.DeleteBots(); }
+
+void TModWindow::BEditCfgClick()
+{
+    // The map's own configuration file lies beside its waypoints, named <map><config>.
+    const QString folder =
+        FileSys::JoinPath(m_logic.ModDir(), m_logic.State.WaypointFolder) + QLatin1Char('/');
+    UQOR::EditMapCfg(MapDispo, folder, m_logic.State.Config);
+}
+
+void TModWindow::B_BotEditorClick()
+{
+    const TModLogic::TState& st = m_logic.State;
+    Shell::TRequest request;
+    request.File = st.BotEditor;
+    request.WorkDir = FileSys::NormalizeSeparators(UInit::HLPath + st.BotEditorPath);
+    QString error;
+    if (!Shell::Open(request, &error))
+        Dialogs::ShowError(error.isEmpty() ? QStringLiteral("Can't start ") + st.BotEditor
+                                           : error,
+                           this);
+}
+
+void TModWindow::OnChange() { Modif_Param(); }
+void TModWindow::Modif_Param() { m_logic.State.Modified = 1; }
+
+// ---- Events ----
+
+bool TModWindow::event(QEvent* e)
+{
+    const bool result = QDialog::event(e);
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return result;
+}
+
+void TModWindow::reject()
+{
+    // Esc does what Exit does.
+    BCloseClick();
+}
+
+void TModWindow::closeEvent(QCloseEvent* e)
+{
+    if (m_closing) {
+        e->accept();
+        return;
+    }
+    // The window manager's close button: Exit decides (it may keep the window open).
+    e->ignore();
+    BCloseClick();
+}
+
+bool TModWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (watched == MapDispo && enter) {
+            AddMapClick();
+            return true;
+        }
+        if (watched == MapCycle && key->key() == Qt::Key_Delete) {
+            DelMapClick();
+            return true;
+        }
+        if (watched == ListBot && key->key() == Qt::Key_Delete) {
+            m_logic.DeleteBots();
+            return true;
+        }
+        // The model is chosen from the list only: typed characters do not search it.
+        if (watched == botmodel && !key->text().isEmpty() && key->text().at(0).isPrint())
+            return true;
+        if (watched == MapCom && key->text().contains(QLatin1Char('|')))
+            return true;
+    } else if (e->type() == QEvent::FocusOut && watched == MapCom) {
+        MapComExit();
+    }
+    return QDialog::eventFilter(watched, e);
+}

@@ -1,0 +1,195 @@
+#pragma once
+// The window half of every mod module: the fixed 577 x 441 dialog with the common pages
+// (Game, Maps, Bots, Chat), the four colour buttons and the map and bot editors, every control
+// named under the mod's prefix (OP_ListBot, VS_ListBot ...), plus the handlers of the template:
+// first activation, close, apply, restore, the map and bot editors.
+//
+// How a mod builds on it: derive TF<Mod> from TModWindow, pass the mod's logic object, call
+// BuildWindow() at the end of the constructor (virtual hooks do not dispatch from a base
+// constructor), and override:
+//   - BuildGamePage(): the mod's game controls, made with AddNumber/AddCheck/AddCombo so that
+//     user changes mark the mod modified (Qt's change signals fire for programmatic changes
+//     too; these helpers connect the user-only signals);
+//   - BuildExtraPages(): further pages (A.I., Skills, Misc ...), placed after the common ones;
+//   - BeforeActivation() / AfterBotSection(): steps the mod adds to the first activation, before
+//     step 1 and after step 5 (the per-bot layout);
+//   - NameValidatorPattern via TModSpec::ForbiddenNameChars for the bot-name filter.
+// Mods without a page set the TModSpec flag; the page's controls are then not created and the
+// handlers that would use them are never connected.
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+class QToolButton;
+class TIniFile;
+class TModLogic;
+class TNumberEdit;
+
+class TModWindow : public QDialog {
+    Q_OBJECT
+public:
+    TModWindow(TModLogic& logic, QWidget* owner);
+    ~TModWindow() override;
+
+    TModLogic& Logic() const { return m_logic; }
+    QString Prefixed(const QString& name) const;
+
+    // Builds the whole window; the derived constructor calls it once.
+    void BuildWindow();
+
+    // A named control of this window (nullptr when absent).
+    template <class T>
+    T* Control(const QString& objectName) const { return findChild<T*>(objectName); }
+    QWidget* ControlWidget(const QString& objectName) const;
+
+    // ---- Common controls (null when the mod leaves their page out). ----
+    QTabWidget* PC = nullptr;
+    QWidget* TS_Game = nullptr;
+    QWidget* TS_Maps = nullptr;
+    QWidget* TS_Bots = nullptr;
+    QWidget* TS_Chat = nullptr;
+    QPushButton* BClose = nullptr;
+    QPushButton* BRestoreDef = nullptr;
+    QPushButton* BRestoreConf = nullptr;
+    QPushButton* BApplyConf = nullptr;
+
+    // Maps page.
+    QListWidget* MapDispo = nullptr;
+    QListWidget* MapCycle = nullptr;
+    QPlainTextEdit* MapCom = nullptr;
+    QLabel* MapLabel = nullptr;
+    QLabel* Label84 = nullptr;
+    QLabel* Label85 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+    QPushButton* RandomMap = nullptr;
+    QPushButton* BEditCfg = nullptr;     // hidden unless the bot section has "config"
+
+    // Bots page.
+    QLabel* Label86 = nullptr;
+    TNumberEdit* spawnbot = nullptr;
+    QLabel* Label91 = nullptr;
+    QListWidget* ListBot = nullptr;
+    QToolButton* SBCreeBot = nullptr;
+    QToolButton* SBCreeRandomBot = nullptr;
+    QToolButton* SBUpBot = nullptr;
+    QToolButton* SBDownBot = nullptr;
+    QToolButton* SBDelBot = nullptr;
+    QLabel* LabelDefSkill = nullptr;
+    QSlider* defskill = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QWidget* GB_BotList = nullptr;       // holds the list and its buttons (hidden for editors)
+    QGroupBox* GB_BotProp = nullptr;
+    QLineEdit* botname = nullptr;
+    QComboBox* botmodel = nullptr;
+    QToolButton* SpeedButton13 = nullptr;
+    QToolButton* SpeedButton14 = nullptr;
+    QLabel* BotPic = nullptr;
+    QSlider* Botskill = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label65 = nullptr;
+    QLabel* Label67 = nullptr;
+    QPushButton* B_BotEditor = nullptr;  // hidden unless the bot section names an editor
+
+    // Chat page.
+    QPlainTextEdit* chatkill = nullptr;
+    QLabel* ChatNote = nullptr;
+    QSlider* Chatfreq = nullptr;
+    QSlider* chatfreq_kill = nullptr;
+    QSlider* Chatfreq_died = nullptr;
+    QLabel* Lab_chatfreq = nullptr;
+    QLabel* Lab_chatkill = nullptr;
+    QLabel* Lab_chatdied = nullptr;
+
+    // ---- Handlers (the template's names, prefix left out where it carries one). ----
+    void FormActivate();
+    void BCloseClick();
+    void BRestoreDefClick();
+    void BRestoreConfClick();
+    void BApplyConfClick();
+    void MapDispoClick();
+    void AddMapClick();
+    void AddAllMapsClick();
+    void DelMapClick();
+    void DelAllMapsClick();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void RandomMapClick();
+    void MapComExit();
+    void ListBotClick();
+    void SpeedButton13Click();
+    void SpeedButton14Click();
+    void botmodelChange();
+    void botnameChange();
+    void BotskillChange();
+    void SBCreeBotClick(bool random);
+    void SBUpBotClick();
+    void SBDownBotClick();
+    void SBDelBotClick();
+    virtual void BEditCfgClick();
+    void B_BotEditorClick();
+    // <XX>_OnChange: every game setting, spawnbot, defskill, the chat sliders and the memo.
+    void OnChange();
+    // <XX>_Modif_Param: the modified flag := 1.
+    void Modif_Param();
+
+    // True once the window has been closed by Exit or Apply (tests and the main window).
+    bool ClosedByButtons() const { return m_closing; }
+
+    // ---- Builders for the mod's own controls (named, user changes connected to OnChange). ----
+    QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
+                     int w = -1, int h = -1);
+    TNumberEdit* AddNumber(QWidget* parent, const QString& name, int minimum, int maximum,
+                           int maxDigits, int x, int y, int w, const QString& hint = QString());
+    QCheckBox* AddCheck(QWidget* parent, const QString& name, const QString& caption, int x,
+                        int y, int w, const QString& hint = QString());
+    QComboBox* AddCombo(QWidget* parent, const QString& name, const QStringList& items, int x,
+                        int y, int w, const QString& hint = QString());
+    QGroupBox* AddGroup(QWidget* parent, const QString& name, const QString& caption, int x,
+                        int y, int w, int h);
+    QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int x,
+                           int y, int w, int h);
+
+protected:
+    // ---- Extension points. ----
+    virtual void BuildGamePage(QWidget* page);
+    virtual void BuildExtraPages(QTabWidget* pages);
+    // Before step 1 of the first activation (The Opera: the Shopping Cart button).
+    virtual void BeforeActivation();
+    // After step 5 (the per-bot layout), with the Mods file and the selected bot's section.
+    virtual void AfterBotSection(const TIniFile& modsIni, const QString& section);
+
+    bool event(QEvent* e) override;
+    void reject() override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void BuildButtons();
+    void BuildMapsPage(QWidget* page);
+    void BuildBotsPage(QWidget* page);
+    void BuildChatPage(QWidget* page);
+    void CloseWindow();
+
+    TModLogic& m_logic;
+    bool m_closing = false;
+    bool m_built = false;
+    bool m_activating = false;
+};
