@@ -195,6 +195,16 @@ bool FilterCfgFile(const QString& path, QString* error)
     if (!changed)
         return true;
 
+    // The replacement goes in by renaming, which a read-only file would not stop: ask the file
+    // itself whether it takes a write before anything is changed.
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            if (error)
+                *error = QStringLiteral("Can't write ") + Shown(path) + QStringLiteral(".");
+            return false;
+        }
+    }
     QSaveFile save(path);
     if (!save.open(QIODevice::WriteOnly) || save.write(filtered) != filtered.size() ||
         !save.commit()) {

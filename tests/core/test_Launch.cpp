@@ -1,6 +1,7 @@
 // "Launch Half-Life": the command line, the executable, log.txt, the server-config filter and
 // every way a launch can end.
 #include "fixtures/FakeHalfLife.h"
+#include "fixtures/NoPermissionOverride.h"
 #include "fixtures/ProgramFolder.h"
 #include "fixtures/ScriptedDialogs.h"
 
@@ -397,6 +398,19 @@ TEST_F(LaunchTest, FailingWriterStopsTheLaunchAndKeepsFiles)
     EXPECT_TRUE(m_main.isVisible());
 }
 
+TEST_F(LaunchTest, UnwritableServerConfigStopsTheLaunch)
+{
+    const QByteArray bytes = "mp_timelimit 20\r\n";
+    const QString listen = m_hl.AddFile(QStringLiteral("cstrike/listenserver.cfg"), bytes);
+    ASSERT_TRUE(QFile::setPermissions(listen, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    NoPermissionOverride enforce;
+    ASSERT_TRUE(enforce.Active());
+    EXPECT_FALSE(Launch());
+    ExpectStoppedEarly(QStringLiteral("Can't write ") + listen + QStringLiteral("."));
+    EXPECT_EQ(ReadBytes(listen), bytes);
+    EXPECT_FALSE(QFile::exists(m_program.Path(QStringLiteral("log.txt"))));
+}
+
 TEST_F(LaunchTest, FailedStartIsReportedAndKeepsTheProgramOpen)
 {
     UInit::CloseQORSetting = QStringLiteral("O");
@@ -557,6 +571,20 @@ TEST_F(FilterFileTest, FileNamesMatchWithoutRegardToCase)
     const QString cfg = m_hl.AddFile(QStringLiteral("cstrike/ListenServer.CFG"), "mp_c4timer 35\r\n");
     ASSERT_TRUE(UQOR::FilterServerCfgs(dir));
     EXPECT_EQ(ReadBytes(cfg), QByteArray("//mp_c4timer 35\r\n"));
+}
+
+TEST_F(FilterFileTest, ReadOnlyFileIsReportedAndKept)
+{
+    const QString dir = m_hl.AddMod(QStringLiteral("cstrike"));
+    const QByteArray bytes = "mp_timelimit 20\r\nsay hi\r\n";
+    const QString cfg = m_hl.AddFile(QStringLiteral("cstrike/listenserver.cfg"), bytes);
+    ASSERT_TRUE(QFile::setPermissions(cfg, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    NoPermissionOverride enforce;
+    ASSERT_TRUE(enforce.Active());
+    QString error;
+    EXPECT_FALSE(UQOR::FilterServerCfgs(dir, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("listenserver.cfg"))) << error.toStdString();
+    EXPECT_EQ(ReadBytes(cfg), bytes);
 }
 
 TEST(ManagedCvarList, HoldsEveryWrittenNameInItsSlots)
