@@ -103,7 +103,8 @@ void TRep::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        FormActivate();
+        // Once the dialog is on screen, so that a message about the path stands over it.
+        QMetaObject::invokeMethod(this, &TRep::FormActivate, Qt::QueuedConnection);
     }
 }
 

@@ -53,6 +53,13 @@ void TypeInto(QLineEdit* edit, const QString& text)
     }
 }
 
+// Shows a dialog the way exec() would, without blocking: its activation work runs too.
+void Open(QDialog& dialog)
+{
+    dialog.show();
+    QCoreApplication::processEvents();
+}
+
 void PressKey(QWidget* widget, int key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -117,7 +124,7 @@ TEST_F(GameDirectoryTest, OpensWithTheWordingOfTheStoredExecutable)
         SCOPED_TRACE(c.Exe);
         UInit::HLExe = QString::fromLatin1(c.Exe);
         TRep dialog;
-        dialog.show();
+        Open(dialog);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Game Directory"));
         EXPECT_EQ(Child<QRadioButton>(dialog, "RB_CS")->isChecked(), c.CounterStrike);
         EXPECT_EQ(Child<QRadioButton>(dialog, "RB_HL")->isChecked(), !c.CounterStrike);
@@ -136,7 +143,7 @@ TEST_F(GameDirectoryTest, CancelAndEscapeRestoreWhatWasInForce)
         UInit::HLPath = m_hl.Root();
         UInit::HLExe = QStringLiteral("hl.exe");
         TRep dialog;
-        dialog.show();
+        Open(dialog);
         Child<QRadioButton>(dialog, "RB_CS")->click();
         EXPECT_EQ(UInit::HLExe, QStringLiteral("cstrike.exe"));
         EXPECT_EQ(Child<QLabel>(dialog, "Lab_location")->text(),
@@ -162,7 +169,7 @@ TEST_F(GameDirectoryTest, ApplyStoresThePathAndTheCaptionOfTheExecutable)
 {
     // A first start: the path came from elsewhere, the executable is the default one.
     TRep dialog;
-    dialog.show();
+    Open(dialog);
     Child<QPushButton>(dialog, "BApply")->click();
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -177,7 +184,7 @@ TEST_F(GameDirectoryTest, ApplyOfAFolderWithoutTheExecutableStoresNothing)
 {
     const QString empty = m_hl.AddMod(QStringLiteral("notagame"));
     TRep dialog;
-    dialog.show();
+    Open(dialog);
     TypeInto(Child<QLineEdit>(dialog, "HLDir"), empty);
     Child<QPushButton>(dialog, "BApply")->click();
 
@@ -211,7 +218,7 @@ TEST_F(GameDirectoryTest, APathIsCheckedWhenSetButNotWhileTyped)
         const QString path = c.Valid ? m_hl.Root() : bad;
         UInit::HLPath = c.How == TCheckCase::AtCreation ? path : m_hl.Root();
         TRep dialog;
-        dialog.show();
+        Open(dialog);
         auto* field = Child<QLineEdit>(dialog, "HLDir");
         if (c.How == TCheckCase::Browsed) {
             m_dialogs.ExpectFolder(path);
