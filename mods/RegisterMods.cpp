@@ -1,6 +1,8 @@
 #include "core/ModTable.h"
+#include "mods/opera/UOpera.h"
 
 // Each mod module registers its row here; the order does not matter.
 void RegisterMods()
 {
+    UOpera::Register();
 }

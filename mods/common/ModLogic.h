@@ -10,6 +10,7 @@
 // created anew for each edit and reached through Form().
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
+#include "mods/common/ModWindow.h"
 #include "mods/common/ModWriters.h"
 
 #include <QPointer>
