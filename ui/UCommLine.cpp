@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
+#include "ui/AuxStyle.h"
 
 #include <QDir>
 #include <QLabel>
@@ -27,19 +28,25 @@ TCommLine::TCommLine(QWidget* parent)
     setWindowTitle(QStringLiteral("Additional commands"));
     setModal(true);
     setFixedSize(406, 110);
+    AuxStyle::PaintBackground(this);
+    // The layout was made for Arial 13 px; fontconfig puts its metric twin in where Arial is
+    // missing, so the one-line label still fits.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    setFont(font);
 
     m_label = new QLabel(
         QStringLiteral("Here you can type any commands that will be set when HL starts."), this);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setGeometry(8, 8, 390, 20);
+    m_label->setWordWrap(false);
 
     m_textLine = new QLineEdit(this);
     m_textLine->setObjectName(QStringLiteral("TextLine"));
     m_textLine->setGeometry(8, 36, 390, 24);
 
-    m_apply = new QPushButton(QStringLiteral("Apply"), this);
-    m_apply->setObjectName(QStringLiteral("BApply"));
-    m_apply->setGeometry(165, 72, 75, 27);
+    m_apply = AuxStyle::MakeButton(QStringLiteral("Apply"), QStringLiteral("BApply"), this);
+    m_apply->setGeometry(160, 70, 87, 30);
     m_apply->setDefault(true);
     m_apply->setAutoDefault(true);
     connect(m_apply, &QPushButton::clicked, this, &TCommLine::BApplyClick);
