@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <system_error>
 
@@ -26,6 +27,7 @@ struct TListing {
 
 QMutex g_listingLock;
 QHash<QString, TListing> g_listings;
+std::atomic<quint64> g_changes{0};
 
 std::filesystem::path ToFsPath(const QString& path)
 {
@@ -41,6 +43,7 @@ bool ModifiedTime(const QString& dir, std::filesystem::file_time_type& time)
 
 void ForgetListing(const QString& dir)
 {
+    ++g_changes;
     QMutexLocker lock(&g_listingLock);
     g_listings.remove(dir);
 }
@@ -99,6 +102,11 @@ bool Latin1Holds(const QStringList& lines)
 }
 
 } // namespace
+
+quint64 ChangeCount()
+{
+    return g_changes.load();
+}
 
 QString NormalizeSeparators(const QString& path)
 {
@@ -261,6 +269,7 @@ bool MakeDirs(const QString& path)
         return true;
     const bool ok = QDir().mkpath(p);
     // Every level may have gained a folder.
+    ++g_changes;
     QMutexLocker lock(&g_listingLock);
     g_listings.clear();
     return ok;

@@ -18,6 +18,10 @@ QString NormalizeSeparators(const QString& path);
 // first). Components that do not exist are kept as given, so the result can name a new file.
 QString Resolve(const QString& path);
 
+// Grows with every file or folder this program creates, replaces or deletes through FileSys,
+// so callers that remember resolved names know when to look again.
+quint64 ChangeCount();
+
 bool FileExists(const QString& path);       // an existing file (a folder is not a file)
 bool DirectoryExists(const QString& path);
 

@@ -205,12 +205,39 @@ struct TCacheEntry {
 QMutex g_lock;   // guards the cache and serialises our own read-modify-write cycles
 QHash<QString, TCacheEntry> g_cache;
 
+// Resolving a name without regard to case and canonicalising it costs several system calls;
+// the windows read the same file key by key, so the answer is remembered while the file is
+// still there and we have changed nothing on disk since.
+struct TKnownPath {
+    QString Disk;
+    quint64 Changes = 0;
+};
+QMutex g_pathLock;
+QHash<QString, TKnownPath> g_paths;
+
 QString DiskPath(const QString& fileName)
 {
+    const quint64 changes = FileSys::ChangeCount();
+    // A relative name means another file once the working folder changes.
+    const QString memoKey = QDir::isRelativePath(FileSys::NormalizeSeparators(fileName))
+                                ? QDir::currentPath() + QLatin1Char('\n') + fileName
+                                : fileName;
+    {
+        QMutexLocker lock(&g_pathLock);
+        const auto it = g_paths.constFind(memoKey);
+        if (it != g_paths.constEnd() && it->Changes == changes && Stamp(it->Disk).Exists)
+            return it->Disk;
+    }
     const QString resolved = FileSys::Resolve(fileName);
     const QFileInfo fi(resolved);
     const QString canonical = fi.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(fi.absoluteFilePath()) : canonical;
+    if (canonical.isEmpty())
+        return QDir::cleanPath(fi.absoluteFilePath());
+    QMutexLocker lock(&g_pathLock);
+    if (g_paths.size() > 4096)
+        g_paths.clear();
+    g_paths.insert(memoKey, {canonical, changes});
+    return canonical;
 }
 
 // The parsed file, or nullptr when it does not exist or cannot be read. Caller holds g_lock.

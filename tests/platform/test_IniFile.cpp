@@ -215,6 +215,9 @@ TEST_F(IniFileTest, PathsMatchWithoutRegardToCaseAndBackslashes)
     ASSERT_TRUE(ini.WriteString("Default", "Bot", "y"));
     EXPECT_EQ(Bytes("Mods/WizWars.ini"), QByteArray("[Default]\r\nBot=y\r\n"));
     EXPECT_FALSE(QFile::exists(m_dir.filePath("mods/wizwars.INI")));
+    // Renamed behind our back: the name is looked up again, not taken from memory.
+    ASSERT_TRUE(QFile::rename(m_dir.filePath("Mods/WizWars.ini"), m_dir.filePath("Mods/wizwars.ini")));
+    EXPECT_EQ(ini.ReadString("Default", "Bot", ""), "y");
 }
 
 TEST_F(IniFileTest, ChangesMadeByOthersAreSeen)
