@@ -93,10 +93,10 @@ void TEditor::Edit_File(const QString& path, QWidget* parent)
         parent = QApplication::activeWindow();
     TEditor editor(parent);
     editor.LoadFile(path);
-    if (!parent) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            editor.move(screen->availableGeometry().center() - editor.rect().center());
-    }
+    // Centred on the screen, not over its owner: a mod window may stand anywhere.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        editor.move(screen->availableGeometry().center() - editor.rect().center());
     editor.exec();
 }
 

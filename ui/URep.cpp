@@ -38,17 +38,17 @@ TRep::TRep(QWidget* parent)
 
     m_question = new QLabel(QStringLiteral("What do you play with :"), this);
     m_question->setObjectName(QStringLiteral("Label1"));
-    m_question->setGeometry(12, 12, 140, 17);
+    m_question->setGeometry(12, 12, 150, 17);
 
     m_rbHL = new QRadioButton(QStringLiteral("Half-Life"), this);
     m_rbHL->setObjectName(QStringLiteral("RB_HL"));
-    m_rbHL->setGeometry(160, 10, 90, 21);
+    m_rbHL->setGeometry(168, 10, 88, 21);
     m_rbHL->setChecked(true);
     connect(m_rbHL, &QRadioButton::clicked, this, &TRep::RB_HLClick);
 
     m_rbCS = new QRadioButton(QStringLiteral("Counter-Strike retail"), this);
     m_rbCS->setObjectName(QStringLiteral("RB_CS"));
-    m_rbCS->setGeometry(256, 10, 160, 21);
+    m_rbCS->setGeometry(262, 10, 154, 21);
     connect(m_rbCS, &QRadioButton::clicked, this, &TRep::RB_CSClick);
 
     m_labLocation = new QLabel(QStringLiteral("Enter the location of your Half Life program :"), this);
