@@ -15,6 +15,17 @@ void InitProgramResources()
     Q_INIT_RESOURCE(logos);
 }
 
+namespace {
+
+// The pictures live in a static library, whose resource objects nothing else references; this
+// unit is linked into every program that uses a window of the library, so it registers them
+// before anyone (the main window's mod buttons) asks for a logo.
+const struct TResourceLoader {
+    TResourceLoader() { InitProgramResources(); }
+} ResourceLoader;
+
+} // namespace
+
 TAbout::TAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {

@@ -88,6 +88,7 @@ TPreview* OpenPreview(QWidget* modWindow)
 {
     if (UInit::PreviewOpen && Preview)
         return Preview;
+    StartFollower(QCoreApplication::instance());
     // A child of the mod window, so that the mod window's modality does not lock it out.
     if (!Preview)
         Preview = new TPreview(modWindow);

@@ -47,7 +47,8 @@ void ClosePreview();
 void Timer1Timer();
 
 // Makes the preview follow the selected mod's window whenever that window moves. owner
-// (the main window) owns the follower; call once.
+// (the main window) owns the follower; further calls change nothing. OpenPreview starts it
+// (owned by the application) when nobody did.
 void StartFollower(QObject* owner);
 
 } // namespace UPreview
