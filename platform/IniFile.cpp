@@ -2,6 +2,7 @@
 
 #include "FileSys.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -197,9 +198,22 @@ TStamp Stamp(const QString& path)
     return s;
 }
 
+// File times move in coarse ticks, so a file rewritten within the tick in which we read it can
+// keep its size and time. A parse is trusted on its stamp alone only once the file's time lay
+// well before the moment we read it; until then the bytes are read again and compared (cheap,
+// and no re-parse when they are the same).
+constexpr qint64 SettleNs = 100 * 1000 * 1000;
+
+qint64 NowNs()
+{
+    return QDateTime::currentMSecsSinceEpoch() * 1000 * 1000;
+}
+
 struct TCacheEntry {
     TStamp Stamp;
     std::shared_ptr<const TDoc> Doc;
+    QByteArray Raw;
+    bool Settled = false;
 };
 
 QMutex g_lock;   // guards the cache and serialises our own read-modify-write cycles
@@ -248,16 +262,23 @@ std::shared_ptr<const TDoc> LoadLocked(const QString& path)
         g_cache.remove(path);
         return nullptr;
     }
-    const auto it = g_cache.constFind(path);
-    if (it != g_cache.constEnd() && it->Stamp == stamp)
+    const auto it = g_cache.find(path);
+    const bool sameStamp = it != g_cache.end() && it->Stamp == stamp;
+    if (sameStamp && it->Settled)
         return it->Doc;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         g_cache.remove(path);
         return nullptr;
     }
-    std::shared_ptr<const TDoc> doc = Parse(f.readAll());
-    g_cache.insert(path, {stamp, doc});
+    const QByteArray bytes = f.readAll();
+    const bool settled = NowNs() - stamp.MTimeNs > SettleNs;
+    if (sameStamp && bytes == it->Raw) {
+        it->Settled = settled;
+        return it->Doc;
+    }
+    std::shared_ptr<const TDoc> doc = Parse(bytes);
+    g_cache.insert(path, {stamp, doc, bytes, settled});
     return doc;
 }
 
@@ -280,10 +301,11 @@ QString OneLine(const QString& s)
 
 bool Store(const QString& path, std::shared_ptr<TDoc> doc)
 {
-    if (!FileSys::WriteBytes(path, Compose(*doc)))
+    const QByteArray bytes = Compose(*doc);
+    if (!FileSys::WriteBytes(path, bytes))
         return false;
     Index(*doc);
-    g_cache.insert(path, {Stamp(path), doc});
+    g_cache.insert(path, {Stamp(path), doc, bytes, false});
     return true;
 }
 

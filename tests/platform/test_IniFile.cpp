@@ -1,7 +1,9 @@
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -222,15 +224,28 @@ TEST_F(IniFileTest, PathsMatchWithoutRegardToCaseAndBackslashes)
 
 TEST_F(IniFileTest, ChangesMadeByOthersAreSeen)
 {
-    TIniFile ini(Write("shared.ini", "[A]\r\nk=1\r\n"));
+    const QString path = Write("shared.ini", "[A]\r\nk=1\r\n");
+    TIniFile ini(path);
+    auto rewrite = [&](const QByteArray& bytes, const QDateTime& time) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        f.write(bytes);
+        ASSERT_TRUE(f.flush());
+        // Same size and same time stamp: what a rewrite within one clock tick looks like.
+        ASSERT_TRUE(f.setFileTime(time, QFileDevice::FileModificationTime));
+    };
+    // A time stamp in the future stays "just written" however slow the machine is.
+    const QDateTime tick = QDateTime::currentDateTime().addSecs(60);
+    rewrite("[A]\r\nk=1\r\n", tick);
     EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
-    // Another program rewrites the file (different size, so no flush is needed).
-    QFile f(m_dir.filePath("shared.ini"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("[A]\r\nk=22\r\n");
-    f.close();
-    EXPECT_EQ(ini.ReadString("A", "k", ""), "22");
-    ASSERT_TRUE(QFile::remove(m_dir.filePath("shared.ini")));
+    for (const char* value : {"2", "3"}) {
+        rewrite(QByteArray("[A]\r\nk=") + value + "\r\n", tick);
+        EXPECT_EQ(ini.ReadString("A", "k", ""), value);
+    }
+    ASSERT_TRUE(ini.WriteString("A", "k", "5"));
+    rewrite("[A]\r\nk=6\r\n", QFileInfo(path).lastModified());
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "6");
+    ASSERT_TRUE(QFile::remove(path));
     EXPECT_EQ(ini.ReadString("A", "k", "gone"), "gone");
 }
 

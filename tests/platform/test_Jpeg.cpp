@@ -47,6 +47,17 @@ TEST_F(JpegTest, DecodesSizeAndColours)
     EXPECT_EQ(Pictures::LoadPicture(Path("MODEL.jpg")).size(), QSize(64, 48));
 }
 
+TEST_F(JpegTest, GreyPicturesDecodeToo)
+{
+    QImage grey(16, 8, QImage::Format_Grayscale8);
+    grey.fill(200);
+    ASSERT_TRUE(grey.save(Path("grey.jpg"), "JPEG", 95));
+    const QImage image = Pictures::DecodeJpeg(Path("grey.jpg"));
+    ASSERT_EQ(image.size(), QSize(16, 8));
+    EXPECT_NEAR(image.pixelColor(4, 4).green(), 200, 4);
+    EXPECT_NEAR(image.pixelColor(4, 4).red(), 200, 4);
+}
+
 TEST_F(JpegTest, DamagedFilesGiveANullImage)
 {
     QByteArray scrambled = m_good;
