@@ -1,0 +1,240 @@
+// The template's shared machinery on its own: the addbot placeholder filler, the game.cfg row
+// kinds a mod can list, and the number field that keeps its raw text.
+#include "mods/common/ModTestEnv.h"
+
+#include "mods/common/ModCvars.h"
+#include "mods/common/ModLogic.h"
+#include "mods/common/ModWindow.h"
+#include "mods/common/ModWriters.h"
+#include "mods/common/NumberEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// ---------------------------------------------------------------- addbot filler
+
+struct TFillCase {
+    const char* Name;
+    const char* Template;
+    const char* Store;       // the bot store's [Bot 1] (and more)
+    bool Repeat;
+    QStringList Expected;
+};
+
+class AddbotFiller : public ::testing::TestWithParam<TFillCase> {};
+
+TEST_P(AddbotFiller, ReplacesFirstOccurrencesInTableOrder)
+{
+    const TFillCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("store.ini"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(c.Store);
+    f.close();
+    TIniFile::FlushCache();
+    const TIniFile store(path);
+
+    ModWriters::TPlaceholderTable table = ModWriters::TemplatePlaceholders(QStringLiteral("skill5"));
+    // A mod's own placeholder with a conversion: team 0 is written as 5.
+    table.append({QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("0"),
+                  [](const QString& v, int) { return v == QStringLiteral("0") ? QStringLiteral("5") : v; }});
+    // A computed one: the bot's number.
+    table.append({QStringLiteral("<number>"), QString(), QString(),
+                  [](const QString&, int n) { return QString::number(n); }});
+    ModWriters::TFillOptions options;
+    options.Repeat = c.Repeat;
+    EXPECT_EQ(ModWriters::FillTemplate(QString::fromLatin1(c.Template), table, store, 1, options),
+              c.Expected);
+}
+
+const char* kAlpha = "[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\nteam=0\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Templates, AddbotFiller,
+    ::testing::Values(
+        TFillCase{"plain", "addbot <model> <name> <skill>", kAlpha, false, {"addbot bobby Alpha 3"}},
+        TFillCase{"twice", "addbot <name> <name>", kAlpha, false, {"addbot Alpha <name>"}},
+        TFillCase{"repeated", "addbot <name> <name>", kAlpha, true, {"addbot Alpha Alpha"}},
+        TFillCase{"unknown stays", "addbot <foo> <name>", kAlpha, true, {"addbot <foo> Alpha"}},
+        TFillCase{"stray <", "say 3 < 4 <name>", kAlpha, false, {"say 3 < 4 Alpha"}},
+        TFillCase{"own and computed", "addbot <team> 1 <name> <number>", kAlpha, false,
+                  {"addbot 5 1 Alpha 1"}},
+        TFillCase{"no section", "addbot <model> <name> <skill> <team>", "", false, {"addbot    5"}},
+        TFillCase{"tab everywhere", "a<TAB><name><TAB>b", kAlpha, false, {"a\tAlpha\tb"}},
+        TFillCase{"split", "bot_name <name><CR>bot_skill <skill><RC>x", kAlpha, false,
+                  {"bot_name Alpha", "bot_skill 3", "x"}},
+        // A value holding a placeholder's text is not filled again in the same pass.
+        TFillCase{"value with brackets", "addbot <name> <model>",
+                  "[Bot 1]\r\nnom=<model>\r\nmodele=m\r\n", false, {"addbot <model> m"}}),
+    [](const auto& info) {
+        std::string n = info.param.Name;
+        for (char& ch : n)
+            if (!isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return n;
+    });
+
+TEST(BotFileSkeleton, HeaderAndAkimbotLinesHaveTheirFixedForm)
+{
+    EXPECT_EQ(ModWriters::BotFileHeader(QStringLiteral("addbot <name>"), QStringLiteral("pause 5"),
+                                        QStringLiteral("2")),
+              (QStringList{"# addbot <name>", "pause 5", "", "botskill 2", " "}));
+    QTemporaryDir dir;
+    const TIniFile missing(dir.filePath(QStringLiteral("none.ini")));
+    EXPECT_EQ(ModWriters::AkimbotRateLines(missing),
+              (QStringList{"bot_chat_percent 10", "bot_taunt_percent 20", "bot_whine_percent 10"}));
+    EXPECT_EQ(ModWriters::LiblistLine(QStringLiteral("url_dl"), QString()), QStringLiteral("url_dl \"\""));
+}
+
+// ---------------------------------------------------------------- cvar rows
+
+// A bare window with controls of every kind a game page uses, built by a mod-like subclass.
+class TProbeWindow : public TModWindow {
+public:
+    explicit TProbeWindow(TModLogic& logic) : TModWindow(logic, nullptr) {}
+    void Build() { BuildWindow(); }
+
+protected:
+    void BuildGamePage(QWidget* page) override
+    {
+        AddNumber(page, QStringLiteral("XX_limit"), 0, 90, 2, 0, 0, 50);
+        AddCheck(page, QStringLiteral("XX_box"), QStringLiteral("Box"), 0, 30, 80);
+        AddCombo(page, QStringLiteral("XX_mode"),
+                 {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 0, 60, 80);
+        auto* r1 = new QRadioButton(QStringLiteral("Realistic"), page);
+        r1->setObjectName(QStringLiteral("XX_real"));
+        auto* r2 = new QRadioButton(QStringLiteral("Classic"), page);
+        r2->setObjectName(QStringLiteral("XX_classic"));
+    }
+};
+
+TModSpec ProbeSpec()
+{
+    TModSpec s;
+    s.Key = QStringLiteral("NoSuchMod");
+    s.Prefix = QStringLiteral("XX");
+    s.Title = QStringLiteral("Probe");
+    s.ShortName = QStringLiteral("Probe");
+    return s;
+}
+
+class CvarRows : public ::testing::Test {
+protected:
+    CvarRows() : Logic(ProbeSpec()), W(Logic) { W.Build(); }
+
+    TCvarTable Table() const
+    {
+        using namespace ModCvars;
+        TCvarRow radio;
+        radio.Cvar = QStringLiteral("mp_falldamage");
+        radio.Control = QStringLiteral("XX_real");
+        radio.Control2 = QStringLiteral("XX_classic");
+        radio.Default = QStringLiteral("1");
+        radio.Read = TCvarRead::Radio;
+        radio.Written = TCvarWrite::Raw;
+        radio.Values = {QStringLiteral("1"), QStringLiteral("0")};
+        TCvarRow shown = Fixed(QStringLiteral("mp_botteam"), QStringLiteral("0"));
+        shown.When = [](const TModWindow& w) {
+            return w.Control<QCheckBox>(QStringLiteral("XX_box"))->isChecked();
+        };
+        TCvarRow six = Fixed(QStringLiteral("mp_maxbots"), QStringLiteral("0.000000"));
+        TCvarRow own;
+        own.Cvar = QStringLiteral("mp_teamlist");
+        own.Read = TCvarRead::Own;
+        own.Written = TCvarWrite::Own;
+        own.ReadRule = [this](TModWindow&, const QString& v) { OwnValue = v; };
+        own.WriteRule = [this](const TModWindow&) { return OwnValue; };
+        return {Number(QStringLiteral("mp_limit"), QStringLiteral("XX_limit"), QStringLiteral("10")),
+                Check(QStringLiteral("mp_box"), QStringLiteral("XX_box")),
+                Index(QStringLiteral("mp_mode"), QStringLiteral("XX_mode"), {}, QStringLiteral("1"), true),
+                radio, shown, six, own};
+    }
+
+    TModLogic Logic;
+    TProbeWindow W;
+    mutable QString OwnValue;
+};
+
+TEST_F(CvarRows, DefaultsTouchOnlyRowsWithADefault)
+{
+    W.Control<QCheckBox>(QStringLiteral("XX_box"))->setChecked(true);
+    ModCvars::ApplyDefaults(W, Table());
+    EXPECT_EQ(W.Control<TNumberEdit>(QStringLiteral("XX_limit"))->Text(), QStringLiteral("10"));
+    EXPECT_TRUE(W.Control<QCheckBox>(QStringLiteral("XX_box"))->isChecked());
+    EXPECT_EQ(W.Control<QComboBox>(QStringLiteral("XX_mode"))->currentIndex(), 1);
+    EXPECT_TRUE(W.Control<QRadioButton>(QStringLiteral("XX_real"))->isChecked());
+}
+
+TEST_F(CvarRows, ReadingFollowsEachRowsRuleAndTellsKnownNames)
+{
+    const TCvarTable t = Table();
+    struct {
+        const char* Name;
+        const char* Value;
+        bool Known;
+    } cases[] = {{"mp_limit", "45.00000", true}, {"mp_box", "Yes", true}, {"mp_mode", "2.00000", true},
+                 {"mp_falldamage", "0", true},   {"mp_teamlist", "a;b", true},
+                 {"mp_maxbots", "3", false},     {"MP_LIMIT", "1", false}, {"", "x", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ModCvars::ApplyCvar(W, t, QString::fromLatin1(c.Name), QString::fromLatin1(c.Value)), c.Known)
+            << c.Name;
+    EXPECT_EQ(W.Control<TNumberEdit>(QStringLiteral("XX_limit"))->Text(), QStringLiteral("45"));
+    EXPECT_TRUE(W.Control<QCheckBox>(QStringLiteral("XX_box"))->isChecked());
+    EXPECT_EQ(W.Control<QComboBox>(QStringLiteral("XX_mode"))->currentIndex(), 2);
+    EXPECT_TRUE(W.Control<QRadioButton>(QStringLiteral("XX_classic"))->isChecked());
+    EXPECT_EQ(OwnValue, QStringLiteral("a;b"));
+}
+
+TEST_F(CvarRows, WritingGivesEachRowsFormConditionalLinesAndSendVelocityLast)
+{
+    const TCvarTable t = Table();
+    ModCvars::ApplyDefaults(W, t);
+    OwnValue = QStringLiteral("red;blue");
+    const QStringList off = ModCvars::GameCfgLines(W, t);
+    EXPECT_EQ(off, (QStringList{"\"mp_limit\"\t\t\"10.00000\"", "\"mp_box\"\t\t\"0\"",
+                                "\"mp_mode\"\t\t\"1.00000\"", "\"mp_falldamage\"\t\t\"1\"",
+                                "\"mp_maxbots\"\t\t\"0.000000\"", "\"mp_teamlist\"\t\t\"red;blue\"",
+                                "\"sv_sendvelocity\"\t\t\"0\""}));
+    W.Control<QCheckBox>(QStringLiteral("XX_box"))->setChecked(true);
+    const QStringList on = ModCvars::GameCfgLines(W, t);
+    EXPECT_EQ(on.size(), off.size() + 1);
+    EXPECT_EQ(on.at(4), QStringLiteral("\"mp_botteam\"\t\t\"0\""));
+    EXPECT_EQ(on.last(), ModCvars::SendVelocityLine());
+}
+
+// ---------------------------------------------------------------- number field
+
+TEST(NumberEdit, KeepsRawTextAndFiltersTyping)
+{
+    TNumberEdit n(0, 90, 2);
+    int edited = 0;
+    QObject::connect(&n, &TNumberEdit::Edited, [&] { ++edited; });
+    n.SetText(QStringLiteral("120"));
+    EXPECT_EQ(n.Text(), QStringLiteral("120"));
+    EXPECT_EQ(edited, 0);
+    EXPECT_EQ(n.ClampedValue(0), 90);
+
+    auto* line = n.findChild<QLineEdit*>();
+    ASSERT_NE(line, nullptr);
+    line->selectAll();
+    TModTestEnv::Type(&n, QStringLiteral("4a5x6"));
+    EXPECT_EQ(n.Text(), QStringLiteral("45"));    // letters refused, at most two digits
+    EXPECT_GT(edited, 0);
+
+    n.SetText(QStringLiteral("abc"));
+    EXPECT_EQ(n.Value(7), 7);
+    n.SetText(QStringLiteral("95"));
+    n.stepBy(1);                                  // from outside the range: the nearer end
+    EXPECT_EQ(n.Text(), QStringLiteral("90"));
+    n.stepBy(-100);
+    EXPECT_EQ(n.Text(), QStringLiteral("0"));
+}
+
+} // namespace
