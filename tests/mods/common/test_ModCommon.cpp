@@ -13,6 +13,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include "platform/Shell.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -235,6 +240,72 @@ TEST(NumberEdit, KeepsRawTextAndFiltersTyping)
     EXPECT_EQ(n.Text(), QStringLiteral("90"));
     n.stepBy(-100);
     EXPECT_EQ(n.Text(), QStringLiteral("0"));
+}
+
+} // namespace
+
+namespace {
+
+// ---------------------------------------------------------------- optional activation steps
+
+TModSpec EditorSpec()
+{
+    TModSpec s;
+    s.Key = QStringLiteral("Opera");   // borrows The Opera's row for its folder
+    s.Prefix = QStringLiteral("EB");
+    s.Title = QStringLiteral("Editor Probe");
+    s.ShortName = QStringLiteral("Probe");
+    s.OutsideBotEditor = true;
+    s.MapConfig = true;
+    return s;
+}
+
+class TEditorWindow : public TModWindow {
+public:
+    explicit TEditorWindow(TModLogic& logic) : TModWindow(logic, nullptr) { BuildWindow(); }
+};
+
+TEST(OptionalActivationSteps, OutsideEditorReplacesTheBotListAndMapConfigShowsItsButton)
+{
+    for (const bool editorPresent : {true, false}) {
+        TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("Editor Bot"));
+        env.Program.AddFile(QStringLiteral("Mods/Opera.ini"),
+                            "[Editor Bot]\r\ndll=dlls\\e.dll\r\nBotEditor=edit.exe\r\n"
+                            "BotEditorPath=/tools/\r\nconfig=.cfg\r\naddbot=addbot <name>\r\n");
+        QFile::remove(env.ProgramFile(QStringLiteral("Bots/EB_Bots.ini")));
+        if (editorPresent)
+            env.HL.AddFile(QStringLiteral("tools/edit.exe"), "MZ");
+        TIniFile::FlushCache();
+        TModLogic logic(EditorSpec());
+        TEditorWindow w(logic);
+        w.FormActivate();
+
+        EXPECT_TRUE(w.GB_BotList->isHidden());
+        EXPECT_FALSE(w.B_BotEditor->isHidden());
+        EXPECT_EQ(w.B_BotEditor->text(), QStringLiteral("Open Editor Bot Editor"));
+        EXPECT_EQ(w.B_BotEditor->isEnabled(), editorPresent);
+        EXPECT_FALSE(w.BEditCfg->isHidden());
+        // No store is no warning for such a bot, and no bot is needed to play.
+        EXPECT_TRUE(env.Dialogs.Texts(Dialogs::TKind::Warning).isEmpty());
+        EXPECT_FALSE(logic.CheckConf());
+        EXPECT_EQ(env.Dialogs.Texts(Dialogs::TKind::Error),
+                  QStringList{QStringLiteral("You must select a starting map.")});
+
+        Shell::TRequest seen;
+        Shell::SetStarter([&seen](const Shell::TRequest& r, QString*) {
+            seen = r;
+            return true;
+        });
+        w.B_BotEditorClick();
+        Shell::SetStarter({});
+        EXPECT_EQ(seen.File, QStringLiteral("edit.exe"));
+        EXPECT_EQ(QDir::cleanPath(seen.WorkDir), env.HL.Root() + QStringLiteral("/tools"));
+
+        // The bot program keeps its own bot list: no bot file at launch.
+        QString error;
+        EXPECT_TRUE(logic.WriteBotCfg(error));
+        EXPECT_FALSE(TModTestEnv::Exists(env.ModFile(QStringLiteral("bot.cfg"))));
+    }
 }
 
 } // namespace

@@ -558,6 +558,38 @@ TEST_F(OperaTest, TypingFiltersRefuseForbiddenCharactersAndKeysNeverChangeTheMod
     EXPECT_EQ(w->MapCom->toPlainText(), QStringLiteral("ab"));
 }
 
+// ---------------------------------------------------------------- maps page
+
+TEST_F(OperaTest, MapPageKeysAndCommentsWorkThroughTheList)
+{
+    auto w = OpenReady();
+    ASSERT_EQ(w->MapDispo->count(), 2);
+    // Enter on the available list adds the selected map; Delete on the cycle removes it.
+    w->MapDispo->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    TModTestEnv::Key(w->MapDispo, Qt::Key_Return);
+    ASSERT_EQ(w->MapCycle->count(), 3);
+    EXPECT_EQ(w->MapCycle->item(2)->text(), QStringLiteral("op_db_chrest"));
+    w->MapCycle->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
+    TModTestEnv::Key(w->MapCycle, Qt::Key_Delete);
+    EXPECT_EQ(w->MapCycle->count(), 2);
+
+    // A comment is stored when the memo loses the focus and shown again for its map.
+    w->MapDispoClick();
+    w->MapCom->setPlainText(QStringLiteral("Chrest at night"));
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(w->MapCom, &out);
+    TIniFile::FlushCache();
+    EXPECT_EQ(TIniFile(Env.ProgramFile(QStringLiteral("Maps/OP_mapcom.ini")))
+                  .ReadString(QStringLiteral("op_db_chrest"), QStringLiteral("comment"), QString()),
+              QStringLiteral("Chrest at night"));
+    w->MapDispo->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    w->MapDispoClick();
+    EXPECT_TRUE(w->MapCom->toPlainText().isEmpty());
+    w->MapDispo->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    w->MapDispoClick();
+    EXPECT_EQ(w->MapCom->toPlainText(), QStringLiteral("Chrest at night"));
+}
+
 // ---------------------------------------------------------------- output errors
 
 TEST_F(OperaTest, AnUnwritableFileEndsTheSaveThereAndKeepsTheWindowOpen)
