@@ -6,6 +6,8 @@
 
 #include "core/ModTable.h"
 #include "core/UInit.h"
+#include "platform/IniFile.h"
+#include "platform/Jpeg.h"
 #include "platform/Registry.h"
 #include "ui/UAbout.h"
 #include "ui/UEditor.h"
@@ -15,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +171,7 @@ TEST_F(GameDirectoryTest, CancelAndEscapeRestoreWhatWasInForce)
 TEST_F(GameDirectoryTest, ApplyStoresThePathAndTheCaptionOfTheExecutable)
 {
     // A first start: the path came from elsewhere, the executable is the default one.
+    m_hl.AddPlayerModel(QStringLiteral("gordon"));
     TRep dialog;
     Open(dialog);
     Child<QPushButton>(dialog, "BApply")->click();
@@ -177,7 +181,8 @@ TEST_F(GameDirectoryTest, ApplyStoresThePathAndTheCaptionOfTheExecutable)
     EXPECT_EQ(StoredValue(QStringLiteral("HLPath")), m_hl.Root());
     EXPECT_EQ(StoredValue(QStringLiteral("HLExe")), QStringLiteral("HL.exe"));
     EXPECT_EQ(UInit::HLPath, m_hl.Root());
-    EXPECT_TRUE(m_dialogs.Texts(Dialogs::TKind::Error).isEmpty());
+    EXPECT_TRUE(m_dialogs.Texts(Dialogs::TKind::Error).isEmpty())
+        << m_dialogs.Texts().join(u'|').toStdString();
 }
 
 TEST_F(GameDirectoryTest, ApplyOfAFolderWithoutTheExecutableStoresNothing)
@@ -432,6 +437,45 @@ TEST_F(PreviewTest, StaysPutForAModWithoutTeamPreviewAndGoesWithItsWindow)
     EXPECT_EQ(Preview, nullptr);
     EXPECT_FALSE(UInit::PreviewOpen);
     UPreview::Timer1Timer();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The program's own data
+
+TEST(ProgramDataTest, EveryModHasItsLogoAndThePicturesDecode)
+{
+    InitProgramResources();
+    for (const TModRow& row : ModTable::Rows()) {
+        const QImage logo(QStringLiteral(":/logos/") + row.Key + QStringLiteral(".png"));
+        EXPECT_EQ(logo.size(), QSize(65, 65)) << row.Key.toStdString();
+    }
+    EXPECT_EQ(QImage(QStringLiteral(":/about/about.png")).size(), QSize(300, 225));
+    const QImage nopic = Pictures::LoadPicture(QStringLiteral(QORVANE_DATA_DIR "/models/nopic.jpg"));
+    EXPECT_FALSE(nopic.isNull());
+}
+
+TEST(ProgramDataTest, EveryBotSelectorHasBotsWithALibrary)
+{
+    for (const TModRow& row : ModTable::Rows()) {
+        if (!row.HasBotSelector())
+            continue;
+        SCOPED_TRACE(row.Key.toStdString());
+        const QString file = FileSys::Resolve(QStringLiteral(QORVANE_DATA_DIR "/Mods/") + row.ModsFile
+                                              + QStringLiteral(".ini"));
+        ASSERT_TRUE(FileSys::FileExists(file)) << file.toStdString();
+        const TIniFile ini(file);
+        const int count = ini.ReadInteger(QStringLiteral("Default"), QStringLiteral("dispo"), 0);
+        EXPECT_GE(count, 1);
+        for (int n = 1; n <= count; ++n) {
+            const QString bot = ini.ReadString(QStringLiteral("Default"), QStringLiteral("Bot%1").arg(n), QString());
+            ASSERT_FALSE(bot.isEmpty()) << "Bot" << n;
+            EXPECT_FALSE(ini.ReadString(bot, QStringLiteral("dll"), QString()).isEmpty()) << bot.toStdString();
+            if (row.Key == QLatin1String("Deathmatch")) {
+                EXPECT_FALSE(ini.ReadString(bot, QStringLiteral("game"), QString()).isEmpty()) << bot.toStdString();
+                EXPECT_FALSE(ini.ReadString(bot, QStringLiteral("path"), QString()).isEmpty()) << bot.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace
