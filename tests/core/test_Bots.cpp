@@ -1,0 +1,473 @@
+// The Bots page routines: bot records and their list, the editor's stores, model stepping,
+// pictures, random names and numbers, team lists and model choosers.
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "core/UQOR_Bots.h"
+#include "fixtures/FakeHalfLife.h"
+#include "fixtures/ProgramFolder.h"
+#include "platform/FileSys.h"
+#include "ui/UPreview.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QStringList Items(const QListWidget& list) {
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i)
+        out << list.item(i)->text();
+    return out;
+}
+
+QList<int> SelectedRows(const QListWidget& list) {
+    QList<int> rows;
+    for (int i = 0; i < list.count(); ++i)
+        if (list.item(i)->isSelected())
+            rows << i;
+    return rows;
+}
+
+TBot Bot(const QString& name, const QString& model = QString(), const QString& team = QString()) {
+    TBot b;
+    b[0] = name;
+    b[1] = model;
+    b[3] = team;
+    return b;
+}
+
+class BotsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_saved = {UInit::AppPath, UInit::HLPath, UInit::PlayerModelsDir, UInit::SelectedMod};
+        m_savedModels = UInit::ModelList;
+        m_savedLoading = UInit::LoadingDone;
+        UInit::AppPath = m_program.Root();
+        UInit::HLPath = m_hl.Root();
+        UInit::PlayerModelsDir = m_hl.Path(QStringLiteral("valve/models/player"));
+        UInit::LoadingDone = 1;
+        m_list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        Select(QStringLiteral("Opera"));
+    }
+    void TearDown() override {
+        RestoreRow();
+        UInit::AppPath = m_saved[0];
+        UInit::HLPath = m_saved[1];
+        UInit::PlayerModelsDir = m_saved[2];
+        UInit::SelectedMod = m_saved[3];
+        UInit::ModelList = m_savedModels;
+        UInit::LoadingDone = m_savedLoading;
+        UPreview::ClosePreview();
+    }
+
+    void Select(const QString& key) {
+        RestoreRow();
+        UInit::SelectedMod = key;
+        m_row = ModTable::Find(key);
+        ASSERT_NE(m_row, nullptr) << key.toStdString();
+        m_savedHooks = m_row->Hooks;
+        m_savedWindow = m_row->Window;
+        m_savedDir = m_row->Dir;
+        m_savedRoc = m_row->RocBots;
+        m_row->Hooks.MarkModified = [this] { ++m_marks; };
+    }
+    void RestoreRow() {
+        if (!m_row)
+            return;
+        m_row->Hooks = m_savedHooks;
+        m_row->Window = m_savedWindow;
+        m_row->Dir = m_savedDir;
+        m_row->RocBots = m_savedRoc;
+        m_row = nullptr;
+    }
+
+    // Fills the list and the array with named bots, none selected.
+    void Fill(const QVector<TBot>& bots) {
+        m_bots = bots;
+        m_count = static_cast<int>(bots.size());
+        m_list.clear();
+        for (const TBot& b : bots)
+            m_list.addItem(b[0]);
+    }
+    QStringList Names(int count) const {
+        QStringList out;
+        for (int i = 0; i < count; ++i)
+            out << m_bots[i][0];
+        return out;
+    }
+    void WriteBotNames(const QByteArray& bytes) {
+        m_program.AddFile(QStringLiteral("bot_names.txt"), bytes);
+    }
+
+    ProgramFolder m_program;
+    FakeHalfLife m_hl;
+    QListWidget m_list;
+    QVector<TBot> m_bots;
+    int m_count = 0;
+    int m_marks = 0;
+    TModRow* m_row = nullptr;
+    TModHooks m_savedHooks;
+    QPointer<QWidget> m_savedWindow;
+    QString m_savedDir;
+    QVector<TRocBot> m_savedRoc;
+    QStringList m_saved, m_savedModels;
+    int m_savedLoading = 1;
+};
+
+// ---------------------------------------------------------------- records and the list
+
+TEST_F(BotsTest, AddBotRecordSelectsOnlyTheNewEntry) {
+    UQOR::AddBotRecord(m_count, m_bots, "Alpha", "gordon", "3", "p1", "p2", &m_list);
+    EXPECT_EQ(m_count, 1);
+    ASSERT_GE(m_bots.size(), 1);
+    EXPECT_EQ(QStringList(m_bots[0].s.begin(), m_bots[0].s.begin() + 5),
+              (QStringList{"Alpha", "gordon", "3", "p1", "p2"}));
+    EXPECT_EQ(Items(m_list), QStringList{"Alpha"});
+    EXPECT_EQ(m_list.currentRow(), 0);
+
+    m_list.item(0)->setSelected(true);
+    m_bots.resize(m_count + 1);
+    UQOR::AddBotRecord(m_count, m_bots, "Beta", "", "1", "", "", &m_list);
+    EXPECT_EQ(m_count, 2);
+    EXPECT_EQ(m_list.currentRow(), 1);
+    EXPECT_EQ(SelectedRows(m_list), QList<int>{1});
+    EXPECT_EQ(m_marks, 2);
+}
+
+TEST_F(BotsTest, DeleteSelectedBotsCompactsTheRecords) {
+    struct TCase {
+        QList<int> Selected;
+        QStringList Left;
+        int Focus;
+    };
+    const TCase cases[] = {
+        {{1}, {"one", "three"}, 1},
+        {{0, 2}, {"two"}, 0},
+        {{2}, {"one", "two"}, 1},
+        {{0, 1, 2}, {}, -1},
+    };
+    for (const TCase& c : cases) {
+        Fill({Bot("one"), Bot("two"), Bot("three")});
+        for (int r : c.Selected)
+            m_list.item(r)->setSelected(true);
+        UQOR::DeleteSelectedBots(m_count, m_bots, &m_list);
+        EXPECT_EQ(m_count, c.Left.size());
+        EXPECT_EQ(Names(m_count), c.Left);
+        EXPECT_EQ(Items(m_list), c.Left);
+        EXPECT_EQ(m_list.currentRow(), c.Focus);
+        EXPECT_EQ(SelectedRows(m_list), c.Focus < 0 ? QList<int>{} : QList<int>{c.Focus});
+    }
+}
+
+TEST_F(BotsTest, MoveBotMovesRecordAndEntryButNotPastTheEnds) {
+    Fill({Bot("one"), Bot("two"), Bot("three")});
+    m_list.setCurrentRow(0);
+    UQOR::MoveBot(-1, &m_list, m_bots);
+    m_list.setCurrentRow(2);
+    UQOR::MoveBot(+1, &m_list, m_bots);
+    EXPECT_EQ(Names(3), (QStringList{"one", "two", "three"}));
+    EXPECT_EQ(m_marks, 0);
+
+    m_list.setCurrentRow(2);
+    m_list.item(0)->setSelected(true);
+    UQOR::MoveBot(-1, &m_list, m_bots);
+    EXPECT_EQ(Names(3), (QStringList{"one", "three", "two"}));
+    EXPECT_EQ(Items(m_list), (QStringList{"one", "three", "two"}));
+    EXPECT_EQ(m_list.currentRow(), 1);
+    EXPECT_EQ(SelectedRows(m_list), QList<int>{1});
+    EXPECT_GE(m_marks, 1);
+}
+
+TEST_F(BotsTest, RocketSwapsThroughItsOwnHook) {
+    Select(QStringLiteral("Rocket"));
+    QVector<QPair<int, int>> swaps;
+    m_row->Hooks.SwapBots = [&](int a, int b) { swaps.append({a, b}); };
+    Fill({Bot("one"), Bot("two"), Bot("three")});
+    m_list.setCurrentRow(0);
+    UQOR::MoveBot(+1, &m_list, m_bots);
+    EXPECT_EQ(swaps, (QVector<QPair<int, int>>{{0, 1}}));
+    EXPECT_EQ(Names(3), (QStringList{"one", "two", "three"}));   // the TBot array is not Rocket's
+
+    // Without the hook the core exchanges the Rocket records itself.
+    m_row->Hooks.SwapBots = nullptr;
+    m_row->RocBots.resize(3);
+    for (int i = 0; i < 3; ++i)
+        m_row->RocBots[i][0] = Items(m_list)[i];
+    m_list.clearSelection();
+    m_list.item(0)->setSelected(true);
+    UQOR::DeleteSelectedBots(m_count, m_bots, &m_list);
+    EXPECT_EQ(m_row->RocBots[0][0], QStringLiteral("one"));
+    EXPECT_EQ(m_row->RocBots[1][0], QStringLiteral("three"));
+    EXPECT_EQ(m_row->RocBots[2][0], QStringLiteral("two"));   // the deleted one, behind the rest
+}
+
+// ---------------------------------------------------------------- the editor's stores
+
+TEST_F(BotsTest, EditorStoresOnlyWhenLoadedAndFocused) {
+    Fill({Bot("one"), Bot("two")});
+    QLineEdit name;
+    QSlider skill;
+    skill.setRange(0, 5);
+    skill.setValue(4);
+
+    m_list.setCurrentRow(-1);
+    name.setText(QStringLiteral("X"));
+    UQOR::SetBotName(&m_list, &name, m_bots);
+    UQOR::SetBotSkill(&m_list, m_bots, &skill);
+    m_list.setCurrentRow(1);
+    UInit::LoadingDone = 0;
+    UQOR::SetBotName(&m_list, &name, m_bots);
+    UQOR::SetBotParam1(&m_list, m_bots, "team");
+    UInit::LoadingDone = 1;
+    name.clear();
+    UQOR::SetBotName(&m_list, &name, m_bots);
+    EXPECT_EQ(Names(2), (QStringList{"one", "two"}));
+    EXPECT_EQ(m_bots[1][3], QString());
+    EXPECT_EQ(m_marks, 0);
+
+    name.setText(QStringLiteral("Renamed"));
+    UQOR::SetBotName(&m_list, &name, m_bots);
+    UQOR::SetBotSkill(&m_list, m_bots, &skill);
+    UQOR::SetBotParam1(&m_list, m_bots, "2");
+    UQOR::SetBotParam2(&m_list, m_bots, "weapon");
+    EXPECT_EQ(m_list.item(1)->text(), QStringLiteral("Renamed"));
+    EXPECT_EQ(QStringList(m_bots[1].s.begin(), m_bots[1].s.begin() + 5),
+              (QStringList{"Renamed", "", "4", "2", "weapon"}));
+    EXPECT_EQ(m_marks, 4);
+}
+
+struct TStepCase {
+    const char* Mod;
+    int Start;
+    const char* Mode;
+    const char* Slot1;   // expected model slot
+    bool Marked;
+};
+
+TEST_F(BotsTest, StepBotModelStoresNumbersOrNamesPerMod) {
+    const TStepCase cases[] = {
+        {"CStrike", 0, "All", "0", true},   {"CStrike", 0, "Next", "1", true},
+        {"TFC", 0, "All", "1", true},       {"Wizwars", 1, "Next", "3", true},
+        {"Opera", 1, "Prev", "gina", true}, {"Opera", 0, "Prev", "old", false},
+        {"Opera", 2, "Next", "old", false}, {"Opera", -1, "Next", "gina", true},
+    };
+    for (const TStepCase& c : cases) {
+        SCOPED_TRACE(std::string(c.Mod) + " " + c.Mode + " from " + std::to_string(c.Start));
+        Select(c.Mod);
+        m_marks = 0;
+        Fill({Bot("one", "old", "1")});
+        m_list.setCurrentRow(0);
+        QComboBox chooser;
+        chooser.addItems({"gina", "gordon", "helmet"});
+        chooser.setCurrentIndex(c.Start);
+        int emitted = 0;
+        QObject::connect(&chooser, &QComboBox::currentIndexChanged, [&] { ++emitted; });
+        QLabel picture;
+        UQOR::StepBotModel(c.Mode, &m_list, &chooser, &picture, m_bots);
+        EXPECT_EQ(m_bots[0][1], QString::fromLatin1(c.Slot1));
+        EXPECT_EQ(m_marks, c.Marked ? 1 : 0);
+        EXPECT_EQ(emitted, 0);
+    }
+}
+
+TEST_F(BotsTest, StepBotModelInCaptureTheFlagFillsTheFlagSlot) {
+    Select(QStringLiteral("Op4"));
+    QDialog window;
+    auto* gameType = new QComboBox(&window);
+    gameType->setObjectName(QStringLiteral("OF_Gametype"));
+    gameType->addItems({"Deathmatch", "Teamplay", "Capture the Flag"});
+    gameType->setCurrentIndex(2);
+    m_row->Window = &window;
+    Fill({Bot("one", "gordon")});
+    m_list.setCurrentRow(0);
+    QComboBox ctf;
+    ctf.addItems({"a", "b", "c"});
+    ctf.setCurrentIndex(1);
+    UQOR::StepBotModel("Next", &m_list, &ctf, nullptr, m_bots);
+    EXPECT_EQ(m_bots[0][4], QStringLiteral("2"));
+    EXPECT_EQ(m_bots[0][1], QStringLiteral("gordon"));
+}
+
+// ---------------------------------------------------------------- pictures
+
+TEST_F(BotsTest, PicturePathPrefersBmpThenJpgThenNopic) {
+    Select(QStringLiteral("CStrike"));
+    m_program.AddFile(QStringLiteral("models/cs/2_3.jpg"), "jpg");
+    EXPECT_EQ(UQOR::GetModelPicturePath("2_3"), m_program.Path("models/cs/2_3.jpg"));
+    EXPECT_EQ(UQOR::GetModelPicturePath("1_1"), m_program.Path("models/nopic.jpg"));
+
+    // The team mods name the picture "<team>_<model>" when the model steps.
+    Fill({Bot("one", "0", "2")});
+    m_list.setCurrentRow(0);
+    QComboBox chooser;
+    chooser.addItems({"a", "b", "c", "d"});
+    chooser.setCurrentIndex(2);
+    QLabel picture;
+    UQOR::StepBotModel("Next", &m_list, &chooser, &picture, m_bots);
+    EXPECT_EQ(m_bots[0][1], QStringLiteral("3"));
+
+    Select(QStringLiteral("Opera"));
+    m_program.AddFile(QStringLiteral("models/gordon.jpg"), "jpg");
+    EXPECT_EQ(UQOR::GetModelPicturePath("gordon"), m_program.Path("models/gordon.jpg"));
+    m_row->Dir = m_hl.AddMod(QStringLiteral("opera"));
+    m_hl.AddFile(QStringLiteral("opera/models/player/gordon/gordon.bmp"), "bmp");
+    EXPECT_EQ(UQOR::GetModelPicturePath("gordon"), m_hl.Path("opera/models/player/gordon/gordon.bmp"));
+
+    Select(QStringLiteral("SVInstaGib"));   // Half-Life's own player models
+    m_hl.AddFile(QStringLiteral("valve/models/player/gordon/gordon.bmp"), "bmp");
+    EXPECT_EQ(UQOR::GetModelPicturePath("gordon"), m_hl.Path("valve/models/player/gordon/gordon.bmp"));
+}
+
+// ---------------------------------------------------------------- random names and numbers
+
+TEST_F(BotsTest, PickRandomBotNamePrefersUnusedNames) {
+    WriteBotNames("Alpha\r\nBravo\r\nCharlie\r\n");
+    Fill({Bot("Alpha"), Bot(" Bravo ")});
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(UQOR::PickRandomBotName(&m_list), QStringLiteral("Charlie"));
+
+    Fill({Bot("Alpha"), Bot("Bravo"), Bot("Charlie")});
+    const QString dup = UQOR::PickRandomBotName(&m_list);
+    EXPECT_TRUE(QStringList({"Alpha", "Bravo", "Charlie"}).contains(dup)) << dup.toStdString();
+
+    WriteBotNames("");
+    EXPECT_EQ(UQOR::PickRandomBotName(&m_list), QStringLiteral("NewBot"));
+}
+
+TEST_F(BotsTest, RandomInRangeStaysWithinItsBounds) {
+    EXPECT_EQ(UQOR::RandomInRange(3, 1), 3);
+    EXPECT_EQ(UQOR::RandomInRange(0, -1), 0);
+    EXPECT_EQ(UQOR::RandomInRange(7, 7), 7);
+    QSet<int> seen;
+    for (int i = 0; i < 500; ++i) {
+        const int r = UQOR::RandomInRange(1, 5);
+        ASSERT_GE(r, 1);
+        ASSERT_LE(r, 5);
+        seen.insert(r);
+    }
+    EXPECT_EQ(seen.size(), 5);
+}
+
+// ---------------------------------------------------------------- teams and model choosers
+
+// A stand-in team window: n choosers named stem1..stemN, the count and the teamplay option.
+struct TTeamWindow {
+    QDialog Window;
+    QList<QComboBox*> Teams;
+    QSpinBox* Count = nullptr;
+    QRadioButton* Teamplay = nullptr;
+    TTeamWindow(const QString& prefix, const QString& stem, int n, const QStringList& models) {
+        for (int i = 1; i <= n; ++i) {
+            auto* c = new QComboBox(&Window);
+            c->setObjectName(stem + QString::number(i));
+            c->addItems(models);
+            Teams << c;
+        }
+        Count = new QSpinBox(&Window);
+        Count->setObjectName(prefix + QStringLiteral("_numteam"));
+        Count->setRange(2, 99);
+        Teamplay = new QRadioButton(&Window);
+        Teamplay->setObjectName(prefix + QStringLiteral("_teamplay"));
+    }
+};
+
+TEST_F(BotsTest, ApplyTeamListSelectsTeamsAndCountsEveryPart) {
+    UInit::ModelList = QStringList{"barney", "blue", "gordon", "red"};
+    Select(QStringLiteral("SVInstaGib"));
+    TTeamWindow sv(QStringLiteral("SV"), QStringLiteral("SV_team"), 9, UInit::ModelList);
+    sv.Teamplay->setChecked(true);
+    m_row->Window = &sv.Window;
+    int enabled = 0;
+    m_row->Hooks.EnableTeams = [&] { ++enabled; };
+    UQOR::ApplyTeamList(QStringLiteral("SVInstaGib"), QStringLiteral("blue;red"));
+    EXPECT_EQ(sv.Teams[0]->currentText(), QStringLiteral("blue"));
+    EXPECT_EQ(sv.Teams[1]->currentText(), QStringLiteral("red"));
+    EXPECT_EQ(sv.Teams[2]->currentIndex(), 0);   // untouched
+    EXPECT_EQ(sv.Count->value(), 2);
+    EXPECT_EQ(enabled, 1);
+
+    Select(QStringLiteral("Darkmatch"));
+    TTeamWindow dk(QStringLiteral("DK"), QStringLiteral("DK_team"), 9, UInit::ModelList);
+    m_row->Window = &dk.Window;
+    enabled = 0;
+    m_row->Hooks.EnableTeams = [&] { ++enabled; };
+    UQOR::ApplyTeamList(QStringLiteral("Darkmatch"),
+                        QStringLiteral("red;blue;gordon;barney;red;blue;gordon;barney;nobody;x;y"));
+    EXPECT_EQ(dk.Teams[8]->currentIndex(), -1);   // "nobody": cleared
+    EXPECT_EQ(dk.Teams[2]->currentText(), QStringLiteral("gordon"));
+    EXPECT_EQ(dk.Count->value(), 11);
+    EXPECT_EQ(enabled, 0);   // DeathMatch: the teams stay as they are
+}
+
+TEST_F(BotsTest, FindTeamIndexIgnoresCaseAndBlanks) {
+    UInit::ModelList = QStringList{"barney", "gordon", "helmet"};
+    EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("  Gordon ")), 1);
+    EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("scientist")), -1);
+
+    Select(QStringLiteral("EFMatch"));   // EF looks in its own model chooser
+    QDialog window;
+    auto* models = new QComboBox(&window);
+    models->setObjectName(QStringLiteral("EF_botmodel"));
+    models->addItems({"alien", "Gordon"});
+    m_row->Window = &window;
+    EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("gordon")), 1);
+}
+
+TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
+    UInit::ModelList = QStringList{"barney", " ", "gordon"};
+    Select(QStringLiteral("Rocket"));
+    TTeamWindow rc(QStringLiteral("RC"), QStringLiteral("RC_team"), 6, {"stale"});
+    auto* botModel = new QComboBox(&rc.Window);
+    botModel->setObjectName(QStringLiteral("RC_botmodel"));
+    m_row->Window = &rc.Window;
+    UInit::FillTeamModelCombos();
+    UInit::FillTeamModelCombos();
+    for (QComboBox* c : rc.Teams + QList<QComboBox*>{botModel}) {
+        QStringList items;
+        for (int i = 0; i < c->count(); ++i)
+            items << c->itemText(i);
+        EXPECT_EQ(items, (QStringList{"barney", "gordon"})) << c->objectName().toStdString();
+        EXPECT_EQ(c->currentIndex(), -1);
+    }
+
+    // A mod's own models: folders holding their .mdl only.
+    Select(QStringLiteral("EFMatch"));
+    TTeamWindow ef(QStringLiteral("EF"), QStringLiteral("EF_team"), 10, {"stale"});
+    m_row->Window = &ef.Window;
+    m_hl.AddPlayerModel(QStringLiteral("Zed"), QStringLiteral("efm"));
+    m_hl.AddPlayerModel(QStringLiteral("alpha"), QStringLiteral("efm"));
+    m_hl.AddFile(QStringLiteral("efm/models/player/empty/readme.txt"));
+    QComboBox chooser;
+    chooser.addItem(QStringLiteral("stale"));
+    UInit::ListModModels(&chooser, m_hl.Path(QStringLiteral("efm/models/player")));
+    ASSERT_EQ(chooser.count(), 2);
+    EXPECT_EQ(chooser.itemText(0), QStringLiteral("alpha"));
+    EXPECT_EQ(chooser.itemText(1), QStringLiteral("Zed"));
+    EXPECT_EQ(ef.Teams[9]->count(), 2);
+}
+
+TEST_F(BotsTest, TeamPreviewShowsTheTeamNumberAndModel) {
+    Select(QStringLiteral("Deathmatch"));
+    QDialog window;
+    m_row->Window = &window;
+    QComboBox team(&window);
+    team.setObjectName(QStringLiteral("DM_Team10"));
+    team.addItems({"barney", "gordon"});
+    team.setCurrentIndex(1);
+    UQOR::ShowTeamPreview(&team);   // the preview is not open: nothing to do
+    ASSERT_NE(UPreview::OpenPreview(&window), nullptr);
+    UQOR::ShowTeamPreview(&team);
+    ASSERT_NE(Preview, nullptr);
+    EXPECT_EQ(Preview->windowTitle(), QStringLiteral("Team 10 - gordon"));
+}
+
+} // namespace

@@ -1,0 +1,426 @@
+// The Maps page routines: available list, map cycle files, list edits and map comments.
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "core/UQOR_Maps.h"
+#include "core/UQOR_Settings.h"
+#include "fixtures/FakeHalfLife.h"
+#include "fixtures/ProgramFolder.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Items(const QListWidget& list) {
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i)
+        out << list.item(i)->text();
+    return out;
+}
+
+QList<int> SelectedRows(const QListWidget& list) {
+    QList<int> rows;
+    for (int i = 0; i < list.count(); ++i)
+        if (list.item(i)->isSelected())
+            rows << i;
+    return rows;
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A program folder, a Half-Life tree and the selected mod; counts how often the mod is marked
+// modified. The mod table row's hooks and the globals are put back afterwards.
+class MapsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_savedApp = UInit::AppPath;
+        m_savedHL = UInit::HLPath;
+        m_savedExe = UInit::HLExe;
+        m_savedMod = UInit::SelectedMod;
+        UInit::AppPath = m_program.Root();
+        UInit::HLPath = m_hl.Root();
+        UInit::HLExe = QStringLiteral("hl.exe");
+        Select(QStringLiteral("CStrike"));
+        m_modDir = m_hl.AddMod(QStringLiteral("cstrike"));
+        m_maps = m_modDir + QStringLiteral("/maps");
+        m_available.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        m_cycle.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    }
+    void TearDown() override {
+        RestoreRow();
+        UInit::AppPath = m_savedApp;
+        UInit::HLPath = m_savedHL;
+        UInit::HLExe = m_savedExe;
+        UInit::SelectedMod = m_savedMod;
+        TIniFile::FlushCache();
+    }
+
+    void Select(const QString& key) {
+        RestoreRow();
+        UInit::SelectedMod = key;
+        m_row = ModTable::Find(key);
+        ASSERT_NE(m_row, nullptr) << key.toStdString();
+        m_savedHooks = m_row->Hooks;
+        m_row->Hooks.MarkModified = [this] { ++m_marks; };
+    }
+    void RestoreRow() {
+        if (m_row)
+            m_row->Hooks = m_savedHooks;
+        m_row = nullptr;
+    }
+
+    QString FirstMap() {
+        QString value;
+        UQOR::AccessModSetting(QStringLiteral("First Map"), QString(), QStringLiteral("Read"), value);
+        return value;
+    }
+
+    ProgramFolder m_program;
+    FakeHalfLife m_hl;
+    QString m_modDir, m_maps;
+    QListWidget m_available, m_cycle;
+    int m_marks = 0;
+    TModRow* m_row = nullptr;
+    TModHooks m_savedHooks;
+    QString m_savedApp, m_savedHL, m_savedExe, m_savedMod;
+};
+
+// ---------------------------------------------------------------- map cycle files
+
+struct TCycleCase {
+    const char* Flag;
+    QStringList Cycle;
+    QByteArray File;
+    QString FirstMap;        // expected "First Map" after the write
+    QStringList ReadBack;
+};
+
+TEST_F(MapsTest, MapCycleRoundTripWithFirstMapRule) {
+    for (const QString& m : {"a", "b", "c"})
+        m_hl.AddMap(QStringLiteral("cstrike"), m);
+    const TCycleCase cases[] = {
+        {"O", {"a", "b", "c"}, "b\r\nc\r\n", "a", {"a", "b", "c"}},
+        {"O", {"a"}, "", "a", {"a"}},
+        // "N" leaves First Map alone (the previous case stored "a") and the caller keeps the
+        // first entry itself.
+        {"N", {"c", "b"}, "b\r\n", "a", {"b"}},
+    };
+    for (const TCycleCase& c : cases) {
+        SCOPED_TRACE(c.Cycle.join(',').toStdString() + " flag " + c.Flag);
+        m_cycle.clear();
+        m_cycle.addItems(c.Cycle);
+        QString error;
+        ASSERT_TRUE(UQOR::WriteMapCycle(c.Flag, m_modDir, &m_cycle, &error)) << error.toStdString();
+        EXPECT_EQ(ReadBytes(m_modDir + "/mapcycle.txt"), c.File);
+        EXPECT_EQ(FirstMap(), c.FirstMap);
+
+        m_cycle.clear();
+        m_cycle.addItem(QStringLiteral("stale"));
+        UInit::LoadingDone = 1;
+        UQOR::ReadMapCycle(c.Flag, m_modDir, m_maps, &m_cycle);
+        EXPECT_EQ(Items(m_cycle), c.ReadBack);
+        EXPECT_EQ(UInit::LoadingDone, 1);
+    }
+}
+
+TEST_F(MapsTest, ReadMapCycleTakesTheFirstWordAndDropsMissingMaps) {
+    for (const QString& m : {"crossfire", "de_dust", "cs_office", "as_oilrig"})
+        m_hl.AddMap(QStringLiteral("cstrike"), m);
+    m_hl.AddFile(QStringLiteral("cstrike/MapCycle.txt"),
+                 "crossfire some rules\r\n"
+                 "de_dust\tmore text\r\n"
+                 "gone_map\r\n"
+                 "\r\n"
+                 "  cs_office\n"
+                 "as_oilrig");
+    UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
+    EXPECT_EQ(Items(m_cycle),
+              (QStringList{"crossfire", "de_dust", "cs_office", "as_oilrig"}));
+}
+
+TEST_F(MapsTest, ReadMapCycleKeepsOnlyMapsWithTheRequiredWaypointFile) {
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("a"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("b"));
+    m_hl.AddFile(QStringLiteral("cstrike/wpt/A.WPT"));
+    m_hl.AddFile(QStringLiteral("cstrike/mapcycle.txt"), "a\r\nb\r\n");
+    UQOR::ReadMapCycle(QStringLiteral("N"), m_modDir, m_maps, &m_cycle, QStringLiteral(".wpt"),
+                       m_modDir + QStringLiteral("/wpt"));
+    EXPECT_EQ(Items(m_cycle), QStringList{"a"});
+}
+
+TEST_F(MapsTest, WriteMapCycleFailureIsReportedAndKeepsFirstMap) {
+    m_cycle.addItems({"x", "y"});
+    ASSERT_TRUE(UQOR::WriteMapCycle("O", m_modDir, &m_cycle));
+    m_cycle.clear();
+    m_cycle.addItems({"p", "q"});
+    QString error;
+    const QString missing = m_hl.Path(QStringLiteral("no/such/folder"));
+    QFile blocker(m_hl.Path(QStringLiteral("no")));   // a file where a folder would have to be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(UQOR::WriteMapCycle("O", missing, &m_cycle, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("mapcycle.txt"))) << error.toStdString();
+    EXPECT_EQ(FirstMap(), QStringLiteral("x"));
+}
+
+// ---------------------------------------------------------------- which maps are present
+
+struct TPresentCase {
+    const char* Mod;
+    const char* Map;
+    bool Present;
+};
+
+TEST_F(MapsTest, IsMapPresentHonoursStockMapsPerMod) {
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("de_dust"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("ge2_tower"));
+    const TPresentCase cases[] = {
+        {"CStrike", "de_dust", true},     {"CStrike", " de_dust ", true},
+        {"CStrike", "de_nothere", false}, {"CStrike", "bounce", true},
+        {"Opera", "bounce", true},        {"CStrike", "c2a5", false},
+        {"Rocket", "c2a5", true},         {"CStrike", "op4_park", false},
+        {"Op4", "op4_park", true},        {"Wantedhl", "anything_at_all", true},
+        {"Wantedhl", "   ", false},       {"CStrike", "", false},
+        {"CStrike", "ge2_tower", true},   {"Goldeneye", "ge2_tower", false},
+        {"Goldeneye", "de_dust", true},
+    };
+    for (const TPresentCase& c : cases) {
+        Select(c.Mod);
+        EXPECT_EQ(UQOR::IsMapPresent(c.Map, m_maps), c.Present) << c.Mod << " / '" << c.Map << "'";
+    }
+}
+
+TEST_F(MapsTest, MapFileExistsMatchesWithoutRegardToCase) {
+    m_hl.AddFile(QStringLiteral("cstrike/wpt/De_Dust.WPT"));
+    const QString folder = m_modDir + QStringLiteral("/WPT");
+    EXPECT_TRUE(UQOR::MapFileExists(QStringLiteral("de_dust"), folder, QStringLiteral(".wpt")));
+    EXPECT_FALSE(UQOR::MapFileExists(QStringLiteral("de_aztec"), folder, QStringLiteral(".wpt")));
+    EXPECT_TRUE(UQOR::MapFileExists(QStringLiteral("de_aztec"), folder, QString()));
+    Select(QStringLiteral("Goldeneye"));
+    EXPECT_FALSE(UQOR::MapFileExists(QStringLiteral("ge3_x"), folder, QString()));
+}
+
+// ---------------------------------------------------------------- the available list
+
+TEST_F(MapsTest, ListMapsMarksWaypointsAndConfigsAndSortsWithoutCase) {
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("Boot_Camp"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("zoo"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("Alpha"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("beta"));
+    m_hl.AddFile(QStringLiteral("cstrike/maps/readme.txt"));
+    m_hl.AddFile(QStringLiteral("cstrike/wpt/boot_camp.WPT"));
+    m_hl.AddFile(QStringLiteral("cstrike/wpt/zoo.wpt"));
+    m_hl.AddFile(QStringLiteral("cstrike/cfg/BOOT_CAMP.cfg"));
+    m_hl.AddFile(QStringLiteral("cstrike/cfg/beta.cfg"));
+    QLabel legend;
+    for (int pass = 0; pass < 2; ++pass) {   // a reload gives the same list and legend
+        UInit::ListMaps(&m_available, m_maps, &legend, m_modDir + "/cfg", ".cfg", ".wpt",
+                        m_modDir + "/wpt");
+        EXPECT_EQ(Items(m_available),
+                  (QStringList{"Alpha ", "beta +", "Boot_Camp *+", "zoo *"}));
+        EXPECT_EQ(legend.text(), QStringLiteral("* Waypoints\r\n+ Self config"));
+    }
+    // Only the waypoint marker: the legend loses the config line.
+    UInit::ListMaps(&m_available, m_maps, &legend, QString(), QString(), ".wpt", m_modDir + "/wpt");
+    EXPECT_EQ(legend.text(), QStringLiteral("* Waypoints\r\n"));
+
+    // Adding the marked entry gives the bare name, twice when added twice.
+    m_available.item(2)->setSelected(true);
+    UQOR::AddSelectedMaps(&m_available, &m_cycle);
+    UQOR::AddSelectedMaps(&m_available, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), (QStringList{"Boot_Camp", "Boot_Camp"}));
+    EXPECT_TRUE(m_available.item(2)->isSelected());
+    EXPECT_EQ(m_marks, 2);
+}
+
+TEST_F(MapsTest, ListMapsWithRequiredExtensionListsOnlyMapsWithThatFile) {
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("a"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("b"));
+    m_hl.AddFile(QStringLiteral("cstrike/wpt/b.pwf"));
+    UInit::ListMaps(&m_available, m_maps, nullptr, QString(), QString(), QString(),
+                    m_modDir + "/wpt", ".pwf");
+    EXPECT_EQ(Items(m_available), QStringList{"b "});
+}
+
+TEST_F(MapsTest, StockMapsAreListedForDeathmatchButNotWithCounterStrikeRetail) {
+    const QString valveMaps = m_hl.Path(QStringLiteral("valve/maps"));
+    m_hl.AddMap(QStringLiteral("valve"), QStringLiteral("crossfire"));
+    m_hl.AddMap(QStringLiteral("valve"), QStringLiteral("bounce"));   // also a stock map: once
+    Select(QStringLiteral("Deathmatch"));
+    UInit::ListMaps(&m_available, valveMaps, nullptr);
+    QStringList expected{"crossfire "};
+    for (const QString& m : UQOR::DeathmatchStockMaps())
+        expected << m + " ";
+    std::sort(expected.begin(), expected.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    EXPECT_EQ(Items(m_available), expected);
+
+    Select(QStringLiteral("Rocket"));
+    UInit::ListMaps(&m_available, valveMaps, nullptr);
+    EXPECT_EQ(m_available.count(), 1 + 8 + 8);
+    EXPECT_TRUE(Items(m_available).contains("c2a5 "));
+
+    UInit::HLExe = QStringLiteral("cstrike.exe");
+    Select(QStringLiteral("Deathmatch"));
+    UInit::ListMaps(&m_available, valveMaps, nullptr);
+    EXPECT_EQ(Items(m_available), (QStringList{"bounce ", "crossfire "}));
+    EXPECT_TRUE(UQOR::IsMapPresent(QStringLiteral("stalkyard"), valveMaps));
+}
+
+TEST_F(MapsTest, WantedKeepsItsFixedEntriesWithoutDoubling) {
+    Select(QStringLiteral("Wantedhl"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("canyon"));
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("dusk"));
+    m_available.addItems({"canyon *", "wanted *"});
+    for (int pass = 0; pass < 2; ++pass)
+        UInit::ListMaps(&m_available, m_maps, nullptr, QString(), QString(), ".nav", m_maps);
+    EXPECT_EQ(Items(m_available), (QStringList{"canyon *", "dusk ", "wanted *"}));
+}
+
+TEST_F(MapsTest, GoldeneyeNeverListsItsSinglePlayerMaps) {
+    Select(QStringLiteral("Goldeneye"));
+    for (const QString& m : {"ge2_tower", "GE3_dam", "ge1_caves", "temple"})
+        m_hl.AddMap(QStringLiteral("cstrike"), m);
+    UInit::ListMaps(&m_available, m_maps, nullptr);
+    EXPECT_EQ(Items(m_available), (QStringList{"ge1_caves ", "temple "}));
+}
+
+// ---------------------------------------------------------------- list edits
+
+TEST_F(MapsTest, AddAllMapsAppendsBareNamesAndLeavesNoFocus) {
+    m_available.addItems({"a *", "b +", "c *+"});
+    m_available.setCurrentRow(1);
+    m_cycle.addItem(QStringLiteral("z"));
+    UQOR::AddAllMaps(&m_available, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), (QStringList{"z", "a", "b", "c"}));
+    EXPECT_EQ(m_available.currentRow(), -1);
+    EXPECT_EQ(m_marks, 1);
+}
+
+TEST_F(MapsTest, DeleteSelectedMapsFocusesTheFollowingEntry) {
+    struct TCase {
+        QStringList Items;
+        QList<int> Selected;
+        QStringList Left;
+        int Focus;
+    };
+    const TCase cases[] = {
+        {{"a", "b", "c", "d"}, {1}, {"a", "c", "d"}, 1},
+        {{"a", "b", "c", "d"}, {1, 2}, {"a", "d"}, 1},
+        {{"a", "b", "c"}, {2}, {"a", "b"}, 1},
+        {{"a", "b", "c"}, {0, 1, 2}, {}, -1},   // fully selected: empty, nothing selected
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Items.join(',').toStdString());
+        m_cycle.clear();
+        m_cycle.addItems(c.Items);
+        for (int r : c.Selected)
+            m_cycle.item(r)->setSelected(true);
+        UQOR::DeleteSelectedMaps(&m_cycle);
+        EXPECT_EQ(Items(m_cycle), c.Left);
+        EXPECT_EQ(m_cycle.currentRow(), c.Focus);
+        EXPECT_EQ(SelectedRows(m_cycle), c.Focus < 0 ? QList<int>{} : QList<int>{c.Focus});
+    }
+    UQOR::DeleteAllMaps(&m_cycle);   // already empty: no error
+    m_cycle.addItems({"a", "b"});
+    UQOR::DeleteAllMaps(&m_cycle);
+    EXPECT_EQ(m_cycle.count(), 0);
+}
+
+TEST_F(MapsTest, MoveListItemStopsAtTheEndsWithoutMarking) {
+    m_cycle.addItems({"a", "b", "c"});
+    m_cycle.setCurrentRow(0);
+    UQOR::MoveListItem(-1, &m_cycle);
+    m_cycle.setCurrentRow(2);
+    UQOR::MoveListItem(+1, &m_cycle);
+    m_cycle.setCurrentRow(-1);
+    UQOR::MoveListItem(+1, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(m_marks, 0);
+
+    m_cycle.setCurrentRow(0);
+    m_cycle.item(2)->setSelected(true);
+    UQOR::MoveListItem(+1, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), (QStringList{"b", "a", "c"}));
+    EXPECT_EQ(m_cycle.currentRow(), 1);
+    EXPECT_EQ(SelectedRows(m_cycle), QList<int>{1});
+    EXPECT_EQ(m_marks, 1);
+}
+
+TEST_F(MapsTest, ShuffleKeepsTheMapsAndReachesEveryOrder) {
+    QSet<QString> orders;
+    for (int i = 0; i < 600; ++i) {
+        m_cycle.clear();
+        m_cycle.addItems({"a", "b", "c"});
+        UQOR::ShuffleMapCycle(&m_cycle);
+        QStringList got = Items(m_cycle);
+        orders.insert(got.join(','));
+        std::sort(got.begin(), got.end());
+        ASSERT_EQ(got, (QStringList{"a", "b", "c"}));
+    }
+    EXPECT_EQ(orders.size(), 6);
+    EXPECT_EQ(m_marks, 600);
+}
+
+// ---------------------------------------------------------------- comments and map configs
+
+TEST_F(MapsTest, MapCommentsStoreLineBreaksAsCodes) {
+    m_available.addItems({"de_dust *+", "cs_office "});
+    m_available.setCurrentRow(0);
+    QString result;
+    ASSERT_TRUE(UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", result,
+                                       "First line\r\nSecond line"));
+    const QString file = m_program.Path(QStringLiteral("Maps/CS_mapcom.ini"));
+    EXPECT_EQ(TIniFile(file).ReadString("de_dust", "comment", "?"),
+              QStringLiteral("First line#13#10Second line"));
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Read", result);
+    EXPECT_EQ(result, QStringLiteral("First line\r\nSecond line"));
+
+    // The memo: its LF line breaks are stored as the pair and come back as lines.
+    QPlainTextEdit memo;
+    m_available.setCurrentRow(1);
+    memo.setPlainText(QStringLiteral("one\ntwo"));
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", &memo);
+    memo.clear();
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Read", &memo);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("one\ntwo"));
+    EXPECT_EQ(TIniFile(file).ReadString("cs_office", "comment", "?"), QStringLiteral("one#13#10two"));
+}
+
+TEST_F(MapsTest, DecodeLeavesLoneCodesAsText) {
+    EXPECT_EQ(UQOR::DecodeMapComment("ends with#13"), QStringLiteral("ends with#13"));
+    EXPECT_EQ(UQOR::DecodeMapComment("#10#13#10x#13#1"), QStringLiteral("#10\r\nx#13#1"));
+    EXPECT_EQ(UQOR::EncodeMapComment("a\rb\nc"), QStringLiteral("a#13b#10c"));
+}
+
+TEST_F(MapsTest, NoFocusedMapReadsAndWritesNothing) {
+    m_available.addItems({"de_dust "});
+    m_available.setCurrentRow(-1);
+    QPlainTextEdit memo;
+    memo.setPlainText(QStringLiteral("typed"));
+    EXPECT_TRUE(UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", &memo));
+    EXPECT_FALSE(FileSys::FileExists(m_program.Path(QStringLiteral("Maps/CS_mapcom.ini"))));
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Read", &memo);
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("typed"));
+}
+
+TEST_F(MapsTest, MapCfgPathUsesTheFirstSelectedMapWithoutMarkers) {
+    m_available.addItems({"a *", "b *+", "c +"});
+    EXPECT_EQ(UQOR::MapCfgPath(&m_available, m_modDir + "\\maps\\", ".cfg"), QString());
+    m_available.item(2)->setSelected(true);
+    m_available.item(1)->setSelected(true);
+    m_hl.AddFile(QStringLiteral("cstrike/maps/B.CFG"));
+    EXPECT_EQ(UQOR::MapCfgPath(&m_available, m_modDir + "\\maps\\", ".cfg"),
+              m_modDir + QStringLiteral("/maps/B.CFG"));
+}
+
+} // namespace
