@@ -1,0 +1,160 @@
+#pragma once
+// Counter-Strike's logic: the settings of its window (game.cfg, the bot store Bots\CS_Bots.ini,
+// the P.O.D.Bot skill table) and its launch files (liblist.gam, the selected bot program's file
+// and the bind line in config.cfg). One window serves ten outside bot programs; the section name
+// of the selected bot decides which settings are shown, saved and written.
+#include "mods/common/ModLogic.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class TIniFile;
+class QTableWidget;
+
+namespace UCstrike {
+
+// The bot programs this module knows, compared case-sensitively with UInit::SelectedBot.
+extern const QString BocBot;      // "BoC-bot"
+extern const QString BottBot;     // "BottBot"
+extern const QString BsdBot;      // "BSD-Bot"
+extern const QString FreedomBot;  // "FreedomBot"
+extern const QString JoeBot;      // "JoeBot"
+extern const QString NNBot;       // "NN Bot"
+extern const QString PlBot;       // "PlBot"
+extern const QString PodBot;      // "P.O.D.Bot"
+extern const QString RealBot;     // "RealBot:AI"
+extern const QString SwatBot;     // "Swat Bot"
+extern const QString Akimbot;     // "Akimbot"
+
+extern const QString ModKey;      // "CStrike"
+
+// The model entries of a side ("0" Auto, "1" Terrorists, "2" Counter-Terrorists): five names,
+// index 0 "<Random Model>"; any other side gives no entry.
+QStringList ModelNames(const QString& team);
+// JoeBot's favourite weapons as shown (index 0 is an empty entry) and as written.
+QStringList FavouriteWeapons();
+QString WeaponName(int index);    // "" outside 1..14
+
+// ---- Launch files ----
+
+// The bind line of config.cfg and of the bot file: bind "<key>" "<command>".
+QString BindLine(const QString& hlKey, const QString& command);
+
+// One bot's lines: the template with <team> (team "0" and a missing team written as "5"),
+// <model>, <name>, <skill> and <weapon> replaced at their first occurrence, then cut into lines
+// at every "<CR>" of the template. Only the template's own placeholders are replaced, so a bot
+// name holding "<CR>" or "<skill>" is written as it stands, on its one line.
+QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store,
+                          const QString& section, const QString& maxSkill);
+
+// The settings lines of the selected bot program, read from the store ([Default], [PlBot],
+// [PODBot]); skill is the default skill S. Empty for the programs without settings of their own.
+QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QString& skill);
+
+// ---- P.O.D.Bot skill table ----
+
+constexpr int SkillKeyCount = 10;
+constexpr int SkillBandCount = 6;
+using TSkillTable = std::array<std::array<QString, SkillBandCount>, SkillKeyCount>; // [key][band]
+
+const QStringList& SkillKeys();         // MIN_DELAY ... SEEN_SHOOTTHRU_PROB
+const QStringList& SkillRowLabels();    // " Min Delay" ...
+const QStringList& SkillBandHeadings(); // "    0 - 19" ... "    100"
+
+// Reads botskill.cfg lines into the table: comment ("#") and blank lines are skipped, each line
+// gives the value after the key it holds, and the band moves on after ten recognised keys.
+// Values of keys not found stay as they were.
+void ParseBotSkill(const QStringList& lines, TSkillTable& table);
+// The file's lines: two comment lines, then per band an empty line, the heading and ten lines.
+QStringList FormatBotSkill(const TSkillTable& table);
+// True when no value cell holds anything (nothing was ever loaded).
+bool IsEmpty(const TSkillTable& table);
+
+// The window's grid (7 columns x 11 rows; row 0 the band headings, column 0 the row labels).
+void LabelSkillGrid(QTableWidget* grid);
+void GridToTable(const QTableWidget* grid, TSkillTable& table);
+void TableToGrid(const TSkillTable& table, QTableWidget* grid);
+
+// ---- The logic object ----
+
+class TCstrike : public TModLogic {
+public:
+    TCstrike();
+
+    // What the first activation reads beyond the template's keys.
+    struct TCsSection {
+        QString Waypt;        // required waypoint extension (maps without a file are not offered)
+        QString OptWaypt;     // waypoint extension that marks a map
+        int MinSkill = 1;
+        QString BotMenuCmd;
+        QString ExecCmd;
+    } Cs;
+
+    bool IsBot(const QString& name) const;
+    // The folder the waypoint folder is relative to: HLPath for NN Bot, the mod folder otherwise.
+    QString WaypointRoot() const;
+    // The folder WayDirChange accepts folders below: HLPath\nnbot for NN Bot, <moddir>\PodBot
+    // for P.O.D.Bot, the mod folder otherwise.
+    QString WayDirRoot() const;
+    // The prefix WaypointFolder carries below WaypointRoot() ("nnbot\", "PodBot\", "").
+    QString WayDirPrefix() const;
+
+    void ReadBotSection() override;
+    void LoadConf() override;
+    void LoadDefaults() override;
+    void ClearBotFields() override;
+    bool SaveConf() override;
+    TCvarTable Cvars() const override;
+    QStringList LiblistLines(const QString& dll) const override;
+    QStringList BotFileLines(const TIniFile& modsIni, const QString& section,
+                             const TIniFile& store) const override;
+    bool WriteLiblist(QString& error) override;
+    bool WriteBotCfg(QString& error) override;
+    void ReadDefaultSection(const TIniFile& store) override;
+    void ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot) override;
+    bool WriteDefaultSection(TIniFile& store) override;
+    bool WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot) override;
+    void ShowBotRecord(const TBot& bot) override;
+    void FillModelChooser() override;
+    void ListAvailableMaps() override;
+    void RestoreDefaults() override;
+    TBot NewBot(bool random) override;
+
+    // The model chooser refilled for a side (team number as text).
+    void FillModelList(const QString& team);
+    // Labels the open window's grid and fills it from botskill.cfg when that exists.
+    void ReadBotSkillCfg();
+    // Rewrites botskill.cfg from the open window's grid. A grid without any value writes
+    // nothing (the bot program keeps its own table). False with a message when it failed.
+    bool WriteBotSkillCfg(QString& error);
+    // <moddir>\PODBot\botskill.cfg (an existing file is found whatever the case of its name).
+    QString BotSkillCfgPath() const;
+};
+
+// The one logic object of the mod (the unit's state outlives the window).
+TCstrike& Logic();
+
+// The unit's routines, as the rest of the program names them.
+void LoadConf();
+void LoadDefaults();
+void ClearBotFields();
+bool CheckConf();
+bool SaveConf();
+void ReadGameCfg();
+bool ApplyGameCfgCvar(const QString& name, const QString& value);
+bool WriteGameCfg(QString& error);
+void ReadBotsIni();
+bool WriteBotsIni(QString& error);
+void ShowBot();
+void DeleteBots();
+void FillModelList(const QString& team);
+bool WriteLiblist(QString& error);
+bool WriteBotCfg(QString& error);
+void ReadBotSkillCfg();
+bool WriteBotSkillCfg(QString& error);
+
+// Fills Counter-Strike's row hooks (window, restore, load, modified flag, launch writers).
+void Register();
+
+} // namespace UCstrike

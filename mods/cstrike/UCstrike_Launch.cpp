@@ -1,0 +1,488 @@
+// Counter-Strike's launch files and the P.O.D.Bot skill table file.
+#include "mods/cstrike/UCstrike.h"
+
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "platform/FileSys.h"
+#include "mods/common/ModWriters.h"
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace UCstrike {
+
+const QString BocBot = QStringLiteral("BoC-bot");
+const QString BottBot = QStringLiteral("BottBot");
+const QString BsdBot = QStringLiteral("BSD-Bot");
+const QString FreedomBot = QStringLiteral("FreedomBot");
+const QString JoeBot = QStringLiteral("JoeBot");
+const QString NNBot = QStringLiteral("NN Bot");
+const QString PlBot = QStringLiteral("PlBot");
+const QString PodBot = QStringLiteral("P.O.D.Bot");
+const QString RealBot = QStringLiteral("RealBot:AI");
+const QString SwatBot = QStringLiteral("Swat Bot");
+const QString Akimbot = QStringLiteral("Akimbot");
+const QString ModKey = QStringLiteral("CStrike");
+
+namespace {
+
+const QString kDefault = QStringLiteral("Default");
+const QString kPlBotSection = QStringLiteral("PlBot");
+const QString kPodSection = QStringLiteral("PODBot");
+
+// The window lets the user choose 1..32 bots; a hand-edited store with a larger number must not
+// make the launch write (and the game add) thousands of entries.
+constexpr int kMaxSpawnedBots = 32;
+
+QString Shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString OnOff(const QString& text)
+{
+    QString out;
+    UInit::TextToOnOff(text, out);
+    return out;
+}
+
+QString HLKeyOf(const QString& displayName)
+{
+    QString key;
+    UInit::KeyToHLKey(displayName, key);
+    return key;
+}
+
+// The values of one bot entry never break the line they are put in.
+QString OneLine(QString value)
+{
+    value.remove(QLatin1Char('\r'));
+    value.remove(QLatin1Char('\n'));
+    return value;
+}
+
+} // namespace
+
+QStringList ModelNames(const QString& team)
+{
+    const QString random = QStringLiteral("<Random Model>");
+    if (team == QLatin1String("0"))
+        return {random, QStringLiteral("Phoenix / US Seal"), QStringLiteral("L337 / GSG-9"),
+                QStringLiteral("Artic / UK SAS"), QStringLiteral("Gorilla / GIGN")};
+    if (team == QLatin1String("1"))
+        return {random, QStringLiteral("Phoenix Connektion"), QStringLiteral("L337 Krew"),
+                QStringLiteral("Artic Avengers"), QStringLiteral("Gorilla Warface")};
+    if (team == QLatin1String("2"))
+        return {random, QStringLiteral("US Seal Team 6"), QStringLiteral("German GSG-9"),
+                QStringLiteral("UK SAS"), QStringLiteral("French GIGN")};
+    return {};
+}
+
+QStringList FavouriteWeapons()
+{
+    return {QString(),
+            QStringLiteral("Shotgun - M3"),
+            QStringLiteral("Shotgun - XM1014"),
+            QStringLiteral("SMG - MP5 Navy"),
+            QStringLiteral("SMG - P90"),
+            QStringLiteral("SMG - Mac10 / TMP"),
+            QStringLiteral("SMG - UMP45"),
+            QStringLiteral("Rifle - AK47 / M4A1"),
+            QStringLiteral("Rifle - SG552 / Aug"),
+            QStringLiteral("Rifle - Steyr Scout"),
+            QStringLiteral("Rifle - AWP"),
+            QStringLiteral("Rifle - G3sg1 / SG550"),
+            QStringLiteral("MG - M249"),
+            QStringLiteral("Grenade - HE Grenade"),
+            QStringLiteral("Grenade - FlashBang")};
+}
+
+QString WeaponName(int index)
+{
+    static const QStringList names = {
+        QString(), QStringLiteral("weapon_m3"), QStringLiteral("weapon_xm1014"),
+        QStringLiteral("weapon_mp5navy"), QStringLiteral("weapon_p90"),
+        QStringLiteral("weapon_mac10"), QStringLiteral("weapon_ump45"),
+        QStringLiteral("weapon_ak47"), QStringLiteral("weapon_sg552"),
+        QStringLiteral("weapon_scout"), QStringLiteral("weapon_awp"),
+        QStringLiteral("weapon_g3sg1"), QStringLiteral("weapon_m249"),
+        QStringLiteral("weapon_hegrenade"), QStringLiteral("weapon_flashbang")};
+    if (index < 0 || index >= names.size())
+        return QString();
+    return names.at(index);
+}
+
+QString BindLine(const QString& hlKey, const QString& command)
+{
+    return QStringLiteral("bind \"") + hlKey + QStringLiteral("\" \"") + command
+           + QStringLiteral("\"");
+}
+
+QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store,
+                          const QString& section, const QString& maxSkill)
+{
+    QString team = store.ReadString(section, QStringLiteral("team"), QStringLiteral("5"));
+    if (team == QLatin1String("0"))
+        team = QStringLiteral("5");   // the bot programs take 5 for "join the side the game picks"
+    const int weapon = store.ReadInteger(section, QStringLiteral("weapon"), 0);
+
+    struct TFill {
+        QString Placeholder;
+        QString Value;
+    };
+    const TFill fills[] = {
+        {QStringLiteral("<team>"), team},
+        {QStringLiteral("<model>"), store.ReadString(section, QStringLiteral("modele"), QStringLiteral("1"))},
+        {QStringLiteral("<name>"), store.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot"))},
+        {QStringLiteral("<skill>"),
+         store.ReadString(section, QStringLiteral("skill") + maxSkill, QStringLiteral("1"))},
+        {QStringLiteral("<weapon>"), WeaponName(weapon)},
+    };
+
+    // Where each placeholder first stands in the template itself: the values are put in one
+    // pass, so nothing inside a value is ever taken for a placeholder or a line break.
+    struct TSpan {
+        qsizetype At;
+        qsizetype Length;
+        QString Value;   // null: a line break
+    };
+    QList<TSpan> spans;
+    for (const TFill& fill : fills) {
+        const qsizetype at = botTemplate.indexOf(fill.Placeholder);
+        if (at >= 0)
+            spans.append({at, fill.Placeholder.size(), OneLine(fill.Value)});
+    }
+    const QString cr = QStringLiteral("<CR>");
+    for (qsizetype at = botTemplate.indexOf(cr); at >= 0; at = botTemplate.indexOf(cr, at + cr.size()))
+        spans.append({at, cr.size(), QString()});
+    std::sort(spans.begin(), spans.end(),
+              [](const TSpan& a, const TSpan& b) { return a.At < b.At; });
+
+    QStringList lines;
+    QString line;
+    qsizetype pos = 0;
+    for (const TSpan& span : spans) {
+        line += botTemplate.mid(pos, span.At - pos);
+        if (span.Value.isNull()) {
+            lines.append(line);
+            line.clear();
+        } else {
+            line += span.Value;
+        }
+        pos = span.At + span.Length;
+    }
+    line += botTemplate.mid(pos);
+    lines.append(line);
+    return lines;
+}
+
+QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QString& skill)
+{
+    auto d = [&](const char* key, const char* def) {
+        return store.ReadString(kDefault, QString::fromLatin1(key), QString::fromLatin1(def));
+    };
+    auto p = [&](const char* key, const char* def) {
+        return store.ReadString(kPlBotSection, QString::fromLatin1(key), QString::fromLatin1(def));
+    };
+    auto o = [&](const char* key, const char* def) {
+        return store.ReadString(kPodSection, QString::fromLatin1(key), QString::fromLatin1(def));
+    };
+
+    QStringList lines;
+    if (bot == BottBot) {
+        QString mode = QStringLiteral("0");
+        if (d("knifeonly", "0") == QLatin1String("1"))
+            mode = QStringLiteral("1");
+        if (d("pistolonly", "0") == QLatin1String("1"))
+            mode = QStringLiteral("2");
+        if (d("subonly", "0") == QLatin1String("1"))
+            mode = QStringLiteral("3");
+        if (d("Snipeonly", "0") == QLatin1String("1"))
+            mode = QStringLiteral("4");
+        lines << QStringLiteral("botchat ") + d("botchat", "0")
+              << QStringLiteral("bt_minskill ") + d("minskill", "1")
+              << QStringLiteral("bt_maxskill ") + skill
+              << QStringLiteral("bt_showskill 0")
+              << QStringLiteral("bt_waypointedit 0")
+              << QStringLiteral("bt_reactions 0.001")
+              << QStringLiteral("bt_unlocked 1")
+              << QStringLiteral("bt_weaponmode ") + mode;
+    } else if (bot == BsdBot) {
+        lines << QStringLiteral("bot_whine_percent ") + d("chatfreq", "10");
+    } else if (bot == FreedomBot) {
+        lines << QStringLiteral("knifemode ") + d("knifeonly", "0")
+              << QStringLiteral("laser ") + d("allowlaserdot", "1");
+    } else if (bot == JoeBot) {
+        const bool detailed = d("detailnames", "0") == QLatin1String("1");
+        lines << QStringLiteral("leetposs ") + d("chatleet", "10")
+              << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
+              << QStringLiteral("pistolonly ") + OnOff(d("pistolonly", "0"))
+              << QStringLiteral("botskill_min ") + d("minskill", "1")
+              << QStringLiteral("botskill_max ") + skill
+              << QStringLiteral("max_bots 0")
+              << (detailed ? QStringLiteral("extjoe on") : QStringLiteral("extjoe off"))
+              << (detailed ? QStringLiteral("extskill on") : QStringLiteral("extskill off"))
+              << QStringLiteral("lbp botbuyweapons.cfg");
+    } else if (bot == NNBot) {
+        const QString folder = d("nwpdir", "nwps");
+        if (!folder.isEmpty()
+            && FileSys::DirectoryExists(FileSys::JoinPath(UInit::HLPath, QStringLiteral("nnbot\\") + folder)))
+            lines << QStringLiteral("nwpdir ") + folder;
+        lines << QStringLiteral("botchat ") + d("botchat", "0")
+              << QStringLiteral("knifeonly ") + d("knifeonly", "0")
+              << QStringLiteral("pistolonly ") + d("pistolonly", "0")
+              << QStringLiteral("subonly ") + d("subonly", "0")
+              << QStringLiteral("usesmoke ") + d("usesmoke", "0")
+              << QStringLiteral("cs10 ") + d("version", "1");
+    } else if (bot == PlBot) {
+        lines << QStringLiteral("plbot_skill ") + skill
+              << QStringLiteral("plbot_chat ") + d("botchat", "0")
+              << QStringLiteral("plbot_nav ") + d("plbot_nav", "0")
+              << QStringLiteral("plbot_control ") + d("bot_control", "1")
+              << QStringLiteral("plbot_group ") + d("bot_group", "1")
+              << QStringLiteral("plbot_laserdot ") + d("allowlaserdot", "1")
+              << QStringLiteral("plbot_uselasserdot ") + d("botuselaserdot", "1")
+              << QStringLiteral("maxway ") + p("maxway", "100")
+              << QStringLiteral("unstuck ") + p("unstuck", "75")
+              << QStringLiteral("bsenss ") + p("bsenss", "25")
+              << QStringLiteral("bsensf ") + p("bsensf", "25")
+              << QStringLiteral("blevel ") + p("blevel", "0")
+              << QStringLiteral("bheight ") + p("bheight", "100")
+              << QStringLiteral("knifemode ") + d("knifeonly", "0")
+              << QStringLiteral("minway ") + p("minway", "25")
+              << QStringLiteral("spre ") + p("spre", "10")
+              << QStringLiteral("bangle ") + p("bangle", "0");
+    } else if (bot == PodBot) {
+        const QString folder = d("wptfolder", "wptcs10");
+        if (!folder.isEmpty()
+            && FileSys::DirectoryExists(FileSys::JoinPath(Logic().ModDir(), QStringLiteral("PodBot\\") + folder)))
+            lines << QStringLiteral("wptfolder ") + folder;
+        lines << QStringLiteral("minbotskill ") + d("minskill", "1")
+              << QStringLiteral("maxbotskill ") + skill
+              << QStringLiteral("jasonmode ") + OnOff(d("knifeonly", "0"))
+              << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
+              << QStringLiteral("botsfollowuser ") + d("bot_control", "0")
+              << QStringLiteral("detailnames ") + OnOff(d("detailnames", "0"));
+        for (const char* key : {"inhumanturns", "collectexperience", "shootthruwalls", "usespeech",
+                                "botvotekick", "botspray"})
+            lines << QString::fromLatin1(key) + QLatin1Char(' ') + OnOff(o(key, "0"));
+        lines << QStringLiteral("maxweaponpickup ") + o("maxweaponpickup", "0");
+        for (const char* key : {"timer_sound", "timer_pickup", "timer_grenade"})
+            lines << QString::fromLatin1(key) + QLatin1Char(' ') + o(key, "0");
+        for (const char* key : {"imonmars", "imhaunted", "itstoodark", "itsnewyear", "tronisback",
+                                "imstoned", "imsober"})
+            if (o(key, "0") == QLatin1String("1"))
+                lines << QStringLiteral("omg ") + QString::fromLatin1(key);
+    } else if (bot == RealBot) {
+        const QString minSkill = d("minskill", "1");
+        lines << QStringLiteral("rb_skill ") + skill
+              << QStringLiteral("rb_setrandom  ") + minSkill + QLatin1Char(' ') + skill
+              << QStringLiteral("rb_forceskill ") + d("autoskill", "0")
+              << QStringLiteral("rb_internet 1");
+    } else if (bot == SwatBot) {
+        lines << QStringLiteral("knifewar ") + d("knifeonly", "0");
+    }
+    return lines;
+}
+
+QStringList TCstrike::LiblistLines(const QString& dll) const
+{
+    using ModWriters::LiblistLine;
+    const TIniFile mods(ModsIniPath());
+    const QString size =
+        mods.ReadString(UInit::SelectedBot, QStringLiteral("size"), QStringLiteral("Largish"));
+    return {
+        LiblistLine(QStringLiteral("game"), QStringLiteral("Counterstrike")),
+        LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.counter-strike.net")),
+        LiblistLine(QStringLiteral("url_dl"), QString()),
+        LiblistLine(QStringLiteral("version"), QStringLiteral("1.3")),
+        LiblistLine(QStringLiteral("size"), size),
+        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
+        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")) + QLatin1Char(' '),
+        LiblistLine(QStringLiteral("hlversion"), QStringLiteral("1108")),
+        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
+        LiblistLine(QStringLiteral("nomodels"), QStringLiteral("1")),
+        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_player_start")),
+        ModWriters::GameDllLine(dll),
+        LiblistLine(QStringLiteral("gamedll_linux"), QStringLiteral("dlls/cs_i386.so")),
+        LiblistLine(QStringLiteral("trainmap"), QStringLiteral("tr_1")),
+    };
+}
+
+bool TCstrike::WriteLiblist(QString& error)
+{
+    return TModLogic::WriteLiblist(error);
+}
+
+QStringList TCstrike::BotFileLines(const TIniFile& modsIni, const QString& section,
+                                   const TIniFile& store) const
+{
+    const QString maxSkill =
+        modsIni.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
+    const QString botTemplate = modsIni.ReadString(section, QStringLiteral("addbot"), QString());
+    const QString botMenuCmd = modsIni.ReadString(section, QStringLiteral("botmenucmd"), QString());
+
+    const int spawnBot = std::clamp(store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), 0,
+                                    kMaxSpawnedBots);
+    const QString skill =
+        store.ReadString(kDefault, QStringLiteral("skill") + maxSkill, QStringLiteral("0"));
+    const QString botMenuKey =
+        HLKeyOf(store.ReadString(kDefault, QStringLiteral("botmenu"), QString()));
+
+    QStringList lines;
+    lines << QStringLiteral("# ") + botTemplate << QStringLiteral("pause 3") << QString();
+    // These four set their skill range with their own commands below.
+    if (section != PodBot && section != BottBot && section != RealBot && section != PlBot)
+        lines << QStringLiteral("botskill ") + skill;
+    if (!botMenuCmd.isEmpty() && !botMenuKey.isEmpty())
+        lines << BindLine(botMenuKey, botMenuCmd);
+    lines << BotProgramLines(section, store, skill);
+    for (int i = 1; i <= spawnBot; ++i)
+        lines << BotEntryLines(botTemplate, store, QStringLiteral("Bot %1").arg(i), maxSkill);
+    if (section == Akimbot)
+        lines << ModWriters::AkimbotLastLine();
+    return lines;
+}
+
+namespace {
+
+// The "spawn the bots" key: one bind line at the end of config.cfg, added only when the key
+// translates, when config.cfg is there (the game writes it at its first start; without it there
+// is nothing to bind into yet) and when the very same line is not in it already, so repeated
+// launches do not pile up copies.
+bool AppendExecBind(const QString& modDir, const QString& execCmd, const QString& hlKey,
+                    QString& error)
+{
+    if (execCmd.isEmpty() || hlKey.isEmpty())
+        return true;
+    const QString config =
+        FileSys::Resolve(FileSys::JoinPath(modDir, QStringLiteral("config.cfg")));
+    if (!FileSys::FileExists(config))
+        return true;
+    const QString bind = BindLine(hlKey, execCmd);
+    QStringList lines;
+    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
+    QString why;
+    if (!FileSys::ReadLines(config, lines, &encoding, &why)) {
+        error = QStringLiteral("Can't read ") + Shown(config) +
+                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
+        return false;
+    }
+    for (const QString& line : std::as_const(lines))
+        if (line.trimmed() == bind)
+            return true;
+    lines << bind;
+    if (!FileSys::WriteLines(config, lines, encoding, &why)) {
+        error = QStringLiteral("Can't write ") + Shown(config) +
+                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool TCstrike::WriteBotCfg(QString& error)
+{
+    const TIniFile mods(ModsIniPath());
+    const QString bot = UInit::SelectedBot;
+    // A bot program with an editor of its own keeps its files itself.
+    if (!mods.ReadString(bot, QStringLiteral("BotEditor"), QString()).isEmpty())
+        return true;
+    if (!TModLogic::WriteBotCfg(error))
+        return false;
+    // Read here, not taken from the window: a launch needs no earlier visit of the window.
+    const QString execCmd = mods.ReadString(bot, QStringLiteral("execcmd"), QString());
+    const TIniFile store(BotsIniPath());
+    const QString execKey =
+        HLKeyOf(store.ReadString(kDefault, QStringLiteral("ExecKey"), QString()));
+    return AppendExecBind(ModDir(), execCmd, execKey, error);
+}
+
+
+// ---- P.O.D.Bot skill table ----
+
+const QStringList& SkillKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("MIN_DELAY"),      QStringLiteral("MAX_DELAY"),
+        QStringLiteral("MIN_TURNSPEED"),  QStringLiteral("MAX_TURNSPEED"),
+        QStringLiteral("AIM_OFFS_X"),     QStringLiteral("AIM_OFFS_Y"),
+        QStringLiteral("AIM_OFFS_Z"),     QStringLiteral("HEADSHOT_ALLOW"),
+        QStringLiteral("HEAR_SHOOTTHRU_PROB"), QStringLiteral("SEEN_SHOOTTHRU_PROB")};
+    return keys;
+}
+
+const QStringList& SkillRowLabels()
+{
+    static const QStringList labels = {
+        QStringLiteral(" Min Delay"),      QStringLiteral(" Max Delay"),
+        QStringLiteral(" Min Turn Speed"), QStringLiteral(" Max Turn Speed"),
+        QStringLiteral(" Aim Offset X"),   QStringLiteral(" Aim Offset Y"),
+        QStringLiteral(" Aim Offset Z"),   QStringLiteral(" Headshot %"),
+        QStringLiteral(" Hear through Walls %"), QStringLiteral(" See through Walls %")};
+    return labels;
+}
+
+const QStringList& SkillBandHeadings()
+{
+    static const QStringList headings = {
+        QStringLiteral("    0 - 19"),  QStringLiteral("    20 - 39"), QStringLiteral("    40 - 59"),
+        QStringLiteral("    60 - 79"), QStringLiteral("    80 - 99"), QStringLiteral("    100")};
+    return headings;
+}
+
+void ParseBotSkill(const QStringList& lines, TSkillTable& table)
+{
+    int band = 0;
+    int count = 0;
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (band >= SkillBandCount)
+            break;   // a seventh band has no column
+        for (int k = 0; k < SkillKeyCount; ++k) {
+            const QString& key = SkillKeys().at(k);
+            const qsizetype at = line.indexOf(key);
+            if (at < 0)
+                continue;
+            table[k][band] = line.mid(at + key.size()).trimmed();
+            ++count;
+        }
+        if (count >= SkillKeyCount) {
+            ++band;
+            count = 0;
+        }
+    }
+}
+
+QStringList FormatBotSkill(const TSkillTable& table)
+{
+    static const char* const ranges[SkillBandCount] = {"0-19", "20-39", "40-59",
+                                                       "60-79", "80-99", "100"};
+    QStringList lines = {
+        QStringLiteral("# The order is from the Worst Bots to the Best. DON'T CHANGE THE"),
+        QStringLiteral("# ORDER IN THIS FILE UNLESS YOU WANT TO EXPERIENCE WEIRD THINGS!")};
+    for (int b = 0; b < SkillBandCount; ++b) {
+        lines << QString()
+              << QStringLiteral("# Settings for Bots Skill ") + QString::fromLatin1(ranges[b]);
+        for (int k = 0; k < SkillKeyCount; ++k)
+            lines << SkillKeys().at(k) + QLatin1Char(' ') + table[k][b];
+    }
+    return lines;
+}
+
+bool IsEmpty(const TSkillTable& table)
+{
+    for (const auto& row : table)
+        for (const QString& cell : row)
+            if (!cell.trimmed().isEmpty())
+                return false;
+    return true;
+}
+
+} // namespace UCstrike

@@ -1,0 +1,702 @@
+#include "mods/cstrike/UFCstrike.h"
+
+#include "core/UInit.h"
+#include "core/UQOR.h"
+#include "mods/common/NumberEdit.h"
+#include "mods/cstrike/UCstrike.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+QPointer<TFCstrike> FCstrike;
+
+namespace {
+
+// A number field whose arrows move by a fixed step (the start money goes by 50).
+class TStepNumberEdit : public TNumberEdit {
+public:
+    TStepNumberEdit(int minimum, int maximum, int maxDigits, int step, QWidget* parent)
+        : TNumberEdit(minimum, maximum, maxDigits, parent), m_step(step)
+    {
+    }
+    void stepBy(int steps) override { TNumberEdit::stepBy(steps * m_step); }
+
+private:
+    int m_step;
+};
+
+// Puts control into the blank run of a caption such as "Bind      for in-game bot menu", right
+// after the text `after`, as the original window laid its choosers into their captions.
+void PlaceInGap(QLabel* label, QWidget* control, const QString& after, int height = 22)
+{
+    const QString caption = label->text();
+    const qsizetype start = caption.indexOf(after);
+    if (start < 0)
+        return;
+    const qsizetype gapStart = start + after.size();
+    qsizetype gapEnd = gapStart;
+    while (gapEnd < caption.size() && caption.at(gapEnd) == QLatin1Char(' '))
+        ++gapEnd;
+    const QFontMetrics fm(label->font());
+    const int x = label->x() + fm.horizontalAdvance(caption.left(gapStart));
+    const int w = fm.horizontalAdvance(caption.mid(gapStart, gapEnd - gapStart));
+    label->resize(fm.horizontalAdvance(caption) + 4, label->height());
+    control->setGeometry(x + 3, label->y() + (label->height() - height) / 2, qMax(20, w - 6), height);
+    control->raise();
+}
+
+bool IsBelow(const QString& folder, const QString& root, QString& relative)
+{
+    const QString f = QDir::cleanPath(FileSys::NormalizeSeparators(folder));
+    const QString r = QDir::cleanPath(FileSys::NormalizeSeparators(root));
+    if (r.isEmpty() || f.size() <= r.size() + 1)
+        return false;
+    if (!f.startsWith(r, Qt::CaseInsensitive) || f.at(r.size()) != QLatin1Char('/'))
+        return false;
+    relative = f.mid(r.size() + 1);
+    relative.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return true;
+}
+
+} // namespace
+
+TFCstrike::TFCstrike(QWidget* owner) : TModWindow(UCstrike::Logic(), owner)
+{
+    BuildWindow();
+    AdaptMapsPage();
+    AdaptBotsPage();
+    AdaptChatPage();
+    // The start money is the window's own default: Restore Default leaves it alone.
+    CS_startmoney->SetText(QStringLiteral("800"));
+}
+
+TFCstrike::~TFCstrike() = default;
+
+// ---------------------------------------------------------------- building
+
+void TFCstrike::BuildGamePage(QWidget* p)
+{
+    struct TRow {
+        TNumberEdit** Field;
+        const char* Name;
+        const char* Caption;
+        int Min;
+        int Max;
+        const char* Hint;
+    };
+    const TRow rows[] = {
+        {&CS_timelimit, "CS_timelimit", "Time Limit", 0, 90, "Minutes before the map changes (0 = no limit)"},
+        {&CS_RoundTime, "CS_RoundTime", "Round Time", 1, 15, "Minutes of one round"},
+        {&CS_FreezeTime, "CS_FreezeTime", "Freeze Time", 0, 15, "Seconds the players stand still at the start of a round"},
+        {&CS_maxrounds, "CS_maxrounds", "Max rounds", 0, 15, "Rounds before the map changes (0 = no limit)"},
+        {&CS_winlimit, "CS_winlimit", "Max won rounds", 0, 15, "Rounds a side must win before the map changes (0 = no limit)"},
+        {&CS_hostagepenalty, "CS_hostagepenalty", "Max hostage kills", 0, 15, "Hostages a player may kill before being kicked (0 = no limit)"},
+        {&CS_C4timer, "CS_C4timer", "C4 timer duration", 15, 90, "Seconds before the bomb explodes"},
+        {&CS_limitteams, "CS_limitteams", "Limit Teams", 0, 19, "Most players one side may have more than the other"},
+    };
+    int y = 10;
+    for (const TRow& r : rows) {
+        AddLabel(p, QStringLiteral("Lab_") + QString::fromLatin1(r.Name).mid(3),
+                 QString::fromLatin1(r.Caption), 8, y + 3, 130);
+        *r.Field = AddNumber(p, QString::fromLatin1(r.Name), r.Min, r.Max, 2, 150, y, 56,
+                             QString::fromLatin1(r.Hint));
+        y += 30;
+    }
+    AddLabel(p, QStringLiteral("Lab_startmoney"), QStringLiteral("Starting money"), 8, y + 3, 130);
+    CS_startmoney = new TStepNumberEdit(800, 16000, 5, 50, p);
+    CS_startmoney->setObjectName(QStringLiteral("CS_startmoney"));
+    CS_startmoney->setGeometry(150, y, 66, 22);
+    CS_startmoney->setToolTip(QStringLiteral("Money of every player at the start"));
+    connect(CS_startmoney, &TNumberEdit::Edited, this, &TFCstrike::OnChange);
+    y += 34;
+
+    CS_friendlyfire = AddCheck(p, QStringLiteral("CS_friendlyfire"), QStringLiteral("Friendly Fire"), 8, y, 130);
+    CS_footsteps = AddCheck(p, QStringLiteral("CS_footsteps"), QStringLiteral("Footsteps"), 140, y, 130);
+    CS_flashlight = AddCheck(p, QStringLiteral("CS_flashlight"), QStringLiteral("Flashlight"), 8, y + 24, 130);
+    CS_grenade = AddCheck(p, QStringLiteral("CS_grenade"), QStringLiteral("Friendly Grenade"), 140, y + 24, 130);
+    CS_balance = AddCheck(p, QStringLiteral("CS_balance"), QStringLiteral("Auto balance teams"), 8, y + 48, 200);
+
+    GB_misc = AddGroup(p, QStringLiteral("GB_misc"), QStringLiteral("Misc options"), 282, 6, 285, 362);
+    QWidget* g = GB_misc;
+    int my = 22;
+    auto misc = [&](const char* name, const char* caption) {
+        QCheckBox* c = AddCheck(g, QString::fromLatin1(name), QString::fromLatin1(caption), 10, my, 265);
+        c->hide();
+        my += 23;
+        return c;
+    };
+    CS_knifeonly = misc("CS_knifeonly", "Bots only use knife");
+    CS_pistolonly = misc("CS_pistolonly", "Bots only use pistols and less");
+    CS_subonly = misc("CS_subonly", "Bots only use sub weapons and less");
+    CS_Snipeonly = misc("CS_Snipeonly", "Bots only use sniper weapons");
+    CS_usesmoke = misc("CS_usesmoke", "Bots use smoke grenades");
+    CS_allowlaserdot = misc("CS_allowlaserdot", "Allow laser dot");
+    CS_botuselaserdot = misc("CS_botuselaserdot", "Bots use laser dot");
+    CS_detailnames = misc("CS_detailnames", "Display detailed names");
+
+    my += 4;
+    Lab_bot_group = AddLabel(g, QStringLiteral("Lab_bot_group"), QStringLiteral("Group bots"), 10, my + 3, 120);
+    CS_bot_group = AddNumber(g, QStringLiteral("CS_bot_group"), 0, 19, 2, 140, my, 50);
+    my += 28;
+    Lab_bot_control = AddLabel(g, QStringLiteral("Lab_bot_control"), QStringLiteral("Controled bots"), 10, my + 3, 120);
+    CS_bot_control = AddNumber(g, QStringLiteral("CS_bot_control"), 0, 19, 2, 140, my, 50);
+    my += 34;
+    for (QWidget* w : std::initializer_list<QWidget*>{Lab_bot_group, CS_bot_group, Lab_bot_control, CS_bot_control})
+        w->hide();
+
+    Lab_Botmenu = AddLabel(g, QStringLiteral("Lab_Botmenu"),
+                           QStringLiteral("Bind                             for in-game bot menu"), 10, my + 3);
+    CS_botmenu = AddCombo(g, QStringLiteral("CS_botmenu"), {}, 0, 0, 100,
+                          QStringLiteral("Key that opens the bot program's menu in the game"));
+    PlaceInGap(Lab_Botmenu, CS_botmenu, QStringLiteral("Bind"));
+    my += 32;
+    Lab_ExecKey = AddLabel(g, QStringLiteral("Lab_ExecKey"),
+                           QStringLiteral("Bind                             to spawn the bots"), 10, my + 3);
+    CS_ExecKey = AddCombo(g, QStringLiteral("CS_ExecKey"), {}, 0, 0, 100,
+                          QStringLiteral("Key that adds the bots in the game"));
+    PlaceInGap(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
+    for (QWidget* w : std::initializer_list<QWidget*>{Lab_Botmenu, CS_botmenu, Lab_ExecKey, CS_ExecKey})
+        w->hide();
+}
+
+void TFCstrike::BuildExtraPages(QTabWidget* pages)
+{
+    auto page = [&](const QString& name, const QString& caption) {
+        auto* w = new QWidget;
+        w->setObjectName(name);
+        w->setAutoFillBackground(true);
+        w->setPalette(palette());
+        pages->addTab(w, caption);
+        return w;
+    };
+    TS_CS_AI = page(QStringLiteral("TS_CS_AI"), QStringLiteral("A.I."));
+    BuildAIPage(TS_CS_AI);
+    TS_CS_Skill = page(QStringLiteral("TS_CS_Skill"), QStringLiteral("Skills"));
+    BuildSkillsPage(TS_CS_Skill);
+    TS_CS_Misc = page(QStringLiteral("TS_CS_Misc"), QStringLiteral("Misc"));
+    BuildMiscPage(TS_CS_Misc);
+}
+
+void TFCstrike::BuildAIPage(QWidget* p)
+{
+    GB_PlBot_AI = AddGroup(p, QStringLiteral("GB_PlBot_AI"), QStringLiteral("PlBot A.I."), 8, 8, 555, 355);
+    GB_PlBot_AI->hide();
+    QWidget* g = GB_PlBot_AI;
+    struct TRow {
+        TNumberEdit** Field;
+        const char* Name;
+        const char* Caption;
+        int Min;
+        int Max;
+    };
+    const TRow rows[] = {
+        {&PL_maxway, "PL_maxway", "Waypoints sight distance", 100, 300},
+        {&PL_Bheight, "PL_Bheight", "Acceptable height", 100, 200},
+        {&PL_minway, "PL_minway", "Stop following waypoint", 25, 300},
+        {&PL_spre, "PL_spre", "Position of area waypoints", 10, 100},
+        {&PL_unstuck, "PL_unstuck", "Bots avoid themselves", 75, 150},
+        {&PL_bangle, "PL_bangle", "New waypoints view angle", 0, 60},
+        {&PL_bsenss, "PL_bsenss", "Avoid wall from side", 25, 100},
+        {&PL_bsensf, "PL_bsensf", "Avoid wall on front", 25, 200},
+        {&PL_blevel, "PL_blevel", "Check for walls", 0, 36},
+    };
+    int y = 24;
+    int i = 0;
+    for (const TRow& r : rows) {
+        if (i == 6) {
+            AddLabel(g, QStringLiteral("Lab_PlBotNote"),
+                     QStringLiteral("the following parameters are used only if the map have no waypoints :"),
+                     12, y + 2, 520);
+            y += 26;
+        }
+        AddLabel(g, QStringLiteral("Lab_") + QString::fromLatin1(r.Name), QString::fromLatin1(r.Caption),
+                 12, y + 3, 220);
+        *r.Field = AddNumber(g, QString::fromLatin1(r.Name), r.Min, r.Max, 3, 240, y, 60);
+        y += 28;
+        ++i;
+    }
+    PLBot_nav = AddCheck(g, QStringLiteral("PLBot_nav"), QStringLiteral("Use navigation algorithm"), 12, y + 6, 300);
+}
+
+void TFCstrike::BuildSkillsPage(QWidget* p)
+{
+    CS_Skills = new QTableWidget(UCstrike::SkillKeyCount + 1, UCstrike::SkillBandCount + 1, p);
+    CS_Skills->setObjectName(QStringLiteral("CS_Skills"));
+    CS_Skills->horizontalHeader()->hide();
+    CS_Skills->verticalHeader()->hide();
+    CS_Skills->verticalHeader()->setDefaultSectionSize(22);
+    CS_Skills->setColumnWidth(0, 105);
+    for (int c = 1; c <= UCstrike::SkillBandCount; ++c)
+        CS_Skills->setColumnWidth(c, 73);
+    CS_Skills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CS_Skills->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CS_Skills->setGeometry(8, 8, 105 + 6 * 73 + 4, 11 * 22 + 4);
+    UCstrike::LabelSkillGrid(CS_Skills);
+    connect(CS_Skills, &QTableWidget::itemChanged, this, [this] { CS_SkillsSetEditText(); });
+
+    auto* note = AddLabel(p, QStringLiteral("Lab_SkillsNote"),
+                          QStringLiteral("Each column is a band of the P.O.D.Bot skill levels, from the worst bots to the best.\n"
+                                         "Min / Max Delay: least / greatest reaction time, in seconds.\n"
+                                         "Min / Max Turn Speed: least / greatest degrees turned in one frame.\n"
+                                         "Aim Offset X, Y, Z: aiming offset (Z is up).\n"
+                                         "Headshot %: probability of aiming at the head.\n"
+                                         "Hear / See through Walls %: probability of shooting through obstacles at a heard / seen enemy."),
+                          8, 262, 555, 100);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setWordWrap(true);
+}
+
+void TFCstrike::BuildMiscPage(QWidget* p)
+{
+    int y = 12;
+    auto check = [&](const char* name, const char* caption) {
+        QCheckBox* c = AddCheck(p, QString::fromLatin1(name), QString::fromLatin1(caption), 12, y, 250);
+        y += 24;
+        return c;
+    };
+    CS_inhumanturns = check("CS_inhumanturns", "Inhuman turns");
+    CS_collectexperience = check("CS_collectexperience", "Collect experience");
+    CS_shootthruwalls = check("CS_shootthruwalls", "Shoot through walls");
+    CS_usespeech = check("CS_usespeech", "Speech Synthesis");
+    CS_botvotekick = check("CS_botvotekick", "Bots vote to kick TK");
+    CS_botspray = check("CS_botspray", "Logo Spraying");
+    y += 8;
+    AddLabel(p, QStringLiteral("Lab_maxweaponpickup"), QStringLiteral("Max Weapons"), 12, y + 3, 110);
+    CS_maxweaponpickup = AddNumber(p, QStringLiteral("CS_maxweaponpickup"), 0, 19, 2, 130, y, 50);
+    y += 32;
+    auto timer = [&](const char* name, const char* caption) {
+        AddLabel(p, QStringLiteral("Lab_") + QString::fromLatin1(name).mid(3), QString::fromLatin1(caption),
+                 12, y + 3, 110);
+        auto* e = new QLineEdit(p);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaxLength(3);
+        // Seconds such as "0.3": digits and a point, pasted text filtered too.
+        e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,3}")), e));
+        e->setGeometry(130, y, 40, 22);
+        connect(e, &QLineEdit::textEdited, this, &TFCstrike::OnChange);
+        y += 28;
+        return e;
+    };
+    CS_timer_sound = timer("CS_timer_sound", "Timer sound");
+    CS_timer_pickup = timer("CS_timer_pickup", "Timer pick-up");
+    CS_timer_grenade = timer("CS_timer_grenade", "Timer grenade");
+
+    QGroupBox* fun = AddGroup(p, QStringLiteral("GB_FunModes"), QStringLiteral("Fun modes"), 282, 8, 280, 200);
+    int fy = 22;
+    auto funBox = [&](const char* name, const char* caption) {
+        QCheckBox* c = AddCheck(fun, QString::fromLatin1(name), QString::fromLatin1(caption), 10, fy, 262);
+        fy += 24;
+        return c;
+    };
+    CS_imsober = funBox("CS_imsober", "Turns off all Fun-Modes");
+    CS_imonmars = funBox("CS_imonmars", "Halfs the Gravity");
+    CS_imhaunted = funBox("CS_imhaunted", "Bots are a bit translucent");
+    CS_itstoodark = funBox("CS_itstoodark", "Bots have a bright lightsource Aura");
+    CS_itsnewyear = funBox("CS_itsnewyear", "Bots celebrate New Year ");
+    CS_tronisback = funBox("CS_tronisback", "Adds a shiny hull over each Player");
+    CS_imstoned = funBox("CS_imstoned", "Stoned Bots");
+}
+
+void TFCstrike::AdaptMapsPage()
+{
+    QWidget* p = TS_Maps;
+    Lab_WayDir = AddLabel(p, QStringLiteral("Lab_WayDir"), QStringLiteral("Waypoints directory"), 266, 326, 200);
+    WayDir = new QLineEdit(p);
+    WayDir->setObjectName(QStringLiteral("WayDir"));
+    WayDir->setReadOnly(true);
+    WayDir->setGeometry(266, 344, 266, 22);
+    WayDirBrowse = new QToolButton(p);
+    WayDirBrowse->setObjectName(QStringLiteral("WayDirBrowse"));
+    WayDirBrowse->setText(QStringLiteral("..."));
+    WayDirBrowse->setToolTip(QStringLiteral("Choose the folder of the waypoint files"));
+    WayDirBrowse->setGeometry(536, 344, 28, 22);
+    connect(WayDirBrowse, &QToolButton::clicked, this, &TFCstrike::WayDirBrowseClick);
+}
+
+void TFCstrike::AdaptBotsPage()
+{
+    QWidget* p = TS_Bots;
+    // The bot list, its buttons and the skill scales lie in one group that an outside bot editor
+    // hides whole, uncovering the editor's button beneath it.
+    GroupBox16 = new QWidget(p);
+    GroupBox16->setObjectName(QStringLiteral("GroupBox16"));
+    GroupBox16->setGeometry(0, 0, 571, 376);
+    GroupBox16->setAutoFillBackground(true);
+    GroupBox16->setPalette(palette());
+    for (QWidget* w : std::initializer_list<QWidget*>{TModWindow::Label86, spawnbot, GB_BotList, LabelDefSkill,
+                                                      defskill, Label13, Label14, Label15}) {
+        w->setParent(GroupBox16);
+        w->show();
+    }
+    GroupBox16->raise();
+    B_BotEditor->setText(QStringLiteral("Open Teambot Control Centre"));
+
+    // Counter-Strike's names of the template's controls.
+    TModWindow::Label86->setObjectName(QStringLiteral("Lab_spawnbot"));
+    LabelDefSkill->setObjectName(QStringLiteral("Label86"));
+    LabelDefSkill->setText(QStringLiteral("Bots default skill"));
+    Label2 = Label13;
+    Label3 = Label14;
+    Label4 = Label15;
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label64 = TModWindow::Label16;
+    Label64->setObjectName(QStringLiteral("Label64"));
+    spawnbot->SetRange(1, 32);
+    defskill->setMinimum(0);
+
+    CS_autoskill = AddCheck(GroupBox16, QStringLiteral("CS_autoskill"), QStringLiteral("Adjust Skill"), 200, 8, 150);
+    CS_autoskill->hide();
+    Label16 = AddLabel(GroupBox16, QStringLiteral("Label16"), QStringLiteral("Min skill"), 336, 326, 56);
+    CS_minskill = new QSlider(Qt::Horizontal, GroupBox16);
+    CS_minskill->setObjectName(QStringLiteral("CS_minskill"));
+    CS_minskill->setRange(1, 50);
+    CS_minskill->setTickPosition(QSlider::TicksBelow);
+    CS_minskill->setPageStep(1);
+    CS_minskill->setGeometry(396, 320, 165, 24);
+    Label17 = AddLabel(GroupBox16, QStringLiteral("Label17"), QStringLiteral("Good"), 392, 346, 40);
+    Label18 = AddLabel(GroupBox16, QStringLiteral("Label18"), QStringLiteral("Medium"), 456, 346, 50);
+    Label19 = AddLabel(GroupBox16, QStringLiteral("Label19"), QStringLiteral("Bad"), 538, 346, 30);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label16, CS_minskill, Label17, Label18, Label19})
+        w->hide();
+    connect(CS_minskill, &QSlider::valueChanged, this, &TFCstrike::CS_minskillChange);
+    connect(defskill, &QSlider::valueChanged, this, &TFCstrike::CS_defskillChange);
+
+    QWidget* b = GB_BotProp;
+    CS_BotT = new QRadioButton(QStringLiteral("Terrorists"), b);
+    CS_BotT->setObjectName(QStringLiteral("CS_BotT"));
+    CS_BotT->setGeometry(10, 124, 180, 20);
+    CS_BotCT = new QRadioButton(QStringLiteral("Counter-Terrorists"), b);
+    CS_BotCT->setObjectName(QStringLiteral("CS_BotCT"));
+    CS_BotCT->setGeometry(10, 148, 180, 20);
+    CS_BotA = new QRadioButton(QStringLiteral("Auto"), b);
+    CS_BotA->setObjectName(QStringLiteral("CS_BotA"));
+    CS_BotA->setGeometry(10, 172, 180, 20);
+    for (QRadioButton* r : {CS_BotT, CS_BotCT, CS_BotA})
+        connect(r, &QRadioButton::clicked, this, &TFCstrike::CS_TeamClick);
+
+    Lab_Type = AddLabel(b, QStringLiteral("Lab_Type"), QString(), 198, 226, 160);
+    CS_Bottype = new QComboBox(b);
+    CS_Bottype->setObjectName(QStringLiteral("CS_Bottype"));
+    CS_Bottype->setGeometry(198, 244, 160, 22);
+    CS_Bottype->installEventFilter(this);
+    connect(CS_Bottype, &QComboBox::activated, this, &TFCstrike::CS_bottypeChange);
+    Lab_Type->hide();
+    CS_Bottype->hide();
+}
+
+void TFCstrike::AdaptChatPage()
+{
+    QWidget* p = TS_Chat;
+    Label75 = ChatNote;
+    Label75->setObjectName(QStringLiteral("Label75"));
+    Label75->setText(QStringLiteral("%n  can be used to insert the player's name."));
+    CS_chatfreq = Chatfreq;
+    CS_chatfreq->setObjectName(QStringLiteral("CS_chatfreq"));
+    Lab_chat = Lab_chatfreq;
+    Lab_chat->setObjectName(QStringLiteral("Lab_chat"));
+    Lab_chat->setText(QStringLiteral("Chat frequency : Never                            Always"));
+    Lab_chat->setGeometry(140, 314, 10, 20);
+    PlaceInGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
+    CS_chatfreq->hide();
+    Lab_chat->hide();
+
+    CS_botchat = AddCheck(p, QStringLiteral("CS_botchat"), QStringLiteral("Bots chat"), 8, 314, 120);
+    CS_botchat->hide();
+
+    Lab_SelectChat = AddLabel(p, QStringLiteral("Lab_SelectChat"), QStringLiteral("Chat files"), 8, 346, 70);
+    CS_Selectchat = new QComboBox(p);
+    CS_Selectchat->setObjectName(QStringLiteral("CS_Selectchat"));
+    CS_Selectchat->setGeometry(80, 342, 200, 22);
+    CS_Selectchat->installEventFilter(this);
+    connect(CS_Selectchat, &QComboBox::activated, this, &TFCstrike::CS_SelectChatChange);
+    Lab_SelectChat->hide();
+    CS_Selectchat->hide();
+}
+
+// ---------------------------------------------------------------- first activation
+
+bool TFCstrike::TabShown(QWidget* page) const
+{
+    return page && PC->indexOf(page) >= 0;
+}
+
+void TFCstrike::HideTab(QWidget* page)
+{
+    const int at = PC->indexOf(page);
+    if (at >= 0)
+        PC->removeTab(at);
+}
+
+void TFCstrike::ShowTab(QWidget* page, const QString& caption)
+{
+    if (TabShown(page))
+        return;
+    // The pages keep their order whichever of them are shown.
+    const QList<QWidget*> order{TS_Game, TS_Maps, TS_Bots, TS_Chat, TS_CS_AI, TS_CS_Skill, TS_CS_Misc};
+    int at = 0;
+    for (QWidget* w : order) {
+        if (w == page)
+            break;
+        if (TabShown(w))
+            ++at;
+    }
+    PC->insertTab(at, page, caption);
+}
+
+void TFCstrike::ShowMinSkillScale()
+{
+    LabelDefSkill->setText(QStringLiteral("Max Skill"));
+    for (QWidget* w : std::initializer_list<QWidget*>{Label16, Label17, Label18, Label19, CS_minskill})
+        w->show();
+    CS_minskill->setTickPosition(QSlider::NoTicks);
+    defskill->setTickPosition(QSlider::NoTicks);
+}
+
+void TFCstrike::AfterBotSection(const TIniFile&, const QString& bot)
+{
+    UCstrike::TCstrike& logic = UCstrike::Logic();
+    const int maxSkill = logic.MaxSkill();
+    {
+        const QSignalBlocker block(CS_minskill);
+        CS_minskill->setMaximum(maxSkill);
+        CS_minskill->setValue(logic.Cs.MinSkill);
+    }
+    HideTab(TS_CS_Skill);
+    HideTab(TS_CS_Misc);
+    HideTab(TS_CS_AI);
+    if (!logic.Cs.ExecCmd.isEmpty()) {
+        Lab_ExecKey->show();
+        CS_ExecKey->show();
+    }
+    if (!logic.State.BotEditor.isEmpty())
+        GroupBox16->hide();
+    if (logic.State.Skill0 == QStringLiteral("worst")) {
+        Label17->setText(QStringLiteral("Bad"));
+        Label19->setText(QStringLiteral("Good"));
+    }
+
+    auto show = [](std::initializer_list<QWidget*> widgets) {
+        for (QWidget* w : widgets)
+            w->show();
+    };
+    if (bot == UCstrike::BocBot) {
+        GB_misc->hide();
+    } else if (bot == UCstrike::BottBot) {
+        show({CS_knifeonly, CS_pistolonly, CS_subonly, CS_Snipeonly, CS_botchat});
+        ShowMinSkillScale();
+    } else if (bot == UCstrike::BsdBot) {
+        show({Lab_chat, CS_chatfreq});
+    } else if (bot == UCstrike::FreedomBot) {
+        show({CS_knifeonly, CS_allowlaserdot});
+    } else if (bot == UCstrike::JoeBot) {
+        show({GB_misc, CS_detailnames, CS_botchat, CS_pistolonly, Lab_Type, CS_Bottype});
+        Lab_Type->setText(QStringLiteral("Favourite Weapon"));
+        ShowMinSkillScale();
+        Label2->setText(QStringLiteral("Bad"));
+        Label17->setText(QStringLiteral("Bad"));
+        Label4->setText(QStringLiteral("Good"));
+        Label19->setText(QStringLiteral("Good"));
+        // The skill slider makes room for the weapon chooser.
+        Label64->setText(QStringLiteral("Bad"));
+        Label65->setText(QStringLiteral("Good"));
+        Botskill->resize(130, Botskill->height());
+        Label65->move(Botskill->x() + Botskill->width() - 36, Label65->y());
+        Label1->hide();
+        Label67->hide();
+        Lab_chat->setText(QStringLiteral("        Chat leet : Never                            Always"));
+        PlaceInGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
+        show({CS_chatfreq, Lab_chat});
+    } else if (bot == UCstrike::NNBot) {
+        show({GB_misc, CS_botchat, CS_knifeonly, CS_pistolonly, CS_subonly, CS_usesmoke});
+        MapCycle->resize(MapCycle->width(), 273);
+        RandomMap->move(RandomMap->x(), MapCycle->y() + 273 + 4);
+        Label75->setText(QString());
+    } else if (bot == UCstrike::PlBot) {
+        show({CS_allowlaserdot, CS_botuselaserdot, GB_PlBot_AI, CS_knifeonly, CS_bot_group,
+              Lab_bot_group, CS_bot_control, Lab_bot_control, CS_botchat});
+        ShowTab(TS_CS_AI, QStringLiteral("A.I."));
+    } else if (bot == UCstrike::PodBot) {
+        ShowTab(TS_CS_Skill, QStringLiteral("Skills"));
+        ShowTab(TS_CS_Misc, QStringLiteral("Misc"));
+        ShowMinSkillScale();
+        CS_minskill->setMaximum(100);
+        show({CS_bot_control, Lab_bot_control, CS_detailnames, GB_misc, CS_botchat, CS_knifeonly});
+        MapCycle->resize(MapCycle->width(), 273);
+        RandomMap->move(RandomMap->x(), MapCycle->y() + 273 + 4);
+        Label75->setText(QStringLiteral("%s  can be used to insert the player's name"));
+    } else if (bot == UCstrike::RealBot) {
+        show({GB_misc, CS_autoskill});
+        ShowMinSkillScale();
+    } else if (bot == UCstrike::SwatBot) {
+        show({GB_misc, CS_knifeonly});
+    }
+
+    if (!logic.Cs.BotMenuCmd.isEmpty())
+        show({GB_misc, CS_botmenu, Lab_Botmenu});
+
+    // A bot program whose chat settings are shown keeps the Chat page even without a chat file
+    // (its switches are saved settings); only the chat text then has nothing to edit.
+    if (!TabShown(TS_Chat) && (!CS_botchat->isHidden() || !CS_chatfreq->isHidden())) {
+        ShowTab(TS_Chat, QStringLiteral("Chat"));
+        chatkill->hide();
+        Label75->hide();
+    }
+}
+
+// ---------------------------------------------------------------- handlers
+
+void TFCstrike::CS_TeamClick()
+{
+    if (UInit::LoadingDone != 1)
+        return;
+    QVector<TBot>& bots = UCstrike::Logic().Bots();
+    const int i = ListBot->currentRow();
+    if (i < 0 || i >= bots.size())
+        return;
+    QString team;
+    if (CS_BotT->isChecked())
+        team = QStringLiteral("1");
+    else if (CS_BotCT->isChecked())
+        team = QStringLiteral("2");
+    else if (CS_BotA->isChecked())
+        team = QStringLiteral("0");
+    else
+        return;
+    UQOR::SetBotParam1(ListBot, bots, team);
+    // The model keeps its place in the list across the sides.
+    UCstrike::Logic().FillModelList(team);
+    bool ok = false;
+    const int index = bots[i][1].trimmed().toInt(&ok);
+    {
+        const QSignalBlocker block(botmodel);
+        botmodel->setCurrentIndex(ok && index >= 0 && index < botmodel->count() ? index : -1);
+    }
+    UQOR::ShowModelPicture(BotPic, team + QLatin1Char('_') + QString::number(botmodel->currentIndex()));
+    BotPic->show();
+    Modif_Param();
+}
+
+void TFCstrike::CS_bottypeChange()
+{
+    if (UInit::LoadingDone != 1 || UCstrike::JoeBot != UInit::SelectedBot)
+        return;
+    UQOR::SetBotParam2(ListBot, UCstrike::Logic().Bots(), QString::number(CS_Bottype->currentIndex()));
+    Modif_Param();
+}
+
+void TFCstrike::CS_minskillChange()
+{
+    if (UInit::LoadingDone != 1)
+        return;
+    if (CS_minskill->value() > defskill->value()) {
+        const QSignalBlocker block(defskill);
+        defskill->setValue(CS_minskill->value());
+    }
+    Modif_Param();
+}
+
+void TFCstrike::CS_defskillChange()
+{
+    if (UInit::LoadingDone != 1)
+        return;
+    if (defskill->value() < CS_minskill->value()) {
+        const QSignalBlocker block(CS_minskill);
+        CS_minskill->setValue(defskill->value());
+    }
+    Modif_Param();
+}
+
+void TFCstrike::CS_SkillsSetEditText()
+{
+    if (UInit::LoadingDone == 1)
+        Modif_Param();
+}
+
+void TFCstrike::ShowWayDir(const QString& folder, const QString& browseRoot)
+{
+    WayDir->setText(QDir::toNativeSeparators(FileSys::NormalizeSeparators(folder)));
+    m_wayDirBrowseRoot = browseRoot;
+}
+
+void TFCstrike::WayDirBrowseClick()
+{
+    const QString current = FileSys::NormalizeSeparators(WayDir->text());
+    const QString start = FileSys::DirectoryExists(current) ? current : m_wayDirBrowseRoot;
+    const QString chosen = Dialogs::SelectFolder(QStringLiteral("Waypoints directory"), start, this);
+    if (!chosen.isEmpty())
+        WayDirChange(chosen);
+}
+
+void TFCstrike::WayDirChange(const QString& folder)
+{
+    if (UInit::LoadingDone != 1)
+        return;
+    UCstrike::TCstrike& logic = UCstrike::Logic();
+    const QString root = logic.WayDirRoot();
+    QString relative;
+    // The bot program reads its waypoints below its own folder and the folder is stored
+    // relative to it: anything else could not be written back as a setting it understands.
+    if (!IsBelow(folder, root, relative) || !FileSys::DirectoryExists(folder)) {
+        Dialogs::ShowError(QStringLiteral("The waypoints directory must be a folder below ") +
+                               QDir::toNativeSeparators(FileSys::NormalizeSeparators(root)) +
+                               QStringLiteral(".\r\nThe previous directory is kept: ") + WayDir->text(),
+                           this);
+        return;
+    }
+    logic.State.WaypointFolder = logic.WayDirPrefix() + relative;
+    ShowWayDir(FileSys::JoinPath(logic.WaypointRoot(), logic.State.WaypointFolder), m_wayDirBrowseRoot);
+    logic.ListAvailableMaps();
+    Modif_Param();
+}
+
+void TFCstrike::CS_SelectchatDropDown()
+{
+    UQOR::AccessMemoFile(QStringLiteral("Write"), chatkill, UCstrike::Logic().ModDir() + QLatin1Char('\\'),
+                         UCstrike::Logic().State.ChatFileName);
+}
+
+void TFCstrike::CS_SelectChatChange()
+{
+    if (UInit::LoadingDone != 1)
+        return;
+    UCstrike::Logic().State.ChatFileName = QStringLiteral("plbot\\") + CS_Selectchat->currentText();
+    const QSignalBlocker block(chatkill);
+    UQOR::AccessMemoFile(QStringLiteral("Read"), chatkill, UCstrike::Logic().ModDir() + QLatin1Char('\\'),
+                         UCstrike::Logic().State.ChatFileName);
+}
+
+bool TFCstrike::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == CS_Bottype && e->type() == QEvent::KeyPress) {
+        // The weapon is chosen from the list only: typed characters do not search it.
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint())
+            return true;
+    }
+    if (watched == CS_Selectchat && e->type() == QEvent::MouseButtonPress)
+        CS_SelectchatDropDown();
+    return TModWindow::eventFilter(watched, e);
+}

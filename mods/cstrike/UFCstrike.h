@@ -1,0 +1,174 @@
+#pragma once
+// Counter-Strike's configuration window: the template window with Counter-Strike's game page and
+// misc options, the side choice and per-side models of each bot, JoeBot's favourite weapon, the
+// key choosers, the waypoint folder, and the A.I. (PlBot), Skills and Misc (P.O.D.Bot) pages.
+// Which of them a user sees is decided by the selected bot program at the first activation.
+#include "mods/common/ModWindow.h"
+
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+class QTableWidget;
+class QToolButton;
+class TNumberEdit;
+
+class TFCstrike : public TModWindow {
+    Q_OBJECT
+public:
+    explicit TFCstrike(QWidget* owner = nullptr);
+    ~TFCstrike() override;
+
+    // Pages of its own.
+    QWidget* TS_CS_AI = nullptr;
+    QWidget* TS_CS_Skill = nullptr;
+    QWidget* TS_CS_Misc = nullptr;
+
+    // Game page.
+    TNumberEdit* CS_timelimit = nullptr;
+    TNumberEdit* CS_RoundTime = nullptr;
+    TNumberEdit* CS_FreezeTime = nullptr;
+    TNumberEdit* CS_maxrounds = nullptr;
+    TNumberEdit* CS_winlimit = nullptr;
+    TNumberEdit* CS_hostagepenalty = nullptr;
+    TNumberEdit* CS_C4timer = nullptr;
+    TNumberEdit* CS_limitteams = nullptr;
+    TNumberEdit* CS_startmoney = nullptr;
+    QCheckBox* CS_friendlyfire = nullptr;
+    QCheckBox* CS_footsteps = nullptr;
+    QCheckBox* CS_flashlight = nullptr;
+    QCheckBox* CS_grenade = nullptr;
+    QCheckBox* CS_balance = nullptr;
+    QGroupBox* GB_misc = nullptr;
+    QCheckBox* CS_knifeonly = nullptr;
+    QCheckBox* CS_pistolonly = nullptr;
+    QCheckBox* CS_subonly = nullptr;
+    QCheckBox* CS_Snipeonly = nullptr;
+    QCheckBox* CS_usesmoke = nullptr;
+    QCheckBox* CS_allowlaserdot = nullptr;
+    QCheckBox* CS_botuselaserdot = nullptr;
+    QCheckBox* CS_detailnames = nullptr;
+    TNumberEdit* CS_bot_group = nullptr;
+    QLabel* Lab_bot_group = nullptr;
+    TNumberEdit* CS_bot_control = nullptr;
+    QLabel* Lab_bot_control = nullptr;
+    QComboBox* CS_botmenu = nullptr;
+    QLabel* Lab_Botmenu = nullptr;
+    QComboBox* CS_ExecKey = nullptr;
+    QLabel* Lab_ExecKey = nullptr;
+
+    // Maps page.
+    QLabel* Lab_WayDir = nullptr;
+    QLineEdit* WayDir = nullptr;
+    QToolButton* WayDirBrowse = nullptr;
+
+    // Bots page (the template's controls under their Counter-Strike names, and these).
+    QWidget* GroupBox16 = nullptr;
+    QLabel* Label2 = nullptr;    // default skill scale (the template's Label13..15)
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label64 = nullptr;   // the bot skill's "Default" end
+    QSlider* CS_minskill = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label19 = nullptr;
+    QCheckBox* CS_autoskill = nullptr;
+    QRadioButton* CS_BotT = nullptr;
+    QRadioButton* CS_BotCT = nullptr;
+    QRadioButton* CS_BotA = nullptr;
+    QComboBox* CS_Bottype = nullptr;
+    QLabel* Lab_Type = nullptr;
+
+    // Chat page.
+    QCheckBox* CS_botchat = nullptr;
+    QSlider* CS_chatfreq = nullptr;   // the template's chat-rate slider
+    QLabel* Lab_chat = nullptr;
+    QLabel* Label75 = nullptr;
+    QComboBox* CS_Selectchat = nullptr;
+    QLabel* Lab_SelectChat = nullptr;
+
+    // A.I. page (PlBot).
+    QGroupBox* GB_PlBot_AI = nullptr;
+    TNumberEdit* PL_maxway = nullptr;
+    TNumberEdit* PL_Bheight = nullptr;
+    TNumberEdit* PL_minway = nullptr;
+    TNumberEdit* PL_spre = nullptr;
+    TNumberEdit* PL_unstuck = nullptr;
+    TNumberEdit* PL_bangle = nullptr;
+    TNumberEdit* PL_bsenss = nullptr;
+    TNumberEdit* PL_bsensf = nullptr;
+    TNumberEdit* PL_blevel = nullptr;
+    QCheckBox* PLBot_nav = nullptr;
+
+    // Skills page (P.O.D.Bot).
+    QTableWidget* CS_Skills = nullptr;
+
+    // Misc page (P.O.D.Bot).
+    QCheckBox* CS_inhumanturns = nullptr;
+    TNumberEdit* CS_maxweaponpickup = nullptr;
+    QCheckBox* CS_collectexperience = nullptr;
+    QCheckBox* CS_shootthruwalls = nullptr;
+    QCheckBox* CS_usespeech = nullptr;
+    QCheckBox* CS_botvotekick = nullptr;
+    QCheckBox* CS_botspray = nullptr;
+    QLineEdit* CS_timer_sound = nullptr;
+    QLineEdit* CS_timer_pickup = nullptr;
+    QLineEdit* CS_timer_grenade = nullptr;
+    QCheckBox* CS_imsober = nullptr;
+    QCheckBox* CS_imonmars = nullptr;
+    QCheckBox* CS_imhaunted = nullptr;
+    QCheckBox* CS_itstoodark = nullptr;
+    QCheckBox* CS_itsnewyear = nullptr;
+    QCheckBox* CS_tronisback = nullptr;
+    QCheckBox* CS_imstoned = nullptr;
+
+    // True when the page is one of the window's tabs now.
+    bool TabShown(QWidget* page) const;
+
+    // Handlers of its own.
+    void CS_TeamClick();
+    void CS_bottypeChange();
+    void CS_minskillChange();
+    void CS_defskillChange();
+    void CS_SkillsSetEditText();
+    // A folder chosen for the waypoints; refused (with the reason shown) unless it lies below
+    // the root the bot program reads its waypoints from.
+    void WayDirChange(const QString& folder);
+    void WayDirBrowseClick();
+    void CS_SelectchatDropDown();
+    void CS_SelectChatChange();
+    // The template's modified method under Counter-Strike's name.
+    void CS_Modif_Param() { Modif_Param(); }
+
+    // The shown waypoint folder (WayDir's text) and the folder its browser starts in.
+    void ShowWayDir(const QString& folder, const QString& browseRoot);
+    QString WayDirBrowseRoot() const { return m_wayDirBrowseRoot; }
+
+protected:
+    void BuildGamePage(QWidget* page) override;
+    void BuildExtraPages(QTabWidget* pages) override;
+    void AfterBotSection(const TIniFile& modsIni, const QString& section) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void AdaptMapsPage();
+    void AdaptBotsPage();
+    void AdaptChatPage();
+    void BuildAIPage(QWidget* page);
+    void BuildSkillsPage(QWidget* page);
+    void BuildMiscPage(QWidget* page);
+    void ShowMinSkillScale();
+    void ShowTab(QWidget* page, const QString& caption);
+    void HideTab(QWidget* page);
+
+    QString m_wayDirBrowseRoot;
+};
+
+// The open window, or null.
+extern QPointer<TFCstrike> FCstrike;
