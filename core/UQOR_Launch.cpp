@@ -17,6 +17,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <exception>
+
 namespace UQOR {
 
 const QString HLKeyFrWindowTitle = QStringLiteral("HLKey-Fr! V1.04");
@@ -256,7 +258,18 @@ bool PrepareLaunch(QString* error)
 
     if (row->Hooks.LaunchWriters) {
         QString message;
-        if (!row->Hooks.LaunchWriters(message)) {
+        bool written = false;
+        // A writer that throws must not take the program down with it: its failure is an
+        // ordinary stop of the launch.
+        try {
+            written = row->Hooks.LaunchWriters(message);
+        } catch (const std::exception& e) {
+            message = QStringLiteral("Can't write the files of ") + row->Label +
+                      QStringLiteral(": ") + QString::fromLocal8Bit(e.what());
+        } catch (...) {
+            message.clear();
+        }
+        if (!written) {
             if (error)
                 *error = message.isEmpty()
                              ? QStringLiteral("Can't write the files of ") + row->Label +

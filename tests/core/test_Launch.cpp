@@ -19,7 +19,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
+#include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -37,7 +40,18 @@ struct TSavedState {
     QString HLKeyFr = UInit::HLKeyFrSetting, CloseQOR = UInit::CloseQORSetting;
     QString MaxPlayers = UInit::MaxPlayers;
     QStringList MapList = UInit::MapList;
-    QVector<TModRow> Rows = ModTable::Rows();
+    // Only what the tests change, field by field: sharing the table itself would make it move
+    // on the next write and strand every pointer the mod modules keep to their rows.
+    struct TRowState {
+        QString Dir;
+        std::function<bool(QString&)> Writers;
+    };
+    QVector<TRowState> RowStates = [] {
+        QVector<TRowState> states;
+        for (const TModRow& row : std::as_const(ModTable::Rows()))
+            states.append(TRowState{row.Dir, row.Hooks.LaunchWriters});
+        return states;
+    }();
 
     ~TSavedState()
     {
@@ -52,7 +66,11 @@ struct TSavedState {
         UInit::CloseQORSetting = CloseQOR;
         UInit::MaxPlayers = MaxPlayers;
         UInit::MapList = MapList;
-        ModTable::Rows() = Rows;
+        QVector<TModRow>& rows = ModTable::Rows();
+        for (qsizetype i = 0; i < rows.size() && i < RowStates.size(); ++i) {
+            rows[i].Dir = RowStates[i].Dir;
+            rows[i].Hooks.LaunchWriters = RowStates[i].Writers;
+        }
     }
 };
 
@@ -396,6 +414,19 @@ TEST_F(LaunchTest, FailingWriterStopsTheLaunchAndKeepsFiles)
     EXPECT_EQ(ReadBytes(listen), QByteArray("mp_timelimit 20\r\n"));
     EXPECT_FALSE(m_main.isMinimized());
     EXPECT_TRUE(m_main.isVisible());
+}
+
+TEST_F(LaunchTest, ThrowingWriterIsAStoppedLaunch)
+{
+    ModTable::Find(QStringLiteral("CStrike"))->Hooks.LaunchWriters = [](QString&) -> bool {
+        throw std::runtime_error("disk full");
+    };
+    EXPECT_FALSE(Launch());
+    EXPECT_TRUE(m_started.empty());
+    const QStringList errors = m_dialogs.Texts(Dialogs::TKind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("disk full"))) << errors[0].toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(LaunchTest, UnwritableServerConfigStopsTheLaunch)
