@@ -1,6 +1,7 @@
 #include "ui/URep.h"
 
 #include "core/UInit.h"
+#include "core/UInitMain.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/Registry.h"
@@ -14,11 +15,6 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
-
-namespace UInit {
-// Lays the installed mods' buttons out again (the main window's unit).
-void ShowInstalledMods();
-}
 
 namespace {
 
@@ -164,7 +160,13 @@ bool TRep::Valide_HLExe()
 
 void TRep::BApplyClick()
 {
-    UInit::HLPath = m_hlDir->text();
+    // The path is kept without a trailing separator: every folder below it is joined with one.
+    QString path = m_hlDir->text();
+    while (path.size() > 1 && (path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'))))
+        path.chop(1);
+    if (path != m_hlDir->text())
+        m_hlDir->setText(path);
+    UInit::HLPath = path;
     if (Valide_HLExe()) {
         TRegistryKey key(UInit::QorKeyPath, true);
         const bool stored = key.IsOpen()

@@ -174,6 +174,8 @@ TEST_F(GameDirectoryTest, ApplyStoresThePathAndTheCaptionOfTheExecutable)
     m_hl.AddPlayerModel(QStringLiteral("gordon"));
     TRep dialog;
     Open(dialog);
+    // Typed with a trailing separator, stored without it.
+    TypeInto(Child<QLineEdit>(dialog, "HLDir"), m_hl.Root() + QStringLiteral("/"));
     Child<QPushButton>(dialog, "BApply")->click();
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
