@@ -32,6 +32,8 @@ struct TFillCase {
     QStringList Expected;
 };
 
+void PrintTo(const TFillCase& c, std::ostream* os) { *os << c.Name; }
+
 class AddbotFiller : public ::testing::TestWithParam<TFillCase> {};
 
 TEST_P(AddbotFiller, ReplacesFirstOccurrencesInTableOrder)

@@ -88,6 +88,16 @@ protected:
     TModTestEnv Env;
 };
 
+// Test names from a text: letters and digits kept, the rest "_".
+std::string CaseName(const char* text)
+{
+    std::string n = text;
+    for (char& ch : n)
+        if (!isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return n;
+}
+
 TNumberEdit* Number(QWidget* w, const char* name)
 {
     return w->findChild<TNumberEdit*>(QString::fromLatin1(name));
@@ -107,6 +117,8 @@ struct TActivationCase {
     const char* RightLabel;  // Label15 and Label67
     int MaxSkill;
 };
+
+void PrintTo(const TActivationCase& c, std::ostream* os) { *os << c.Bot; }
 
 class OperaActivation : public OperaTest, public ::testing::WithParamInterface<TActivationCase> {};
 
@@ -138,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(Bots, OperaActivation,
                                            TActivationCase{"Akimbot", true, true, "Good", "Bad", 5},
                                            TActivationCase{"Quiet Bot", false, false, "Good", "Bad", 5},
                                            TActivationCase{"Worst Bot", true, false, "Bad", "Good", 5},
-                                           TActivationCase{"Ten Bot", true, false, "Good", "Bad", 10}));
+                                           TActivationCase{"Ten Bot", true, false, "Good", "Bad", 10}),
+                         [](const auto& info) { return CaseName(info.param.Bot); });
 
 TEST_F(OperaTest, ASecondActivationLoadsNothingAgain)
 {
@@ -291,12 +304,15 @@ TEST_F(OperaTest, SavedGameCfgIsExactAndReadsBackIntoTheSameControls)
 }
 
 struct TReadCase {
+    const char* Name;
     const char* Lines;        // game.cfg content
     int GameMode;             // expected OP_gamemode index (the chooser starts at 2 here)
     const char* FragLimit;    // expected OP_fraglimit text
     const char* TimeLimit;
     bool Pistols;
 };
+
+void PrintTo(const TReadCase& c, std::ostream* os) { *os << c.Name; }
 
 class OperaGameCfgRead : public OperaTest, public ::testing::WithParamInterface<TReadCase> {};
 
@@ -321,16 +337,17 @@ TEST_P(OperaGameCfgRead, SetsTheControlsByTheTableRules)
 INSTANTIATE_TEST_SUITE_P(
     Lines, OperaGameCfgRead,
     ::testing::Values(
-        TReadCase{"\"mp_gamemode\"\t\t\"0.0\"\r\n", 0, "0", "0", false},
-        TReadCase{"\"mp_gamemode\"\t\t\"13\"\r\n", 5, "0", "0", false},
-        TReadCase{"\"mp_gamemode\"\t\t\"7\"\r\n", 2, "0", "0", false},
-        TReadCase{"\"mp_gamemode\"\t\t\"10.00000\"\r\n", 4, "0", "0", false},
-        TReadCase{"\"mp_gamemode\"\t\t\"dm\"\r\n", 2, "0", "0", false},
+        TReadCase{"mode 0.0", "\"mp_gamemode\"\t\t\"0.0\"\r\n", 0, "0", "0", false},
+        TReadCase{"mode 13", "\"mp_gamemode\"\t\t\"13\"\r\n", 5, "0", "0", false},
+        TReadCase{"mode 7 unknown", "\"mp_gamemode\"\t\t\"7\"\r\n", 2, "0", "0", false},
+        TReadCase{"mode with tail", "\"mp_gamemode\"\t\t\"10.00000\"\r\n", 4, "0", "0", false},
+        TReadCase{"mode letters", "\"mp_gamemode\"\t\t\"dm\"\r\n", 2, "0", "0", false},
         // A comment after the value; a name in capitals is somebody else's.
-        TReadCase{"mp_timelimit 30 // half an hour\r\nMP_FRAGLIMIT 50\r\n", 2, "0", "30", false},
+        TReadCase{"comment and capitals", "mp_timelimit 30 // half an hour\r\nMP_FRAGLIMIT 50\r\n", 2, "0", "30", false},
         // Values are taken as read, even outside the field's range.
-        TReadCase{"\"mp_fraglimit\"\t\t\"1234.00000\"\r\n\"sv_wpn_pistols\"\t\t\"Yes\"\r\n", 2, "1234", "0", true},
-        TReadCase{"exec other.cfg\r\nsv_gravity 800\r\n\r\n// nothing of ours\r\n", 2, "0", "0", false}));
+        TReadCase{"out of range and Yes", "\"mp_fraglimit\"\t\t\"1234.00000\"\r\n\"sv_wpn_pistols\"\t\t\"Yes\"\r\n", 2, "1234", "0", true},
+        TReadCase{"foreign lines", "exec other.cfg\r\nsv_gravity 800\r\n\r\n// nothing of ours\r\n", 2, "0", "0", false}),
+    [](const auto& info) { return CaseName(info.param.Name); });
 
 TEST_F(OperaTest, ForeignLinesLeaveTheDefaultsAndAreReplacedWholeOnSave)
 {
@@ -678,10 +695,13 @@ TEST_F(OperaTest, LiblistWithoutADllKeyUsesTheModsOwnLibrary)
 }
 
 struct TBotFileCase {
+    const char* Name;
     const char* Bot;
     const char* Store;
     const char* Expected;
 };
+
+void PrintTo(const TBotFileCase& c, std::ostream* os) { *os << c.Name; }
 
 class OperaBotFile : public OperaTest, public ::testing::WithParamInterface<TBotFileCase> {};
 
@@ -699,34 +719,35 @@ TEST_P(OperaBotFile, FollowsTheTemplate)
 INSTANTIATE_TEST_SUITE_P(
     Stores, OperaBotFile,
     ::testing::Values(
-        TBotFileCase{"HPB Bot",
+        TBotFileCase{"one bot", "HPB Bot",
                      "[Default]\r\nspawnbot=1\r\nskill5=2\r\n[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\n",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 2\r\n \r\n"
                      "addbot bobby Alpha 3\r\n"},
         // More bots to spawn than stored: the extra entries have empty values.
-        TBotFileCase{"HPB Bot",
+        TBotFileCase{"more spawned than stored", "HPB Bot",
                      "[Default]\r\nspawnbot=2\r\nskill5=2\r\nnumbot=1\r\n[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\n",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 2\r\n \r\n"
                      "addbot bobby Alpha 3\r\naddbot   \r\n"},
-        TBotFileCase{"Twice",
+        TBotFileCase{"name twice", "Twice",
                      "[Default]\r\nspawnbot=1\r\n[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\n",
                      "# addbot <name> <name> <skill>\r\npause 3\r\n\r\nbotskill 0\r\n \r\n"
                      "addbot Alpha <name> 3\r\n"},
-        TBotFileCase{"HPB Bot", "[Default]\r\nspawnbot=0\r\nskill5=4\r\n[Bot 1]\r\nnom=Alpha\r\n",
+        TBotFileCase{"spawnbot 0", "HPB Bot", "[Default]\r\nspawnbot=0\r\nskill5=4\r\n[Bot 1]\r\nnom=Alpha\r\n",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 4\r\n \r\n"},
-        TBotFileCase{"HPB Bot", "",
+        TBotFileCase{"no store", "HPB Bot", "",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 0\r\n \r\n"},
-        TBotFileCase{"Akimbot",
+        TBotFileCase{"Akimbot", "Akimbot",
                      "[Default]\r\nspawnbot=2\r\nskill5=2\r\nchatfreq=15\r\nchatfreq_kill=25\r\n"
                      "[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\n"
                      "[Bot 2]\r\nnom=Beta\r\nmodele=lucia\r\nskill5=1\r\n",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 2\r\n \r\n"
                      "bot_chat_percent 15\r\nbot_taunt_percent 25\r\nbot_whine_percent 10\r\n"
                      "addbot bobby Alpha 3\r\naddbot lucia Beta 1\r\ndisablebotwaypointmessage\r\n"},
-        TBotFileCase{"Akimbot", "[Default]\r\nspawnbot=0\r\n",
+        TBotFileCase{"Akimbot no bots", "Akimbot", "[Default]\r\nspawnbot=0\r\n",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 0\r\n \r\n"
                      "bot_chat_percent 10\r\nbot_taunt_percent 20\r\nbot_whine_percent 10\r\n"
-                     "disablebotwaypointmessage\r\n"}));
+                     "disablebotwaypointmessage\r\n"}),
+    [](const auto& info) { return CaseName(info.param.Name); });
 
 TEST_F(OperaTest, WritersStopWithAMessageWhenTheModFolderIsGone)
 {
