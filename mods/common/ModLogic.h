@@ -8,6 +8,19 @@
 // Most departures have a narrower hook than a whole routine (see "Extension points" below).
 // One logic object per mod lives for the whole run (the original's unit state); the window is
 // created anew for each edit and reached through Form().
+//
+// Where the variants of the mods go:
+//   - a page left out (no Chat, no Bots, only Bots and Chat): the TModSpec flags;
+//   - game.cfg rows of every kind (number, check box, radio pair, chooser index with or without
+//     the tail, fixed and conditional lines, own rules): Cvars() rows (mods/common/ModCvars.h);
+//     values kept elsewhere (QOR.ini, the bot store): an Own row or ReadDefaultSection;
+//   - the model chooser (own models, the main list, a fixed class list, none): FillModelChooser,
+//     ShowBotRecord and NewBot; slots 3 and 4 and further [Bot N] keys: ReadBotRecord and
+//     WriteBotRecord; further [Default] keys: ReadDefaultSection and WriteDefaultSection;
+//   - the bot file: ExtraPlaceholders and FillOptions for the line template, BotFileLines for
+//     header lines of another bot program or a file of another shape; further launch files:
+//     override LaunchWriters and call the template writers from it;
+//   - a mod that writes its files at save time: call WriteLiblist / WriteBotCfg from SaveConf.
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModWindow.h"

@@ -10,7 +10,10 @@
 //   - BuildGamePage(): the mod's game controls, made with AddNumber/AddCheck/AddCombo so that
 //     user changes mark the mod modified (Qt's change signals fire for programmatic changes
 //     too; these helpers connect the user-only signals);
-//   - BuildExtraPages(): further pages (A.I., Skills, Misc ...), placed after the common ones;
+//   - BuildExtraPages(): further pages (A.I., Skills, Misc ...), placed after the common ones.
+//     It runs when the common pages exist, so it is also the place to add the mod's own
+//     controls to them (team radios or a class chooser in GB_BotProp, a waypoint-folder chooser
+//     on the Maps page, key choosers on the Game page);
 //   - BeforeActivation() / AfterBotSection(): steps the mod adds to the first activation, before
 //     step 1 and after step 5 (the per-bot layout);
 //   - NameValidatorPattern via TModSpec::ForbiddenNameChars for the bot-name filter.
