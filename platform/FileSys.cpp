@@ -11,6 +11,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -23,6 +24,9 @@ namespace {
 struct TListing {
     std::filesystem::file_time_type MTime;
     QHash<QString, QString> ByFolded;   // folded name -> first name on disk (sorted order)
+    // Folder times move in coarse ticks: a listing taken within the tick of the folder's last
+    // change may miss a name added in that same tick, so it is only reused once settled.
+    bool Settled = false;
 };
 
 QMutex g_listingLock;
@@ -62,9 +66,11 @@ QString FindInsensitive(const QString& dir, const QString& name)
     const QString key = dir.isEmpty() ? QDir::currentPath() : dir;
     QMutexLocker lock(&g_listingLock);
     auto it = g_listings.find(key);
-    if (it == g_listings.end() || it->MTime != mtime) {
+    if (it == g_listings.end() || it->MTime != mtime || !it->Settled) {
         TListing listing;
         listing.MTime = mtime;
+        listing.Settled = std::filesystem::file_time_type::clock::now() - mtime
+                          > std::chrono::milliseconds(100);
         QStringList names = QDir(dir.isEmpty() ? QStringLiteral(".") : dir)
                                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
                                                | QDir::System,

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <ctime>
+
 using namespace FileSys;
 
 namespace {
@@ -68,6 +72,19 @@ TEST_F(FileSysTest, ResolvePrefersTheExactNameAndSeesOurOwnChanges)
     ASSERT_TRUE(DeleteFile(P("valve/maps/stalkyard.BSP")));
     EXPECT_FALSE(FileExists(P("Valve/MAPS/Stalkyard.bsp")));
     EXPECT_EQ(Resolve(P("valve/maps/STALKYARD.bsp")), P("Valve/MAPS/STALKYARD.bsp"));
+}
+
+TEST_F(FileSysTest, NamesAddedByOthersWithinOneClockTickAreFound)
+{
+    // Pin the folder's time (in the future, so it counts as "just changed") around a change
+    // made behind our back: the folder looks untouched by its time stamp alone.
+    const QByteArray dir = QFile::encodeName(P("Valve/MAPS"));
+    const timespec pinned[2] = {{time(nullptr) + 60, 0}, {time(nullptr) + 60, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, dir.constData(), pinned, 0), 0);
+    EXPECT_EQ(Resolve(P("valve/maps/DATACORE.bsp")), P("Valve/MAPS/DATACORE.bsp"));
+    Make("Valve/MAPS/Datacore.bsp", "x");
+    ASSERT_EQ(utimensat(AT_FDCWD, dir.constData(), pinned, 0), 0);
+    EXPECT_EQ(Resolve(P("valve/maps/DATACORE.bsp")), P("Valve/MAPS/Datacore.bsp"));
 }
 
 TEST_F(FileSysTest, ExistenceTellsFilesFromFolders)
