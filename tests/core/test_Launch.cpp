@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -157,6 +158,22 @@ protected:
     }
 
     bool Launch() { return UQOR::LaunchHalfLife(&m_main); }
+
+    // Launches through the real shell layer and checks what the fake game received: its name,
+    // the Half-Life folder as working directory and its arguments. log.txt holds the parameter
+    // string exactly (the arguments are blank-separated words in these cases).
+    void ExpectGameRun(const QString& exe, const QString& parameters)
+    {
+        Shell::SetStarter({});
+        ASSERT_TRUE(Launch());
+        ASSERT_TRUE(m_hl.WaitForRuns(1));
+        const auto runs = m_hl.RecordedRuns();
+        ASSERT_EQ(runs.size(), 1u);
+        EXPECT_EQ(runs[0].Program, exe);
+        EXPECT_EQ(runs[0].WorkDir, m_hl.Root());
+        EXPECT_EQ(runs[0].Args, parameters.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        EXPECT_EQ(Log(), parameters.toUtf8() + "\r\n");
+    }
     QByteArray Log() { return ReadBytes(m_program.Path(QStringLiteral("log.txt"))); }
 
     // What every launch that stops early must leave behind.
@@ -181,14 +198,8 @@ protected:
 
 TEST_F(LaunchTest, AutomaticStartComposesStartsAndLogsTheCommand)
 {
-    ASSERT_TRUE(Launch());
-    const QString expected =
-        QStringLiteral(" -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault");
-    ASSERT_EQ(m_started.size(), 1u);
-    EXPECT_EQ(m_started[0].File, QStringLiteral("hl.exe"));
-    EXPECT_EQ(m_started[0].Parameters, expected);
-    EXPECT_EQ(m_started[0].WorkDir, m_hl.Root());
-    EXPECT_EQ(Log(), expected.toUtf8() + "\r\n");
+    ExpectGameRun(QStringLiteral("hl.exe"),
+                  QStringLiteral(" -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault"));
     EXPECT_EQ(m_writerRuns, 1);
     EXPECT_EQ(UInit::SelectedBot, QStringLiteral("POD-Bot"));
     EXPECT_TRUE(m_dialogs.Shown().isEmpty());
@@ -202,6 +213,9 @@ struct TCommandCase {
     const char* Parameters;
 };
 
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TCommandCase& c, std::ostream* os) { *os << c.Name; }
+
 class LaunchCommandTest : public LaunchTest, public ::testing::WithParamInterface<TCommandCase> {};
 
 TEST_P(LaunchCommandTest, ParametersFollowSettings)
@@ -209,10 +223,7 @@ TEST_P(LaunchCommandTest, ParametersFollowSettings)
     const TCommandCase& c = GetParam();
     UInit::AutoStartSetting = QString::fromLatin1(c.AutoStart);
     SetQorIni(c.QorIni);
-    ASSERT_TRUE(Launch());
-    ASSERT_EQ(m_started.size(), 1u);
-    EXPECT_EQ(m_started[0].Parameters, QString::fromLatin1(c.Parameters));
-    EXPECT_EQ(Log(), QByteArray(c.Parameters) + "\r\n");
+    ExpectGameRun(QStringLiteral("hl.exe"), QString::fromLatin1(c.Parameters));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -240,15 +251,16 @@ struct TModCase {
     const char* Parameters;
 };
 
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TModCase& c, std::ostream* os) { *os << c.Key; }
+
 class LaunchModTest : public LaunchTest, public ::testing::WithParamInterface<TModCase> {};
 
 TEST_P(LaunchModTest, GameFolderAndStockMapOfTheMod)
 {
     const TModCase& c = GetParam();
     SelectMod(QString::fromLatin1(c.Key), QString::fromLatin1(c.Folder));
-    ASSERT_TRUE(Launch());
-    ASSERT_EQ(m_started.size(), 1u);
-    EXPECT_EQ(m_started[0].Parameters, QString::fromLatin1(c.Parameters));
+    ExpectGameRun(QStringLiteral("hl.exe"), QString::fromLatin1(c.Parameters));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -277,6 +289,9 @@ struct TDeathmatchCase {
     const char* BotsIni;   // nullptr: no Bots\HL_Bots.ini at all
     const char* MaxPlayers;
 };
+
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TDeathmatchCase& c, std::ostream* os) { *os << c.Name; }
 
 class DeathmatchLaunchTest : public LaunchTest, public ::testing::WithParamInterface<TDeathmatchCase> {
 protected:
@@ -309,11 +324,9 @@ TEST_P(DeathmatchLaunchTest, PlayerCountFromSpawnbotAndGameFromBot)
     if (c.BotsIni)
         m_program.AddFile(QStringLiteral("Bots/HL_Bots.ini"), c.BotsIni);
     TIniFile::FlushCache();
-    ASSERT_TRUE(Launch());
-    ASSERT_EQ(m_started.size(), 1u);
-    EXPECT_EQ(m_started[0].Parameters,
-              QStringLiteral(" -console -game ag +sv_lan 1 +maxplayers ") +
-                  QString::fromLatin1(c.MaxPlayers) + QStringLiteral(" +connect +map boot_camp"));
+    ExpectGameRun(QStringLiteral("hl.exe"),
+                  QStringLiteral(" -console -game ag +sv_lan 1 +maxplayers ") +
+                      QString::fromLatin1(c.MaxPlayers) + QStringLiteral(" +connect +map boot_camp"));
     // The filter ran in the folder the writer chose.
     EXPECT_EQ(ReadBytes(m_cfg), QByteArray("//mp_fraglimit 5\r\n"));
 }
@@ -350,6 +363,9 @@ struct TExeCase {
     const char* Executable;
 };
 
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TExeCase& c, std::ostream* os) { *os << c.Name; }
+
 class ExecutableChoiceTest : public LaunchTest, public ::testing::WithParamInterface<TExeCase> {};
 
 TEST_P(ExecutableChoiceTest, PicksTheExecutable)
@@ -359,9 +375,10 @@ TEST_P(ExecutableChoiceTest, PicksTheExecutable)
     UInit::DedicatedSetting = QString::fromLatin1(c.Dedicated);
     UInit::HLKeyFrSetting = QString::fromLatin1(c.HLKeyFr);
     m_toolWindowOpen = c.ToolWindowOpen;
-    ASSERT_TRUE(Launch());
-    ASSERT_EQ(m_started.size(), 1u);
-    EXPECT_EQ(m_started[0].File, QString::fromLatin1(c.Executable));
+    for (const char* exe : {"cstrike.exe", "hlds.exe", "HLKeyFr.exe"})
+        m_hl.AddExe(QString::fromLatin1(exe));
+    ExpectGameRun(QString::fromLatin1(c.Executable),
+                  QStringLiteral(" -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault"));
     EXPECT_EQ(m_lookedUp, QStringList{QStringLiteral("HLKey-Fr! V1.04")});
 }
 
@@ -504,6 +521,9 @@ struct TFilterCase {
     const char* Line;
     const char* Written;   // what the line becomes (CR LF after each line)
 };
+
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TFilterCase& c, std::ostream* os) { *os << c.Name; }
 
 class FilterLineTest : public ::testing::TestWithParam<TFilterCase> {};
 

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -166,6 +167,9 @@ struct TSplitCase {
     const char* Value;
 };
 
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TSplitCase& c, std::ostream* os) { *os << c.Mod << ": " << c.Line; }
+
 class SplitCvarLineTest : public ::testing::TestWithParam<TSplitCase> {
 protected:
     void SetUp() override { m_oldMod = UInit::SelectedMod; }
@@ -208,6 +212,9 @@ struct THexCase {
     int Value;
     bool Ok;
 };
+
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const THexCase& c, std::ostream* os) { *os << c.Text; }
 
 class HexPairTest : public ::testing::TestWithParam<THexCase> {};
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -81,6 +82,9 @@ struct TRefusalCase {
     const char* Text;
     const char* Word;
 };
+
+// Failure messages name the case instead of dumping its bytes.
+void PrintTo(const TRefusalCase& c, std::ostream* os) { *os << c.Name; }
 
 class CommLineRefusalTest : public CommLineTest, public ::testing::WithParamInterface<TRefusalCase> {};
 
