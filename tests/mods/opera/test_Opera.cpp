@@ -250,15 +250,33 @@ TEST_F(OperaTest, AnsweringYesWithAnEmptyMapCycleKeepsTheWindowOpen)
     EXPECT_FALSE(TModTestEnv::Exists(Env.ModFile(QStringLiteral("game.cfg"))));
 }
 
-TEST_F(OperaTest, EscapeDoesWhatExitDoes)
+TEST_F(OperaTest, EscapeAndTheCloseButtonDoWhatExitDoes)
 {
-    auto w = OpenReady();
-    Check(w.get(), "OP_smgs")->click();
-    Env.Dialogs.ExpectConfirm(true);
-    TModTestEnv::Key(w.get(), Qt::Key_Escape);
-    EXPECT_EQ(Env.Dialogs.Texts(Kind::Confirmation).size(), 1);
-    EXPECT_TRUE(w->ClosedByButtons());
-    EXPECT_TRUE(TModTestEnv::Read(Env.ModFile(QStringLiteral("game.cfg"))).contains("\"sv_wpn_smgs\"\t\t\"1\""));
+    const std::vector<std::pair<const char*, std::function<void(TFOpera&)>>> ways = {
+        {"Esc", [](TFOpera& w) { TModTestEnv::Key(&w, Qt::Key_Escape); }},
+        {"close button", [](TFOpera& w) { w.close(); }},
+    };
+    for (const auto& [how, closeIt] : ways) {
+        QFile::remove(Env.ModFile(QStringLiteral("game.cfg")));
+        Env.Dialogs.Clear();
+        auto w = OpenReady();
+        w->show();
+        Check(w.get(), "OP_smgs")->click();
+        // "Yes" with an empty map cycle keeps the window open ...
+        w->DelAllMapsClick();
+        Env.Dialogs.ExpectConfirm(true);
+        closeIt(*w);
+        EXPECT_FALSE(w->ClosedByButtons()) << how;
+        EXPECT_TRUE(w->isVisible()) << how;
+        // ... and with a map it saves and closes.
+        w->AddAllMapsClick();
+        Env.Dialogs.ExpectConfirm(true);
+        closeIt(*w);
+        EXPECT_EQ(Env.Dialogs.Texts(Kind::Confirmation).size(), 2) << how;
+        EXPECT_TRUE(w->ClosedByButtons()) << how;
+        EXPECT_FALSE(w->isVisible()) << how;
+        EXPECT_TRUE(TModTestEnv::Read(Env.ModFile(QStringLiteral("game.cfg"))).contains("\"sv_wpn_smgs\"\t\t\"1\"")) << how;
+    }
 }
 
 // ---------------------------------------------------------------- game.cfg
