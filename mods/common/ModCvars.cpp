@@ -237,12 +237,14 @@ QString WrittenValue(const TModWindow& w, const TCvarRow& row)
 QStringList GameCfgLines(const TModWindow& w, const TCvarTable& table)
 {
     QStringList lines;
+    QStringList after;
     for (const TCvarRow& row : table) {
         if (row.When && !row.When(w))
             continue;
-        lines << CvarLine(row.Cvar, WrittenValue(w, row));
+        (row.AfterSendVelocity ? after : lines) << CvarLine(row.Cvar, WrittenValue(w, row));
     }
     lines << SendVelocityLine();
+    lines << after;
     return lines;
 }
 

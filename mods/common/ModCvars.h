@@ -4,7 +4,8 @@
 // lists its cvars and writes code only for rules of its own.
 //
 // Line form (as the game's config reader wants it, CR LF): "name"<TAB><TAB>"value".
-// The table never holds the sv_sendvelocity line: the writer always adds it last.
+// The table never holds the sv_sendvelocity line: the writer adds it after every row but those
+// marked AfterSendVelocity.
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -54,6 +55,8 @@ struct TCvarRow {
     std::function<void(TModWindow& w)> DefaultRule;
     // A conditional line: written only when this says so (one bot only, a box ticked ...).
     std::function<bool(const TModWindow& w)> When;
+    // Written after the sv_sendvelocity line instead of before it (Holy Wars has one such).
+    bool AfterSendVelocity = false;
 };
 
 using TCvarTable = QVector<TCvarRow>;

@@ -152,6 +152,8 @@ protected:
             return w.Control<QCheckBox>(QStringLiteral("XX_box"))->isChecked();
         };
         TCvarRow six = Fixed(QStringLiteral("mp_maxbots"), QStringLiteral("0.000000"));
+        TCvarRow last = Fixed(QStringLiteral("mp_curses"), QStringLiteral("1"));
+        last.AfterSendVelocity = true;
         TCvarRow own;
         own.Cvar = QStringLiteral("mp_teamlist");
         own.Read = TCvarRead::Own;
@@ -161,7 +163,7 @@ protected:
         return {Number(QStringLiteral("mp_limit"), QStringLiteral("XX_limit"), QStringLiteral("10")),
                 Check(QStringLiteral("mp_box"), QStringLiteral("XX_box")),
                 Index(QStringLiteral("mp_mode"), QStringLiteral("XX_mode"), {}, QStringLiteral("1"), true),
-                radio, shown, six, own};
+                radio, shown, last, six, own};
     }
 
     TModLogic Logic;
@@ -208,12 +210,12 @@ TEST_F(CvarRows, WritingGivesEachRowsFormConditionalLinesAndSendVelocityLast)
     EXPECT_EQ(off, (QStringList{"\"mp_limit\"\t\t\"10.00000\"", "\"mp_box\"\t\t\"0\"",
                                 "\"mp_mode\"\t\t\"1.00000\"", "\"mp_falldamage\"\t\t\"1\"",
                                 "\"mp_maxbots\"\t\t\"0.000000\"", "\"mp_teamlist\"\t\t\"red;blue\"",
-                                "\"sv_sendvelocity\"\t\t\"0\""}));
+                                "\"sv_sendvelocity\"\t\t\"0\"", "\"mp_curses\"\t\t\"1\""}));
     W.Control<QCheckBox>(QStringLiteral("XX_box"))->setChecked(true);
     const QStringList on = ModCvars::GameCfgLines(W, t);
     EXPECT_EQ(on.size(), off.size() + 1);
     EXPECT_EQ(on.at(4), QStringLiteral("\"mp_botteam\"\t\t\"0\""));
-    EXPECT_EQ(on.last(), ModCvars::SendVelocityLine());
+    EXPECT_EQ(on.at(on.size() - 2), ModCvars::SendVelocityLine());
 }
 
 // ---------------------------------------------------------------- number field
