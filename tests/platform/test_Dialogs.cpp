@@ -2,6 +2,11 @@
 #include "platform/Dialogs.h"
 #include "platform/WindowLookup.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -80,6 +85,62 @@ TEST(WindowLookup, OverrideDecidesAndOffscreenFindsNothing)
     EXPECT_FALSE(WindowLookup::WindowExists("half-life"));
     WindowLookup::SetOverride({});
     EXPECT_FALSE(WindowLookup::WindowExists("Half-Life"));   // no X display offscreen
+}
+
+} // namespace
+
+namespace {
+
+// Answers the real Qt message box from a timer, after noting what it showed.
+struct TSeen {
+    QString Title, Text;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+};
+
+void AnswerNextBox(TSeen& seen, QMessageBox::StandardButton answer)
+{
+    auto* timer = new QTimer;
+    auto* waited = new int(0);
+    QObject::connect(timer, &QTimer::timeout, [=, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box && ++*waited < 500)
+            return;
+        if (box) {
+            seen = {box->windowTitle(), box->text(), box->icon()};
+            if (QAbstractButton* b = box->button(answer))
+                b->click();
+            else
+                box->reject();
+        }
+        timer->deleteLater();
+        delete waited;
+    });
+    timer->start(10);
+}
+
+TEST(QtDialogs, MessageBoxesCarryTheOwnersCaptionAndMapYesNo)
+{
+    ASSERT_EQ(Dialogs::Provider(), nullptr);
+    QWidget owner;
+    owner.setWindowTitle("Counter-Strike");
+    TSeen seen;
+
+    AnswerNextBox(seen, QMessageBox::No);
+    EXPECT_FALSE(Dialogs::Confirm("Save changes?", &owner));
+    EXPECT_EQ(seen.Title, "Counter-Strike");
+    EXPECT_EQ(seen.Text, "Save changes?");
+
+    AnswerNextBox(seen, QMessageBox::Yes);
+    EXPECT_TRUE(Dialogs::Confirm("Delete the bot?", &owner));
+
+    AnswerNextBox(seen, QMessageBox::Cancel);   // no such button: closed as Esc closes it
+    EXPECT_FALSE(Dialogs::Confirm("Delete the bot?", &owner));
+
+    AnswerNextBox(seen, QMessageBox::Ok);
+    Dialogs::ShowError("Can't write game.cfg");
+    EXPECT_EQ(seen.Title, QGuiApplication::applicationDisplayName());
+    EXPECT_EQ(seen.Icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.Text, "Can't write game.cfg");
 }
 
 } // namespace
