@@ -1,2 +1,0 @@
-// Keeps the library non-empty until the units land.
-namespace { [[maybe_unused]] int qorvanePlaceholder = 0; }

@@ -1,0 +1,804 @@
+#include "ui/UMain.h"
+
+#include "core/ModTable.h"
+#include "core/UInit.h"
+#include "core/UInitMain.h"
+#include "core/UQOR_Launch.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSys.h"
+#include "platform/IniFile.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "ui/ButtonWithColor.h"
+#include "ui/UAbout.h"
+#include "ui/UCommLine.h"
+#include "ui/UEditor.h"
+#include "ui/UPreview.h"
+#include "ui/URep.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+
+TMain* Main = nullptr;
+
+namespace {
+
+constexpr int kBackgroundBGR = 13806739;   // 0xD2AC93 as Windows writes it: RGB 147, 172, 210
+const QString kYes = QStringLiteral("O");
+const QString kNo = QStringLiteral("N");
+
+TMain::TModalRunner& ModalRunner()
+{
+    static TMain::TModalRunner runner;
+    return runner;
+}
+
+QColor Background()
+{
+    return TBitBtnWithColor::DelphiColorToQColor(kBackgroundBGR);
+}
+
+QFont MainFont(bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(bold);
+    return font;
+}
+
+void Paint(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Background());
+    palette.setColor(QPalette::Button, Background());
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The glyph of "Edit Mod Config": a sheet of settings with a pencil.
+QPixmap EditGlyph()
+{
+    QPixmap pixmap(56, 56);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 50, 70), 2));
+    p.setBrush(QColor(250, 250, 240));
+    p.drawRoundedRect(QRectF(8, 4, 32, 44), 3, 3);
+    p.setPen(QPen(QColor(70, 90, 130), 2));
+    for (int y = 14; y <= 38; y += 8)
+        p.drawLine(14, y, 34, y);
+    QPainterPath pencil;
+    pencil.moveTo(46, 18);
+    pencil.lineTo(52, 24);
+    pencil.lineTo(30, 46);
+    pencil.lineTo(22, 48);
+    pencil.lineTo(24, 40);
+    pencil.closeSubpath();
+    p.setPen(QPen(QColor(60, 40, 10), 1.5));
+    p.setBrush(QColor(235, 170, 40));
+    p.drawPath(pencil);
+    return pixmap;
+}
+
+// The glyph of "Launch Half-Life": a start arrow in a ring.
+QPixmap LaunchGlyph()
+{
+    QPixmap pixmap(56, 56);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 50, 0), 3));
+    p.setBrush(QColor(250, 140, 20));
+    p.drawEllipse(QRectF(4, 4, 48, 48));
+    QPainterPath arrow;
+    arrow.moveTo(21, 15);
+    arrow.lineTo(41, 28);
+    arrow.lineTo(21, 41);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 250, 235));
+    p.drawPath(arrow);
+    return pixmap;
+}
+
+QToolButton* MakeGlyphButton(QWidget* parent, const QString& name, const QString& hint,
+                             const QPixmap& glyph)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setIcon(QIcon(glyph));
+    button->setIconSize(QSize(56, 56));
+    button->setAutoRaise(false);
+    return button;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The main window.
+
+void TMain::SetModalRunner(TModalRunner runner)
+{
+    ModalRunner() = std::move(runner);
+}
+
+int TMain::RunModal(QDialog& dialog)
+{
+    if (ModalRunner())
+        return ModalRunner()(dialog);
+    return dialog.exec();
+}
+
+TMain::TMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
+{
+    Main = this;
+    InitProgramResources();
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Qorvane"));
+    setFont(MainFont());
+    Paint(this);
+    BuildWindow();
+    BuildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    UPreview::StartFollower(this);
+    FormCreate();
+}
+
+TMain::~TMain()
+{
+    if (Main == this)
+        Main = nullptr;
+}
+
+void TMain::BuildWindow()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(586, 297);
+    Paint(client);
+    setCentralWidget(client);
+
+    m_scrollBox = new QScrollArea(client);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scrollBox->setGeometry(4, 4, 409, 245);
+    m_scrollBox->setFrameShape(QFrame::StyledPanel);
+    m_scrollBox->setFrameShadow(QFrame::Sunken);
+    m_scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollBox->setWidgetResizable(false);
+    Paint(m_scrollBox);
+
+    m_buttonArea = new QWidget;
+    m_buttonArea->setObjectName(QStringLiteral("ButtonArea"));
+    Paint(m_buttonArea);
+    m_buttonArea->resize(405, 241);
+    m_scrollBox->setWidget(m_buttonArea);
+    Paint(m_scrollBox->viewport());
+
+    auto* selectLabel = new QLabel(QStringLiteral("Select a mod"), m_buttonArea);
+    selectLabel->setObjectName(QStringLiteral("Label1"));
+    selectLabel->setFont(MainFont(true));
+    selectLabel->setGeometry(10, 2, 200, 17);
+
+    m_modGroup = new QButtonGroup(this);
+    m_modGroup->setExclusive(true);
+    for (const TModRow& row : ModTable::Rows()) {
+        auto* button = new QToolButton(m_buttonArea);
+        button->setObjectName(row.Button);
+        button->setToolTip(row.Hint);
+        button->setCheckable(true);
+        button->setAutoRaise(false);
+        button->setFixedSize(65, 65);
+        const QString logo = QStringLiteral(":/logos/") + row.Key + QStringLiteral(".png");
+        if (QFile::exists(logo)) {
+            button->setIcon(QIcon(logo));
+            button->setIconSize(QSize(59, 59));
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        } else {
+            button->setText(row.Label);
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+        button->hide();
+        const QString key = row.Key;
+        connect(button, &QToolButton::clicked, this, [this, key] { ModButtonClick(key); });
+        m_modGroup->addButton(button);
+        m_modButtons.insert(row.Key, button);
+    }
+
+    m_panel = new QFrame(client);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setGeometry(416, 4, 164, 245);
+    m_panel->setFrameShape(QFrame::Panel);
+    m_panel->setFrameShadow(QFrame::Raised);
+    m_panel->setLineWidth(1);
+    Paint(m_panel);
+
+    m_selMod = new QLabel(QStringLiteral("Selected : none"), m_panel);
+    m_selMod->setObjectName(QStringLiteral("Label_SelMod"));
+    m_selMod->setFont(MainFont(true));
+    m_selMod->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    m_selMod->setGeometry(2, 4, 160, 17);
+
+    m_editConf = MakeGlyphButton(m_panel, QStringLiteral("SB_EditConf"),
+                                 QStringLiteral("Edit Mod Config"), EditGlyph());
+    m_editConf->setGeometry(53, 24, 65, 65);
+    m_editConf->setEnabled(false);
+    connect(m_editConf, &QToolButton::clicked, this, &TMain::SB_EditConfClick);
+
+    m_launch = MakeGlyphButton(m_panel, QStringLiteral("SB_HL"), QStringLiteral("Launch Half-Life"),
+                               LaunchGlyph());
+    m_launch->setGeometry(53, 100, 65, 65);
+    m_launch->setEnabled(false);
+    connect(m_launch, &QToolButton::clicked, this, &TMain::SB_HLClick);
+
+    m_botGroup = new QGroupBox(client);
+    m_botGroup->setObjectName(QStringLiteral("GB_SelectBot"));
+    m_botGroup->setGeometry(122, 253, 276, 39);
+    Paint(m_botGroup);
+    m_botGroup->hide();
+
+    m_botLabel = new QLabel(QStringLiteral("Current bot for"), m_botGroup);
+    m_botLabel->setObjectName(QStringLiteral("LB_SelectBot"));
+    m_botLabel->setFont(MainFont(true));
+    m_botLabel->setGeometry(6, 11, 164, 19);
+
+    m_selectBot = new QComboBox(m_botGroup);
+    m_selectBot->setObjectName(QStringLiteral("CB_SelectBot"));
+    m_selectBot->setEditable(true);
+    // Typing names no new bot: the list holds the bots of the mod's data file only.
+    m_selectBot->setInsertPolicy(QComboBox::NoInsert);
+    m_selectBot->setCompleter(nullptr);
+    m_selectBot->setGeometry(171, 9, 100, 22);
+    // Only a pick of the user counts; refilling the list must not store anything.
+    connect(m_selectBot, &QComboBox::activated, this, [this](int) { CB_SelectBotChange(); });
+    connect(m_selectBot->lineEdit(), &QLineEdit::textEdited, this, &TMain::OnBotEditTextEdited);
+
+    auto* close = new TBitBtnWithColor(QStringLiteral("Quit QOR"), client);
+    close->setObjectName(QStringLiteral("BClose"));
+    close->SetColor(kBackgroundBGR);
+    close->setGeometry(481, 261, 87, 30);
+    connect(close, &QPushButton::clicked, this, &TMain::BCloseClick);
+    m_close = close;
+}
+
+void TMain::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setFont(MainFont());
+
+    auto addItem = [this](QMenu* menu, const QString& name, const QString& caption,
+                          auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto addTick = [this](QMenu* menu, const QString& name, const QString& caption,
+                          auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("File   "));
+    file->setObjectName(QStringLiteral("File1"));
+    addItem(file, QStringLiteral("EditBotNames1"), QStringLiteral("Edit Bot Names"),
+            [this] { EditBotNames1Click(); });
+    file->addSeparator();
+    addItem(file, QStringLiteral("Exit1"), QStringLiteral("Exit"), [this] { Exit(); });
+
+    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    addItem(options, QStringLiteral("Additionalcommands1"), QStringLiteral("Additional commands"),
+            [this] { Additionalcommands1Click(); });
+    options->addSeparator();
+    addItem(options, QStringLiteral("Directories1"), QStringLiteral("Directory Setting"),
+            [this] { Directories1Click(); });
+    options->addSeparator();
+    m_closeQOR = addTick(options, QStringLiteral("CB_CloseQOR"),
+                         QStringLiteral("Close QOR when HL starts"), [this] {
+                             ToggleOption(m_closeQOR, UInit::CloseQORSetting, QString());
+                             StoreOptions({QStringLiteral("CloseQOR")});
+                         });
+    m_autoStart = addTick(options, QStringLiteral("CB_Autostart"), QStringLiteral("Automatic start"),
+                          [this] {
+                              ToggleOption(m_autoStart, UInit::AutoStartSetting, QString());
+                              StoreOptions({QStringLiteral("AutoStart")});
+                          });
+    m_dedicated = addTick(options, QStringLiteral("CB_Dedicated"),
+                          QStringLiteral("Start as Dedicated Server"), [this] {
+                              ToggleOption(m_dedicated, UInit::DedicatedSetting, QString());
+                              if (m_dedicated->isChecked()) {
+                                  m_hlKeyFr->setChecked(false);
+                                  UInit::HLKeyFrSetting = kNo;
+                              }
+                              StoreOptions({QStringLiteral("Dedicated"), QStringLiteral("HLkeyfr")});
+                          });
+    m_hlKeyFr = addTick(options, QStringLiteral("CB_HLkeyfr"), QStringLiteral("Start with HLKeyFr"),
+                        [this] {
+                            ToggleOption(m_hlKeyFr, UInit::HLKeyFrSetting, QString());
+                            if (m_hlKeyFr->isChecked()) {
+                                m_dedicated->setChecked(false);
+                                UInit::DedicatedSetting = kNo;
+                            }
+                            StoreOptions({QStringLiteral("Dedicated"), QStringLiteral("HLkeyfr")});
+                        });
+    m_hlKeyFr->setEnabled(false);
+
+    QMenu* help = bar->addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("N1"));
+    addItem(help, QStringLiteral("ViewReadmetxt1"), QStringLiteral("View Readme.txt"),
+            [this] { ViewReadmetxt1Click(); });
+    help->addSeparator();
+    addItem(help, QStringLiteral("About1"), QStringLiteral("About QOR..."), [this] { About1Click(); });
+}
+
+void TMain::FormCreate()
+{
+    try {
+        UInit::InitProgram();
+    } catch (...) {
+        Dialogs::ShowError(QStringLiteral("Can't prepare parameters."), this);
+    }
+}
+
+void TMain::FormActivate()
+{
+    if (m_inActivate)
+        return;
+    m_inActivate = true;
+    m_activatedSinceShow = true;
+
+    if (!UInit::HLPath.isEmpty() && FileSys::FileExists(UInit::HLFile(QStringLiteral("HLKeyFr.exe"))))
+        m_hlKeyFr->setEnabled(true);
+
+    const bool haveGame =
+        !UInit::HLPath.isEmpty() && FileSys::FileExists(UInit::HLFile(UInit::HLExe));
+    if (haveGame) {
+        m_skipActivation = false;
+        UInit::ShowInstalledMods();
+    } else if (m_skipActivation) {
+        // The activation that closing Game Directory causes: leave the window usable.
+        m_skipActivation = false;
+        UInit::ShowInstalledMods();
+    } else {
+        UInit::ShowInstalledMods();
+        OpenGameDirectory();
+    }
+    m_inActivate = false;
+}
+
+void TMain::OpenGameDirectory()
+{
+    TRep rep(this);
+    RunModal(rep);
+    m_skipActivation = true;
+}
+
+void TMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow()) {
+        if (m_skipActivation && !FileSys::FileExists(UInit::HLFile(UInit::HLExe))) {
+            m_skipActivation = false;
+            return;
+        }
+        FormActivate();
+    } else if (!QApplication::activeModalWidget()) {
+        // The user went to another program: the next return here is a real activation.
+        m_skipActivation = false;
+    }
+}
+
+void TMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    static bool centred = false;
+    if (!centred) {
+        centred = true;
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - frameGeometry().center() + pos());
+    }
+    // Without a window manager the window may never be told it is active; the first showing
+    // still has to lay out the buttons or ask for the game directory.
+    m_activatedSinceShow = false;
+    QTimer::singleShot(0, this, [this] {
+        if (!m_activatedSinceShow && isVisible())
+            FormActivate();
+    });
+}
+
+void TMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit Closed();
+}
+
+void TMain::ModButtonClick(const QString& key)
+{
+    const TModRow* row = ModTable::Find(key);
+    if (!row)
+        return;
+    if (QToolButton* button = ModButton(key))
+        button->setChecked(true);
+    m_launch->setEnabled(true);
+    m_editConf->setEnabled(true);
+    UInit::SelectedMod = key;
+    m_selMod->setText(QStringLiteral("Selected : ") + row->Label);
+    if (row->HasBotSelector()) {
+        m_botGroup->show();
+        m_botLabel->setText(QStringLiteral("Current Bot for ") + row->Abbreviation);
+        UInit::ListModBots(row->ListKey, row->Dir);
+    } else {
+        m_botGroup->hide();
+        UInit::SelectedBot.clear();
+        // A hidden selector keeps no bot of another mod that a launch could pick up.
+        const QSignalBlocker block(m_selectBot);
+        m_selectBot->clear();
+        m_selectBot->clearEditText();
+    }
+}
+
+void TMain::ClearSelection()
+{
+    UInit::SelectedMod.clear();
+    UInit::SelectedBot.clear();
+    m_selMod->setText(QStringLiteral("Selected : none"));
+    m_editConf->setEnabled(false);
+    m_launch->setEnabled(false);
+    m_botGroup->hide();
+    {
+        const QSignalBlocker block(m_selectBot);
+        m_selectBot->clear();
+        m_selectBot->clearEditText();
+    }
+    m_modGroup->setExclusive(false);
+    for (QToolButton* button : std::as_const(m_modButtons))
+        button->setChecked(false);
+    m_modGroup->setExclusive(true);
+}
+
+void TMain::RefreshSelection()
+{
+    const TModRow* row = ModTable::Selected();
+    if (!row)
+        return;
+    QToolButton* button = ModButton(row->Key);
+    if (!button || button->isHidden()) {
+        // The mod is not installed any more (another game directory, a removed bot).
+        ClearSelection();
+        return;
+    }
+    if (!row->HasBotSelector())
+        return;
+    const QString current = m_selectBot->currentIndex() >= 0 ? m_selectBot->currentText() : QString();
+    UInit::ListModBots(row->ListKey, row->Dir);
+    const int again = current.isEmpty() ? -1 : m_selectBot->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (again >= 0) {
+        const QSignalBlocker block(m_selectBot);
+        m_selectBot->setCurrentIndex(again);
+    }
+}
+
+void TMain::FitButtonArea(int bottom)
+{
+    const int viewport = m_scrollBox->viewport()->height();
+    const int width = m_scrollBox->viewport()->width();
+    m_buttonArea->resize(std::max(width, 390), std::max(viewport, bottom + 6));
+}
+
+void TMain::OnBotEditTextEdited(const QString& text)
+{
+    // A typed name counts as a choice only when it is one of the offered bots; anything else
+    // leaves no bot selected, so "Edit Mod Config" and the launch ask for one.
+    const int index = m_selectBot->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QSignalBlocker block(m_selectBot);
+    if (index >= 0) {
+        m_selectBot->setCurrentIndex(index);
+    } else if (m_selectBot->currentIndex() >= 0) {
+        QLineEdit* edit = m_selectBot->lineEdit();
+        const int cursor = edit->cursorPosition();
+        m_selectBot->setCurrentIndex(-1);
+        edit->setText(text);
+        edit->setCursorPosition(cursor);
+    }
+}
+
+void TMain::CB_SelectBotChange()
+{
+    if (UInit::SelectedMod.isEmpty() || m_selectBot->currentIndex() < 0)
+        return;
+    TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
+    if (!ini.WriteString(UInit::SelectedMod, QStringLiteral("Last Bot"), m_selectBot->currentText()))
+        Dialogs::ShowError(QStringLiteral("Can't store the last bot in ") + ini.FileName() +
+                               QStringLiteral("."),
+                           this);
+}
+
+void TMain::SB_EditConfClick()
+{
+    TModRow* row = ModTable::Selected();
+    if (!row)
+        return;
+    const bool selectorShown = m_botGroup->isVisibleTo(this);
+    if (selectorShown && m_selectBot->currentIndex() < 0) {
+        Dialogs::ShowError(QStringLiteral("You must select a bot first."), this);
+        return;
+    }
+    hide();
+    UInit::SelectedBot = selectorShown ? m_selectBot->currentText() : QString();
+
+    QDialog* window = nullptr;
+    try {
+        if (row->Hooks.CreateWindow)
+            window = row->Hooks.CreateWindow(nullptr);
+        if (window) {
+            row->Window = window;
+            if (row->Key == QLatin1String("Wizwars") || row->Key == QLatin1String("WormsHL"))
+                window->move(x() + 4, y() + 22);
+            RunModal(*window);
+        }
+    } catch (const std::exception& e) {
+        Dialogs::ShowError(QStringLiteral("The window of ") + row->Label +
+                               QStringLiteral(" failed: ") + QString::fromLocal8Bit(e.what()),
+                           this);
+    } catch (...) {
+        Dialogs::ShowError(QStringLiteral("The window of ") + row->Label + QStringLiteral(" failed."),
+                           this);
+    }
+    delete window;
+    row->Window = nullptr;
+    show();
+}
+
+void TMain::SB_HLClick()
+{
+    UQOR::LaunchHalfLife(this);
+}
+
+void TMain::EditBotNames1Click()
+{
+    TEditor editor(this);
+    editor.LoadFile(UInit::AppFile(QStringLiteral("bot_names.txt")));
+    if (const QScreen* s = screen())
+        editor.move(s->availableGeometry().center() - editor.rect().center());
+    RunModal(editor);
+}
+
+void TMain::Exit()
+{
+    UInit::ClearWorkLists();
+    close();
+}
+
+void TMain::Additionalcommands1Click()
+{
+    TCommLine dialog(this);
+    RunModal(dialog);
+}
+
+void TMain::Directories1Click()
+{
+    TRep rep(this);
+    RunModal(rep);
+    m_skipActivation = true;
+}
+
+void TMain::ToggleOption(QAction* action, QString& letter, const QString&)
+{
+    // The menu has already inverted the tick.
+    letter = action->isChecked() ? kYes : kNo;
+}
+
+void TMain::StoreOptions(const QStringList& names)
+{
+    TRegistryKey key(UInit::QorKeyPath, true);
+    bool stored = key.IsOpen();
+    for (const QString& name : names) {
+        if (!stored)
+            break;
+        const QString& value = name == QLatin1String("CloseQOR")    ? UInit::CloseQORSetting
+                               : name == QLatin1String("AutoStart") ? UInit::AutoStartSetting
+                               : name == QLatin1String("Dedicated") ? UInit::DedicatedSetting
+                                                                    : UInit::HLKeyFrSetting;
+        stored = key.WriteString(name, value);
+    }
+    if (!stored)
+        Dialogs::ShowError(QStringLiteral("Can't store the option in ") + TRegistryKey::StorePath() +
+                               QStringLiteral("; it holds until the program ends."),
+                           this);
+}
+
+void TMain::CB_CloseQORClick() { m_closeQOR->trigger(); }
+void TMain::CB_AutostartClick() { m_autoStart->trigger(); }
+void TMain::CB_DedicatedClick() { m_dedicated->trigger(); }
+void TMain::CB_HLkeyfrClick() { m_hlKeyFr->trigger(); }
+
+void TMain::ShowOptionTicks()
+{
+    m_closeQOR->setChecked(UInit::CloseQORSetting == kYes);
+    m_autoStart->setChecked(UInit::AutoStartSetting == kYes);
+    m_dedicated->setChecked(UInit::DedicatedSetting == kYes);
+    m_hlKeyFr->setChecked(UInit::HLKeyFrSetting == kYes);
+}
+
+void TMain::ViewReadmetxt1Click()
+{
+    if (!FileSys::FileExists(UInit::AppFile(QStringLiteral("readme.txt"))))
+        return;
+    Shell::TRequest request;
+    request.File = QStringLiteral("readme.txt");
+    request.WorkDir = UInit::AppPath;
+    QString why;
+    if (!Shell::Open(request, &why))
+        Dialogs::ShowError(QStringLiteral("Can't open readme.txt") +
+                               (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why),
+                           this);
+}
+
+void TMain::About1Click()
+{
+    TAbout about(this);
+    about.PrepareAboutBox();
+    RunModal(about);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The routines of UInit that work on the main window.
+
+namespace UInit {
+
+QWidget* MainWidget()
+{
+    return Main;
+}
+
+void ShowOptionTicks()
+{
+    if (Main)
+        Main->ShowOptionTicks();
+}
+
+QString ModsIniPath(const QString& listKey)
+{
+    const QString stem = listKey == QLatin1String("Deathmatch") ? QStringLiteral("HL-DM") : listKey;
+    return AppFile(QStringLiteral("Mods\\") + stem + QStringLiteral(".ini"));
+}
+
+QStringList UsableBots(const QString& listKey, const QString& modDir)
+{
+    QString dir = modDir;
+    if (listKey == QLatin1String("Deathmatch"))
+        dir = HLFile(QStringLiteral("valve"));
+    else if (listKey == QLatin1String("DMC"))
+        dir = HLFile(QStringLiteral("dmc"));
+
+    const QString path = ModsIniPath(listKey);
+    if (listKey.isEmpty() || dir.isEmpty() || !FileSys::FileExists(path))
+        return {};
+    const TIniFile ini(path);
+    const QString def = QStringLiteral("Default");
+    // A huge dispo cannot name more bots than [Default] holds keys.
+    const int count = std::min(ini.ReadInteger(def, QStringLiteral("dispo"), 0),
+                               static_cast<int>(ini.ReadSectionKeys(def).size()));
+    QStringList bots;
+    QSet<QString> seen;
+    for (int n = 1; n <= count; ++n) {
+        const QString name = ini.ReadString(def, QStringLiteral("Bot") + QString::number(n), QString());
+        if (name.isEmpty())
+            continue;
+        const QString dll = ini.ReadString(name, QStringLiteral("dll"), QString());
+        if (dll.isEmpty() || seen.contains(name))
+            continue;
+        if (FileSys::FileExists(FileSys::JoinPath(dir, dll))) {
+            bots << name;
+            seen.insert(name);
+        }
+    }
+    std::stable_sort(bots.begin(), bots.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return bots;
+}
+
+bool ListModBots(const QString& listKey, const QString& modDir)
+{
+    const QStringList bots = UsableBots(listKey, modDir);
+    QComboBox* box = Main ? Main->BotSelector() : nullptr;
+    if (!box)
+        return !bots.isEmpty();
+
+    const QSignalBlocker block(box);
+    box->clear();
+    box->clearEditText();
+    box->addItems(bots);
+    box->setCurrentIndex(-1);
+
+    const TIniFile ini(AppFile(QStringLiteral("QOR.ini")));
+    const QString last = ini.ReadString(listKey, QStringLiteral("Last Bot"), QString()).trimmed();
+    int selected = -1;
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).trimmed() == last)
+            selected = i;
+    box->setCurrentIndex(selected);
+    if (selected < 0)
+        box->clearEditText();
+    return !bots.isEmpty();
+}
+
+void PlaceModButton(QWidget* button)
+{
+    if (!button)
+        return;
+    button->move(ButtonX, ButtonY);
+    button->show();
+    if (Main)
+        Main->FitButtonArea(ButtonY + button->height());
+    ButtonX += 76;
+    if (ButtonX == 390) {
+        ButtonX = 10;
+        ButtonY += 75;
+    }
+}
+
+void ShowInstalledMods()
+{
+    if (!Main)
+        return;
+    for (const TModRow& row : ModTable::Rows())
+        if (QToolButton* button = Main->ModButton(row.Key))
+            button->hide();
+    ButtonX = 10;
+    ButtonY = 20;
+    Main->FitButtonArea(0);
+
+    // Without the game there is nothing to start, whatever folders an earlier path left.
+    const bool haveGame = !HLPath.isEmpty() && FileSys::FileExists(HLFile(HLExe));
+    if (haveGame) {
+        for (const TModRow& row : ModTable::Rows()) {
+            const QString dir = row.Key == QLatin1String("Deathmatch") ? HLPath : row.Dir;
+            if (dir.isEmpty() || !FileSys::DirectoryExists(dir))
+                continue;
+            if (row.HasBotSelector() && UsableBots(row.ListKey, row.Dir).isEmpty())
+                continue;
+            PlaceModButton(Main->ModButton(row.Key));
+        }
+    }
+    Main->RefreshSelection();
+    Main->update();
+}
+
+} // namespace UInit

@@ -1,0 +1,112 @@
+#pragma once
+// The main window: one button per installed mod, the bot selector, "Edit Mod Config",
+// "Launch Half-Life" and the menus. It lives from the start of the program to its end.
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+
+class TMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMain(QWidget* parent = nullptr);
+    ~TMain() override;
+
+    // Runs a modal window to its end and returns its result. Every modal window of the main
+    // window goes through here, so tests can drive the windows instead of blocking on exec().
+    using TModalRunner = std::function<int(QDialog& dialog)>;
+    static void SetModalRunner(TModalRunner runner);   // {} restores exec()
+    static int RunModal(QDialog& dialog);
+
+    void FormCreate();
+    // Every activation of the window: lays the mod buttons out again, or asks for the game
+    // directory while the game executable is missing.
+    void FormActivate();
+
+    // A mod button: selects the mod of that key.
+    void ModButtonClick(const QString& key);
+    void SB_EditConfClick();
+    void SB_HLClick();
+    // The user picked a bot.
+    void CB_SelectBotChange();
+
+    void EditBotNames1Click();
+    void Exit();
+    void BCloseClick() { Exit(); }
+    void Additionalcommands1Click();
+    void Directories1Click();
+    void CB_CloseQORClick();
+    void CB_AutostartClick();
+    void CB_DedicatedClick();
+    void CB_HLkeyfrClick();
+    void ViewReadmetxt1Click();
+    void About1Click();
+
+    // The parts UInit's routines work on.
+    QToolButton* ModButton(const QString& key) const { return m_modButtons.value(key); }
+    QComboBox* BotSelector() const { return m_selectBot; }
+    QWidget* ButtonArea() const { return m_buttonArea; }
+    // Grows the scrolling area so that a button placed at top is reachable.
+    void FitButtonArea(int bottom);
+    // Sets the Options ticks from the option letters.
+    void ShowOptionTicks();
+    // Forgets the selected mod (its button is gone after a new layout).
+    void ClearSelection();
+    // After a new layout: the selected mod's selector offers its bots again.
+    void RefreshSelection();
+
+signals:
+    // The window was closed: the program ends.
+    void Closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWindow();
+    void BuildMenus();
+    void OpenGameDirectory();
+    void ToggleOption(QAction* action, QString& letter, const QString& value);
+    void StoreOptions(const QStringList& names);
+    void OnBotEditTextEdited(const QString& text);
+
+    QScrollArea* m_scrollBox = nullptr;
+    QWidget* m_buttonArea = nullptr;
+    QHash<QString, QToolButton*> m_modButtons;
+    QButtonGroup* m_modGroup = nullptr;
+    QFrame* m_panel = nullptr;
+    QLabel* m_selMod = nullptr;
+    QToolButton* m_editConf = nullptr;
+    QToolButton* m_launch = nullptr;
+    QGroupBox* m_botGroup = nullptr;
+    QLabel* m_botLabel = nullptr;
+    QComboBox* m_selectBot = nullptr;
+    QPushButton* m_close = nullptr;
+
+    QAction* m_closeQOR = nullptr;
+    QAction* m_autoStart = nullptr;
+    QAction* m_dedicated = nullptr;
+    QAction* m_hlKeyFr = nullptr;
+
+    bool m_inActivate = false;
+    // Set when the Game Directory dialog closed; the activation its closing causes must not
+    // open it again, or the user could never leave it.
+    bool m_skipActivation = false;
+    bool m_activatedSinceShow = false;
+};
+
+// The main window while it exists.
+extern TMain* Main;
