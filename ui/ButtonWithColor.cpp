@@ -445,7 +445,10 @@ TBitBtnWithColor::~TBitBtnWithColor() = default;
 
 void TBitBtnWithColor::Init()
 {
-    m_glyph = std::make_unique<TButtonGlyph>([this] { update(); });
+    m_glyph = std::make_unique<TButtonGlyph>([this] {
+        updateGeometry();
+        update();
+    });
     m_color = clBtnFace;
 }
 
@@ -530,6 +533,7 @@ void TBitBtnWithColor::SetLayout(TButtonLayout layout)
     if (layout == m_layout)
         return;
     m_layout = layout;
+    updateGeometry();
     update();
 }
 
@@ -546,6 +550,7 @@ void TBitBtnWithColor::SetSpacing(int spacing)
     if (spacing == m_spacing)
         return;
     m_spacing = spacing;
+    updateGeometry();
     update();
 }
 
@@ -566,7 +571,32 @@ void TBitBtnWithColor::SetDefault(bool value)
 {
     m_default = value;
     setDefault(value);
+    // The default frame moves to whichever push button holds the focus; outside dialogs nothing
+    // else tells the default button to repaint when that happens.
+    if (value && !m_watchingFocus) {
+        m_watchingFocus = true;
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+            if (isDefault() && ((from && from->window() == window()) || (to && to->window() == window())))
+                update();
+        });
+    }
     update();
+}
+
+QSize TBitBtnWithColor::sizeHint() const
+{
+    QSize hint = QPushButton::sizeHint();
+    const QSize g = m_glyph->GlyphSize();
+    if (g.isEmpty())
+        return hint;
+    const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QSize t = text().isEmpty() ? QSize(0, 0) : fontMetrics().size(flags, text());
+    const int gap = t.isEmpty() ? 0 : qMax(m_spacing, 4);
+    const int frame = 2 * 6;   // default frame, raised edge, face border and some air
+    const bool alongWidth = m_layout == TButtonLayout::blGlyphLeft || m_layout == TButtonLayout::blGlyphRight;
+    const QSize content = alongWidth ? QSize(g.width() + gap + t.width(), qMax(g.height(), t.height()))
+                                     : QSize(qMax(g.width(), t.width()), g.height() + gap + t.height());
+    return hint.expandedTo(content + QSize(frame, frame));
 }
 
 void TBitBtnWithColor::SetCancel(bool value)

@@ -211,6 +211,9 @@ public:
 
     TButtonGlyph& GlyphObject() { return *m_glyph; }
 
+    // Room for the glyph beside (or above) the caption, for buttons placed in layouts.
+    QSize sizeHint() const override;
+
     // The kind's caption ("OK", "&Help" ...), "" for custom; its modal result.
     static QString KindCaption(TBitBtnKind kind);
     static int KindModalResult(TBitBtnKind kind);
@@ -248,4 +251,5 @@ private:
     bool m_modifiedGlyph = false;
     bool m_suppressing = false;
     QShortcut* m_escape = nullptr;
+    bool m_watchingFocus = false;
 };

@@ -205,6 +205,20 @@ TEST_F(ButtonPaint, DefaultButtonDrawsFrameAndDottedFocusRectangle)
     EXPECT_EQ(Count(plain, QRect(4, 4, 112, 1), frame), 0);
 }
 
+TEST(ButtonSize, HintMakesRoomForTheGlyph)
+{
+    TBitBtnWithColor plain(QStringLiteral("Apply Config"));
+    TBitBtnWithColor left(QStringLiteral("Apply Config"));
+    left.SetGlyph(Strip({Qt::red}, 40));
+    EXPECT_GE(left.sizeHint().width(), plain.fontMetrics().horizontalAdvance("Apply Config") + 40 + 4);
+    EXPECT_GE(left.sizeHint().height(), 40);
+    TBitBtnWithColor top(QStringLiteral("Apply Config"));
+    top.SetGlyph(Strip({Qt::red}, 40));
+    top.SetLayout(TButtonLayout::blGlyphTop);
+    EXPECT_GE(top.sizeHint().height(), 40 + 4 + plain.fontMetrics().height());
+    EXPECT_LT(top.sizeHint().width(), left.sizeHint().width());
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TEST(ButtonLayout, PlacesGlyphAndCaption)
