@@ -147,17 +147,18 @@ QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store,
     struct TSpan {
         qsizetype At;
         qsizetype Length;
-        QString Value;   // null: a line break
+        QString Value;
+        bool LineBreak;
     };
     QList<TSpan> spans;
     for (const TFill& fill : fills) {
         const qsizetype at = botTemplate.indexOf(fill.Placeholder);
         if (at >= 0)
-            spans.append({at, fill.Placeholder.size(), OneLine(fill.Value)});
+            spans.append({at, fill.Placeholder.size(), OneLine(fill.Value), false});
     }
     const QString cr = QStringLiteral("<CR>");
     for (qsizetype at = botTemplate.indexOf(cr); at >= 0; at = botTemplate.indexOf(cr, at + cr.size()))
-        spans.append({at, cr.size(), QString()});
+        spans.append({at, cr.size(), QString(), true});
     std::sort(spans.begin(), spans.end(),
               [](const TSpan& a, const TSpan& b) { return a.At < b.At; });
 
@@ -166,7 +167,7 @@ QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store,
     qsizetype pos = 0;
     for (const TSpan& span : spans) {
         line += botTemplate.mid(pos, span.At - pos);
-        if (span.Value.isNull()) {
+        if (span.LineBreak) {
             lines.append(line);
             line.clear();
         } else {
