@@ -394,6 +394,10 @@ void TModWindow::BuildChatPage(QWidget* p)
     Lab_chatdied = AddLabel(p, QStringLiteral("Lab_chatdied"),
                             QStringLiteral("       Chat when die\n") + second, 384, 300, 180, 32);
     Chatfreq_died = Slider(p, Prefixed(QStringLiteral("Chatfreq_died")), 0, 100, 384, 334, 170);
+    // They start at the store's read defaults, so a first save without a store writes those.
+    Chatfreq->setValue(10);
+    chatfreq_kill->setValue(20);
+    Chatfreq_died->setValue(10);
     for (QSlider* s : {Chatfreq, chatfreq_kill, Chatfreq_died}) {
         s->setTickInterval(10);
         s->setPageStep(10);

@@ -520,6 +520,23 @@ TEST_F(OperaTest, SavingTwoBotsOverFiveErasesTheStaleSectionsAndKeepsOneChatKey)
     EXPECT_TRUE(bytes.contains("=30\r\n"));
 }
 
+TEST_F(OperaTest, TheFirstSaveCreatesTheStoreAndItsFolder)
+{
+    QDir(Env.ProgramFile(QStringLiteral("Bots"))).removeRecursively();
+    Env.HL.AddFile(QStringLiteral("opera/mapcycle.txt"), "op_db_chrest\r\n");
+    auto w = Open();
+    EXPECT_EQ(Env.Dialogs.Texts(Kind::Warning), QStringList{kMissingStore});
+    EXPECT_TRUE(w->GB_BotProp->isHidden());
+    w->SBCreeBot->click();
+    EXPECT_FALSE(w->GB_BotProp->isHidden());
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(TModTestEnv::Read(StorePath()).toStdString(),
+              std::string("[Default]\r\nnumbot=1\r\nskill5=1\r\nspawnbot=1\r\nchatfreq=10\r\n"
+                         "chatfreq_kill=20\r\nchatfreq_died=10\r\n"
+                         "[Bot 1]\r\nnom=NewBot\r\nmodele=bobby\r\nskill5=1\r\n"));
+}
+
 TEST_F(OperaTest, AStoreWrittenUnderAnotherMaximumShowsSkillZero)
 {
     WriteStore("[Default]\r\nnumbot=1\r\nskill10=8\r\n[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill10=8\r\n");
