@@ -15,6 +15,11 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace FileSys {
 
 namespace {
@@ -88,6 +93,16 @@ QString FindInsensitive(const QString& dir, const QString& name)
 bool Exists(const QString& path)
 {
     return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+bool Writable(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    // With the effective ids, as the write itself will be judged.
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
 }
 
 bool ValidUtf8(const QByteArray& bytes)
@@ -356,6 +371,13 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
     if (QFileInfo(p).isDir()) {
         if (error)
             *error = QStringLiteral("Can't write %1: it is a folder").arg(shown);
+        return false;
+    }
+    // The replacement is a new file, so a read-only target would be replaced silently; a
+    // read-only file must stay as it is, as it did on Windows.
+    if (QFileInfo::exists(p) && !Writable(p)) {
+        if (error)
+            *error = QStringLiteral("Can't write %1: the file is read-only").arg(shown);
         return false;
     }
     QSaveFile f(p);

@@ -176,7 +176,15 @@ TEST_F(FileSysTest, SaveIntoReadOnlyFolderReportsAndKeepsTheOldFile)
         out.WriteLn("new");
         EXPECT_FALSE(out.Close(&error));
         EXPECT_FALSE(CopyFile(P("valve/maps/crossfire.bsp"), P("locked/game.cfg")));
+
+        // A read-only file in a writable folder stays as it is too.
+        Make("Valve/server.cfg", "hostname x\r\n");
+        QFile::setPermissions(P("Valve/server.cfg"), QFileDevice::ReadOwner);
+        EXPECT_FALSE(WriteLines(P("valve/SERVER.cfg"), {"new"}, TEncoding::Utf8, &error));
+        EXPECT_TRUE(error.contains("server.cfg") && error.contains("read-only")) << error.toStdString();
+        QFile::setPermissions(P("Valve/server.cfg"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
+    EXPECT_EQ(Bytes("Valve/server.cfg"), QByteArray("hostname x\r\n"));
     QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                    | QFileDevice::ExeOwner);
     EXPECT_EQ(Bytes("locked/game.cfg"), QByteArray("old contents\r\n"));
