@@ -240,7 +240,8 @@ bool CopyFile(const QString& from, const QString& to, bool overwrite)
     const QString target = Resolve(to);
     if (!QFileInfo(source).isFile())
         return false;
-    if (QFileInfo::exists(target) && (!overwrite || QFileInfo(target).isDir()))
+    if (QFileInfo::exists(target)
+        && (!overwrite || QFileInfo(target).isDir() || !Writable(target)))
         return false;
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
         return true;

@@ -182,6 +182,7 @@ TEST_F(FileSysTest, SaveIntoReadOnlyFolderReportsAndKeepsTheOldFile)
         QFile::setPermissions(P("Valve/server.cfg"), QFileDevice::ReadOwner);
         EXPECT_FALSE(WriteLines(P("valve/SERVER.cfg"), {"new"}, TEncoding::Utf8, &error));
         EXPECT_TRUE(error.contains("server.cfg") && error.contains("read-only")) << error.toStdString();
+        EXPECT_FALSE(CopyFile(P("valve/maps/crossfire.bsp"), P("Valve/server.cfg")));
         QFile::setPermissions(P("Valve/server.cfg"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     EXPECT_EQ(Bytes("Valve/server.cfg"), QByteArray("hostname x\r\n"));
