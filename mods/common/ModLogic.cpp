@@ -47,17 +47,17 @@ void SetSlider(QSlider* s, int value)
 
 } // namespace
 
-TModLogic::TModLogic(TModSpec spec) : m_spec(std::move(spec))
+TModLogic::TModLogic(TModTraits traits) : m_traits(std::move(traits))
 {
-    if (m_spec.PageControl.isEmpty())
-        m_spec.PageControl = QStringLiteral("PC_") + m_spec.Key;
+    if (m_traits.PageControl.isEmpty())
+        m_traits.PageControl = QStringLiteral("PC_") + m_traits.Key;
 }
 
 TModLogic::~TModLogic() = default;
 
 TModRow* TModLogic::Row() const
 {
-    return ModTable::Find(m_spec.Key);
+    return ModTable::Find(m_traits.Key);
 }
 
 QString TModLogic::ModDir() const
@@ -78,22 +78,22 @@ QVector<TBot>& TModLogic::Bots()
 QString TModLogic::ModsIniPath() const
 {
     const TModRow* row = Row();
-    const QString stem = row && !row->ModsFile.isEmpty() ? row->ModsFile : m_spec.Key;
+    const QString stem = row && !row->ModsFile.isEmpty() ? row->ModsFile : m_traits.Key;
     return UInit::AppFile(QStringLiteral("Mods\\") + stem + QStringLiteral(".ini"));
 }
 
 QString TModLogic::BotsIniPath() const
 {
-    const QString rel = m_spec.BotsFile.isEmpty()
-                            ? QStringLiteral("Bots\\") + m_spec.Prefix + QStringLiteral("_Bots.ini")
-                            : m_spec.BotsFile;
+    const QString rel = m_traits.BotsFile.isEmpty()
+                            ? QStringLiteral("Bots\\") + m_traits.Prefix + QStringLiteral("_Bots.ini")
+                            : m_traits.BotsFile;
     return UInit::AppFile(rel);
 }
 
 QString TModLogic::MapComFile() const
 {
-    return m_spec.MapComFile.isEmpty() ? m_spec.Prefix + QStringLiteral("_mapcom.ini")
-                                       : m_spec.MapComFile;
+    return m_traits.MapComFile.isEmpty() ? m_traits.Prefix + QStringLiteral("_mapcom.ini")
+                                       : m_traits.MapComFile;
 }
 
 int TModLogic::MaxSkill() const
@@ -116,18 +116,18 @@ void TModLogic::ReadBotSection()
     const TIniFile mods(ModsIniPath());
     const QString s = UInit::SelectedBot;
     State.WaypointFolder = mods.ReadString(s, QStringLiteral("waypath"), QStringLiteral("maps"));
-    State.WaypointExt = mods.ReadString(s, m_spec.WaypointKey, QString());
+    State.WaypointExt = mods.ReadString(s, m_traits.WaypointKey, QString());
     State.MaxSkillText = mods.ReadString(s, QStringLiteral("maxskill"), QStringLiteral("5"));
     State.ChatFileName = mods.ReadString(s, QStringLiteral("chatfile"), QString());
     State.Skill0 = mods.ReadString(s, QStringLiteral("skill0"), QStringLiteral("better"));
     State.BotEditor.clear();
     State.BotEditorPath.clear();
     State.Config.clear();
-    if (m_spec.OutsideBotEditor) {
+    if (m_traits.OutsideBotEditor) {
         State.BotEditor = mods.ReadString(s, QStringLiteral("BotEditor"), QString());
         State.BotEditorPath = mods.ReadString(s, QStringLiteral("BotEditorPath"), QString());
     }
-    if (m_spec.MapConfig)
+    if (m_traits.MapConfig)
         State.Config = mods.ReadString(s, QStringLiteral("config"), QString());
 }
 
@@ -139,11 +139,11 @@ void TModLogic::LoadConf()
     if (!w)
         return;
     LoadDefaults();
-    if (m_spec.WritesGameCfg)
+    if (m_traits.WritesGameCfg)
         ReadGameCfg();
     if (w->MapCycle)
         UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle);
-    if (m_spec.HasBotsPage)
+    if (m_traits.HasBotsPage)
         ReadBotsIni();
     if (w->chatkill && !State.ChatFileName.isEmpty()) {
         const QSignalBlocker block(w->chatkill);
@@ -165,7 +165,7 @@ void TModLogic::ListAvailableMaps()
 void TModLogic::FillModelChooser()
 {
     TModWindow* w = Form();
-    if (!w || !w->botmodel || !m_spec.OwnModels)
+    if (!w || !w->botmodel || !m_traits.OwnModels)
         return;
     const QSignalBlocker block(w->botmodel);
     UInit::ListModModels(w->botmodel, State.ModModelsDir);
@@ -217,12 +217,12 @@ bool TModLogic::CheckConf()
         Dialogs::ShowError(QStringLiteral("Can't find ") + Native(ModDir()), w);
         ok = false;
     }
-    if (m_spec.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
+    if (m_traits.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
         Dialogs::ShowError(QStringLiteral("You must select a starting map."), w);
         ok = false;
     }
-    const bool outsideEditor = m_spec.OutsideBotEditor && !State.BotEditor.isEmpty();
-    if (m_spec.HasBotsPage && !outsideEditor && w && w->ListBot && w->ListBot->count() == 0) {
+    const bool outsideEditor = m_traits.OutsideBotEditor && !State.BotEditor.isEmpty();
+    if (m_traits.HasBotsPage && !outsideEditor && w && w->ListBot && w->ListBot->count() == 0) {
         Dialogs::ShowError(QStringLiteral("You must have at least one bot to play."), w);
         ok = false;
     }
@@ -240,7 +240,7 @@ bool TModLogic::SaveConf()
     if (!w)
         return false;
     QString error;
-    if (m_spec.WritesGameCfg && !WriteGameCfg(error)) {
+    if (m_traits.WritesGameCfg && !WriteGameCfg(error)) {
         ReportSaveError(error);
         return false;
     }
@@ -250,7 +250,7 @@ bool TModLogic::SaveConf()
                                         : error);
         return false;
     }
-    if (m_spec.HasBotsPage && !WriteBotsIni(error)) {
+    if (m_traits.HasBotsPage && !WriteBotsIni(error)) {
         ReportSaveError(error);
         return false;
     }
@@ -325,7 +325,7 @@ void TModLogic::ReadBotsIni()
 
     const QString path = BotsIniPath();
     if (!FileSys::FileExists(path)) {
-        const bool outsideEditor = m_spec.OutsideBotEditor && !State.BotEditor.isEmpty();
+        const bool outsideEditor = m_traits.OutsideBotEditor && !State.BotEditor.isEmpty();
         if (!outsideEditor)
             Dialogs::ShowWarning(QStringLiteral("Bots definition file empty. No bot loaded.\r\n"
                                                 "You must create your own bots."),
@@ -340,7 +340,7 @@ void TModLogic::ReadBotsIni()
             w->spawnbot->SetValue(qBound(w->spawnbot->Minimum(),
                                          ini.ReadInteger(kDefault, QStringLiteral("spawnbot"), 1),
                                          w->spawnbot->Maximum()));
-        if (m_spec.ChatKeys) {
+        if (m_traits.ChatKeys) {
             SetSlider(w->Chatfreq, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq"), 10));
             SetSlider(w->chatfreq_kill, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_kill"), 20));
             SetSlider(w->Chatfreq_died, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_died"), 10));
@@ -354,7 +354,7 @@ void TModLogic::ReadBotsIni()
             const QString section = BotSection(n);
             TBot bot;
             bot[0] = ini.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot"));
-            bot[1] = ini.ReadString(section, QStringLiteral("modele"), m_spec.ModeleDefault);
+            bot[1] = ini.ReadString(section, QStringLiteral("modele"), m_traits.ModeleDefault);
             const QString skill = ini.ReadString(section, skillKey, QStringLiteral("0"));
             bool ok = false;
             const int v = skill.trimmed().toInt(&ok);
@@ -420,7 +420,7 @@ bool TModLogic::WriteBotsIni(QString& error)
     ok = ok && ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0);
     ok = ok && ini.WriteInteger(kDefault, QStringLiteral("spawnbot"),
                                 w->spawnbot ? w->spawnbot->ClampedValue(1) : 1);
-    if (m_spec.ChatKeys) {
+    if (m_traits.ChatKeys) {
         ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq"),
                                     w->Chatfreq ? w->Chatfreq->value() : 10);
         ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_kill"),
@@ -516,15 +516,15 @@ TBot TModLogic::NewBot(bool random)
     TModWindow* w = Form();
     if (!random || !w) {
         bot[0] = QStringLiteral("NewBot");
-        bot[1] = m_spec.DefaultModel;
-        bot[2] = m_spec.DefaultSkill;
+        bot[1] = m_traits.DefaultModel;
+        bot[2] = m_traits.DefaultSkill;
         return bot;
     }
     bot[0] = UQOR::PickRandomBotName(w->ListBot);
     const int models = w->botmodel ? w->botmodel->count() : 0;
     // An empty chooser gives the mod's plain model rather than nothing.
     bot[1] = models > 0 ? w->botmodel->itemText(UQOR::RandomInRange(0, models - 1))
-                        : m_spec.DefaultModel;
+                        : m_traits.DefaultModel;
     bot[2] = QString::number(UQOR::RandomInRange(1, MaxSkill()));
     return bot;
 }
@@ -535,7 +535,7 @@ void TModLogic::RestoreDefaults()
     if (!w)
         return;
     LoadDefaults();
-    if (m_spec.HasBotsPage)
+    if (m_traits.HasBotsPage)
         ReadBotsIni();
     // The chat file is the bot program's text, not a default: it is read again, so a save
     // after "Restore Default" does not empty it.
@@ -556,7 +556,7 @@ QStringList TModLogic::LiblistLines(const QString& dll) const
 bool TModLogic::WriteLiblist(QString& error)
 {
     const TIniFile mods(ModsIniPath());
-    const QString dll = mods.ReadString(UInit::SelectedBot, QStringLiteral("dll"), m_spec.DefaultDll);
+    const QString dll = mods.ReadString(UInit::SelectedBot, QStringLiteral("dll"), m_traits.DefaultDll);
     if (!FileSys::DirectoryExists(ModDir())) {
         error = QStringLiteral("Can't find ") + Native(ModDir());
         return false;
@@ -575,8 +575,8 @@ QStringList TModLogic::BotFileLines(const TIniFile& modsIni, const QString& sect
         qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), kMaxStoredBots);
     const QString defSkill = store.ReadString(kDefault, skillKey, QStringLiteral("0"));
 
-    QStringList lines = ModWriters::BotFileHeader(templ, m_spec.PauseLine, defSkill);
-    const bool akimbot = m_spec.AkimbotLines && section == QStringLiteral("Akimbot");
+    QStringList lines = ModWriters::BotFileHeader(templ, m_traits.PauseLine, defSkill);
+    const bool akimbot = m_traits.AkimbotLines && section == QStringLiteral("Akimbot");
     if (akimbot)
         lines << ModWriters::AkimbotRateLines(store);
     ModWriters::TPlaceholderTable table = ModWriters::TemplatePlaceholders(skillKey);
@@ -593,7 +593,7 @@ bool TModLogic::WriteBotCfg(QString& error)
 {
     const TIniFile mods(ModsIniPath());
     const QString section = UInit::SelectedBot;
-    if (m_spec.OutsideBotEditor &&
+    if (m_traits.OutsideBotEditor &&
         !mods.ReadString(section, QStringLiteral("BotEditor"), QString()).isEmpty())
         return true;
     const QString botfile = mods.ReadString(section, QStringLiteral("botfile"), QStringLiteral("bot.cfg"));

@@ -2,7 +2,7 @@
 // The logic half of every mod module: the role routines of the configuration window with the
 // template's behaviour, the state that outlives the window, and the mod's row hooks.
 //
-// How a mod builds on it: derive U<Mod> from TModLogic, fill a TModSpec in the constructor,
+// How a mod builds on it: derive U<Mod> from TModLogic, fill a TModTraits in the constructor,
 // return the mod's cvar rows from Cvars() and its liblist lines from LiblistLines(), and
 // override a role routine only where the mod's own description departs from the template.
 // Most departures have a narrower hook than a whole routine (see "Extension points" below).
@@ -10,7 +10,7 @@
 // created anew for each edit and reached through Form().
 //
 // Where the variants of the mods go:
-//   - a page left out (no Chat, no Bots, only Bots and Chat): the TModSpec flags;
+//   - a page left out (no Chat, no Bots, only Bots and Chat): the TModTraits flags;
 //   - game.cfg rows of every kind (number, check box, radio pair, chooser index with or without
 //     the tail, fixed and conditional lines, own rules): Cvars() rows (mods/common/ModCvars.h);
 //     values kept elsewhere (QOR.ini, the bot store): an Own row or ReadDefaultSection;
@@ -39,7 +39,7 @@ class TModWindow;
 struct TModRow;
 
 // What the template needs to know about a mod. The names follow from the prefix.
-struct TModSpec {
+struct TModTraits {
     QString Key;            // mod key ("Opera"): the mod table row
     QString Prefix;         // control prefix without "_" ("OP")
     QString Title;          // window caption before the first activation ("The Opera")
@@ -83,13 +83,13 @@ struct TBotSection {
 
 class TModLogic {
 public:
-    explicit TModLogic(TModSpec spec);
+    explicit TModLogic(TModTraits traits);
     virtual ~TModLogic();
     TModLogic(const TModLogic&) = delete;
     TModLogic& operator=(const TModLogic&) = delete;
 
-    const TModSpec& Spec() const { return m_spec; }
-    QString Prefixed(const QString& name) const { return m_spec.Prefix + QLatin1Char('_') + name; }
+    const TModTraits& Traits() const { return m_traits; }
+    QString Prefixed(const QString& name) const { return m_traits.Prefix + QLatin1Char('_') + name; }
 
     // The mod's row, folder and bot records (they outlive the window).
     TModRow* Row() const;
@@ -186,6 +186,6 @@ protected:
     void ReportSaveError(const QString& error) const;
 
 private:
-    TModSpec m_spec;
+    TModTraits m_traits;
     QPointer<TModWindow> m_form;
 };

@@ -98,10 +98,10 @@ void TModWindow::BuildWindow()
     if (m_built)
         return;
     m_built = true;
-    const TModSpec& spec = m_logic.Spec();
+    const TModTraits& traits = m_logic.Traits();
 
-    setObjectName(QStringLiteral("TF") + spec.Key);
-    setWindowTitle(spec.Title);
+    setObjectName(QStringLiteral("TF") + traits.Key);
+    setWindowTitle(traits.Title);
     // Single border, no title-bar buttons: the window closes through its own buttons (the
     // window manager's close still reaches closeEvent, which does what Exit does).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -115,8 +115,8 @@ void TModWindow::BuildWindow()
     setAutoFillBackground(true);
 
     PC = new QTabWidget(this);
-    PC->setObjectName(spec.PageControl.isEmpty() ? QStringLiteral("PC_") + spec.Key
-                                                 : spec.PageControl);
+    PC->setObjectName(traits.PageControl.isEmpty() ? QStringLiteral("PC_") + traits.Key
+                                                 : traits.PageControl);
     PC->setGeometry(0, 0, 577, 400);
 
     auto page = [this](const QString& name, const QString& caption) {
@@ -127,19 +127,19 @@ void TModWindow::BuildWindow()
         PC->addTab(w, caption);
         return w;
     };
-    if (spec.HasGamePage) {
+    if (traits.HasGamePage) {
         TS_Game = page(QStringLiteral("Game"), QStringLiteral("Game"));
         BuildGamePage(TS_Game);
     }
-    if (spec.HasMapsPage) {
+    if (traits.HasMapsPage) {
         TS_Maps = page(QStringLiteral("Maps"), QStringLiteral("Maps"));
         BuildMapsPage(TS_Maps);
     }
-    if (spec.HasBotsPage) {
+    if (traits.HasBotsPage) {
         TS_Bots = page(QStringLiteral("Bots"), QStringLiteral("Bots"));
         BuildBotsPage(TS_Bots);
     }
-    if (spec.HasChatPage) {
+    if (traits.HasChatPage) {
         TS_Chat = page(QStringLiteral("Chat"), QStringLiteral("Chat"));
         BuildChatPage(TS_Chat);
     }
@@ -149,7 +149,7 @@ void TModWindow::BuildWindow()
 
 void TModWindow::BuildButtons()
 {
-    const TModSpec& spec = m_logic.Spec();
+    const TModTraits& traits = m_logic.Traits();
     auto button = [this](const QString& name, const QString& caption, int x, int w) {
         auto* b = new TBitBtnWithColor(caption, this);
         b->setObjectName(name);
@@ -158,7 +158,7 @@ void TModWindow::BuildButtons()
         b->setAutoDefault(false);
         return b;
     };
-    BClose = button(QStringLiteral("BClose"), QStringLiteral("Exit ") + spec.ShortName, 16, 103);
+    BClose = button(QStringLiteral("BClose"), QStringLiteral("Exit ") + traits.ShortName, 16, 103);
     BRestoreDef = button(QStringLiteral("BRestoreDef"), QStringLiteral("Restore Default"), 147, 117);
     BRestoreConf = button(QStringLiteral("BRestoreConf"), QStringLiteral("Restore Config"), 288, 117);
     BApplyConf = button(QStringLiteral("BApplyConf"), QStringLiteral("Apply Config"), 434, 117);
@@ -258,7 +258,7 @@ void TModWindow::BuildMapsPage(QWidget* p)
 
 void TModWindow::BuildBotsPage(QWidget* p)
 {
-    const TModSpec& spec = m_logic.Spec();
+    const TModTraits& traits = m_logic.Traits();
     Label86 = AddLabel(p, QStringLiteral("Label86"), QStringLiteral("Number of bots"), 8, 10, 100);
     spawnbot = new TNumberEdit(1, 31, 2, p);
     spawnbot->setObjectName(Prefixed(QStringLiteral("spawnbot")));
@@ -301,7 +301,7 @@ void TModWindow::BuildBotsPage(QWidget* p)
     {
         // Typing and pasting both pass the validator, so the forbidden characters never enter.
         QString cls;
-        for (const QChar c : spec.ForbiddenNameChars)
+        for (const QChar c : traits.ForbiddenNameChars)
             cls += QRegularExpression::escape(QString(c));
         if (!cls.isEmpty())
             botname->setValidator(new QRegularExpressionValidator(
@@ -499,7 +499,7 @@ void TModWindow::FormActivate()
     if (st.ActivationFlag != QStringLiteral("N") || m_activating)
         return;
     m_activating = true;
-    const TModSpec& spec = m_logic.Spec();
+    const TModTraits& traits = m_logic.Traits();
     const QString bot = UInit::SelectedBot;
 
     BeforeActivation();
@@ -524,12 +524,12 @@ void TModWindow::FormActivate()
         if (at >= 0)
             PC->removeTab(at);
     }
-    if (spec.AkimbotSliders && bot == QStringLiteral("Akimbot") && Chatfreq) {
+    if (traits.AkimbotSliders && bot == QStringLiteral("Akimbot") && Chatfreq) {
         for (QWidget* w : std::initializer_list<QWidget*>{Chatfreq, chatfreq_kill, Chatfreq_died,
                                                           Lab_chatfreq, Lab_chatkill, Lab_chatdied})
             w->show();
     }
-    if (spec.OutsideBotEditor && !st.BotEditor.isEmpty() && B_BotEditor) {
+    if (traits.OutsideBotEditor && !st.BotEditor.isEmpty() && B_BotEditor) {
         if (GB_BotList)
             GB_BotList->hide();
         B_BotEditor->setText(QStringLiteral("Open ") + bot + QStringLiteral(" Editor"));
@@ -537,7 +537,7 @@ void TModWindow::FormActivate()
             FileSys::NormalizeSeparators(UInit::HLPath + st.BotEditorPath + st.BotEditor)));
         B_BotEditor->show();
     }
-    if (spec.MapConfig && !st.Config.isEmpty() && BEditCfg)
+    if (traits.MapConfig && !st.Config.isEmpty() && BEditCfg)
         BEditCfg->show();
     {
         const TIniFile mods(m_logic.ModsIniPath());
@@ -545,7 +545,7 @@ void TModWindow::FormActivate()
     }
     if (Label84)
         Label84->setText(QStringLiteral("Available maps for ") + bot);
-    setWindowTitle(spec.Title + QStringLiteral(" - ") + bot);
+    setWindowTitle(traits.Title + QStringLiteral(" - ") + bot);
 
     m_logic.LoadConf();
     st.ActivationFlag = QStringLiteral("O");

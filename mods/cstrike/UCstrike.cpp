@@ -34,9 +34,9 @@ const QString kDefault = QStringLiteral("Default");
 const QString kPlBotSection = QStringLiteral("PlBot");
 const QString kPodSection = QStringLiteral("PODBot");
 
-TModSpec CstrikeSpec()
+TModTraits CstrikeTraits()
 {
-    TModSpec s;
+    TModTraits s;
     s.Key = ModKey;
     s.Prefix = QStringLiteral("CS");
     s.Title = QStringLiteral("Counter Strike");
@@ -178,7 +178,7 @@ void TableToGrid(const TSkillTable& table, QTableWidget* grid)
 
 // ---------------------------------------------------------------- the logic object
 
-TCstrike::TCstrike() : TModLogic(CstrikeSpec()) {}
+TCstrike::TCstrike() : TModLogic(CstrikeTraits()) {}
 
 bool TCstrike::IsBot(const QString& name) const
 {

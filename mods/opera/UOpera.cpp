@@ -8,9 +8,9 @@ namespace UOpera {
 
 namespace {
 
-TModSpec OperaSpec()
+TModTraits OperaTraits()
 {
-    TModSpec s;
+    TModTraits s;
     s.Key = QStringLiteral("Opera");
     s.Prefix = QStringLiteral("OP");
     s.Title = QStringLiteral("The Opera");
@@ -42,7 +42,7 @@ const QStringList& GameModeItems()
     return items;
 }
 
-TOpera::TOpera() : TModLogic(OperaSpec()) {}
+TOpera::TOpera() : TModLogic(OperaTraits()) {}
 
 TCvarTable TOpera::Cvars() const
 {

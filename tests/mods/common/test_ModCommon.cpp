@@ -122,9 +122,9 @@ protected:
     }
 };
 
-TModSpec ProbeSpec()
+TModTraits ProbeTraits()
 {
-    TModSpec s;
+    TModTraits s;
     s.Key = QStringLiteral("NoSuchMod");
     s.Prefix = QStringLiteral("XX");
     s.Title = QStringLiteral("Probe");
@@ -134,7 +134,7 @@ TModSpec ProbeSpec()
 
 class CvarRows : public ::testing::Test {
 protected:
-    CvarRows() : Logic(ProbeSpec()), W(Logic) { W.Build(); }
+    CvarRows() : Logic(ProbeTraits()), W(Logic) { W.Build(); }
 
     TCvarTable Table() const
     {
@@ -252,9 +252,9 @@ namespace {
 
 // ---------------------------------------------------------------- optional activation steps
 
-TModSpec EditorSpec()
+TModTraits EditorTraits()
 {
-    TModSpec s;
+    TModTraits s;
     s.Key = QStringLiteral("Opera");   // borrows The Opera's row for its folder
     s.Prefix = QStringLiteral("EB");
     s.Title = QStringLiteral("Editor Probe");
@@ -280,7 +280,7 @@ TEST(OptionalActivationSteps, OutsideEditorReplacesTheBotListAndMapConfigShowsIt
         if (editorPresent)
             env.HL.AddFile(QStringLiteral("tools/edit.exe"), "MZ");
         TIniFile::FlushCache();
-        TModLogic logic(EditorSpec());
+        TModLogic logic(EditorTraits());
         TEditorWindow w(logic);
         w.FormActivate();
 
