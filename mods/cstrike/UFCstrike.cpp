@@ -246,25 +246,25 @@ void TFCstrike::BuildSkillsPage(QWidget* p)
     CS_Skills->horizontalHeader()->hide();
     CS_Skills->verticalHeader()->hide();
     CS_Skills->verticalHeader()->setDefaultSectionSize(22);
-    CS_Skills->setColumnWidth(0, 105);
+    // The row labels' column is wider than the original's 105 pixels: fonts on Linux run wider.
+    CS_Skills->setColumnWidth(0, 140);
     for (int c = 1; c <= UCstrike::SkillBandCount; ++c)
-        CS_Skills->setColumnWidth(c, 73);
+        CS_Skills->setColumnWidth(c, 67);
     CS_Skills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CS_Skills->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    CS_Skills->setGeometry(8, 8, 105 + 6 * 73 + 4, 11 * 22 + 4);
+    CS_Skills->setGeometry(8, 8, 140 + 6 * 67 + 4, 11 * 22 + 4);
     UCstrike::LabelSkillGrid(CS_Skills);
     connect(CS_Skills, &QTableWidget::itemChanged, this, [this] { CS_SkillsSetEditText(); });
 
     auto* note = AddLabel(p, QStringLiteral("Lab_SkillsNote"),
-                          QStringLiteral("Each column is a band of the P.O.D.Bot skill levels, from the worst bots to the best.\n"
-                                         "Min / Max Delay: least / greatest reaction time, in seconds.\n"
-                                         "Min / Max Turn Speed: least / greatest degrees turned in one frame.\n"
-                                         "Aim Offset X, Y, Z: aiming offset (Z is up).\n"
-                                         "Headshot %: probability of aiming at the head.\n"
-                                         "Hear / See through Walls %: probability of shooting through obstacles at a heard / seen enemy."),
-                          8, 262, 555, 100);
+                          QStringLiteral("Columns: the P.O.D.Bot skill bands, from the worst bots to the best.\n"
+                                         "Delay: least / greatest reaction time, in seconds.  Turn Speed: least / greatest\n"
+                                         "degrees turned in one frame.  Aim Offset: aiming offset (Z is up).\n"
+                                         "Headshot %: probability of aiming at the head.  Hear / See through Walls %:\n"
+                                         "probability of shooting through obstacles at a heard / seen enemy."),
+                          8, 260, 555, 100);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    note->setWordWrap(true);
+    note->setWordWrap(false);
 }
 
 void TFCstrike::BuildMiscPage(QWidget* p)
@@ -362,6 +362,9 @@ void TFCstrike::AdaptBotsPage()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3->setObjectName(QStringLiteral("Label3"));
     Label4->setObjectName(QStringLiteral("Label4"));
+    // Room for "Good" where the scale reads the other way round.
+    Label4->resize(40, Label4->height());
+    Label67->setGeometry(Label67->x() - 8, Label67->y(), 40, Label67->height());
     Label64 = TModWindow::Label16;
     Label64->setObjectName(QStringLiteral("Label64"));
     spawnbot->SetRange(1, 32);
@@ -378,7 +381,7 @@ void TFCstrike::AdaptBotsPage()
     CS_minskill->setGeometry(396, 320, 165, 24);
     Label17 = AddLabel(GroupBox16, QStringLiteral("Label17"), QStringLiteral("Good"), 392, 346, 40);
     Label18 = AddLabel(GroupBox16, QStringLiteral("Label18"), QStringLiteral("Medium"), 456, 346, 50);
-    Label19 = AddLabel(GroupBox16, QStringLiteral("Label19"), QStringLiteral("Bad"), 538, 346, 30);
+    Label19 = AddLabel(GroupBox16, QStringLiteral("Label19"), QStringLiteral("Bad"), 530, 346, 40);
     for (QWidget* w : std::initializer_list<QWidget*>{Label16, CS_minskill, Label17, Label18, Label19})
         w->hide();
     connect(CS_minskill, &QSlider::valueChanged, this, &TFCstrike::CS_minskillChange);
@@ -557,12 +560,34 @@ void TFCstrike::AfterBotSection(const TIniFile&, const QString& bot)
     if (!logic.Cs.BotMenuCmd.isEmpty())
         show({GB_misc, CS_botmenu, Lab_Botmenu});
 
+    CompactMiscOptions();
+
     // A bot program whose chat settings are shown keeps the Chat page even without a chat file
     // (its switches are saved settings); only the chat text then has nothing to edit.
     if (!TabShown(TS_Chat) && (!CS_botchat->isHidden() || !CS_chatfreq->isHidden())) {
         ShowTab(TS_Chat, QStringLiteral("Chat"));
         chatkill->hide();
         Label75->hide();
+    }
+}
+
+void TFCstrike::CompactMiscOptions()
+{
+    // The misc options of the selected bot program stand one under the other, without the gaps
+    // of the options it does not have.
+    const QList<QList<QWidget*>> rows{
+        {CS_knifeonly}, {CS_pistolonly}, {CS_subonly}, {CS_Snipeonly}, {CS_usesmoke},
+        {CS_allowlaserdot}, {CS_botuselaserdot}, {CS_detailnames},
+        {CS_bot_group, Lab_bot_group}, {CS_bot_control, Lab_bot_control},
+        {CS_botmenu, Lab_Botmenu}, {CS_ExecKey, Lab_ExecKey}};
+    int y = 22;
+    for (const QList<QWidget*>& row : rows) {
+        if (row.first()->isHidden())
+            continue;
+        const int dy = y - row.first()->y();
+        for (QWidget* w : row)
+            w->move(w->x(), w->y() + dy);
+        y += row.size() == 1 ? 23 : 32;
     }
 }
 

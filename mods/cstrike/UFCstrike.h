@@ -164,6 +164,7 @@ private:
     void BuildSkillsPage(QWidget* page);
     void BuildMiscPage(QWidget* page);
     void ShowMinSkillScale();
+    void CompactMiscOptions();
     void ShowTab(QWidget* page, const QString& caption);
     void HideTab(QWidget* page);
 
