@@ -7,6 +7,7 @@
 #include "mods/common/NumberEdit.h"
 #include "mods/cstrike/UCstrike.h"
 #include "mods/cstrike/UFCstrike.h"
+#include "platform/Shell.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -184,6 +185,39 @@ TEST_F(CstrikeWindow, JoeBotScalesAndWeaponList)
     emit w->CS_Bottype->activated(3);
     EXPECT_EQ(UCstrike::Logic().Bots()[0][4], QStringLiteral("3"));
     EXPECT_EQ(UCstrike::Logic().State.Modified, 1);
+}
+
+TEST_F(CstrikeWindow, OutsideBotEditorReplacesTheBotList)
+{
+    UInit::SelectedBot = UCstrike::SwatBot;
+    {
+        TIniFile mods(Env.ProgramFile(QStringLiteral("Mods/CStrike.ini")));
+        ASSERT_TRUE(mods.WriteString(UCstrike::SwatBot, QStringLiteral("BotEditor"), QStringLiteral("swatedit.exe")));
+        ASSERT_TRUE(mods.WriteString(UCstrike::SwatBot, QStringLiteral("BotEditorPath"), QStringLiteral("/swattools/")));
+        TIniFile::FlushCache();
+    }
+    Env.HL.AddFile(QStringLiteral("swattools/swatedit.exe"), "MZ");
+    MakeReady();
+    auto w = Open();   // no bot store: an outside editor keeps the bots, so nothing is missing
+    EXPECT_TRUE(Env.Dialogs.Shown().isEmpty()) << Env.Dialogs.Texts().join('|').toStdString();
+    EXPECT_TRUE(w->GroupBox16->isHidden());
+    EXPECT_FALSE(w->B_BotEditor->isHidden());
+    EXPECT_TRUE(w->B_BotEditor->isEnabled());
+    EXPECT_EQ(w->B_BotEditor->text(), QStringLiteral("Open Swat Bot Editor"));
+
+    Shell::TRequest seen;
+    Shell::SetStarter([&seen](const Shell::TRequest& r, QString*) {
+        seen = r;
+        return true;
+    });
+    w->B_BotEditor->click();
+    Shell::SetStarter({});
+    EXPECT_EQ(seen.File, QStringLiteral("swatedit.exe"));
+    EXPECT_EQ(QDir::cleanPath(seen.WorkDir), Env.HL.Path(QStringLiteral("swattools")));
+
+    w->BApplyConf->click();   // no bot needed
+    EXPECT_TRUE(Env.Dialogs.Texts(Kind::Error).isEmpty()) << Env.Dialogs.Texts().join('|').toStdString();
+    EXPECT_TRUE(w->ClosedByButtons());
 }
 
 // ---------------------------------------------------------------- sides and models
