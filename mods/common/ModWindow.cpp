@@ -320,7 +320,7 @@ void TModWindow::BuildBotsPage(QWidget* p)
     auto* frame = new QFrame(b);
     frame->setObjectName(QStringLiteral("PanelBotPic"));
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setGeometry(198, 16, 161, 204);
+    frame->setGeometry(196, 20, 161, 204);
     BotPic = new QLabel(frame);
     BotPic->setObjectName(Prefixed(QStringLiteral("BotPic")));
     BotPic->setGeometry(2, 2, 157, 200);
