@@ -11,14 +11,27 @@ TNumberEdit::TNumberEdit(int minimum, int maximum, int maxDigits, QWidget* paren
     lineEdit()->setText(QString::number(minimum));
     // Typing and pasting both come through textEdited; programmatic SetText does not.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
-        if (!m_setting)
-            emit Edited();
+        if (m_setting)
+            return;
+        m_typed = true;
+        emit Edited();
     });
-    // An emptied field would write an empty value: it falls back to the lowest value.
+    // When the user is done typing, an emptied field falls back to the lowest value and a typed
+    // number outside the range to the nearer end; a value set by the program stays as it is.
     connect(lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (!m_typed)
+            return;
+        m_typed = false;
         const QString t = Text().trimmed();
-        if (t.isEmpty() || t == QStringLiteral("-")) {
-            SetText(QString::number(m_min));
+        bool ok = false;
+        const int v = t.toInt(&ok);
+        QString fixed;
+        if (!ok)
+            fixed = QString::number(m_min);
+        else if (v < m_min || v > m_max)
+            fixed = QString::number(qBound(m_min, v, m_max));
+        if (!fixed.isEmpty() && fixed != Text()) {
+            SetText(fixed);
             emit Edited();
         }
     });
@@ -31,6 +44,7 @@ QString TNumberEdit::Text() const
 
 void TNumberEdit::SetText(const QString& text)
 {
+    m_typed = false;
     m_setting = true;
     lineEdit()->setText(text);
     m_setting = false;

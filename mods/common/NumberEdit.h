@@ -42,4 +42,5 @@ private:
     int m_max;
     int m_maxDigits;
     bool m_setting = false;
+    bool m_typed = false;   // the user typed since the last SetText
 };

@@ -236,6 +236,10 @@ TEST(NumberEdit, KeepsRawTextAndFiltersTyping)
     TModTestEnv::Type(&n, QStringLiteral("4a5x6"));
     EXPECT_EQ(n.Text(), QStringLiteral("45"));    // letters refused, at most two digits
     EXPECT_GT(edited, 0);
+    line->selectAll();
+    TModTestEnv::Type(&n, QStringLiteral("99"));
+    emit line->editingFinished();                 // typed beyond the range: the nearer end
+    EXPECT_EQ(n.Text(), QStringLiteral("90"));
 
     n.SetText(QStringLiteral("abc"));
     EXPECT_EQ(n.Value(7), 7);
