@@ -49,6 +49,11 @@ namespace {
 constexpr int kBackgroundBGR = 13806739;   // 0xD2AC93 as Windows writes it: RGB 147, 172, 210
 const QString kYes = QStringLiteral("O");
 const QString kNo = QStringLiteral("N");
+const QString kModButtonStyle = QStringLiteral(
+    "QToolButton { background-color: rgb(147,172,210); border: 2px solid;"
+    " border-color: rgb(222,231,245) rgb(70,86,116) rgb(70,86,116) rgb(222,231,245); }"
+    "QToolButton:checked { background-color: rgb(116,140,181);"
+    " border-color: rgb(70,86,116) rgb(222,231,245) rgb(222,231,245) rgb(70,86,116); }");
 
 TMain::TModalRunner& ModalRunner()
 {
@@ -216,6 +221,8 @@ void TMain::BuildWindow()
         button->setCheckable(true);
         button->setAutoRaise(false);
         button->setFixedSize(65, 65);
+        // A raised edge, sunk while the mod is the selected one, as speed buttons of a group.
+        button->setStyleSheet(kModButtonStyle);
         const QString logo = QStringLiteral(":/logos/") + row.Key + QStringLiteral(".png");
         if (QFile::exists(logo)) {
             button->setIcon(QIcon(logo));
@@ -267,7 +274,7 @@ void TMain::BuildWindow()
     m_botLabel = new QLabel(QStringLiteral("Current bot for"), m_botGroup);
     m_botLabel->setObjectName(QStringLiteral("LB_SelectBot"));
     m_botLabel->setFont(MainFont(true));
-    m_botLabel->setGeometry(6, 11, 164, 19);
+    m_botLabel->setGeometry(4, 11, 167, 19);
 
     m_selectBot = new QComboBox(m_botGroup);
     m_selectBot->setObjectName(QStringLiteral("CB_SelectBot"));
@@ -275,7 +282,7 @@ void TMain::BuildWindow()
     // Typing names no new bot: the list holds the bots of the mod's data file only.
     m_selectBot->setInsertPolicy(QComboBox::NoInsert);
     m_selectBot->setCompleter(nullptr);
-    m_selectBot->setGeometry(171, 9, 100, 22);
+    m_selectBot->setGeometry(172, 9, 100, 22);
     // Only a pick of the user counts; refilling the list must not store anything.
     connect(m_selectBot, &QComboBox::activated, this, [this](int) { CB_SelectBotChange(); });
     connect(m_selectBot->lineEdit(), &QLineEdit::textEdited, this, &TMain::OnBotEditTextEdited);
