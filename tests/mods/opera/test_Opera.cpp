@@ -591,6 +591,16 @@ TEST_F(OperaTest, CreatedBotsTakeThePlainOrRandomValues)
     EXPECT_FALSE(names.mid(2).contains(QStringLiteral("Alpha")));
 }
 
+TEST_F(OperaTest, ARandomBotWithoutModelsTakesThePlainModel)
+{
+    QDir(Env.ModFile(QStringLiteral("models"))).removeRecursively();
+    auto w = OpenReady();
+    ASSERT_EQ(w->botmodel->count(), 0);
+    w->SBCreeRandomBot->click();
+    ASSERT_EQ(UOpera::Logic().Bots().size(), 2);
+    EXPECT_EQ(UOpera::Logic().Bots()[1][1], QStringLiteral("bobby"));
+}
+
 TEST_F(OperaTest, TypingFiltersRefuseForbiddenCharactersAndKeysNeverChangeTheModel)
 {
     Env.HL.AddMap(QStringLiteral("opera"), QStringLiteral("op_extra"));
