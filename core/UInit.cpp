@@ -114,6 +114,7 @@ void LoadRegistrySettings()
     // Each run starts from what the store says now (Game Directory's Apply runs it again).
     AppPath.clear();
     HLPath.clear();
+    HLExe.clear();
     CloseQORSetting.clear();
     AutoStartSetting.clear();
     DedicatedSetting.clear();
@@ -140,6 +141,9 @@ void LoadRegistrySettings()
         if (valve.IsOpen())
             HLPath = valve.ReadString(QStringLiteral("InstallPath"));
     }
+    // The folder is joined with names everywhere; a stored trailing separator would double.
+    while (HLPath.size() > 1 && (HLPath.endsWith(QLatin1Char('/')) || HLPath.endsWith(QLatin1Char('\\'))))
+        HLPath.chop(1);
     if (HLExe.isEmpty())
         HLExe = QStringLiteral("hl.exe");
     if (!HLPath.isEmpty())

@@ -334,17 +334,17 @@ void TMain::BuildMenus()
     options->addSeparator();
     m_closeQOR = addTick(options, QStringLiteral("CB_CloseQOR"),
                          QStringLiteral("Close QOR when HL starts"), [this] {
-                             ToggleOption(m_closeQOR, UInit::CloseQORSetting, QString());
+                             ToggleOption(m_closeQOR, UInit::CloseQORSetting);
                              StoreOptions({QStringLiteral("CloseQOR")});
                          });
     m_autoStart = addTick(options, QStringLiteral("CB_Autostart"), QStringLiteral("Automatic start"),
                           [this] {
-                              ToggleOption(m_autoStart, UInit::AutoStartSetting, QString());
+                              ToggleOption(m_autoStart, UInit::AutoStartSetting);
                               StoreOptions({QStringLiteral("AutoStart")});
                           });
     m_dedicated = addTick(options, QStringLiteral("CB_Dedicated"),
                           QStringLiteral("Start as Dedicated Server"), [this] {
-                              ToggleOption(m_dedicated, UInit::DedicatedSetting, QString());
+                              ToggleOption(m_dedicated, UInit::DedicatedSetting);
                               if (m_dedicated->isChecked()) {
                                   m_hlKeyFr->setChecked(false);
                                   UInit::HLKeyFrSetting = kNo;
@@ -353,7 +353,7 @@ void TMain::BuildMenus()
                           });
     m_hlKeyFr = addTick(options, QStringLiteral("CB_HLkeyfr"), QStringLiteral("Start with HLKeyFr"),
                         [this] {
-                            ToggleOption(m_hlKeyFr, UInit::HLKeyFrSetting, QString());
+                            ToggleOption(m_hlKeyFr, UInit::HLKeyFrSetting);
                             if (m_hlKeyFr->isChecked()) {
                                 m_dedicated->setChecked(false);
                                 UInit::DedicatedSetting = kNo;
@@ -624,7 +624,7 @@ void TMain::Directories1Click()
     m_skipActivation = true;
 }
 
-void TMain::ToggleOption(QAction* action, QString& letter, const QString&)
+void TMain::ToggleOption(QAction* action, QString& letter)
 {
     // The menu has already inverted the tick.
     letter = action->isChecked() ? kYes : kNo;

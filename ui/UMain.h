@@ -79,7 +79,7 @@ private:
     void BuildWindow();
     void BuildMenus();
     void OpenGameDirectory();
-    void ToggleOption(QAction* action, QString& letter, const QString& value);
+    void ToggleOption(QAction* action, QString& letter);
     void StoreOptions(const QStringList& names);
     void OnBotEditTextEdited(const QString& text);
 

@@ -80,7 +80,7 @@ TEST_F(UInitStart, AutoStartLetterFollowsTheStoredValue)
 TEST_F(UInitStart, RegistryValuesReachTheGlobals)
 {
     program.SetRegistry(kQor, "AppPath", program.Root());
-    program.SetRegistry(kQor, "HLPath", game.Root());
+    program.SetRegistry(kQor, "HLPath", game.Root() + "/");   // a trailing separator falls away
     program.SetRegistry(kQor, "HLExe", "cstrike.exe");
     program.SetRegistry(kQor, "CloseQOR", "O");
     program.SetRegistry(kQor, "Dedicated", "N");
@@ -92,6 +92,7 @@ TEST_F(UInitStart, RegistryValuesReachTheGlobals)
     EXPECT_EQ(UInit::CloseQORSetting, "O");
     EXPECT_EQ(UInit::DedicatedSetting, "N");
     EXPECT_EQ(UInit::HLKeyFrSetting, "O");
+    EXPECT_EQ(ModTable::Find("CStrike")->Dir, game.Root() + "/cstrike");
 }
 
 TEST_F(UInitStart, HalfLifePathComesFromValveKeyWhenTheProgramHasNone)
