@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -383,6 +384,20 @@ TEST_F(MainWindow, GameDirectoryApplyStoresThePathAndShowsTheMods)
     EXPECT_EQ(ShownKeys(), QStringList{"CStrike"});
     main->FormActivate();
     EXPECT_EQ(modals.size(), 1);
+
+    // Pick the mod and its bot, then quit: the work lists go, and the program is told to end.
+    main->ModButtonClick("CStrike");
+    EXPECT_EQ(Bots()->currentIndex(), -1);
+    Bots()->setCurrentIndex(0);
+    emit Bots()->activated(0);
+    int closed = 0;
+    QObject::connect(main.get(), &TMain::Closed, [&] { ++closed; });
+    UInit::ModelList = QStringList{"gina"};
+    main->findChild<QPushButton*>("BClose")->click();
+    EXPECT_EQ(closed, 1);
+    EXPECT_TRUE(UInit::ModelList.isEmpty());
+    TIniFile::FlushCache();
+    EXPECT_EQ(TIniFile(program.Path("QOR.ini")).ReadString("CStrike", "Last Bot", ""), "Zeta");
 }
 
 TEST_F(MainWindow, EditModConfigRunsTheModsWindowWhileTheMainWindowIsHidden)
