@@ -11,11 +11,13 @@
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
 #include "platform/WindowLookup.h"
+#include "ui/UMain.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -504,6 +506,44 @@ TEST_F(LaunchTest, GameReceivesArgumentsAndHalfLifeFolder)
     const QStringList expected{"-console", "-game", "cstrike", "+sv_lan", "1", "+maxplayers", "32",
                                "+connect", "+map", "cs_assault", "+sv_password", "my secret"};
     EXPECT_EQ(runs[0].Args, expected);
+}
+
+// The whole road through the real main window: registry settings, the mod button, the bot
+// selector, "Launch Half-Life", the mod's own launch writers and the game.
+TEST_F(LaunchTest, MainWindowLaunchesTheOperaWithItsWriters)
+{
+    Shell::SetStarter({});
+    m_hl.AddPlayerModel(QStringLiteral("gordon"));
+    m_hl.AddMod(QStringLiteral("opera"));
+    m_hl.AddFile(QStringLiteral("opera/dlls/hpb_bot.dll"), "MZ");
+    const QString listen = m_hl.AddFile(QStringLiteral("opera/listenserver.cfg"),
+                                        "mp_timelimit 10\r\nsay welcome\r\n");
+    m_program.SetRegistry(UInit::QorKeyPath, QStringLiteral("AppPath"), m_program.Root());
+    m_program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), m_hl.Root());
+    m_program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLExe"), QStringLiteral("hl.exe"));
+    SetQorIni("[Opera]\r\nLast Bot=HPB Bot\r\n");
+
+    TMain main;
+    main.ModButtonClick(QStringLiteral("Opera"));
+    auto* bots = main.findChild<QComboBox*>(QStringLiteral("CB_SelectBot"));
+    ASSERT_NE(bots, nullptr);
+    ASSERT_EQ(bots->currentText(), QStringLiteral("HPB Bot"));
+    auto* launch = main.findChild<QToolButton*>(QStringLiteral("SB_HL"));
+    ASSERT_NE(launch, nullptr);
+    launch->click();
+
+    ASSERT_TRUE(m_hl.WaitForRuns(1)) << m_dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    const auto runs = m_hl.RecordedRuns();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].Program, QStringLiteral("hl.exe"));
+    EXPECT_EQ(runs[0].WorkDir, m_hl.Root());
+    const QStringList expected{"-console", "-game", "opera", "+sv_lan", "1", "+maxplayers", "32",
+                               "+connect", "+map", "op_db_chrest"};
+    EXPECT_EQ(runs[0].Args, expected);
+    EXPECT_TRUE(QFile::exists(m_hl.Path(QStringLiteral("opera/liblist.gam"))));
+    EXPECT_EQ(ReadBytes(listen), QByteArray("//mp_timelimit 10\r\nsay welcome\r\n"));
+    EXPECT_TRUE(m_dialogs.Texts(Dialogs::TKind::Error).isEmpty())
+        << m_dialogs.Texts().join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(LaunchTest, MissingExecutableIsAFailedStart)
