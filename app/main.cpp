@@ -1,32 +1,40 @@
+#include "platform/Dialogs.h"
 #include "ui/UAbout.h"
 #include "ui/UMain.h"
 
 #include <QApplication>
 #include <QCursor>
 
+#include <exception>
+
 // The program's main block: splash, application, main window, event loop.
 static int ProgramMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Qorvane"));
-    // The main window is hidden while a mod window is open; closing that window's last dialog
-    // must not end the program. It ends when the main window closes.
-    app.setQuitOnLastWindowClosed(false);
+    // Also: closing the last window on screen (a mod window while the main window is hidden)
+    // does not end the program; closing the main window does.
+    TMain::ConfigureApplication();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TAbout* splash = nullptr;
     TMain* mainWindow = nullptr;
+    QString failure;
     try {
         InitProgramResources();
         splash = TAbout::ShowSplash();
         mainWindow = new TMain;
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        delete splash;
-        QApplication::restoreOverrideCursor();
-        throw;
+        failure = QStringLiteral("unknown error");
     }
+    // The splash goes and the cursor comes back whether or not the main window could be made.
     delete splash;
     QApplication::restoreOverrideCursor();
+    if (!mainWindow) {
+        Dialogs::ShowError(QStringLiteral("Qorvane can't start: ") + failure + QStringLiteral("."));
+        return 1;
+    }
 
     QObject::connect(mainWindow, &TMain::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     mainWindow->show();

@@ -1,5 +1,7 @@
 #include "ui/UAbout.h"
 
+#include "ui/ModalRunner.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFrame>
@@ -90,7 +92,7 @@ void TAbout::ShowAboutBox(QWidget* parent)
 {
     TAbout about(parent);
     about.PrepareAboutBox();
-    about.exec();
+    ModalRunner::Run(about);
 }
 
 void TAbout::PrepareAboutBox()

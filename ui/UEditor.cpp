@@ -3,6 +3,7 @@
 #include "core/UInit.h"
 #include "platform/Dialogs.h"
 #include "ui/AuxStyle.h"
+#include "ui/ModalRunner.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,19 +70,22 @@ void TEditor::LoadFile(const QString& path)
 
     m_memo->clear();
     m_encoding = FileSys::TEncoding::Utf8;
+    bool readable = true;
     const QString onDisk = FileSys::Resolve(path);
     if (FileSys::FileExists(onDisk)) {
         QStringList lines;
         QString error;
         // Every line keeps its line end in the memo, so an unchanged save gives the same lines
         // back (a trailing empty line included).
-        if (FileSys::ReadLines(onDisk, lines, &m_encoding, &error))
+        if (FileSys::ReadLines(onDisk, lines, &m_encoding, &error)) {
             m_memo->setPlainText(lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-        else
-            Dialogs::ShowError(QStringLiteral("Can't read ") + path
-                                   + (error.isEmpty() ? QString() : QStringLiteral(": ") + error),
-                               this);
+        } else {
+            // The empty memo is not the file: saving it would wipe what could not be read.
+            readable = false;
+            Dialogs::ShowError(error.isEmpty() ? QStringLiteral("Can't read ") + path : error, this);
+        }
     }
+    m_save->setEnabled(readable);
     setWindowTitle(path);
     m_path = path;
 }
@@ -97,7 +101,7 @@ void TEditor::Edit_File(const QString& path, QWidget* parent)
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen)
         editor.move(screen->availableGeometry().center() - editor.rect().center());
-    editor.exec();
+    ModalRunner::Run(editor);
 }
 
 void TEditor::BEdit_SaveClick()
@@ -109,9 +113,7 @@ void TEditor::BEdit_SaveClick()
     QString error;
     if (!FileSys::WriteLines(FileSys::Resolve(m_path), lines, m_encoding, &error)) {
         // The editor stays open, so the text is not lost.
-        Dialogs::ShowError(QStringLiteral("Can't save ") + m_path
-                               + (error.isEmpty() ? QString() : QStringLiteral(": ") + error),
-                           this);
+        Dialogs::ShowError(error.isEmpty() ? QStringLiteral("Can't save ") + m_path : error, this);
         return;
     }
     accept();

@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -54,12 +55,6 @@ const QString kModButtonStyle = QStringLiteral(
     " border-color: rgb(222,231,245) rgb(70,86,116) rgb(70,86,116) rgb(222,231,245); }"
     "QToolButton:checked { background-color: rgb(116,140,181);"
     " border-color: rgb(70,86,116) rgb(222,231,245) rgb(222,231,245) rgb(70,86,116); }");
-
-TMain::TModalRunner& ModalRunner()
-{
-    static TMain::TModalRunner runner;
-    return runner;
-}
 
 QColor Background()
 {
@@ -147,16 +142,10 @@ QToolButton* MakeGlyphButton(QWidget* parent, const QString& name, const QString
 // ---------------------------------------------------------------------------------------------
 // The main window.
 
-void TMain::SetModalRunner(TModalRunner runner)
+void TMain::ConfigureApplication()
 {
-    ModalRunner() = std::move(runner);
-}
-
-int TMain::RunModal(QDialog& dialog)
-{
-    if (ModalRunner())
-        return ModalRunner()(dialog);
-    return dialog.exec();
+    QCoreApplication::setApplicationName(QStringLiteral("Qorvane"));
+    QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 TMain::TMain(QWidget* parent)
@@ -432,9 +421,8 @@ void TMain::changeEvent(QEvent* event)
 void TMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    static bool centred = false;
-    if (!centred) {
-        centred = true;
+    if (!m_centred) {
+        m_centred = true;
         if (const QScreen* s = screen())
             move(s->availableGeometry().center() - frameGeometry().center() + pos());
     }
@@ -534,7 +522,9 @@ void TMain::OnBotEditTextEdited(const QString& text)
     const int index = m_selectBot->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     const QSignalBlocker block(m_selectBot);
     if (index >= 0) {
+        // Typing a bot's whole name picks it, as choosing it from the list does.
         m_selectBot->setCurrentIndex(index);
+        CB_SelectBotChange();
     } else if (m_selectBot->currentIndex() >= 0) {
         QLineEdit* edit = m_selectBot->lineEdit();
         const int cursor = edit->cursorPosition();
@@ -568,7 +558,8 @@ void TMain::SB_EditConfClick()
     hide();
     UInit::SelectedBot = selectorShown ? m_selectBot->currentText() : QString();
 
-    QDialog* window = nullptr;
+    // Guarded: a window that deletes itself when it closes must not be released twice.
+    QPointer<QDialog> window;
     try {
         if (row->Hooks.CreateWindow)
             window = row->Hooks.CreateWindow(nullptr);
@@ -586,7 +577,7 @@ void TMain::SB_EditConfClick()
         Dialogs::ShowError(QStringLiteral("The window of ") + row->Label + QStringLiteral(" failed."),
                            this);
     }
-    delete window;
+    delete window.data();
     row->Window = nullptr;
     show();
 }
@@ -598,11 +589,7 @@ void TMain::SB_HLClick()
 
 void TMain::EditBotNames1Click()
 {
-    TEditor editor(this);
-    editor.LoadFile(UInit::AppFile(QStringLiteral("bot_names.txt")));
-    if (const QScreen* s = screen())
-        editor.move(s->availableGeometry().center() - editor.rect().center());
-    RunModal(editor);
+    TEditor::Edit_File(UInit::AppFile(QStringLiteral("bot_names.txt")), this);
 }
 
 void TMain::Exit()
@@ -678,9 +665,7 @@ void TMain::ViewReadmetxt1Click()
 
 void TMain::About1Click()
 {
-    TAbout about(this);
-    about.PrepareAboutBox();
-    RunModal(about);
+    TAbout::ShowAboutBox(this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -701,8 +686,34 @@ void ShowOptionTicks()
 
 QString ModsIniPath(const QString& listKey)
 {
-    const QString stem = listKey == QLatin1String("Deathmatch") ? QStringLiteral("HL-DM") : listKey;
+    // The mod's row names its file ("Deathmatch" lists its bots in HL-DM.ini).
+    QString stem = listKey;
+    for (const TModRow& row : ModTable::Rows())
+        if (!listKey.isEmpty() && row.ListKey == listKey && !row.ModsFile.isEmpty())
+            stem = row.ModsFile;
     return AppFile(QStringLiteral("Mods\\") + stem + QStringLiteral(".ini"));
+}
+
+// The numbers n of the keys "Bot<n>" of [Default] with 1 <= n <= dispo, ascending, each once.
+// Only the keys the section really holds are looked at, so a stray huge dispo costs nothing.
+static QList<int> ListedBotNumbers(const TIniFile& ini, int dispo)
+{
+    QList<int> numbers;
+    const QString prefix = QStringLiteral("Bot");
+    for (const QString& key : ini.ReadSectionKeys(QStringLiteral("Default"))) {
+        if (!key.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        const QString digits = key.mid(prefix.size());
+        bool ok = false;
+        const int n = digits.toInt(&ok);
+        // "Bot" + the number written in decimal: "Bot01" or "Bot+1" is no such key.
+        if (!ok || n < 1 || n > dispo || QString::number(n) != digits)
+            continue;
+        if (!numbers.contains(n))
+            numbers << n;
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 QStringList UsableBots(const QString& listKey, const QString& modDir)
@@ -718,12 +729,10 @@ QStringList UsableBots(const QString& listKey, const QString& modDir)
         return {};
     const TIniFile ini(path);
     const QString def = QStringLiteral("Default");
-    // A huge dispo cannot name more bots than [Default] holds keys.
-    const int count = std::min(ini.ReadInteger(def, QStringLiteral("dispo"), 0),
-                               static_cast<int>(ini.ReadSectionKeys(def).size()));
+    const int count = ini.ReadInteger(def, QStringLiteral("dispo"), 0);
     QStringList bots;
     QSet<QString> seen;
-    for (int n = 1; n <= count; ++n) {
+    for (const int n : ListedBotNumbers(ini, count)) {
         const QString name = ini.ReadString(def, QStringLiteral("Bot") + QString::number(n), QString());
         if (name.isEmpty())
             continue;

@@ -4,7 +4,10 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
-#include <functional>
+
+#include "ui/ModalRunner.h"
+
+#include <utility>
 
 class QAction;
 class QButtonGroup;
@@ -23,11 +26,15 @@ public:
     explicit TMain(QWidget* parent = nullptr);
     ~TMain() override;
 
-    // Runs a modal window to its end and returns its result. Every modal window of the main
-    // window goes through here, so tests can drive the windows instead of blocking on exec().
-    using TModalRunner = std::function<int(QDialog& dialog)>;
-    static void SetModalRunner(TModalRunner runner);   // {} restores exec()
-    static int RunModal(QDialog& dialog);
+    // The program's modal runner (ui/ModalRunner.h), under the names the tests know.
+    using TModalRunner = ModalRunner::TRunner;
+    static void SetModalRunner(TModalRunner runner) { ModalRunner::Set(std::move(runner)); }
+    static int RunModal(QDialog& dialog) { return ModalRunner::Run(dialog); }
+
+    // The application settings the main window relies on: its name, and that only closing the
+    // main window ends the program (it is hidden while a mod window is open, so closing that
+    // window, the last one on screen, must not end it).
+    static void ConfigureApplication();
 
     void FormCreate();
     // Every activation of the window: lays the mod buttons out again, or asks for the game
@@ -106,6 +113,7 @@ private:
     // open it again, or the user could never leave it.
     bool m_skipActivation = false;
     bool m_activatedSinceShow = false;
+    bool m_centred = false;
 };
 
 // The main window while it exists.
