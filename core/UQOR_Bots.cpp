@@ -3,6 +3,8 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR_Dispatch.h"
+#include "core/UQOR_Maps.h"
+#include "mods/common/NumberEdit.h"
 #include "platform/FileSys.h"
 #include "platform/Jpeg.h"
 #include "ui/UPreview.h"
@@ -19,6 +21,7 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVariant>
 
 #include <algorithm>
@@ -55,18 +58,6 @@ int RecordCount(const QVector<TBot>& bots) {
     if (const QVector<TRocBot>* roc = RocketRecords())
         return static_cast<int>(roc->size());
     return static_cast<int>(bots.size());
-}
-
-void FocusOnly(QListWidget* list, int row) {
-    list->clearSelection();
-    QItemSelectionModel* sel = list->selectionModel();
-    if (row < 0 || row >= list->count()) {
-        sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        return;
-    }
-    const QModelIndex index = list->model()->index(row, 0);
-    sel->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    sel->select(index, QItemSelectionModel::Select);
 }
 
 // Model numbers: Counter-Strike stores the chooser's index; these mods store index + 1 (a class
@@ -191,16 +182,18 @@ int FindTeamIndexFor(const QString& key, const QString& name) {
     return -1;
 }
 
-// The number-of-teams control: a spin box (it keeps the value within its bounds) or any widget
-// with an integer "value" property; a line edit takes the number as text.
+// The number-of-teams control shows the count within its own bounds: the mod windows' number
+// field, a spin box (which keeps its value within bounds itself), or a plain line edit.
 void SetTeamCount(QWidget* control, int k) {
     if (!control)
         return;
     const QSignalBlocker block(control);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    if (auto* number = qobject_cast<TNumberEdit*>(control))
+        number->SetValue(qBound(number->Minimum(), k, number->Maximum()));
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+        spin->setValue(k);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->setText(QString::number(k));
-    else
-        control->setProperty("value", k);
 }
 
 bool TeamplayOn(QWidget* window, const TTeamMod& mod) {
@@ -234,7 +227,7 @@ void AddBotRecord(int& count, QVector<TBot>& bots, const QString& name, const QS
     ++count;
     if (list) {
         list->addItem(name);
-        FocusOnly(list, list->count() - 1);
+        FocusListRow(list, list->count() - 1, true);
     }
     MarkModified();
 }
@@ -268,7 +261,7 @@ void MoveBot(int step, QListWidget* list, QVector<TBot>& bots) {
     SwapBots(bots, i, i + step);
     QListWidgetItem* item = list->takeItem(i);
     list->insertItem(i + step, item);
-    FocusOnly(list, i + step);
+    FocusListRow(list, i + step, true);
 }
 
 void DeleteSelectedBots(int& count, QVector<TBot>& bots, QListWidget* list) {
@@ -293,7 +286,7 @@ void DeleteSelectedBots(int& count, QVector<TBot>& bots, QListWidget* list) {
             ++i;
         }
     }
-    FocusOnly(list, focus);
+    FocusListRow(list, focus, true);
     MarkModified();
 }
 

@@ -64,17 +64,6 @@ QString EntryMapName(const QString& entry) {
     return blank < 0 ? entry : entry.left(blank);
 }
 
-void SetFocusedRow(QListWidget* list, int row) {
-    QItemSelectionModel* sel = list->selectionModel();
-    if (row < 0 || row >= list->count()) {
-        sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        return;
-    }
-    const QModelIndex index = list->model()->index(row, 0);
-    sel->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    sel->select(index, QItemSelectionModel::Select);
-}
-
 } // namespace
 
 namespace UInit {
@@ -255,6 +244,9 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         if (tab >= 0)
             line.truncate(tab);
+        // The game skips a "//" comment; it must not turn into a map (Wanted takes any name).
+        if (line.startsWith(QLatin1String("//")))
+            continue;
         if (IsMapPresent(line, mapsFolder, waypointFolder, requiredExt))
             mapCycle->addItem(line);
     }
@@ -295,6 +287,21 @@ bool WriteMapCycle(const QString& flag, const QString& modFolder, QListWidget* m
     return true;
 }
 
+void FocusListRow(QListWidget* list, int row, bool only) {
+    if (!list)
+        return;
+    if (only)
+        list->clearSelection();
+    QItemSelectionModel* sel = list->selectionModel();
+    if (row < 0 || row >= list->count()) {
+        sel->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    const QModelIndex index = list->model()->index(row, 0);
+    sel->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    sel->select(index, QItemSelectionModel::Select);
+}
+
 QString BareMapName(const QString& entry) {
     QString map = entry;
     const qsizetype star = map.indexOf(UInit::WaypointMarker);
@@ -326,7 +333,7 @@ void AddAllMaps(QListWidget* available, QListWidget* mapCycle) {
         maps << BareMapName(available->item(i)->text());
     mapCycle->addItems(maps);
     // No available map stays focused, so the comment memo is not tied to one of them.
-    SetFocusedRow(available, -1);
+    FocusListRow(available, -1, false);
     MarkModified();
 }
 
@@ -347,7 +354,7 @@ void DeleteSelectedMaps(QListWidget* mapCycle) {
         }
     }
     // With the list emptied the focus is -1 and nothing is selected.
-    SetFocusedRow(mapCycle, focus);
+    FocusListRow(mapCycle, focus, false);
     MarkModified();
 }
 
@@ -367,8 +374,7 @@ void MoveListItem(int step, QListWidget* list) {
         return;
     QListWidgetItem* item = list->takeItem(i);
     list->insertItem(i + step, item);
-    list->clearSelection();
-    SetFocusedRow(list, i + step);
+    FocusListRow(list, i + step, true);
     MarkModified();
 }
 

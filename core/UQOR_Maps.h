@@ -62,7 +62,7 @@ bool MapFileExists(const QString& map, const QString& folder, const QString& ext
 
 // LoadConf: fills the map cycle. flag "O": QOR.ini "First Map" first (when present), then the
 // lines of modFolder\mapcycle.txt (each cut before its first blank, then its first TAB); maps
-// that are no longer present are dropped silently. flag "N": mapcycle.txt only. Holds
+// that are no longer present, empty lines and "//" comment lines are dropped silently. flag "N": mapcycle.txt only. Holds
 // UInit::LoadingDone at 0 while it fills the list and sets it to 1 at the end.
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
                   QListWidget* mapCycle, const QString& requiredExt = QString(),
@@ -114,6 +114,11 @@ QString DecodeMapComment(const QString& stored);
 void EditMapCfg(QListWidget* available, const QString& folder, const QString& ext);
 // The file EditMapCfg would open ("" when no entry is selected).
 QString MapCfgPath(QListWidget* available, const QString& folder, const QString& ext);
+
+// Makes row the list's focused entry and selects it (row -1, or a row outside the list: no
+// focused entry). With only set, every other entry is deselected first. The list's own
+// current-row signal is what a window's "show this entry" handler follows.
+void FocusListRow(QListWidget* list, int row, bool only);
 
 // An available-list entry without its markers: cut before the first "*" and the first "+",
 // trimmed ("boot_camp *+" -> "boot_camp").

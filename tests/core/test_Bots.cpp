@@ -3,13 +3,17 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR_Bots.h"
+#include "ListRows.h"
 #include "fixtures/FakeHalfLife.h"
 #include "fixtures/ProgramFolder.h"
 #include "platform/FileSys.h"
+#include "mods/common/NumberEdit.h"
 #include "ui/UPreview.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,27 +26,23 @@
 
 namespace {
 
-QStringList Items(const QListWidget& list) {
-    QStringList out;
-    for (int i = 0; i < list.count(); ++i)
-        out << list.item(i)->text();
-    return out;
-}
-
-QList<int> SelectedRows(const QListWidget& list) {
-    QList<int> rows;
-    for (int i = 0; i < list.count(); ++i)
-        if (list.item(i)->isSelected())
-            rows << i;
-    return rows;
-}
-
 TBot Bot(const QString& name, const QString& model = QString(), const QString& team = QString()) {
     TBot b;
     b[0] = name;
     b[1] = model;
     b[3] = team;
     return b;
+}
+
+// A small one-colour JPEG, so a test can tell which picture a control shows.
+QByteArray JpegOf(const QColor& colour) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 95);
+    return bytes;
 }
 
 class BotsTest : public ::testing::Test {
@@ -301,7 +301,8 @@ TEST_F(BotsTest, StepBotModelInCaptureTheFlagFillsTheFlagSlot) {
 
 TEST_F(BotsTest, PicturePathPrefersBmpThenJpgThenNopic) {
     Select(QStringLiteral("CStrike"));
-    m_program.AddFile(QStringLiteral("models/cs/2_3.jpg"), "jpg");
+    m_program.AddFile(QStringLiteral("models/cs/2_3.jpg"), JpegOf(Qt::red));
+    m_program.AddFile(QStringLiteral("models/nopic.jpg"), JpegOf(Qt::blue));
     EXPECT_EQ(UQOR::GetModelPicturePath("2_3"), m_program.Path("models/cs/2_3.jpg"));
     // The program ships pictures for the stock sides; a model beyond them falls back.
     EXPECT_EQ(UQOR::GetModelPicturePath("1_9"), m_program.Path("models/nopic.jpg"));
@@ -315,6 +316,9 @@ TEST_F(BotsTest, PicturePathPrefersBmpThenJpgThenNopic) {
     QLabel picture;
     UQOR::StepBotModel("Next", &m_list, &chooser, &picture, m_bots);
     EXPECT_EQ(m_bots[0][1], QStringLiteral("3"));
+    const QColor shown = picture.pixmap().toImage().pixelColor(4, 4);
+    EXPECT_GT(shown.red(), 200) << "the picture of side 2, model 3";
+    EXPECT_LT(shown.blue(), 60);
 
     Select(QStringLiteral("Opera"));
     m_program.AddFile(QStringLiteral("models/gordon.jpg"), "jpg");
@@ -360,11 +364,12 @@ TEST_F(BotsTest, RandomInRangeStaysWithinItsBounds) {
 
 // ---------------------------------------------------------------- teams and model choosers
 
-// A stand-in team window: n choosers named stem1..stemN, the count and the teamplay option.
+// A stand-in team window: n choosers named stem1..stemN, the count (the mod windows' number
+// field, 2..n) and the teamplay option.
 struct TTeamWindow {
     QDialog Window;
     QList<QComboBox*> Teams;
-    QSpinBox* Count = nullptr;
+    TNumberEdit* Count = nullptr;
     QRadioButton* Teamplay = nullptr;
     TTeamWindow(const QString& prefix, const QString& stem, int n, const QStringList& models) {
         for (int i = 1; i <= n; ++i) {
@@ -373,9 +378,8 @@ struct TTeamWindow {
             c->addItems(models);
             Teams << c;
         }
-        Count = new QSpinBox(&Window);
+        Count = new TNumberEdit(2, n, 2, &Window);
         Count->setObjectName(prefix + QStringLiteral("_numteam"));
-        Count->setRange(2, 99);
         Teamplay = new QRadioButton(&Window);
         Teamplay->setObjectName(prefix + QStringLiteral("_teamplay"));
     }
@@ -393,7 +397,7 @@ TEST_F(BotsTest, ApplyTeamListSelectsTeamsAndCountsEveryPart) {
     EXPECT_EQ(sv.Teams[0]->currentText(), QStringLiteral("blue"));
     EXPECT_EQ(sv.Teams[1]->currentText(), QStringLiteral("red"));
     EXPECT_EQ(sv.Teams[2]->currentIndex(), 0);   // untouched
-    EXPECT_EQ(sv.Count->value(), 2);
+    EXPECT_EQ(sv.Count->Text(), QStringLiteral("2"));
     EXPECT_EQ(enabled, 1);
 
     Select(QStringLiteral("Darkmatch"));
@@ -405,8 +409,17 @@ TEST_F(BotsTest, ApplyTeamListSelectsTeamsAndCountsEveryPart) {
                         QStringLiteral("red;blue;gordon;barney;red;blue;gordon;barney;nobody;x;y"));
     EXPECT_EQ(dk.Teams[8]->currentIndex(), -1);   // "nobody": cleared
     EXPECT_EQ(dk.Teams[2]->currentText(), QStringLiteral("gordon"));
-    EXPECT_EQ(dk.Count->value(), 11);
+    // Eleven teams counted; the field shows the most it can hold.
+    EXPECT_EQ(dk.Count->Text(), QStringLiteral("9"));
     EXPECT_EQ(enabled, 0);   // DeathMatch: the teams stay as they are
+
+    // A spin box holds its own bounds.
+    auto* spin = new QSpinBox(&dk.Window);
+    delete dk.Count;
+    spin->setObjectName(QStringLiteral("DK_numteam"));
+    spin->setRange(2, 99);
+    UQOR::ApplyTeamList(QStringLiteral("Darkmatch"), QStringLiteral("a;b;c;d;e;f;g;h;i;j;k"));
+    EXPECT_EQ(spin->value(), 11);
 }
 
 TEST_F(BotsTest, FindTeamIndexIgnoresCaseAndBlanks) {

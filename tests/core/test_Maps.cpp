@@ -3,6 +3,7 @@
 #include "core/UInit.h"
 #include "core/UQOR_Maps.h"
 #include "core/UQOR_Settings.h"
+#include "ListRows.h"
 #include "fixtures/FakeHalfLife.h"
 #include "fixtures/ProgramFolder.h"
 #include "platform/FileSys.h"
@@ -16,21 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList Items(const QListWidget& list) {
-    QStringList out;
-    for (int i = 0; i < list.count(); ++i)
-        out << list.item(i)->text();
-    return out;
-}
-
-QList<int> SelectedRows(const QListWidget& list) {
-    QList<int> rows;
-    for (int i = 0; i < list.count(); ++i)
-        if (list.item(i)->isSelected())
-            rows << i;
-    return rows;
-}
 
 QByteArray ReadBytes(const QString& path) {
     QFile f(path);
@@ -145,6 +131,13 @@ TEST_F(MapsTest, ReadMapCycleTakesTheFirstWordAndDropsMissingMaps) {
     UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
     EXPECT_EQ(Items(m_cycle),
               (QStringList{"crossfire", "de_dust", "cs_office", "as_oilrig"}));
+}
+
+TEST_F(MapsTest, ReadMapCycleSkipsCommentLinesEvenWhereAnyNameIsAMap) {
+    Select(QStringLiteral("Wantedhl"));
+    m_hl.AddFile(QStringLiteral("cstrike/mapcycle.txt"), "// my cycle\r\ncanyon\r\n//dusk\r\n");
+    UQOR::ReadMapCycle(QStringLiteral("N"), m_modDir, m_maps, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), QStringList{"canyon"});
 }
 
 TEST_F(MapsTest, ReadMapCycleKeepsOnlyMapsWithTheRequiredWaypointFile) {
