@@ -12,9 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
-#include <QSaveFile>
 #include <QWidget>
 
 #include <exception>
@@ -26,11 +24,6 @@ const QString HLKeyFrWindowTitle = QStringLiteral("HLKey-Fr! V1.04");
 namespace {
 
 const QString kDeathmatch = QStringLiteral("Deathmatch");
-
-QString AppFilePath(const QString& relative)
-{
-    return FileSys::Resolve(FileSys::JoinPath(UInit::AppPath, relative));
-}
 
 QString Shown(const QString& path)
 {
@@ -55,9 +48,9 @@ private:
     bool m_active = true;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
-QByteArray LeftTrimmed(const QByteArray& text)
+QString LeftTrimmed(const QString& text)
 {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text.at(i)))
@@ -67,16 +60,16 @@ QByteArray LeftTrimmed(const QByteArray& text)
 
 // The engine's command split: ";" ends a command unless it stands inside double quotes (a
 // "//" comment does not stop the split, so "//a 1; b 2" still runs b 2).
-QList<QByteArray> SplitCommands(const QByteArray& line)
+QStringList SplitCommands(const QString& line)
 {
-    QList<QByteArray> commands;
+    QStringList commands;
     bool quoted = false;
     qsizetype start = 0;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line.at(i);
-        if (c == '"')
+        const QChar c = line.at(i);
+        if (c == QLatin1Char('"'))
             quoted = !quoted;
-        else if (c == ';' && !quoted) {
+        else if (c == QLatin1Char(';') && !quoted) {
             commands.append(line.mid(start, i - start));
             start = i + 1;
         }
@@ -85,26 +78,23 @@ QList<QByteArray> SplitCommands(const QByteArray& line)
     return commands;
 }
 
-bool IsComment(const QByteArray& command)
-{
-    return LeftTrimmed(command).startsWith("//");
-}
-
-// A command sets a managed cvar when, after its leading blanks and an optional opening quote,
+// A command (already left-trimmed) sets a managed cvar when, after an optional opening quote,
 // it starts with the name followed by a blank, a TAB, a quote or its end. Names compare
-// case-sensitively, so "sa" matches the command sa and not say or pausable.
-bool IsManaged(const QByteArray& command, const QList<QByteArray>& names)
+// case-sensitively, so "sa" matches the command sa and not say or pausable. A "//" command
+// is a comment and sets nothing.
+bool IsManaged(const QString& command, const QStringList& names)
 {
-    QByteArray text = LeftTrimmed(command);
-    if (text.startsWith('"'))
-        text.remove(0, 1);
-    for (const QByteArray& name : names) {
+    if (command.startsWith(QLatin1String("//")))
+        return false;
+    const QStringView text = command.startsWith(QLatin1Char('"')) ? QStringView(command).mid(1)
+                                                                  : QStringView(command);
+    for (const QString& name : names) {
         if (!text.startsWith(name))
             continue;
         if (text.size() == name.size())
             return true;
-        const char next = text.at(name.size());
-        if (next == ' ' || next == '\t' || next == '"')
+        const QChar next = text.at(name.size());
+        if (next == QLatin1Char(' ') || next == QLatin1Char('\t') || next == QLatin1Char('"'))
             return true;
     }
     return false;
@@ -112,65 +102,41 @@ bool IsManaged(const QByteArray& command, const QList<QByteArray>& names)
 
 } // namespace
 
-QByteArray FilterCfgBytes(const QByteArray& content, const QVector<TCVar>& managed, bool* changed)
+QStringList FilterCfgLines(const QStringList& lines, const QVector<TCVar>& managed, bool* changed)
 {
-    QList<QByteArray> names;
+    QStringList names;
     for (const TCVar& cvar : managed)
         if (!cvar.Name.isEmpty())
-            names.append(cvar.Name.toLatin1());
-
-    // Lines end at CR LF, LF or CR; a last line without an ending counts.
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < content.size(); ++i) {
-        const char c = content.at(i);
-        if (c == '\n' || c == '\r') {
-            lines.append(content.mid(start, i - start));
-            if (c == '\r' && i + 1 < content.size() && content.at(i + 1) == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < content.size())
-        lines.append(content.mid(start));
+            names.append(cvar.Name);
 
     bool any = false;
-    QByteArray out;
-    out.reserve(content.size() + 64);
-    for (const QByteArray& line : lines) {
-        const QList<QByteArray> commands = SplitCommands(line);
+    QStringList out;
+    out.reserve(lines.size());
+    for (const QString& line : lines) {
+        // The line's commands without their leading blanks; empty ones (";;", a final ";")
+        // run nothing.
+        QStringList commands;
         bool hit = false;
-        int used = 0;
-        for (const QByteArray& command : commands) {
-            if (LeftTrimmed(command).isEmpty())
+        for (const QString& command : SplitCommands(line)) {
+            const QString text = LeftTrimmed(command);
+            if (text.isEmpty())
                 continue;
-            ++used;
-            if (!IsComment(command) && IsManaged(command, names))
-                hit = true;
+            hit = hit || IsManaged(text, names);
+            commands.append(text);
         }
         if (!hit) {
-            out += line;
-            out += "\r\n";
+            out.append(line);
             continue;
         }
         any = true;
-        if (used == 1) {
-            out += "//";
-            out += line;
-            out += "\r\n";
+        if (commands.size() == 1) {
+            out.append(QStringLiteral("//") + line);
             continue;
         }
         // "//" would hide only the first command of the line from the engine: one line per
         // command, so exactly the managed ones are commented out.
-        for (const QByteArray& command : commands) {
-            const QByteArray text = LeftTrimmed(command);
-            if (text.isEmpty())
-                continue;
-            if (!IsComment(text) && IsManaged(text, names))
-                out += "//";
-            out += text;
-            out += "\r\n";
-        }
+        for (const QString& command : std::as_const(commands))
+            out.append(IsManaged(command, names) ? QStringLiteral("//") + command : command);
     }
     if (changed)
         *changed = any;
@@ -179,43 +145,28 @@ QByteArray FilterCfgBytes(const QByteArray& content, const QVector<TCVar>& manag
 
 bool FilterCfgFile(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!FileSys::FileExists(path))
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Can't read ") + Shown(path) + QStringLiteral(".");
+    // The line reader keeps the file's encoding (UTF-8, or Latin-1 for another code page), so
+    // the lines written back unchanged are the user's bytes.
+    QStringList lines;
+    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
+    if (!FileSys::ReadLines(path, lines, &encoding, error))
         return false;
-    }
-    const QByteArray content = file.readAll();
-    file.close();
 
     UInit::BuildManagedCvarList();
     bool changed = false;
-    const QByteArray filtered = FilterCfgBytes(content, UInit::ManagedCvars, &changed);
+    const QStringList filtered = FilterCfgLines(lines, UInit::ManagedCvars, &changed);
     // A file without a managed line is left exactly as it is.
     if (!changed)
         return true;
 
-    // The replacement goes in by renaming, which a read-only file would not stop: ask the file
-    // itself whether it takes a write before anything is changed.
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-            if (error)
-                *error = QStringLiteral("Can't write ") + Shown(path) + QStringLiteral(".");
-            return false;
-        }
-    }
-    QSaveFile save(path);
-    if (!save.open(QIODevice::WriteOnly) || save.write(filtered) != filtered.size() ||
-        !save.commit()) {
-        save.cancelWriting();
-        if (error)
-            *error = QStringLiteral("Can't write ") + Shown(path) + QStringLiteral(".");
-        return false;
-    }
-    return true;
+    // The writer replaces the file only once the whole text is written, and refuses a
+    // read-only file, so a failure leaves the user's file as it was.
+    UInit::OutFile.Rewrite(path, encoding);
+    for (const QString& line : filtered)
+        UInit::OutFile.WriteLn(line);
+    return UInit::OutFile.Close(error);
 }
 
 bool FilterServerCfgs(const QString& modDir, QString* error)
@@ -226,10 +177,7 @@ bool FilterServerCfgs(const QString& modDir, QString* error)
     if (UInit::DedicatedSetting == QLatin1String("O"))
         files.append(QStringLiteral("server.cfg"));
     for (const QString& name : files) {
-        const QString path = FileSys::Resolve(FileSys::JoinPath(modDir, name));
-        if (!FileSys::FileExists(path))
-            continue;
-        if (!FilterCfgFile(path, error))
+        if (!FilterCfgFile(FileSys::JoinPath(modDir, name), error))
             return false;
     }
     return true;
@@ -284,7 +232,7 @@ bool PrepareLaunch(QString* error)
         return false;
 
     if (row->Key == kDeathmatch) {
-        const QString path = AppFilePath(QStringLiteral("Bots\\HL_Bots.ini"));
+        const QString path = UInit::AppFile(QStringLiteral("Bots\\HL_Bots.ini"));
         const TIniFile ini(path);
         const QString stored =
             ini.ReadString(QStringLiteral("Default"), QStringLiteral("spawnbot"), QStringLiteral("31"));
@@ -297,7 +245,7 @@ bool PrepareLaunch(QString* error)
                          QStringLiteral(" is not a whole number.");
             return false;
         }
-        UInit::MaxPlayers = QString::number(spawnbot + 1);
+        UInit::MaxPlayers = QString::number(qint64(spawnbot) + 1);
     }
     return true;
 }
@@ -306,7 +254,7 @@ QString LaunchGameDir()
 {
     const TModRow* row = ModTable::Selected();
     if (row && row->Key == kDeathmatch) {
-        const TIniFile ini(AppFilePath(QStringLiteral("Mods\\HL-DM.ini")));
+        const TIniFile ini(UInit::AppFile(QStringLiteral("Mods\\HL-DM.ini")));
         const QString game = ini.ReadString(UInit::SelectedBot, QStringLiteral("game"), QString());
         // Without a game folder the engine would take the next argument for one; Deathmatch is
         // the stock game.
@@ -331,7 +279,7 @@ TLaunchCommand BuildLaunchCommand(const QString& gameDir)
                              QStringLiteral(" +maxplayers ") + UInit::MaxPlayers;
     }
 
-    const TIniFile ini(AppFilePath(QStringLiteral("QOR.ini")));
+    const TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
     const QString extra = ini.ReadString(QStringLiteral("QOR"), QStringLiteral("Command"), QString());
     if (!extra.trimmed().isEmpty())
         command.Parameters += QStringLiteral(" ") + extra;
@@ -350,7 +298,7 @@ TLaunchCommand BuildLaunchCommand(const QString& gameDir)
 
 bool WriteLaunchLog(const QString& parameters, QString* error)
 {
-    const QString path = AppFilePath(QStringLiteral("log.txt"));
+    const QString path = UInit::AppFile(QStringLiteral("log.txt"));
     QString why;
     if (!FileSys::WriteLines(path, QStringList{parameters}, FileSys::TEncoding::Utf8, &why)) {
         if (error)

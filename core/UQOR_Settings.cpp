@@ -10,11 +10,6 @@ namespace UQOR {
 
 namespace {
 
-QString QorIniPath()
-{
-    return FileSys::Resolve(FileSys::JoinPath(UInit::AppPath, QStringLiteral("QOR.ini")));
-}
-
 // folder is given the way the mod windows build it (mod folder + "\"); a missing separator is
 // supplied so "folder" and "folder\" name the same file.
 QString MemoPath(const QString& folder, const QString& fileName)
@@ -64,12 +59,12 @@ bool AccessModSetting(const QString& key, const QString& value, const QString& m
     if (UInit::SelectedMod.isEmpty())
         return mode != QLatin1String("Write");
     if (mode == QLatin1String("Read")) {
-        const TIniFile ini(QorIniPath());
+        const TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
         result = ini.ReadString(UInit::SelectedMod, key, QString());
         return true;
     }
     if (mode == QLatin1String("Write")) {
-        TIniFile ini(QorIniPath());
+        TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
         return ini.WriteString(UInit::SelectedMod, key, value);
     }
     return true;

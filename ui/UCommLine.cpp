@@ -2,7 +2,6 @@
 
 #include "core/UInit.h"
 #include "platform/Dialogs.h"
-#include "platform/FileSys.h"
 #include "platform/IniFile.h"
 #include "ui/AuxStyle.h"
 
@@ -11,15 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-
-namespace {
-
-QString QorIniPath()
-{
-    return FileSys::Resolve(FileSys::JoinPath(UInit::AppPath, QStringLiteral("QOR.ini")));
-}
-
-} // namespace
 
 TCommLine::TCommLine(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -69,7 +59,7 @@ void TCommLine::showEvent(QShowEvent* event)
 
 void TCommLine::FormActivate()
 {
-    const TIniFile ini(QorIniPath());
+    const TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
     m_textLine->setText(ini.ReadString(QStringLiteral("QOR"), QStringLiteral("Command"), QString()));
 }
 
@@ -97,7 +87,7 @@ void TCommLine::BApplyClick()
                            this);
         return;
     }
-    TIniFile ini(QorIniPath());
+    TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
     if (!ini.WriteString(QStringLiteral("QOR"), QStringLiteral("Command"), text)) {
         Dialogs::ShowError(QStringLiteral("Can't write ") +
                                QDir::toNativeSeparators(ini.FileName()) + QStringLiteral("."),

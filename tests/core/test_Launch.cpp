@@ -456,7 +456,11 @@ TEST_F(LaunchTest, UnwritableServerConfigStopsTheLaunch)
     NoPermissionOverride enforce;
     ASSERT_TRUE(enforce.Active());
     EXPECT_FALSE(Launch());
-    ExpectStoppedEarly(QStringLiteral("Can't write ") + listen + QStringLiteral("."));
+    EXPECT_TRUE(m_started.empty());
+    const QStringList errors = m_dialogs.Texts(Dialogs::TKind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("Can't write ") + listen)) << errors[0].toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(ReadBytes(listen), bytes);
     EXPECT_FALSE(QFile::exists(m_program.Path(QStringLiteral("log.txt"))));
 }
@@ -572,9 +576,10 @@ TEST_P(FilterLineTest, CommentsOutManagedCommandsOnly)
     const TFilterCase& c = GetParam();
     UInit::BuildManagedCvarList();
     bool changed = false;
-    const QByteArray out = UQOR::FilterCfgBytes(QByteArray(c.Line) + "\r\n", UInit::ManagedCvars, &changed);
-    EXPECT_EQ(out, QByteArray(c.Written));
-    EXPECT_EQ(changed, out != QByteArray(c.Line) + "\r\n");
+    const QStringList out =
+        UQOR::FilterCfgLines(QStringList{QString::fromLatin1(c.Line)}, UInit::ManagedCvars, &changed);
+    EXPECT_EQ(out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), QString::fromLatin1(c.Written));
+    EXPECT_EQ(changed, out != QStringList{QString::fromLatin1(c.Line)});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -636,6 +641,16 @@ TEST_F(FilterFileTest, OnlyTheManagedLineChanges)
                                          "say welcome\r\n"
                                          "hostname \"Caf\xe9 \xff\"\r\n"
                                          "sv_gravity 800\r\n"));
+}
+
+// A file saved as UTF-8 (here with a byte-order mark) comes back in kind, as Latin-1 does above.
+TEST_F(FilterFileTest, Utf8FileKeepsItsMarkAndCharacters)
+{
+    const QString dir = m_hl.AddMod(QStringLiteral("dod"));
+    const QString cfg = m_hl.AddFile(QStringLiteral("dod/listenserver.cfg"),
+                                     "\xEF\xBB\xBFhostname \"Caf\xC3\xA9\"\r\nmp_winlimit 3\r\n");
+    ASSERT_TRUE(UQOR::FilterServerCfgs(dir));
+    EXPECT_EQ(ReadBytes(cfg), QByteArray("\xEF\xBB\xBFhostname \"Caf\xC3\xA9\"\r\n//mp_winlimit 3\r\n"));
 }
 
 TEST_F(FilterFileTest, FileWithoutManagedLinesIsLeftAsItIs)
