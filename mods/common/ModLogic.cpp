@@ -117,6 +117,9 @@ void TModLogic::ReadBotSection()
     const QString s = UInit::SelectedBot;
     State.WaypointFolder = mods.ReadString(s, QStringLiteral("waypath"), QStringLiteral("maps"));
     State.WaypointExt = mods.ReadString(s, m_traits.WaypointKey, QString());
+    State.RequiredWaypointExt = m_traits.RequiredWaypointKey.isEmpty()
+                                    ? QString()
+                                    : mods.ReadString(s, m_traits.RequiredWaypointKey, QString());
     State.MaxSkillText = mods.ReadString(s, QStringLiteral("maxskill"), QStringLiteral("5"));
     State.ChatFileName = mods.ReadString(s, QStringLiteral("chatfile"), QString());
     State.Skill0 = mods.ReadString(s, QStringLiteral("skill0"), QStringLiteral("better"));
@@ -142,15 +145,53 @@ void TModLogic::LoadConf()
     if (m_traits.WritesGameCfg)
         ReadGameCfg();
     if (w->MapCycle)
-        UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle);
+        UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle,
+                           State.RequiredWaypointExt, WaypointFolderPath());
     if (m_traits.HasBotsPage)
         ReadBotsIni();
-    if (w->chatkill && !State.ChatFileName.isEmpty()) {
-        const QSignalBlocker block(w->chatkill);
-        UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
-                             State.ChatFileName);
-    }
+    ReadChatMemo();
     State.Modified = 0;
+}
+
+QString TModLogic::WaypointFolderPath() const
+{
+    return FileSys::JoinPath(ModDir(), State.WaypointFolder);
+}
+
+void TModLogic::ReadChatMemo()
+{
+    State.ChatUnreadable = false;
+    TModWindow* w = Form();
+    if (!w || !w->chatkill || State.ChatFileName.isEmpty())
+        return;
+    QString error;
+    const QSignalBlocker block(w->chatkill);
+    if (!UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
+                              State.ChatFileName, &error)) {
+        State.ChatUnreadable = true;
+        Dialogs::ShowError(QStringLiteral("Can't read ") +
+                               Native(FileSys::JoinPath(ModDir(), State.ChatFileName)) +
+                               (error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error) +
+                               QStringLiteral("\r\nThe chat file is left as it is."),
+                           w);
+    }
+}
+
+bool TModLogic::WriteChatMemo(QString& error)
+{
+    TModWindow* w = Form();
+    if (!w || !w->chatkill || State.ChatFileName.isEmpty() || State.ChatUnreadable)
+        return true;
+    const QString path = FileSys::JoinPath(ModDir(), State.ChatFileName);
+    // Nothing was loaded and nothing typed: no empty chat file for the bot program to read.
+    if (w->chatkill->document()->isEmpty() && !FileSys::FileExists(path))
+        return true;
+    if (UQOR::AccessMemoFile(QStringLiteral("Write"), w->chatkill, ModDir() + QLatin1Char('\\'),
+                             State.ChatFileName, &error))
+        return true;
+    error = QStringLiteral("Can't write ") + Native(path) +
+            (error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error);
+    return false;
 }
 
 void TModLogic::ListAvailableMaps()
@@ -158,8 +199,10 @@ void TModLogic::ListAvailableMaps()
     TModWindow* w = Form();
     if (!w || !w->MapDispo)
         return;
-    UInit::ListMaps(w->MapDispo, State.ModMapsDir, w->MapLabel, QString(), QString(),
-                    State.WaypointExt, FileSys::JoinPath(ModDir(), State.WaypointFolder));
+    const bool marks = m_traits.MapConfig && m_traits.MapConfigMarks && !State.Config.isEmpty();
+    UInit::ListMaps(w->MapDispo, State.ModMapsDir, w->MapLabel,
+                    marks ? MapConfigFolder() : QString(), marks ? State.Config : QString(),
+                    State.WaypointExt, WaypointFolderPath(), State.RequiredWaypointExt);
 }
 
 void TModLogic::FillModelChooser()
@@ -187,6 +230,7 @@ void TModLogic::LoadDefaults()
         const QSignalBlocker block(w->chatkill);
         w->chatkill->clear();
     }
+    LoadModDefaults();
     ClearBotFields();
     UInit::LoadingDone = 1;
 }
@@ -254,12 +298,8 @@ bool TModLogic::SaveConf()
         ReportSaveError(error);
         return false;
     }
-    if (w->chatkill && !State.ChatFileName.isEmpty() &&
-        !UQOR::AccessMemoFile(QStringLiteral("Write"), w->chatkill, ModDir() + QLatin1Char('\\'),
-                              State.ChatFileName, &error)) {
-        ReportSaveError(error.isEmpty() ? QStringLiteral("Can't write ") +
-                                              Native(FileSys::JoinPath(ModDir(), State.ChatFileName))
-                                        : error);
+    if (!WriteChatMemo(error)) {
+        ReportSaveError(error);
         return false;
     }
     State.Modified = 0;
@@ -539,11 +579,7 @@ void TModLogic::RestoreDefaults()
         ReadBotsIni();
     // The chat file is the bot program's text, not a default: it is read again, so a save
     // after "Restore Default" does not empty it.
-    if (w->chatkill && !State.ChatFileName.isEmpty()) {
-        const QSignalBlocker block(w->chatkill);
-        UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
-                             State.ChatFileName);
-    }
+    ReadChatMemo();
 }
 
 // ---------------------------------------------------------------- launch writers
@@ -565,27 +601,34 @@ bool TModLogic::WriteLiblist(QString& error)
                                  LiblistLines(dll), error);
 }
 
-QStringList TModLogic::BotFileLines(const TIniFile& modsIni, const QString& section,
-                                    const TIniFile& store) const
+ModWriters::TPlaceholderTable TModLogic::Placeholders(const QString& skillKey) const
 {
-    const QString maxskill = modsIni.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
-    const QString templ = modsIni.ReadString(section, QStringLiteral("addbot"), QString());
-    const QString skillKey = QStringLiteral("skill") + maxskill;
-    const int spawnbot =
-        qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), kMaxStoredBots);
-    const QString defSkill = store.ReadString(kDefault, skillKey, QStringLiteral("0"));
+    return ModWriters::TemplatePlaceholders(skillKey);
+}
 
-    QStringList lines = ModWriters::BotFileHeader(templ, m_traits.PauseLine, defSkill);
-    const bool akimbot = m_traits.AkimbotLines && section == QStringLiteral("Akimbot");
-    if (akimbot)
-        lines << ModWriters::AkimbotRateLines(store);
-    ModWriters::TPlaceholderTable table = ModWriters::TemplatePlaceholders(skillKey);
-    table += ExtraPlaceholders();
+QStringList TModLogic::BotFileHeader(const TBotFileContext& c) const
+{
+    QStringList lines = ModWriters::BotFileHeader(c.Template, m_traits.PauseLine, c.DefaultSkill);
+    if (m_traits.AkimbotLines && c.Section == QStringLiteral("Akimbot"))
+        lines << ModWriters::AkimbotRateLines(c.Store);
+    return lines;
+}
+
+QStringList TModLogic::BotFileTrailer(const TBotFileContext& c) const
+{
+    if (m_traits.AkimbotLines && c.Section == QStringLiteral("Akimbot"))
+        return {ModWriters::AkimbotLastLine()};
+    return {};
+}
+
+QStringList TModLogic::BotFileLines(const TBotFileContext& c) const
+{
+    QStringList lines = BotFileHeader(c);
+    const ModWriters::TPlaceholderTable table = Placeholders(c.SkillKey);
     const ModWriters::TFillOptions options = FillOptions();
-    for (int i = 1; i <= spawnbot; ++i)
-        lines << ModWriters::FillTemplate(templ, table, store, i, options);
-    if (akimbot)
-        lines << ModWriters::AkimbotLastLine();
+    for (int i = 1; i <= c.SpawnBot; ++i)
+        lines << ModWriters::FillTemplate(c.Template, table, c.Store, i, options);
+    lines << BotFileTrailer(c);
     return lines;
 }
 
@@ -602,8 +645,36 @@ bool TModLogic::WriteBotCfg(QString& error)
         return false;
     }
     const TIniFile store(BotsIniPath());
-    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), botfile),
-                                 BotFileLines(mods, section, store), error);
+    const QString maxSkill = mods.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
+    const QString skillKey = QStringLiteral("skill") + maxSkill;
+    const TBotFileContext context{
+        mods,
+        store,
+        section,
+        maxSkill,
+        skillKey,
+        mods.ReadString(section, QStringLiteral("addbot"), QString()),
+        store.ReadString(kDefault, skillKey, QStringLiteral("0")),
+        qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0),
+               ModWriters::MaxBotEntries)};
+    if (!ModWriters::WriteFile(FileSys::JoinPath(ModDir(), botfile), BotFileLines(context), error))
+        return false;
+    return !m_traits.ExecBind || AppendExecBind(mods, section, error);
+}
+
+bool TModLogic::AppendExecBind(const TIniFile& mods, const QString& section, QString& error) const
+{
+    // Read at launch, not kept from the window's last visit: a launch needs no open window.
+    const QString command = mods.ReadString(section, QStringLiteral("execcmd"), QString());
+    QString key;
+    UInit::KeyToHLKey(TIniFile(BotsIniPath()).ReadString(kDefault, QStringLiteral("ExecKey"), QString()),
+                      key);
+    // Without a key that translates there is nothing to bind; the same line twice would only
+    // pile up at every launch.
+    if (command.isEmpty() || key.isEmpty())
+        return true;
+    return ModWriters::AppendLineOnce(FileSys::JoinPath(ModDir(), QStringLiteral("config.cfg")),
+                                      ModWriters::BindLine(key, command), error);
 }
 
 bool TModLogic::LaunchWriters(QString& error)

@@ -14,12 +14,18 @@
 //   - game.cfg rows of every kind (number, check box, radio pair, chooser index with or without
 //     the tail, fixed and conditional lines, own rules): Cvars() rows (mods/common/ModCvars.h);
 //     values kept elsewhere (QOR.ini, the bot store): an Own row or ReadDefaultSection;
+//   - the map list: the waypoint keys of TModTraits (a marking and a required extension), the
+//     "config" marker (MapConfig) and WaypointFolderPath() / MapConfigFolder() where the folders
+//     lie elsewhere than <moddir>\<waypath>;
 //   - the model chooser (own models, the main list, a fixed class list, none): FillModelChooser,
 //     ShowBotRecord and NewBot; slots 3 and 4 and further [Bot N] keys: ReadBotRecord and
-//     WriteBotRecord; further [Default] keys: ReadDefaultSection and WriteDefaultSection;
-//   - the bot file: ExtraPlaceholders and FillOptions for the line template, BotFileLines for
-//     header lines of another bot program or a file of another shape; further launch files:
-//     override LaunchWriters and call the template writers from it;
+//     WriteBotRecord; further [Default] keys: ReadDefaultSection and WriteDefaultSection; the
+//     mod's other defaults: LoadModDefaults;
+//   - the bot file: Placeholders and FillOptions for the line template, BotFileHeader and
+//     BotFileTrailer for the lines around the bot entries (header lines of another bot program,
+//     settings lines, parts of the skeleton), BotFileLines for a file of another shape; the
+//     spawn-key bind into config.cfg: TModTraits::ExecBind; further launch files: override
+//     LaunchWriters and call the template writers from it;
 //   - a mod that writes its files at save time: call WriteLiblist / WriteBotCfg from SaveConf.
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
@@ -64,9 +70,29 @@ struct TModTraits {
     bool AkimbotLines = true;     // Akimbot's lines in the bot file
     bool OwnModels = true;        // the model chooser lists <moddir>\models\player
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
-    QString WaypointKey = QStringLiteral("waypt");   // or "optwaypt"
+    // The waypoint extension that marks a map ("waypt", or "optwaypt" where the mod reads that),
+    // and the one a map must have to be offered at all (empty: none; some mods read "waypt" so).
+    QString WaypointKey = QStringLiteral("waypt");
+    QString RequiredWaypointKey;
     bool OutsideBotEditor = false;   // reads BotEditor/BotEditorPath (first activation step)
     bool MapConfig = false;          // reads "config" and shows <Prefix>_BEditCfg
+    bool MapConfigMarks = false;     // with MapConfig: maps with their own file get "+"
+    bool MapConfigOpens = false;     // with MapConfig: "Edit config" opens the map's file
+    // At launch, after the bot file: bind "<ExecKey>" "<execcmd>" appended to config.cfg once,
+    // with execcmd read from the bot's section and the key from the bot store's [Default].
+    bool ExecBind = false;
+};
+
+// What the bot file's parts are built from (WriteBotCfg reads it once from the files).
+struct TBotFileContext {
+    const TIniFile& Mods;     // Mods\<Mod>.ini
+    const TIniFile& Store;    // the bot store
+    QString Section;          // the selected bot's section
+    QString MaxSkill;         // "maxskill" as written ("5")
+    QString SkillKey;         // "skill" + MaxSkill
+    QString Template;         // "addbot"
+    QString DefaultSkill;     // [Default] skill<max> of the store ("0")
+    int SpawnBot = 0;         // [Default] spawnbot, within 0..ModWriters::MaxBotEntries
 };
 
 // The values the first activation reads from Mods\<Mod>.ini [<bot>].
@@ -123,7 +149,11 @@ public:
         QString BotEditor;
         QString BotEditorPath;
         QString Config;
+        QString RequiredWaypointExt;
         int BotCount = 0;
+        // The chat file exists but could not be read: saving must not replace it with the
+        // (empty) memo.
+        bool ChatUnreadable = false;
     } State;
 
     // Reads the keys of the first activation's step 1 for the selected bot into State.
@@ -153,18 +183,28 @@ public:
     virtual void RestoreDefaults();
     // The bot creation handler's values (random or plain).
     virtual TBot NewBot(bool random);
+    // The chat memo read from and written to <moddir>\<chatfile>. Reading remembers when the file
+    // could not be read, and shows why; writing leaves such a file alone, and does not create a
+    // chat file for an empty memo.
+    void ReadChatMemo();
+    bool WriteChatMemo(QString& error);
+
 
     // ---- Extension points (narrower than a whole routine). ----
     // The mod's game.cfg rows, in file order (without sv_sendvelocity).
     virtual TCvarTable Cvars() const { return {}; }
     // liblist.gam, every line literal but the gamedll one, for which GameDllLine(dll) is used.
     virtual QStringList LiblistLines(const QString& dll) const;
-    // The placeholders after the template's three (team, weapon, ...).
-    virtual ModWriters::TPlaceholderTable ExtraPlaceholders() const { return {}; }
+    // The bot file's line template: its placeholders in order (the default: the template's
+    // three) and the tags the mod's writer knows (the default: none).
+    virtual ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const;
     virtual ModWriters::TFillOptions FillOptions() const { return {}; }
-    // The bot file as a whole; the default builds the template's skeleton and bot lines.
-    virtual QStringList BotFileLines(const TIniFile& modsIni, const QString& section,
-                                     const TIniFile& store) const;
+    // The lines before the bot entries (the default: the skeleton, then Akimbot's rate lines)
+    // and after them (the default: Akimbot's last line).
+    virtual QStringList BotFileHeader(const TBotFileContext& c) const;
+    virtual QStringList BotFileTrailer(const TBotFileContext& c) const;
+    // The bot file as a whole: header, one entry per bot to spawn, trailer.
+    virtual QStringList BotFileLines(const TBotFileContext& c) const;
     // Bot store: the mod's further keys. Called inside the template reader / writer.
     virtual void ReadDefaultSection(const TIniFile& store);
     virtual void ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot);
@@ -174,8 +214,14 @@ public:
     virtual void ShowBotRecord(const TBot& bot);
     // LoadDefaults' model chooser step (own models, the main list, a fixed class list, none).
     virtual void FillModelChooser();
-    // The map list step of LoadDefaults.
+    // The map list step of LoadDefaults (and of a change of the waypoint folder).
     virtual void ListAvailableMaps();
+    // The folder of the waypoint files (<moddir>\<waypath> by default) and of the maps' own
+    // configuration files (the waypoint folder by default).
+    virtual QString WaypointFolderPath() const;
+    virtual QString MapConfigFolder() const { return WaypointFolderPath(); }
+    // LoadDefaults' step for the mod's own controls beyond the cvar table (LoadingDone is 0).
+    virtual void LoadModDefaults() {}
 
     // Fills the row's hooks (window factory, RestoreDefaults, LoadConf, MarkModified,
     // LaunchWriters). Call once from the mod's Register().
@@ -184,8 +230,22 @@ public:
 protected:
     // Shows an output error of a save (the file named in it).
     void ReportSaveError(const QString& error) const;
+    // The ExecBind step of WriteBotCfg.
+    bool AppendExecBind(const TIniFile& mods, const QString& section, QString& error) const;
 
 private:
     TModTraits m_traits;
     QPointer<TModWindow> m_form;
 };
+
+// A mod's Register(): the row's hooks, with a window factory that also sets the mod's form
+// variable (FOpera, FCstrike ...).
+template <class TWindow>
+void RegisterModWindow(TModLogic& logic, QPointer<TWindow>& form)
+{
+    logic.RegisterHooks([&form](QWidget* owner) -> QDialog* {
+        auto* window = new TWindow(owner);
+        form = window;
+        return window;
+    });
+}

@@ -238,7 +238,9 @@ void TModWindow::BuildMapsPage(QWidget* p)
     connect(SpeedButton5, &QToolButton::clicked, this, &TModWindow::SpeedButton5Click);
     connect(SpeedButton6, &QToolButton::clicked, this, &TModWindow::SpeedButton6Click);
     connect(RandomMap, &QPushButton::clicked, this, &TModWindow::RandomMapClick);
-    connect(BEditCfg, &QPushButton::clicked, this, [this] { BEditCfgClick(); });
+    // Some mods show the button without giving it anything to do.
+    if (m_logic.Traits().MapConfigOpens)
+        connect(BEditCfg, &QPushButton::clicked, this, [this] { BEditCfgClick(); });
 
     // The comment key holds one line of at most 255 characters and "|" is refused; paste is
     // filtered the same way as typing.
@@ -646,10 +648,9 @@ void TModWindow::SBDelBotClick() { m_logic.DeleteBots(); }
 
 void TModWindow::BEditCfgClick()
 {
-    // The map's own configuration file lies beside its waypoints, named <map><config>.
-    const QString folder =
-        FileSys::JoinPath(m_logic.ModDir(), m_logic.State.WaypointFolder) + QLatin1Char('/');
-    UQOR::EditMapCfg(MapDispo, folder, m_logic.State.Config);
+    // The map's own configuration file, named <map><config>, lies in the folder the map list
+    // marks it from (beside the waypoints unless the mod keeps them apart).
+    UQOR::EditMapCfg(MapDispo, m_logic.MapConfigFolder() + QLatin1Char('/'), m_logic.State.Config);
 }
 
 void TModWindow::B_BotEditorClick()

@@ -18,7 +18,8 @@
 //     step 1 and after step 5 (the per-bot layout);
 // The bot-name filter is TModTraits::ForbiddenNameChars (a validator, so paste is filtered too).
 // Handlers a mod's description names differently keep the template's body: bind the mod's own
-// controls to them, or override BEditCfgClick where the mod opens another file.
+// controls to them. "Edit config" opens the map's file in TModLogic::MapConfigFolder() when
+// TModTraits::MapConfigOpens is set; override BEditCfgClick where the mod opens another file.
 // Mods without a page set the TModTraits flag; the page's controls are then not created and the
 // handlers that would use them are never connected.
 #include <QDialog>

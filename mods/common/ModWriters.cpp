@@ -5,65 +5,91 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace ModWriters {
 
-TPlaceholderTable TemplatePlaceholders(const QString& skillKey)
+TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault,
+                                       const QString& nameDefault, const QString& skillDefault)
 {
     return {
-        {QStringLiteral("<model>"), QStringLiteral("modele"), QString(), {}},
-        {QStringLiteral("<name>"), QStringLiteral("nom"), QString(), {}},
-        {QStringLiteral("<skill>"), skillKey, QString(), {}},
+        {QStringLiteral("<model>"), QStringLiteral("modele"), modelDefault, {}},
+        {QStringLiteral("<name>"), QStringLiteral("nom"), nameDefault, {}},
+        {QStringLiteral("<skill>"), skillKey, skillDefault, {}},
     };
-}
-
-QString ReplaceFirst(const QString& line, const QString& placeholder, const QString& value,
-                     bool* replaced)
-{
-    const int at = line.indexOf(placeholder);
-    if (replaced)
-        *replaced = at >= 0;
-    if (at < 0)
-        return line;
-    QString out = line;
-    out.replace(at, placeholder.size(), value);
-    return out;
 }
 
 QStringList FillTemplate(const QString& templ, const TPlaceholderTable& table,
                          const TIniFile& store, int botNumber, const TFillOptions& options)
 {
     const QString section = QStringLiteral("Bot ") + QString::number(botNumber);
-    // The values are read once: a repeated pass fills a second occurrence with the same value.
-    QStringList values;
-    values.reserve(table.size());
+
+    // The pieces of the template to put something else in, found in the template itself: the
+    // values are inserted in one pass afterwards, so nothing a value holds is ever read as a
+    // placeholder or a tag.
+    struct TSpan {
+        qsizetype At;
+        qsizetype Length;
+        QString Value;
+        bool Break;
+    };
+    QVector<TSpan> spans;
+    auto taken = [&spans](qsizetype at, qsizetype length) {
+        for (const TSpan& s : spans)
+            if (at < s.At + s.Length && s.At < at + length)
+                return true;
+        return false;
+    };
+    auto claim = [&](const QString& token, const QString& value, bool lineBreak, bool every) {
+        if (token.isEmpty())
+            return;
+        for (qsizetype at = templ.indexOf(token); at >= 0; at = templ.indexOf(token, at + 1)) {
+            if (taken(at, token.size()))
+                continue;
+            spans.append({at, token.size(), value, lineBreak});
+            if (!every)
+                return;
+        }
+    };
+
     for (const TPlaceholder& p : table) {
+        if (!templ.contains(p.Name))
+            continue;
         QString v = p.Key.isEmpty() ? p.Default : store.ReadString(section, p.Key, p.Default);
         if (p.Convert)
             v = p.Convert(v, botNumber);
-        values << v;
+        // A value never breaks the line it is put in.
+        v.remove(QLatin1Char('\r'));
+        v.remove(QLatin1Char('\n'));
+        claim(p.Name, v, false, options.EveryOccurrence);
     }
+    if (options.Tab)
+        claim(QStringLiteral("<TAB>"), QStringLiteral("\t"), false, true);
+    if (options.RcBreak)
+        claim(QStringLiteral("<RC>"), QString(), true, true);
+    if (options.CrBreak)
+        claim(QStringLiteral("<CR>"), QString(), true, true);
+    std::sort(spans.begin(), spans.end(),
+              [](const TSpan& a, const TSpan& b) { return a.At < b.At; });
 
-    QString line = templ;
-    for (;;) {
-        bool any = false;
-        for (int i = 0; i < table.size(); ++i) {
-            bool replaced = false;
-            line = ReplaceFirst(line, table[i].Name, values[i], &replaced);
-            any = any || replaced;
-        }
-        if (!options.Repeat || !any || !line.contains(QLatin1Char('<')))
-            break;
-    }
-
-    if (options.ReplaceTabAndRc) {
-        line.replace(QStringLiteral("<TAB>"), QStringLiteral("\t"));
-        line.replace(QStringLiteral("<RC>"), QStringLiteral("\n"));
-    }
-    if (options.SplitOnCr)
-        line.replace(QStringLiteral("<CR>"), QStringLiteral("\n"));
-    // A line break inside the entry becomes a line of its own (the file writer ends each with
+    // Each line break of the template becomes a line of its own (the file writer ends each with
     // CR LF), so no bare LF reaches the bot program's reader.
-    return line.split(QLatin1Char('\n'));
+    QStringList lines;
+    QString line;
+    qsizetype pos = 0;
+    for (const TSpan& span : std::as_const(spans)) {
+        line += QStringView(templ).mid(pos, span.At - pos);
+        if (span.Break) {
+            lines << line;
+            line.clear();
+        } else {
+            line += span.Value;
+        }
+        pos = span.At + span.Length;
+    }
+    line += QStringView(templ).mid(pos);
+    lines << line;
+    return lines;
 }
 
 QString LiblistLine(const QString& key, const QString& value)
@@ -97,6 +123,36 @@ QStringList AkimbotRateLines(const TIniFile& store)
 QString AkimbotLastLine()
 {
     return QStringLiteral("disablebotwaypointmessage");
+}
+
+QString BindLine(const QString& hlKey, const QString& command)
+{
+    return QStringLiteral("bind \"") + hlKey + QStringLiteral("\" \"") + command + QStringLiteral("\"");
+}
+
+bool AppendLineOnce(const QString& path, const QString& line, QString& error)
+{
+    const QString file = FileSys::Resolve(path);
+    if (!FileSys::FileExists(file))
+        return true;
+    QStringList lines;
+    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
+    QString why;
+    auto fail = [&](const char* what) {
+        error = QString::fromLatin1(what) + QDir::toNativeSeparators(file) +
+                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
+        return false;
+    };
+    if (!FileSys::ReadLines(file, lines, &encoding, &why))
+        return fail("Can't read ");
+    const QString wanted = line.trimmed();
+    for (const QString& l : std::as_const(lines))
+        if (l.trimmed() == wanted)
+            return true;
+    lines << line;
+    if (!FileSys::WriteLines(file, lines, encoding, &why))
+        return fail("Can't write ");
+    return true;
 }
 
 bool WriteFile(const QString& path, const QStringList& lines, QString& error)

@@ -1,7 +1,7 @@
 #pragma once
 // The launch writers' shared parts: liblist.gam from a mod's literal lines, the bot file's
-// skeleton and the addbot placeholder filler. They work from files only, so a launch needs no
-// open mod window.
+// skeleton, the addbot placeholder filler and the key-bind lines. They work from files only, so
+// a launch needs no open mod window.
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -11,10 +11,14 @@ class TIniFile;
 
 namespace ModWriters {
 
+// A Half-Life server holds 32 players at most: a hand-edited bot store asking for more bots
+// must not make a launch write (and the game add) thousands of entries.
+constexpr int MaxBotEntries = 32;
+
 // One placeholder of an addbot template: replaced by the value of Key in the bot's [Bot i]
 // section of the bot store (Default when the key is missing), passed through Convert when set
-// (team 0 written as 5, scaled traits, a whole-number model ...). Key may be empty when Convert
-// computes the value alone (the bot number).
+// (team 0 written as 5, scaled traits, a whole-number model, a weapon name ...). Key may be
+// empty when Convert computes the value alone (the bot number).
 struct TPlaceholder {
     QString Name;       // "<model>"
     QString Key;        // "modele"
@@ -24,28 +28,29 @@ struct TPlaceholder {
 using TPlaceholderTable = QVector<TPlaceholder>;
 
 // The template's three, in the fixed order "<model>", "<name>", "<skill>"; skillKey is
-// "skill" + maxskill. A mod appends its own after them.
-TPlaceholderTable TemplatePlaceholders(const QString& skillKey);
+// "skill" + maxskill. A mod adds its own before or after them and may give them defaults.
+TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault = {},
+                                       const QString& nameDefault = {},
+                                       const QString& skillDefault = {});
 
+// The tags of the template besides the placeholders. Each mod's description says which of them
+// its writer knows; a tag it does not know stays in the line as written.
 struct TFillOptions {
-    // Repeat the passes until no "<" is left; a pass that replaces nothing ends it, so an
-    // unknown placeholder stays in the line as written.
-    bool Repeat = false;
-    // "<TAB>" -> TAB and "<RC>" -> line break, everywhere in the line.
-    bool ReplaceTabAndRc = true;
-    // "<CR>" splits the entry into several lines.
-    bool SplitOnCr = true;
+    // Every occurrence of a placeholder is filled, not only the first.
+    bool EveryOccurrence = false;
+    bool Tab = false;       // "<TAB>" -> a TAB character
+    bool RcBreak = false;   // "<RC>" -> a line break
+    bool CrBreak = false;   // "<CR>" -> a line break
 };
 
-// One bot's entry: each placeholder of the table, in table order, replaced at its first
-// occurrence in the line as changed so far. The result is one line, or several when the
-// template holds "<CR>" (or "<RC>").
+// One bot's entry. The template is read once, left to right: each placeholder of the table is
+// filled at its first occurrence in the template (table order settles which of two overlapping
+// ones wins), each known tag where it stands. Values are put in as they are, so a bot name
+// holding "<CR>", "<TAB>" or "<skill>" is written as typed and never splits or fills the line;
+// line breaks inside a value are dropped. The result is one line, or several where the template
+// breaks it.
 QStringList FillTemplate(const QString& templ, const TPlaceholderTable& table,
                          const TIniFile& store, int botNumber, const TFillOptions& options = {});
-// The same with the values given directly (placeholder name -> value), for tests and mods
-// whose values do not come from the bot store.
-QString ReplaceFirst(const QString& line, const QString& placeholder, const QString& value,
-                     bool* replaced = nullptr);
 
 // The gamedll line of liblist.gam: gamedll "<dll>".
 QString GameDllLine(const QString& dll);
@@ -60,6 +65,14 @@ QStringList BotFileHeader(const QString& templ, const QString& pauseLine,
 // Akimbot's three rate lines (after the header) and its last line.
 QStringList AkimbotRateLines(const TIniFile& store);
 QString AkimbotLastLine();
+
+// A key bind: bind "<Half-Life key>" "<command>".
+QString BindLine(const QString& hlKey, const QString& command);
+// Adds line at the end of the configuration file path unless a line of the same text (blanks
+// around it aside) is there already. A missing file is no error: the game writes config.cfg at
+// its first start and there is nothing to add to before that. False with a message naming the
+// file when it could not be read or written; it then keeps its old contents.
+bool AppendLineOnce(const QString& path, const QString& line, QString& error);
 
 // Writes lines to path through UInit::OutFile (CR LF, atomically). False with a message naming
 // the file in error; the file then keeps its old contents.

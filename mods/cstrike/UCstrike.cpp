@@ -49,11 +49,15 @@ TModTraits CstrikeTraits()
     s.ForbiddenNameChars = QStringLiteral(" \"");
     s.ChatKeys = false;          // the chat rate is read with the mod's own keys
     s.AkimbotSliders = false;
-    s.AkimbotLines = false;      // the bot file is built here
     s.OwnModels = false;         // the models are per side, filled when a bot is shown
-    s.WaypointKey = QStringLiteral("waypt");
+    // "optwaypt" marks a map; a map without its "waypt" file is not offered at all.
+    s.WaypointKey = QStringLiteral("optwaypt");
+    s.RequiredWaypointKey = QStringLiteral("waypt");
     s.OutsideBotEditor = true;
     s.MapConfig = true;
+    s.MapConfigMarks = true;
+    s.MapConfigOpens = true;
+    s.ExecBind = true;
     return s;
 }
 
@@ -213,8 +217,6 @@ void TCstrike::ReadBotSection()
     TModLogic::ReadBotSection();
     const TIniFile mods(ModsIniPath());
     const QString s = UInit::SelectedBot;
-    Cs.Waypt = mods.ReadString(s, QStringLiteral("waypt"), QString());
-    Cs.OptWaypt = mods.ReadString(s, QStringLiteral("optwaypt"), QString());
     Cs.MinSkill = mods.ReadInteger(s, QStringLiteral("minskill"), 1);
     Cs.BotMenuCmd = mods.ReadString(s, QStringLiteral("botmenucmd"), QString());
     Cs.ExecCmd = mods.ReadString(s, QStringLiteral("execcmd"), QString());
@@ -244,14 +246,9 @@ TCvarTable TCstrike::Cvars() const
     };
 }
 
-void TCstrike::ListAvailableMaps()
+QString TCstrike::WaypointFolderPath() const
 {
-    TModWindow* w = Form();
-    if (!w || !w->MapDispo)
-        return;
-    const QString folder = FileSys::JoinPath(WaypointRoot(), State.WaypointFolder);
-    UInit::ListMaps(w->MapDispo, State.ModMapsDir, w->MapLabel, folder, State.Config, Cs.OptWaypt,
-                    folder, Cs.Waypt);
+    return FileSys::JoinPath(WaypointRoot(), State.WaypointFolder);
 }
 
 void TCstrike::FillModelChooser()
@@ -275,9 +272,8 @@ void TCstrike::LoadDefaults()
     if (!w)
         return;
     UInit::LoadingDone = 0;
+    // The waypoint folder comes first: the map list is built from it.
     const TIniFile store(BotsIniPath());
-    const QString modDir = ModDir();
-
     if (IsBot(NNBot)) {
         QString folder = store.ReadString(kDefault, QStringLiteral("nwpdir"), QStringLiteral("nwps"));
         if (folder.trimmed().isEmpty() ||
@@ -287,24 +283,20 @@ void TCstrike::LoadDefaults()
     } else if (IsBot(PodBot)) {
         QString folder = store.ReadString(kDefault, QStringLiteral("WptFolder"), QStringLiteral("wptcs10"));
         if (folder.trimmed().isEmpty() ||
-            !FileSys::DirectoryExists(FileSys::JoinPath(modDir, QStringLiteral("PodBot\\") + folder)))
+            !FileSys::DirectoryExists(FileSys::JoinPath(ModDir(), QStringLiteral("PodBot\\") + folder)))
             folder.clear();
         State.WaypointFolder = QStringLiteral("PodBot\\") + folder;
     }
-    w->ShowWayDir(FileSys::JoinPath(WaypointRoot(), State.WaypointFolder),
+    w->ShowWayDir(WaypointFolderPath(),
                   FileSys::DirectoryExists(WayDirRoot()) ? WayDirRoot() : WaypointRoot());
-    if (!State.Config.isEmpty() && w->BEditCfg)
-        w->BEditCfg->show();
-    ListAvailableMaps();
+    TModLogic::LoadDefaults();
+}
 
-    ModCvars::ApplyDefaults(*w, Cvars());
-    if (w->spawnbot)
-        w->spawnbot->SetValue(1);
-    if (w->chatkill) {
-        const QSignalBlocker block(w->chatkill);
-        w->chatkill->clear();
-    }
-
+void TCstrike::LoadModDefaults()
+{
+    TFCstrike* w = Win();
+    if (!w)
+        return;
     if (w->ListBot) {
         const QSignalBlocker block(w->ListBot);
         w->ListBot->clearSelection();
@@ -331,9 +323,6 @@ void TCstrike::LoadDefaults()
     // read again (LoadConf, RestoreDefaults), so a save never writes a half-emptied table.
     LabelSkillGrid(w->CS_Skills);
     TableToGrid(TSkillTable{}, w->CS_Skills);
-
-    ClearBotFields();
-    UInit::LoadingDone = 1;
 }
 
 void TCstrike::ClearBotFields()
@@ -351,20 +340,9 @@ void TCstrike::ClearBotFields()
 
 void TCstrike::LoadConf()
 {
-    TModWindow* w = Form();
-    if (!w)
+    if (!Form())
         return;
-    LoadDefaults();
-    ReadGameCfg();
-    ReadBotsIni();
-    if (w->MapCycle)
-        UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle, Cs.Waypt,
-                           FileSys::JoinPath(WaypointRoot(), State.WaypointFolder));
-    if (w->chatkill && !State.ChatFileName.isEmpty()) {
-        const QSignalBlocker block(w->chatkill);
-        UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
-                             State.ChatFileName);
-    }
+    TModLogic::LoadConf();
     if (IsBot(PodBot))
         ReadBotSkillCfg();
     State.Modified = 0;
@@ -668,34 +646,9 @@ TCstrike& Logic()
     return logic;
 }
 
-void LoadConf() { Logic().LoadConf(); }
-void LoadDefaults() { Logic().LoadDefaults(); }
-void ClearBotFields() { Logic().ClearBotFields(); }
-bool CheckConf() { return Logic().CheckConf(); }
-bool SaveConf() { return Logic().SaveConf(); }
-void ReadGameCfg() { Logic().ReadGameCfg(); }
-bool ApplyGameCfgCvar(const QString& name, const QString& value)
-{
-    return Logic().ApplyGameCfgCvar(name, value);
-}
-bool WriteGameCfg(QString& error) { return Logic().WriteGameCfg(error); }
-void ReadBotsIni() { Logic().ReadBotsIni(); }
-bool WriteBotsIni(QString& error) { return Logic().WriteBotsIni(error); }
-void ShowBot() { Logic().ShowBot(); }
-void DeleteBots() { Logic().DeleteBots(); }
-void FillModelList(const QString& team) { Logic().FillModelList(team); }
-bool WriteLiblist(QString& error) { return Logic().WriteLiblist(error); }
-bool WriteBotCfg(QString& error) { return Logic().WriteBotCfg(error); }
-void ReadBotSkillCfg() { Logic().ReadBotSkillCfg(); }
-bool WriteBotSkillCfg(QString& error) { return Logic().WriteBotSkillCfg(error); }
-
 void Register()
 {
-    Logic().RegisterHooks([](QWidget* owner) -> QDialog* {
-        auto* window = new TFCstrike(owner);
-        FCstrike = window;
-        return window;
-    });
+    RegisterModWindow<TFCstrike>(Logic(), FCstrike);
 }
 
 } // namespace UCstrike

@@ -38,15 +38,13 @@ QString WeaponName(int index);    // "" outside 1..14
 
 // ---- Launch files ----
 
-// The bind line of config.cfg and of the bot file: bind "<key>" "<command>".
-QString BindLine(const QString& hlKey, const QString& command);
-
-// One bot's lines: the template with <team> (team "0" and a missing team written as "5"),
-// <model>, <name>, <skill> and <weapon> replaced at their first occurrence, then cut into lines
-// at every "<CR>" of the template. Only the template's own placeholders are replaced, so a bot
-// name holding "<CR>" or "<skill>" is written as it stands, on its one line.
-QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store,
-                          const QString& section, const QString& maxSkill);
+// The placeholders of a bot entry, in order: <team> (team "0" and a missing team written as "5"),
+// <model>, <name>, <skill> and <weapon> (the favourite weapon's name); the template is cut into
+// lines at every "<CR>".
+ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey);
+// One bot's lines ([Bot botNumber] of the store).
+QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store, int botNumber,
+                          const QString& maxSkill);
 
 // The settings lines of the selected bot program, read from the store ([Default], [PlBot],
 // [PODBot]); skill is the default skill S. Empty for the programs without settings of their own.
@@ -84,8 +82,6 @@ public:
 
     // What the first activation reads beyond the template's keys.
     struct TCsSection {
-        QString Waypt;        // required waypoint extension (maps without a file are not offered)
-        QString OptWaypt;     // waypoint extension that marks a map
         int MinSkill = 1;
         QString BotMenuCmd;
         QString ExecCmd;
@@ -103,21 +99,21 @@ public:
     void ReadBotSection() override;
     void LoadConf() override;
     void LoadDefaults() override;
+    void LoadModDefaults() override;
     void ClearBotFields() override;
     bool SaveConf() override;
     TCvarTable Cvars() const override;
     QStringList LiblistLines(const QString& dll) const override;
-    QStringList BotFileLines(const TIniFile& modsIni, const QString& section,
-                             const TIniFile& store) const override;
-    bool WriteLiblist(QString& error) override;
-    bool WriteBotCfg(QString& error) override;
+    ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
+    ModWriters::TFillOptions FillOptions() const override;
+    QStringList BotFileHeader(const TBotFileContext& c) const override;
     void ReadDefaultSection(const TIniFile& store) override;
     void ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot) override;
     bool WriteDefaultSection(TIniFile& store) override;
     bool WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot) override;
     void ShowBotRecord(const TBot& bot) override;
     void FillModelChooser() override;
-    void ListAvailableMaps() override;
+    QString WaypointFolderPath() const override;
     void RestoreDefaults() override;
     TBot NewBot(bool random) override;
 
@@ -132,27 +128,9 @@ public:
     QString BotSkillCfgPath() const;
 };
 
-// The one logic object of the mod (the unit's state outlives the window).
+// The one logic object of the mod, the unit itself: its role routines (Logic().LoadConf() ...)
+// and its state outlive the window.
 TCstrike& Logic();
-
-// The unit's routines, as the rest of the program names them.
-void LoadConf();
-void LoadDefaults();
-void ClearBotFields();
-bool CheckConf();
-bool SaveConf();
-void ReadGameCfg();
-bool ApplyGameCfgCvar(const QString& name, const QString& value);
-bool WriteGameCfg(QString& error);
-void ReadBotsIni();
-bool WriteBotsIni(QString& error);
-void ShowBot();
-void DeleteBots();
-void FillModelList(const QString& team);
-bool WriteLiblist(QString& error);
-bool WriteBotCfg(QString& error);
-void ReadBotSkillCfg();
-bool WriteBotSkillCfg(QString& error);
 
 // Fills Counter-Strike's row hooks (window, restore, load, modified flag, launch writers).
 void Register();

@@ -33,15 +33,6 @@ const QString kDefault = QStringLiteral("Default");
 const QString kPlBotSection = QStringLiteral("PlBot");
 const QString kPodSection = QStringLiteral("PODBot");
 
-// The window lets the user choose 1..32 bots; a hand-edited store with a larger number must not
-// make the launch write (and the game add) thousands of entries.
-constexpr int kMaxSpawnedBots = 32;
-
-QString Shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 QString OnOff(const QString& text)
 {
     QString out;
@@ -54,14 +45,6 @@ QString HLKeyOf(const QString& displayName)
     QString key;
     UInit::KeyToHLKey(displayName, key);
     return key;
-}
-
-// The values of one bot entry never break the line they are put in.
-QString OneLine(QString value)
-{
-    value.remove(QLatin1Char('\r'));
-    value.remove(QLatin1Char('\n'));
-    return value;
 }
 
 } // namespace
@@ -115,69 +98,30 @@ QString WeaponName(int index)
     return names.at(index);
 }
 
-QString BindLine(const QString& hlKey, const QString& command)
+ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey)
 {
-    return QStringLiteral("bind \"") + hlKey + QStringLiteral("\" \"") + command
-           + QStringLiteral("\"");
+    ModWriters::TPlaceholderTable table{
+        // The bot programs take 5 for "join the side the game picks".
+        {QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("5"),
+         [](const QString& team, int) { return team == QLatin1String("0") ? QStringLiteral("5") : team; }}};
+    table += ModWriters::TemplatePlaceholders(skillKey, QStringLiteral("1"), QStringLiteral("NewBot"),
+                                              QStringLiteral("1"));
+    table.append({QStringLiteral("<weapon>"), QStringLiteral("weapon"), QStringLiteral("0"),
+                  [](const QString& index, int) {
+                      bool ok = false;
+                      const int i = index.trimmed().toInt(&ok);
+                      return ok ? WeaponName(i) : QString();
+                  }});
+    return table;
 }
 
-QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store,
-                          const QString& section, const QString& maxSkill)
+QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store, int botNumber,
+                          const QString& maxSkill)
 {
-    QString team = store.ReadString(section, QStringLiteral("team"), QStringLiteral("5"));
-    if (team == QLatin1String("0"))
-        team = QStringLiteral("5");   // the bot programs take 5 for "join the side the game picks"
-    const int weapon = store.ReadInteger(section, QStringLiteral("weapon"), 0);
-
-    struct TFill {
-        QString Placeholder;
-        QString Value;
-    };
-    const TFill fills[] = {
-        {QStringLiteral("<team>"), team},
-        {QStringLiteral("<model>"), store.ReadString(section, QStringLiteral("modele"), QStringLiteral("1"))},
-        {QStringLiteral("<name>"), store.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot"))},
-        {QStringLiteral("<skill>"),
-         store.ReadString(section, QStringLiteral("skill") + maxSkill, QStringLiteral("1"))},
-        {QStringLiteral("<weapon>"), WeaponName(weapon)},
-    };
-
-    // Where each placeholder first stands in the template itself: the values are put in one
-    // pass, so nothing inside a value is ever taken for a placeholder or a line break.
-    struct TSpan {
-        qsizetype At;
-        qsizetype Length;
-        QString Value;
-        bool LineBreak;
-    };
-    QList<TSpan> spans;
-    for (const TFill& fill : fills) {
-        const qsizetype at = botTemplate.indexOf(fill.Placeholder);
-        if (at >= 0)
-            spans.append({at, fill.Placeholder.size(), OneLine(fill.Value), false});
-    }
-    const QString cr = QStringLiteral("<CR>");
-    for (qsizetype at = botTemplate.indexOf(cr); at >= 0; at = botTemplate.indexOf(cr, at + cr.size()))
-        spans.append({at, cr.size(), QString(), true});
-    std::sort(spans.begin(), spans.end(),
-              [](const TSpan& a, const TSpan& b) { return a.At < b.At; });
-
-    QStringList lines;
-    QString line;
-    qsizetype pos = 0;
-    for (const TSpan& span : spans) {
-        line += botTemplate.mid(pos, span.At - pos);
-        if (span.LineBreak) {
-            lines.append(line);
-            line.clear();
-        } else {
-            line += span.Value;
-        }
-        pos = span.At + span.Length;
-    }
-    line += botTemplate.mid(pos);
-    lines.append(line);
-    return lines;
+    ModWriters::TFillOptions options;
+    options.CrBreak = true;
+    return ModWriters::FillTemplate(botTemplate, EntryPlaceholders(QStringLiteral("skill") + maxSkill),
+                                    store, botNumber, options);
 }
 
 QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QString& skill)
@@ -313,96 +257,34 @@ QStringList TCstrike::LiblistLines(const QString& dll) const
     };
 }
 
-bool TCstrike::WriteLiblist(QString& error)
+ModWriters::TPlaceholderTable TCstrike::Placeholders(const QString& skillKey) const
 {
-    return TModLogic::WriteLiblist(error);
+    return EntryPlaceholders(skillKey);
 }
 
-QStringList TCstrike::BotFileLines(const TIniFile& modsIni, const QString& section,
-                                   const TIniFile& store) const
+ModWriters::TFillOptions TCstrike::FillOptions() const
 {
-    const QString maxSkill =
-        modsIni.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
-    const QString botTemplate = modsIni.ReadString(section, QStringLiteral("addbot"), QString());
-    const QString botMenuCmd = modsIni.ReadString(section, QStringLiteral("botmenucmd"), QString());
+    ModWriters::TFillOptions options;
+    options.CrBreak = true;
+    return options;
+}
 
-    const int spawnBot = std::clamp(store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), 0,
-                                    kMaxSpawnedBots);
-    const QString skill =
-        store.ReadString(kDefault, QStringLiteral("skill") + maxSkill, QStringLiteral("0"));
+QStringList TCstrike::BotFileHeader(const TBotFileContext& c) const
+{
+    const QString botMenuCmd = c.Mods.ReadString(c.Section, QStringLiteral("botmenucmd"), QString());
     const QString botMenuKey =
-        HLKeyOf(store.ReadString(kDefault, QStringLiteral("botmenu"), QString()));
+        HLKeyOf(c.Store.ReadString(kDefault, QStringLiteral("botmenu"), QString()));
 
-    QStringList lines;
-    lines << QStringLiteral("# ") + botTemplate << QStringLiteral("pause 3") << QString();
+    // The skeleton without its one-blank line and without Akimbot's rate lines.
+    QStringList lines{QStringLiteral("# ") + c.Template, QStringLiteral("pause 3"), QString()};
     // These four set their skill range with their own commands below.
-    if (section != PodBot && section != BottBot && section != RealBot && section != PlBot)
-        lines << QStringLiteral("botskill ") + skill;
+    if (c.Section != PodBot && c.Section != BottBot && c.Section != RealBot && c.Section != PlBot)
+        lines << QStringLiteral("botskill ") + c.DefaultSkill;
     if (!botMenuCmd.isEmpty() && !botMenuKey.isEmpty())
-        lines << BindLine(botMenuKey, botMenuCmd);
-    lines << BotProgramLines(section, store, skill);
-    for (int i = 1; i <= spawnBot; ++i)
-        lines << BotEntryLines(botTemplate, store, QStringLiteral("Bot %1").arg(i), maxSkill);
-    if (section == Akimbot)
-        lines << ModWriters::AkimbotLastLine();
+        lines << ModWriters::BindLine(botMenuKey, botMenuCmd);
+    lines << BotProgramLines(c.Section, c.Store, c.DefaultSkill);
     return lines;
 }
-
-namespace {
-
-// The "spawn the bots" key: one bind line at the end of config.cfg, added only when the key
-// translates, when config.cfg is there (the game writes it at its first start; without it there
-// is nothing to bind into yet) and when the very same line is not in it already, so repeated
-// launches do not pile up copies.
-bool AppendExecBind(const QString& modDir, const QString& execCmd, const QString& hlKey,
-                    QString& error)
-{
-    if (execCmd.isEmpty() || hlKey.isEmpty())
-        return true;
-    const QString config =
-        FileSys::Resolve(FileSys::JoinPath(modDir, QStringLiteral("config.cfg")));
-    if (!FileSys::FileExists(config))
-        return true;
-    const QString bind = BindLine(hlKey, execCmd);
-    QStringList lines;
-    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
-    QString why;
-    if (!FileSys::ReadLines(config, lines, &encoding, &why)) {
-        error = QStringLiteral("Can't read ") + Shown(config) +
-                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
-        return false;
-    }
-    for (const QString& line : std::as_const(lines))
-        if (line.trimmed() == bind)
-            return true;
-    lines << bind;
-    if (!FileSys::WriteLines(config, lines, encoding, &why)) {
-        error = QStringLiteral("Can't write ") + Shown(config) +
-                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-bool TCstrike::WriteBotCfg(QString& error)
-{
-    const TIniFile mods(ModsIniPath());
-    const QString bot = UInit::SelectedBot;
-    // A bot program with an editor of its own keeps its files itself.
-    if (!mods.ReadString(bot, QStringLiteral("BotEditor"), QString()).isEmpty())
-        return true;
-    if (!TModLogic::WriteBotCfg(error))
-        return false;
-    // Read here, not taken from the window: a launch needs no earlier visit of the window.
-    const QString execCmd = mods.ReadString(bot, QStringLiteral("execcmd"), QString());
-    const TIniFile store(BotsIniPath());
-    const QString execKey =
-        HLKeyOf(store.ReadString(kDefault, QStringLiteral("ExecKey"), QString()));
-    return AppendExecBind(ModDir(), execCmd, execKey, error);
-}
-
 
 // ---- P.O.D.Bot skill table ----
 

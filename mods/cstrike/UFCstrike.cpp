@@ -699,18 +699,22 @@ void TFCstrike::WayDirChange(const QString& folder)
 
 void TFCstrike::CS_SelectchatDropDown()
 {
-    UQOR::AccessMemoFile(QStringLiteral("Write"), chatkill, UCstrike::Logic().ModDir() + QLatin1Char('\\'),
-                         UCstrike::Logic().State.ChatFileName);
+    // The memo's text goes to the file it came from before another one is chosen.
+    QString error;
+    if (!UCstrike::Logic().WriteChatMemo(error))
+        Dialogs::ShowError(error, this);
 }
 
 void TFCstrike::CS_SelectChatChange()
 {
-    if (UInit::LoadingDone != 1)
+    if (UInit::LoadingDone != 1 || CS_Selectchat->currentText().isEmpty())
         return;
     UCstrike::Logic().State.ChatFileName = QStringLiteral("plbot\\") + CS_Selectchat->currentText();
-    const QSignalBlocker block(chatkill);
-    UQOR::AccessMemoFile(QStringLiteral("Read"), chatkill, UCstrike::Logic().ModDir() + QLatin1Char('\\'),
-                         UCstrike::Logic().State.ChatFileName);
+    {
+        const QSignalBlocker block(chatkill);
+        chatkill->clear();
+    }
+    UCstrike::Logic().ReadChatMemo();
 }
 
 bool TFCstrike::eventFilter(QObject* watched, QEvent* e)

@@ -94,29 +94,9 @@ TOpera& Logic()
     return logic;
 }
 
-void LoadConf() { Logic().LoadConf(); }
-void LoadDefaults() { Logic().LoadDefaults(); }
-void ClearBotFields() { Logic().ClearBotFields(); }
-bool CheckConf() { return Logic().CheckConf(); }
-bool SaveConf() { return Logic().SaveConf(); }
-void ReadGameCfg() { Logic().ReadGameCfg(); }
-bool ApplyGameCfgCvar(const QString& name, const QString& value)
-{
-    return Logic().ApplyGameCfgCvar(name, value);
-}
-void ReadBotsIni() { Logic().ReadBotsIni(); }
-void ShowBot() { Logic().ShowBot(); }
-void DeleteBots() { Logic().DeleteBots(); }
-bool WriteLiblist(QString& error) { return Logic().WriteLiblist(error); }
-bool WriteBotCfg(QString& error) { return Logic().WriteBotCfg(error); }
-
 void Register()
 {
-    Logic().RegisterHooks([](QWidget* owner) -> QDialog* {
-        auto* window = new TFOpera(owner);
-        FOpera = window;
-        return window;
-    });
+    RegisterModWindow<TFOpera>(Logic(), FOpera);
 }
 
 } // namespace UOpera

@@ -17,22 +17,9 @@ public:
     QStringList LiblistLines(const QString& dll) const override;
 };
 
-// The one logic object of the mod (the unit's state outlives the window).
+// The one logic object of the mod, the unit itself: its role routines (Logic().LoadConf() ...)
+// and its state outlive the window.
 TOpera& Logic();
-
-// The unit's routines, as the rest of the program names them.
-void LoadConf();
-void LoadDefaults();
-void ClearBotFields();
-bool CheckConf();
-bool SaveConf();
-void ReadGameCfg();
-bool ApplyGameCfgCvar(const QString& name, const QString& value);
-void ReadBotsIni();
-void ShowBot();
-void DeleteBots();
-bool WriteLiblist(QString& error);
-bool WriteBotCfg(QString& error);
 
 // Fills The Opera's row hooks (window, restore, load, modified flag, launch writers).
 void Register();

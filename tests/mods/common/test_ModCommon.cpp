@@ -28,9 +28,24 @@ struct TFillCase {
     const char* Name;
     const char* Template;
     const char* Store;       // the bot store's [Bot 1] (and more)
-    bool Repeat;
+    ModWriters::TFillOptions Options;
     QStringList Expected;
 };
+
+// The tags a writer may know: every one of them, or none but repeated placeholders.
+ModWriters::TFillOptions AllTags()
+{
+    ModWriters::TFillOptions o;
+    o.Tab = o.RcBreak = o.CrBreak = true;
+    return o;
+}
+ModWriters::TFillOptions Every()
+{
+    ModWriters::TFillOptions o;
+    o.EveryOccurrence = true;
+    return o;
+}
+const ModWriters::TFillOptions kNone{};
 
 void PrintTo(const TFillCase& c, std::ostream* os) { *os << c.Name; }
 
@@ -55,9 +70,7 @@ TEST_P(AddbotFiller, ReplacesFirstOccurrencesInTableOrder)
     // A computed one: the bot's number.
     table.append({QStringLiteral("<number>"), QString(), QString(),
                   [](const QString&, int n) { return QString::number(n); }});
-    ModWriters::TFillOptions options;
-    options.Repeat = c.Repeat;
-    EXPECT_EQ(ModWriters::FillTemplate(QString::fromLatin1(c.Template), table, store, 1, options),
+    EXPECT_EQ(ModWriters::FillTemplate(QString::fromLatin1(c.Template), table, store, 1, c.Options),
               c.Expected);
 }
 
@@ -66,20 +79,28 @@ const char* kAlpha = "[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\nteam=0
 INSTANTIATE_TEST_SUITE_P(
     Templates, AddbotFiller,
     ::testing::Values(
-        TFillCase{"plain", "addbot <model> <name> <skill>", kAlpha, false, {"addbot bobby Alpha 3"}},
-        TFillCase{"twice", "addbot <name> <name>", kAlpha, false, {"addbot Alpha <name>"}},
-        TFillCase{"repeated", "addbot <name> <name>", kAlpha, true, {"addbot Alpha Alpha"}},
-        TFillCase{"unknown stays", "addbot <foo> <name>", kAlpha, true, {"addbot <foo> Alpha"}},
-        TFillCase{"stray <", "say 3 < 4 <name>", kAlpha, false, {"say 3 < 4 Alpha"}},
-        TFillCase{"own and computed", "addbot <team> 1 <name> <number>", kAlpha, false,
+        TFillCase{"plain", "addbot <model> <name> <skill>", kAlpha, kNone, {"addbot bobby Alpha 3"}},
+        TFillCase{"twice", "addbot <name> <name>", kAlpha, kNone, {"addbot Alpha <name>"}},
+        TFillCase{"every occurrence", "addbot <name> <name>", kAlpha, Every(), {"addbot Alpha Alpha"}},
+        TFillCase{"unknown stays", "addbot <foo> <name>", kAlpha, Every(), {"addbot <foo> Alpha"}},
+        TFillCase{"stray <", "say 3 < 4 <name>", kAlpha, kNone, {"say 3 < 4 Alpha"}},
+        TFillCase{"own and computed", "addbot <team> 1 <name> <number>", kAlpha, kNone,
                   {"addbot 5 1 Alpha 1"}},
-        TFillCase{"no section", "addbot <model> <name> <skill> <team>", "", false, {"addbot    5"}},
-        TFillCase{"tab everywhere", "a<TAB><name><TAB>b", kAlpha, false, {"a\tAlpha\tb"}},
-        TFillCase{"split", "bot_name <name><CR>bot_skill <skill><RC>x", kAlpha, false,
+        TFillCase{"no section", "addbot <model> <name> <skill> <team>", "", kNone, {"addbot    5"}},
+        TFillCase{"tab everywhere", "a<TAB><name><TAB>b", kAlpha, AllTags(), {"a\tAlpha\tb"}},
+        TFillCase{"split", "bot_name <name><CR>bot_skill <skill><RC>x", kAlpha, AllTags(),
                   {"bot_name Alpha", "bot_skill 3", "x"}},
-        // A value holding a placeholder's text is not filled again in the same pass.
+        // A writer that knows no tags leaves them as written.
+        TFillCase{"tags not known", "a<TAB><name><CR>b<RC>", kAlpha, kNone, {"a<TAB>Alpha<CR>b<RC>"}},
+        // A value holding a placeholder's or a tag's text is the user's text: it is written as
+        // it stands, never filled, never split.
         TFillCase{"value with brackets", "addbot <name> <model>",
-                  "[Bot 1]\r\nnom=<model>\r\nmodele=m\r\n", false, {"addbot <model> m"}}),
+                  "[Bot 1]\r\nnom=<model>\r\nmodele=m\r\n", kNone, {"addbot <model> m"}},
+        TFillCase{"name with tags and a later placeholder", "addbot <name><CR>botskill <skill>",
+                  "[Bot 1]\r\nnom=A<CR>quit<TAB><skill><RC>\r\nskill5=4\r\n", AllTags(),
+                  {"addbot A<CR>quit<TAB><skill><RC>", "botskill 4"}},
+        TFillCase{"value repeated with every occurrence", "<name> <name> <skill>",
+                  "[Bot 1]\r\nnom=<name>\r\nskill5=2\r\n", Every(), {"<name> <name> 2"}}),
     [](const auto& info) {
         std::string n = info.param.Name;
         for (char& ch : n)

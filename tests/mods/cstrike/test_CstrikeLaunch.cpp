@@ -50,8 +50,7 @@ TEST_P(CstrikeEntry, FillsThePlaceholdersOnceAndSplitsAtCR)
     f.close();
     TIniFile::FlushCache();
     const TIniFile store(path);
-    EXPECT_EQ(UCstrike::BotEntryLines(QString::fromLatin1(c.Template), store,
-                                      QStringLiteral("Bot 1"), QStringLiteral("5")),
+    EXPECT_EQ(UCstrike::BotEntryLines(QString::fromLatin1(c.Template), store, 1, QStringLiteral("5")),
               c.Lines);
 }
 

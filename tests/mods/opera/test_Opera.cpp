@@ -345,7 +345,7 @@ TEST_P(OperaGameCfgRead, SetsTheControlsByTheTableRules)
     // resets it to Deathmatch, so the file is read a second time over index 2.
     w->FormActivate();
     w->OP_gamemode->setCurrentIndex(2);
-    UOpera::ReadGameCfg();
+    UOpera::Logic().ReadGameCfg();
     EXPECT_EQ(w->OP_gamemode->currentIndex(), c.GameMode);
     EXPECT_EQ(Number(w.get(), "OP_fraglimit")->Text(), QString::fromLatin1(c.FragLimit));
     EXPECT_EQ(Number(w.get(), "OP_timelimit")->Text(), QString::fromLatin1(c.TimeLimit));
@@ -711,7 +711,7 @@ TEST_F(OperaTest, AReadOnlyStoreStopsTheSaveAfterTheMapCycleAndKeepsItsBytes)
 TEST_F(OperaTest, LiblistIsWrittenByteForByteWithTheBotsLibrary)
 {
     QString error;
-    ASSERT_TRUE(UOpera::WriteLiblist(error)) << error.toStdString();
+    ASSERT_TRUE(UOpera::Logic().WriteLiblist(error)) << error.toStdString();
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))),
               QByteArray("gamedir \"opera\"\r\n"
                          "game \"Opera\"\r\n"
@@ -735,7 +735,7 @@ TEST_F(OperaTest, LiblistWithoutADllKeyUsesTheModsOwnLibrary)
 {
     UInit::SelectedBot = QStringLiteral("No Such Bot");
     QString error;
-    ASSERT_TRUE(UOpera::WriteLiblist(error));
+    ASSERT_TRUE(UOpera::Logic().WriteLiblist(error));
     EXPECT_TRUE(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))).contains("gamedll \"opera.dll\"\r\n"));
 }
 
@@ -757,7 +757,7 @@ TEST_P(OperaBotFile, FollowsTheTemplate)
     if (*c.Store)
         WriteStore(c.Store);
     QString error;
-    ASSERT_TRUE(UOpera::WriteBotCfg(error)) << error.toStdString();
+    ASSERT_TRUE(UOpera::Logic().WriteBotCfg(error)) << error.toStdString();
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))), QByteArray(c.Expected));
 }
 
@@ -798,10 +798,10 @@ TEST_F(OperaTest, WritersStopWithAMessageWhenTheModFolderIsGone)
 {
     QDir(Env.ModDir).removeRecursively();
     QString error;
-    EXPECT_FALSE(UOpera::WriteLiblist(error));
+    EXPECT_FALSE(UOpera::Logic().WriteLiblist(error));
     EXPECT_TRUE(error.contains(QStringLiteral("opera"))) << error.toStdString();
     error.clear();
-    EXPECT_FALSE(UOpera::WriteBotCfg(error));
+    EXPECT_FALSE(UOpera::Logic().WriteBotCfg(error));
     EXPECT_FALSE(error.isEmpty());
 }
 
