@@ -8,6 +8,8 @@
 #include "mods/cstrike/UCstrike.h"
 #include "mods/cstrike/UFCstrike.h"
 #include "platform/Shell.h"
+#include "ui/ModalRunner.h"
+#include "ui/UEditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -591,6 +593,39 @@ TEST_F(CstrikeWindow, PodBotWaypointChoiceMarksMapsAndIsSaved)
     EXPECT_EQ(entry("de_dust"), QStringLiteral("de_dust"));
     w->BApplyConf->click();
     EXPECT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("wptfolder")), QStringLiteral("mine"));
+}
+
+// NN Bot keeps its waypoints, and the maps' own configuration files beside them, below the
+// Half-Life folder: the "+" marks and "Edit config" look there, not below cstrike.
+TEST_F(CstrikeWindow, NNBotMapConfigLiesBesideItsWaypointsBelowHalfLife)
+{
+    UInit::SelectedBot = QStringLiteral("NN Bot");
+    {
+        TIniFile mods(Env.ProgramFile(QStringLiteral("Mods/CStrike.ini")));
+        ASSERT_TRUE(mods.WriteString(QStringLiteral("NN Bot"), QStringLiteral("config"), QStringLiteral(".cfg")));
+    }
+    Env.HL.AddFile(QStringLiteral("nnbot/nwps/de_dust.nwp"), "w");
+    Env.HL.AddFile(QStringLiteral("nnbot/nwps/de_dust.cfg"), "mp_timelimit 5\r\n");
+    Env.HL.AddFile(QStringLiteral("cstrike/nnbot/nwps/cs_assault.cfg"), "wrong place\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    ASSERT_FALSE(w->BEditCfg->isHidden());
+    QStringList entries;
+    for (int i = 0; i < w->MapDispo->count(); ++i)
+        entries << w->MapDispo->item(i)->text().trimmed();
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("cs_assault"), QStringLiteral("de_dust *+")}));
+
+    QString opened;
+    ModalRunner::Set([&opened](QDialog& d) {
+        if (auto* editor = qobject_cast<TEditor*>(&d))
+            opened = editor->FilePath();
+        return 0;
+    });
+    w->MapDispo->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    w->BEditCfg->click();
+    ModalRunner::Set({});
+    EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(opened)).toLower(),
+              Env.HL.Path(QStringLiteral("nnbot/nwps/de_dust.cfg")).toLower());
 }
 
 } // namespace

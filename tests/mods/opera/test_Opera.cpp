@@ -462,6 +462,48 @@ TEST_F(OperaTest, ReloadingWithoutAChatFileEmptiesTheMemo)
     EXPECT_TRUE(w->chatkill->toPlainText().isEmpty());
 }
 
+// Saving writes the chat file only with something to keep: no empty file for a bot program that
+// has none, and never the empty memo over a file that could not be read.
+TEST_F(OperaTest, SavingCreatesNoEmptyChatFileAndLeavesAnUnreadableOneAlone)
+{
+    const QString chat = Env.ModFile(QStringLiteral("HPB_bot_chat.txt"));
+    {
+        auto w = OpenReady();
+        Check(w.get(), "OP_smgs")->click();
+        w->BApplyConf->click();
+        ASSERT_TRUE(w->ClosedByButtons());
+        EXPECT_FALSE(TModTestEnv::Exists(chat));
+    }
+    {
+        auto w = OpenReady();
+        w->chatkill->setPlainText(QStringLiteral("gg %n"));
+        w->BApplyConf->click();
+        EXPECT_EQ(TModTestEnv::Read(chat), QByteArray("gg %n\r\n"));
+    }
+    {
+        // The user empties a chat file that was loaded: that is an edit like any other.
+        auto w = OpenReady();
+        ASSERT_EQ(w->chatkill->toPlainText(), QStringLiteral("gg %n"));
+        w->chatkill->clear();
+        EXPECT_EQ(UOpera::Logic().State.Modified, 1);
+        w->BApplyConf->click();
+        EXPECT_EQ(TModTestEnv::Read(chat), QByteArray());
+    }
+    NoPermissionOverride guard;
+    if (!guard.Active())
+        GTEST_SKIP() << "file permissions are not enforced here";
+    Env.HL.AddFile(QStringLiteral("opera/HPB_bot_chat.txt"), "keep me\r\n");
+    QFile::setPermissions(chat, QFileDevice::WriteOwner);
+    auto w = OpenReady();
+    ASSERT_EQ(Env.Dialogs.Texts(Kind::Error).size(), 1);
+    EXPECT_TRUE(Env.Dialogs.Texts(Kind::Error).front().contains(QStringLiteral("HPB_bot_chat.txt")));
+    Check(w.get(), "OP_smgs")->click();
+    w->BApplyConf->click();
+    QFile::setPermissions(chat, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(chat), QByteArray("keep me\r\n"));
+}
+
 // ---------------------------------------------------------------- bot store
 
 TEST_F(OperaTest, StoreWithMissingSectionsAndHighSkillsReadsWithDefaults)
