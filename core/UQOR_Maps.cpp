@@ -316,11 +316,13 @@ QString BareMapName(const QString& entry) {
 void AddSelectedMaps(QListWidget* available, QListWidget* mapCycle) {
     if (!available || !mapCycle)
         return;
+    QStringList maps;
     for (int i = 0; i < available->count(); ++i) {
         QListWidgetItem* item = available->item(i);
         if (item->isSelected())
-            mapCycle->addItem(BareMapName(item->text()));
+            maps << BareMapName(item->text());
     }
+    mapCycle->addItems(maps);
     MarkModified();
 }
 
@@ -340,18 +342,33 @@ void AddAllMaps(QListWidget* available, QListWidget* mapCycle) {
 void DeleteSelectedMaps(QListWidget* mapCycle) {
     if (!mapCycle)
         return;
+    // Deleting entry by entry from the front: each deleted entry passes the focus to the one
+    // that takes its place, or to the new last one.
+    const int total = mapCycle->count();
     int focus = mapCycle->currentRow();
-    int i = 0;
-    int last = mapCycle->count() - 1;
-    while (i <= last) {
-        if (mapCycle->item(i)->isSelected()) {
-            const int before = mapCycle->count();
-            delete mapCycle->takeItem(i);
-            focus = std::min(i, before - 2);
-            --last;
+    int kept = 0;
+    int deleted = 0;
+    for (int j = 0; j < total; ++j) {
+        if (mapCycle->item(j)->isSelected()) {
+            focus = std::min(kept, total - deleted - 2);
+            ++deleted;
         } else {
-            ++i;
+            ++kept;
         }
+    }
+    // The selected runs go from the back, a run at a time, so a fully selected cycle of
+    // thousands of maps is one removal instead of one per map.
+    QAbstractItemModel* model = mapCycle->model();
+    int j = total - 1;
+    while (j >= 0) {
+        if (!mapCycle->item(j)->isSelected()) {
+            --j;
+            continue;
+        }
+        const int end = j;
+        while (j >= 0 && mapCycle->item(j)->isSelected())
+            --j;
+        model->removeRows(j + 1, end - j);
     }
     // With the list emptied the focus is -1 and nothing is selected.
     FocusListRow(mapCycle, focus, false);
@@ -381,16 +398,19 @@ void MoveListItem(int step, QListWidget* list) {
 void ShuffleMapCycle(QListWidget* mapCycle) {
     if (!mapCycle)
         return;
-    QStringList shuffled;
-    shuffled.reserve(mapCycle->count());
+    // Fisher-Yates over the names: every order equally likely, in one pass.
+    const int count = mapCycle->count();
+    QStringList names;
+    names.reserve(count);
+    for (int i = 0; i < count; ++i)
+        names << mapCycle->item(i)->text();
     QRandomGenerator* random = QRandomGenerator::global();
-    while (mapCycle->count() > 0) {
-        const int r = static_cast<int>(random->bounded(mapCycle->count()));
-        QListWidgetItem* item = mapCycle->takeItem(r);
-        shuffled << item->text();
-        delete item;
-    }
-    mapCycle->addItems(shuffled);
+    for (int i = count - 1; i > 0; --i)
+        names.swapItemsAt(i, static_cast<int>(random->bounded(i + 1)));
+    for (int i = 0; i < count; ++i)
+        mapCycle->item(i)->setText(names[i]);
+    // The entries are new ones in their places: none stays focused.
+    FocusListRow(mapCycle, -1, true);
     MarkModified();
 }
 

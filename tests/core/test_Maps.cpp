@@ -310,6 +310,7 @@ TEST_F(MapsTest, DeleteSelectedMapsFocusesTheFollowingEntry) {
         {{"a", "b", "c", "d"}, {1}, {"a", "c", "d"}, 1},
         {{"a", "b", "c", "d"}, {1, 2}, {"a", "d"}, 1},
         {{"a", "b", "c"}, {2}, {"a", "b"}, 1},
+        {{"a", "b", "c", "d", "e"}, {0, 2, 3}, {"b", "e"}, 1},   // two runs
         {{"a", "b", "c"}, {0, 1, 2}, {}, -1},   // fully selected: empty, nothing selected
     };
     for (const TCase& c : cases) {
