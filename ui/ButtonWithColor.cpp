@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QVariant>
 
+#include <iterator>
+
 // The kind bitmaps live in a static library; their resource block must be registered by hand.
 static void InitButtonResources()
 {
@@ -628,56 +630,60 @@ bool TBitBtnWithColor::DefaultFrame() const
     return !(focused && focused != this && focused->window() == window() && qobject_cast<QPushButton*>(focused));
 }
 
+namespace {
+
+// What each kind brings, in the order of TBitBtnKind: caption, modal result, bitmap resource.
+struct TKindTraits {
+    const char* Caption;
+    int ModalResult;
+    const char* Resource;
+};
+
+const TKindTraits kKinds[] = {
+    {"", mrNone, nullptr},               // custom
+    {"OK", mrOk, "BBCOK"},
+    {"Cancel", mrCancel, "BBCCANCEL"},
+    {"&Help", mrNone, "BBCHELP"},
+    {"&Yes", mrYes, "BBCYES"},
+    {"&No", mrNo, "BBCNO"},
+    {"&Close", mrNone, "BBCCLOSE"},
+    {"Abort", mrAbort, "BBCABORT"},
+    {"&Retry", mrRetry, "BBCRETRY"},
+    {"&Ignore", mrIgnore, "BBCIGNORE"},
+    {"&All", mrAll, "BBCALL"},
+};
+
+const TKindTraits& Traits(TBitBtnKind kind)
+{
+    const auto k = static_cast<std::size_t>(kind);
+    return kKinds[k < std::size(kKinds) ? k : 0];
+}
+
+}  // namespace
+
 QString TBitBtnWithColor::KindCaption(TBitBtnKind kind)
 {
-    switch (kind) {
-    case TBitBtnKind::bkCustom: return QString();
-    case TBitBtnKind::bkOK: return QStringLiteral("OK");
-    case TBitBtnKind::bkCancel: return QStringLiteral("Cancel");
-    case TBitBtnKind::bkHelp: return QStringLiteral("&Help");
-    case TBitBtnKind::bkYes: return QStringLiteral("&Yes");
-    case TBitBtnKind::bkNo: return QStringLiteral("&No");
-    case TBitBtnKind::bkClose: return QStringLiteral("&Close");
-    case TBitBtnKind::bkAbort: return QStringLiteral("Abort");
-    case TBitBtnKind::bkRetry: return QStringLiteral("&Retry");
-    case TBitBtnKind::bkIgnore: return QStringLiteral("&Ignore");
-    case TBitBtnKind::bkAll: return QStringLiteral("&All");
-    }
-    return QString();
+    return QString::fromLatin1(Traits(kind).Caption);
 }
 
 int TBitBtnWithColor::KindModalResult(TBitBtnKind kind)
 {
-    switch (kind) {
-    case TBitBtnKind::bkOK: return mrOk;
-    case TBitBtnKind::bkCancel: return mrCancel;
-    case TBitBtnKind::bkYes: return mrYes;
-    case TBitBtnKind::bkNo: return mrNo;
-    case TBitBtnKind::bkAbort: return mrAbort;
-    case TBitBtnKind::bkRetry: return mrRetry;
-    case TBitBtnKind::bkIgnore: return mrIgnore;
-    case TBitBtnKind::bkAll: return mrAll;
-    case TBitBtnKind::bkCustom:
-    case TBitBtnKind::bkHelp:
-    case TBitBtnKind::bkClose: return mrNone;
-    }
-    return mrNone;
+    return Traits(kind).ModalResult;
 }
 
 QPixmap TBitBtnWithColor::KindGlyph(TBitBtnKind kind)
 {
-    static const char* const names[] = {nullptr,     "BBCOK",    "BBCCANCEL", "BBCHELP",   "BBCYES", "BBCNO",
-                                        "BBCCLOSE", "BBCABORT", "BBCRETRY",  "BBCIGNORE", "BBCALL"};
-    const int k = static_cast<int>(kind);
-    if (k <= 0 || k > 10)
+    const char* resource = Traits(kind).Resource;
+    if (!resource)
         return QPixmap();
     // Loaded once on first use and kept for the run; images, because pixmaps must not outlive
     // the application object.
     static QHash<int, QImage> loaded;
+    const int k = static_cast<int>(kind);
     auto it = loaded.find(k);
     if (it == loaded.end()) {
         InitButtonResources();
-        it = loaded.insert(k, QImage(QStringLiteral(":/buttons/") + QLatin1String(names[k])));
+        it = loaded.insert(k, QImage(QStringLiteral(":/buttons/") + QLatin1String(resource)));
     }
     return QPixmap::fromImage(*it);
 }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -61,6 +62,15 @@ void TPreview::closeEvent(QCloseEvent* event)
 {
     UInit::PreviewOpen = false;
     QDialog::closeEvent(event);
+}
+
+void TPreview::hideEvent(QHideEvent* event)
+{
+    // A hide the window system makes (its owner minimised) leaves the preview open; one the
+    // program or the user makes does not, or the next opening would find it "open" and hidden.
+    if (!event->spontaneous() && Preview == this)
+        UInit::PreviewOpen = false;
+    QDialog::hideEvent(event);
 }
 
 namespace UPreview {

@@ -17,6 +17,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;   // FormClose: the preview is no longer open
+    // Esc hides a dialog without closing it: that, too, ends the preview.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QLabel* m_image = nullptr;

@@ -100,7 +100,14 @@ void TRep::showEvent(QShowEvent* event)
     if (!m_activated) {
         m_activated = true;
         // Once the dialog is on screen, so that a message about the path stands over it.
-        QMetaObject::invokeMethod(this, &TRep::FormActivate, Qt::QueuedConnection);
+        // A dialog closed before that moment (Cancel restored the path) checks nothing.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible())
+                    FormActivate();
+            },
+            Qt::QueuedConnection);
     }
 }
 

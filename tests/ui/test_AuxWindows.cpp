@@ -1,6 +1,7 @@
 // The small windows around the main one: Game Directory, File Editor, About and the model
 // Preview that follows its mod window.
 #include "fixtures/FakeHalfLife.h"
+#include "fixtures/NoPermissionOverride.h"
 #include "fixtures/ProgramFolder.h"
 #include "fixtures/ScriptedDialogs.h"
 
@@ -202,6 +203,18 @@ TEST_F(GameDirectoryTest, ApplyOfAFolderWithoutTheExecutableStoresNothing)
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST_F(GameDirectoryTest, CancelledBeforeItsFirstCheckReportsNothing)
+{
+    const QString bad = m_hl.AddMod(QStringLiteral("nothere"));
+    UInit::HLPath = bad;
+    TRep dialog;
+    dialog.show();
+    Child<QPushButton>(dialog, "BCancel")->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_dialogs.Texts().isEmpty()) << m_dialogs.Texts().join(u'|').toStdString();
+    EXPECT_EQ(UInit::HLPath, bad);
+}
+
 struct TCheckCase {
     const char* Name;
     enum { AtCreation, Browsed, Typed } How;
@@ -326,6 +339,50 @@ TEST_F(FileEditorTest, DeleteAsksAndClosesWithoutSaving)
     }
 }
 
+TEST_F(FileEditorTest, AFileItCannotWriteOrReadKeepsItsContents)
+{
+    const struct {
+        const char* Name;
+        QFileDevice::Permissions Permissions;
+        const char* Reported;   // a word of the one error shown
+        bool SaveOffered;
+    } cases[] = {
+        // Save is refused; the editor stays open with the edited text.
+        {"read-only", QFileDevice::ReadOwner, "read-only", true},
+        // The empty memo is not the file: Save is not offered at all.
+        {"unreadable", QFileDevice::WriteOwner, "server.cfg", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        m_dialogs.Clear();
+        const QString path = m_hl.AddFile(QStringLiteral("valve/server.cfg"), "hostname x\r\n");
+        ASSERT_TRUE(QFile::setPermissions(path, c.Permissions));
+        {
+            NoPermissionOverride enforce;
+            ASSERT_TRUE(enforce.Active()) << "cannot make permissions count for this test";
+            TEditor editor;
+            editor.LoadFile(path);
+            editor.show();
+            auto* save = Child<QPushButton>(editor, "BEdit_Save");
+            auto* memo = Child<QPlainTextEdit>(editor, "Memo");
+            EXPECT_EQ(save->isEnabled(), c.SaveOffered);
+            memo->setPlainText(QStringLiteral("sv_lan 1"));
+            save->click();
+
+            const QStringList errors = m_dialogs.Texts(Dialogs::TKind::Error);
+            ASSERT_EQ(errors.size(), 1);
+            EXPECT_TRUE(errors.first().contains(QLatin1String(c.Reported))) << errors.first().toStdString();
+            // One message, not the same words twice.
+            EXPECT_EQ(errors.first().count(QStringLiteral("Can't")), 1) << errors.first().toStdString();
+            EXPECT_TRUE(editor.isVisible());
+            EXPECT_EQ(memo->toPlainText(), QStringLiteral("sv_lan 1"));
+            editor.reject();
+        }
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(ReadBytes(path), QByteArray("hostname x\r\n"));
+    }
+}
+
 TEST_F(FileEditorTest, ReadmeHintIsHiddenOnlyForBotNames)
 {
     const struct {
@@ -422,6 +479,25 @@ TEST_F(PreviewTest, FollowsTheMovedModWindowAtItsOffset)
     EXPECT_EQ(preview->pos(), QPoint(883, 222));
 }
 
+TEST_F(PreviewTest, EscapeEndsThePreviewSoThatItCanBeOpenedAgain)
+{
+    QDialog rocket;
+    PlaceModWindow(rocket, QStringLiteral("Rocket"), QPoint(100, 50));
+    TPreview* preview = UPreview::OpenPreview(&rocket);
+    ASSERT_NE(preview, nullptr);
+    PressKey(preview, Qt::Key_Escape);
+    EXPECT_FALSE(preview->isVisible());
+    EXPECT_FALSE(UInit::PreviewOpen);
+
+    rocket.move(200, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(UPreview::OpenPreview(&rocket), preview);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(UInit::PreviewOpen);
+    EXPECT_EQ(preview->pos(), QPoint(783, 122));
+    UPreview::ClosePreview();
+}
+
 TEST_F(PreviewTest, StaysPutForAModWithoutTeamPreviewAndGoesWithItsWindow)
 {
     QPointer<TPreview> preview;
@@ -476,6 +552,55 @@ TEST(ProgramDataTest, EveryBotSelectorHasBotsWithALibrary)
                 EXPECT_FALSE(ini.ReadString(bot, QStringLiteral("game"), QString()).isEmpty()) << bot.toStdString();
                 EXPECT_FALSE(ini.ReadString(bot, QStringLiteral("path"), QString()).isEmpty()) << bot.toStdString();
             }
+        }
+    }
+}
+
+// The mod windows pick their per-bot behaviour by comparing the selected bot's section name,
+// case-sensitively, with fixed names: each of those names must be offered, spelled alike.
+TEST(ProgramDataTest, ModsFilesOfferTheBotsTheWindowsKnowByName)
+{
+    const struct {
+        const char* ModsFile;
+        QStringList Bots;
+    } cases[] = {
+        {"HL-DM", {"Akimbot", "HPB Bot", "Jumbot", "OddBot", "Parabot", "Phineas", "RCBot", "Rho-Bot", "TeamBot"}},
+        {"DMC", {"Akimbot", "HPB Bot", "Parabot", "RCBot", "Rho-DMC"}},
+        {"Action", {"AHL bot", "Akimbot"}},
+        {"Firearms", {"FireBot"}},
+        {"TFC", {"Abot", "Akimbot", "FoxBot", "HPB Bot", "OddBot"}},
+        {"Rocket", {"RCBot"}},
+        {"Frontline", {"HPB Bot", "OddBot"}},
+        {"Holywars", {"Akimbot", "HPB Bot", "Parabot"}},
+        {"OP4", {"Akimbot", "HPB Bot", "Parabot", "TeamBot"}},
+        {"DoD", {"Sturmbot"}},
+        {"Gangstawars", {"GangstaWars"}},
+        {"SVInstaGib", {"SV Bot"}},
+        {"Judgedm", {"Judgement"}},
+        {"VS", {"Akimbot"}},
+        {"WormsHL", {"Akimbot"}},
+        {"Wizwars", {"Akimbot"}},
+        {"EFMatch", {"Akimbot"}},
+        {"ESForces", {"Akimbot"}},
+        {"Snark_wars", {"Akimbot"}},
+        {"Darkmatch", {"Akimbot"}},
+        {"Existence", {"Akimbot"}},
+        {"DragonmodZ", {"Akimbot"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ModsFile);
+        const TIniFile ini(FileSys::Resolve(QStringLiteral(QORVANE_DATA_DIR "/Mods/") + QLatin1String(c.ModsFile)
+                                            + QStringLiteral(".ini")));
+        QStringList offered;
+        const int count = ini.ReadInteger(QStringLiteral("Default"), QStringLiteral("dispo"), 0);
+        for (int n = 1; n <= count; ++n)
+            offered << ini.ReadString(QStringLiteral("Default"), QStringLiteral("Bot%1").arg(n), QString());
+        for (const QString& bot : c.Bots) {
+            EXPECT_TRUE(offered.contains(bot, Qt::CaseSensitive)) << bot.toStdString();
+            // A library path relative to the mod folder, in Windows form.
+            const QString dll = ini.ReadString(bot, QStringLiteral("dll"), QString());
+            EXPECT_TRUE(dll.endsWith(QStringLiteral(".dll"), Qt::CaseInsensitive)) << bot.toStdString();
+            EXPECT_FALSE(dll.contains(QLatin1Char('/')) || dll.contains(QLatin1Char(':'))) << dll.toStdString();
         }
     }
 }
