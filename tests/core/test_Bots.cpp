@@ -3,7 +3,7 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR_Bots.h"
-#include "ListRows.h"
+#include "CoreTestHelpers.h"
 #include "fixtures/FakeHalfLife.h"
 #include "fixtures/ProgramFolder.h"
 #include "platform/FileSys.h"
@@ -59,7 +59,7 @@ protected:
         Select(QStringLiteral("Opera"));
     }
     void TearDown() override {
-        RestoreRow();
+        m_mod.Restore();
         UInit::AppPath = m_saved[0];
         UInit::HLPath = m_saved[1];
         UInit::PlayerModelsDir = m_saved[2];
@@ -69,26 +69,7 @@ protected:
         UPreview::ClosePreview();
     }
 
-    void Select(const QString& key) {
-        RestoreRow();
-        UInit::SelectedMod = key;
-        m_row = ModTable::Find(key);
-        ASSERT_NE(m_row, nullptr) << key.toStdString();
-        m_savedHooks = m_row->Hooks;
-        m_savedWindow = m_row->Window;
-        m_savedDir = m_row->Dir;
-        m_savedRoc = m_row->RocBots;
-        m_row->Hooks.MarkModified = [this] { ++m_marks; };
-    }
-    void RestoreRow() {
-        if (!m_row)
-            return;
-        m_row->Hooks = m_savedHooks;
-        m_row->Window = m_savedWindow;
-        m_row->Dir = m_savedDir;
-        m_row->RocBots = m_savedRoc;
-        m_row = nullptr;
-    }
+    void Select(const QString& key) { m_mod.Select(key); }
 
     // Fills the list and the array with named bots, none selected.
     void Fill(const QVector<TBot>& bots) {
@@ -113,12 +94,7 @@ protected:
     QListWidget m_list;
     QVector<TBot> m_bots;
     int m_count = 0;
-    int m_marks = 0;
-    TModRow* m_row = nullptr;
-    TModHooks m_savedHooks;
-    QPointer<QWidget> m_savedWindow;
-    QString m_savedDir;
-    QVector<TRocBot> m_savedRoc;
+    TCountedMod m_mod;
     QStringList m_saved, m_savedModels;
     int m_savedLoading = 1;
 };
@@ -140,7 +116,7 @@ TEST_F(BotsTest, AddBotRecordSelectsOnlyTheNewEntry) {
     EXPECT_EQ(m_count, 2);
     EXPECT_EQ(m_list.currentRow(), 1);
     EXPECT_EQ(SelectedRows(m_list), QList<int>{1});
-    EXPECT_EQ(m_marks, 2);
+    EXPECT_EQ(m_mod.Marks, 2);
 }
 
 TEST_F(BotsTest, DeleteSelectedBotsCompactsTheRecords) {
@@ -175,7 +151,7 @@ TEST_F(BotsTest, MoveBotMovesRecordAndEntryButNotPastTheEnds) {
     m_list.setCurrentRow(2);
     UQOR::MoveBot(+1, &m_list, m_bots);
     EXPECT_EQ(Names(3), (QStringList{"one", "two", "three"}));
-    EXPECT_EQ(m_marks, 0);
+    EXPECT_EQ(m_mod.Marks, 0);
 
     m_list.setCurrentRow(2);
     m_list.item(0)->setSelected(true);
@@ -184,13 +160,13 @@ TEST_F(BotsTest, MoveBotMovesRecordAndEntryButNotPastTheEnds) {
     EXPECT_EQ(Items(m_list), (QStringList{"one", "three", "two"}));
     EXPECT_EQ(m_list.currentRow(), 1);
     EXPECT_EQ(SelectedRows(m_list), QList<int>{1});
-    EXPECT_GE(m_marks, 1);
+    EXPECT_GE(m_mod.Marks, 1);
 }
 
 TEST_F(BotsTest, RocketSwapsThroughItsOwnHook) {
     Select(QStringLiteral("Rocket"));
     QVector<QPair<int, int>> swaps;
-    m_row->Hooks.SwapBots = [&](int a, int b) { swaps.append({a, b}); };
+    m_mod.Row->Hooks.SwapBots = [&](int a, int b) { swaps.append({a, b}); };
     Fill({Bot("one"), Bot("two"), Bot("three")});
     m_list.setCurrentRow(0);
     UQOR::MoveBot(+1, &m_list, m_bots);
@@ -198,16 +174,16 @@ TEST_F(BotsTest, RocketSwapsThroughItsOwnHook) {
     EXPECT_EQ(Names(3), (QStringList{"one", "two", "three"}));   // the TBot array is not Rocket's
 
     // Without the hook the core exchanges the Rocket records itself.
-    m_row->Hooks.SwapBots = nullptr;
-    m_row->RocBots.resize(3);
+    m_mod.Row->Hooks.SwapBots = nullptr;
+    m_mod.Row->RocBots.resize(3);
     for (int i = 0; i < 3; ++i)
-        m_row->RocBots[i][0] = Items(m_list)[i];
+        m_mod.Row->RocBots[i][0] = Items(m_list)[i];
     m_list.clearSelection();
     m_list.item(0)->setSelected(true);
     UQOR::DeleteSelectedBots(m_count, m_bots, &m_list);
-    EXPECT_EQ(m_row->RocBots[0][0], QStringLiteral("one"));
-    EXPECT_EQ(m_row->RocBots[1][0], QStringLiteral("three"));
-    EXPECT_EQ(m_row->RocBots[2][0], QStringLiteral("two"));   // the deleted one, behind the rest
+    EXPECT_EQ(m_mod.Row->RocBots[0][0], QStringLiteral("one"));
+    EXPECT_EQ(m_mod.Row->RocBots[1][0], QStringLiteral("three"));
+    EXPECT_EQ(m_mod.Row->RocBots[2][0], QStringLiteral("two"));   // the deleted one, behind the rest
 }
 
 // ---------------------------------------------------------------- the editor's stores
@@ -232,7 +208,7 @@ TEST_F(BotsTest, EditorStoresOnlyWhenLoadedAndFocused) {
     UQOR::SetBotName(&m_list, &name, m_bots);
     EXPECT_EQ(Names(2), (QStringList{"one", "two"}));
     EXPECT_EQ(m_bots[1][3], QString());
-    EXPECT_EQ(m_marks, 0);
+    EXPECT_EQ(m_mod.Marks, 0);
 
     name.setText(QStringLiteral("Renamed"));
     UQOR::SetBotName(&m_list, &name, m_bots);
@@ -242,7 +218,7 @@ TEST_F(BotsTest, EditorStoresOnlyWhenLoadedAndFocused) {
     EXPECT_EQ(m_list.item(1)->text(), QStringLiteral("Renamed"));
     EXPECT_EQ(QStringList(m_bots[1].s.begin(), m_bots[1].s.begin() + 5),
               (QStringList{"Renamed", "", "4", "2", "weapon"}));
-    EXPECT_EQ(m_marks, 4);
+    EXPECT_EQ(m_mod.Marks, 4);
 }
 
 struct TStepCase {
@@ -263,7 +239,7 @@ TEST_F(BotsTest, StepBotModelStoresNumbersOrNamesPerMod) {
     for (const TStepCase& c : cases) {
         SCOPED_TRACE(std::string(c.Mod) + " " + c.Mode + " from " + std::to_string(c.Start));
         Select(c.Mod);
-        m_marks = 0;
+        m_mod.Marks = 0;
         Fill({Bot("one", "old", "1")});
         m_list.setCurrentRow(0);
         QComboBox chooser;
@@ -274,7 +250,7 @@ TEST_F(BotsTest, StepBotModelStoresNumbersOrNamesPerMod) {
         QLabel picture;
         UQOR::StepBotModel(c.Mode, &m_list, &chooser, &picture, m_bots);
         EXPECT_EQ(m_bots[0][1], QString::fromLatin1(c.Slot1));
-        EXPECT_EQ(m_marks, c.Marked ? 1 : 0);
+        EXPECT_EQ(m_mod.Marks, c.Marked ? 1 : 0);
         EXPECT_EQ(emitted, 0);
     }
 }
@@ -286,7 +262,7 @@ TEST_F(BotsTest, StepBotModelInCaptureTheFlagFillsTheFlagSlot) {
     gameType->setObjectName(QStringLiteral("OF_Gametype"));
     gameType->addItems({"Deathmatch", "Teamplay", "Capture the Flag"});
     gameType->setCurrentIndex(2);
-    m_row->Window = &window;
+    m_mod.Row->Window = &window;
     Fill({Bot("one", "gordon")});
     m_list.setCurrentRow(0);
     QComboBox ctf;
@@ -323,7 +299,7 @@ TEST_F(BotsTest, PicturePathPrefersBmpThenJpgThenNopic) {
     Select(QStringLiteral("Opera"));
     m_program.AddFile(QStringLiteral("models/gordon.jpg"), "jpg");
     EXPECT_EQ(UQOR::GetModelPicturePath("gordon"), m_program.Path("models/gordon.jpg"));
-    m_row->Dir = m_hl.AddMod(QStringLiteral("opera"));
+    m_mod.Row->Dir = m_hl.AddMod(QStringLiteral("opera"));
     m_hl.AddFile(QStringLiteral("opera/models/player/gordon/gordon.bmp"), "bmp");
     EXPECT_EQ(UQOR::GetModelPicturePath("gordon"), m_hl.Path("opera/models/player/gordon/gordon.bmp"));
 
@@ -390,9 +366,9 @@ TEST_F(BotsTest, ApplyTeamListSelectsTeamsAndCountsEveryPart) {
     Select(QStringLiteral("SVInstaGib"));
     TTeamWindow sv(QStringLiteral("SV"), QStringLiteral("SV_team"), 9, UInit::ModelList);
     sv.Teamplay->setChecked(true);
-    m_row->Window = &sv.Window;
+    m_mod.Row->Window = &sv.Window;
     int enabled = 0;
-    m_row->Hooks.EnableTeams = [&] { ++enabled; };
+    m_mod.Row->Hooks.EnableTeams = [&] { ++enabled; };
     UQOR::ApplyTeamList(QStringLiteral("SVInstaGib"), QStringLiteral("blue;red"));
     EXPECT_EQ(sv.Teams[0]->currentText(), QStringLiteral("blue"));
     EXPECT_EQ(sv.Teams[1]->currentText(), QStringLiteral("red"));
@@ -402,9 +378,9 @@ TEST_F(BotsTest, ApplyTeamListSelectsTeamsAndCountsEveryPart) {
 
     Select(QStringLiteral("Darkmatch"));
     TTeamWindow dk(QStringLiteral("DK"), QStringLiteral("DK_team"), 9, UInit::ModelList);
-    m_row->Window = &dk.Window;
+    m_mod.Row->Window = &dk.Window;
     enabled = 0;
-    m_row->Hooks.EnableTeams = [&] { ++enabled; };
+    m_mod.Row->Hooks.EnableTeams = [&] { ++enabled; };
     UQOR::ApplyTeamList(QStringLiteral("Darkmatch"),
                         QStringLiteral("red;blue;gordon;barney;red;blue;gordon;barney;nobody;x;y"));
     EXPECT_EQ(dk.Teams[8]->currentIndex(), -1);   // "nobody": cleared
@@ -432,7 +408,7 @@ TEST_F(BotsTest, FindTeamIndexIgnoresCaseAndBlanks) {
     auto* models = new QComboBox(&window);
     models->setObjectName(QStringLiteral("EF_botmodel"));
     models->addItems({"alien", "Gordon"});
-    m_row->Window = &window;
+    m_mod.Row->Window = &window;
     EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("gordon")), 1);
 }
 
@@ -442,7 +418,7 @@ TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
     TTeamWindow rc(QStringLiteral("RC"), QStringLiteral("RC_team"), 6, {"stale"});
     auto* botModel = new QComboBox(&rc.Window);
     botModel->setObjectName(QStringLiteral("RC_botmodel"));
-    m_row->Window = &rc.Window;
+    m_mod.Row->Window = &rc.Window;
     UInit::FillTeamModelCombos();
     UInit::FillTeamModelCombos();
     for (QComboBox* c : rc.Teams + QList<QComboBox*>{botModel}) {
@@ -456,7 +432,7 @@ TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
     // A mod's own models: folders holding their .mdl only.
     Select(QStringLiteral("EFMatch"));
     TTeamWindow ef(QStringLiteral("EF"), QStringLiteral("EF_team"), 10, {"stale"});
-    m_row->Window = &ef.Window;
+    m_mod.Row->Window = &ef.Window;
     m_hl.AddPlayerModel(QStringLiteral("Zed"), QStringLiteral("efm"));
     m_hl.AddPlayerModel(QStringLiteral("alpha"), QStringLiteral("efm"));
     m_hl.AddFile(QStringLiteral("efm/models/player/empty/readme.txt"));
@@ -472,7 +448,7 @@ TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
 TEST_F(BotsTest, TeamPreviewShowsTheTeamNumberAndModel) {
     Select(QStringLiteral("Deathmatch"));
     QDialog window;
-    m_row->Window = &window;
+    m_mod.Row->Window = &window;
     QComboBox team(&window);
     team.setObjectName(QStringLiteral("DM_Team10"));
     team.addItems({"barney", "gordon"});

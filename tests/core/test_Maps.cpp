@@ -3,7 +3,7 @@
 #include "core/UInit.h"
 #include "core/UQOR_Maps.h"
 #include "core/UQOR_Settings.h"
-#include "ListRows.h"
+#include "CoreTestHelpers.h"
 #include "fixtures/FakeHalfLife.h"
 #include "fixtures/ProgramFolder.h"
 #include "platform/FileSys.h"
@@ -42,7 +42,7 @@ protected:
         m_cycle.setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
     void TearDown() override {
-        RestoreRow();
+        m_mod.Restore();
         UInit::AppPath = m_savedApp;
         UInit::HLPath = m_savedHL;
         UInit::HLExe = m_savedExe;
@@ -50,19 +50,7 @@ protected:
         TIniFile::FlushCache();
     }
 
-    void Select(const QString& key) {
-        RestoreRow();
-        UInit::SelectedMod = key;
-        m_row = ModTable::Find(key);
-        ASSERT_NE(m_row, nullptr) << key.toStdString();
-        m_savedHooks = m_row->Hooks;
-        m_row->Hooks.MarkModified = [this] { ++m_marks; };
-    }
-    void RestoreRow() {
-        if (m_row)
-            m_row->Hooks = m_savedHooks;
-        m_row = nullptr;
-    }
+    void Select(const QString& key) { m_mod.Select(key); }
 
     QString FirstMap() {
         QString value;
@@ -74,9 +62,7 @@ protected:
     FakeHalfLife m_hl;
     QString m_modDir, m_maps;
     QListWidget m_available, m_cycle;
-    int m_marks = 0;
-    TModRow* m_row = nullptr;
-    TModHooks m_savedHooks;
+    TCountedMod m_mod;
     QString m_savedApp, m_savedHL, m_savedExe, m_savedMod;
 };
 
@@ -232,7 +218,7 @@ TEST_F(MapsTest, ListMapsMarksWaypointsAndConfigsAndSortsWithoutCase) {
     UQOR::AddSelectedMaps(&m_available, &m_cycle);
     EXPECT_EQ(Items(m_cycle), (QStringList{"Boot_Camp", "Boot_Camp"}));
     EXPECT_TRUE(m_available.item(2)->isSelected());
-    EXPECT_EQ(m_marks, 2);
+    EXPECT_EQ(m_mod.Marks, 2);
 }
 
 TEST_F(MapsTest, ListMapsWithRequiredExtensionListsOnlyMapsWithThatFile) {
@@ -296,7 +282,7 @@ TEST_F(MapsTest, AddAllMapsAppendsBareNamesAndLeavesNoFocus) {
     UQOR::AddAllMaps(&m_available, &m_cycle);
     EXPECT_EQ(Items(m_cycle), (QStringList{"z", "a", "b", "c"}));
     EXPECT_EQ(m_available.currentRow(), -1);
-    EXPECT_EQ(m_marks, 1);
+    EXPECT_EQ(m_mod.Marks, 1);
 }
 
 TEST_F(MapsTest, DeleteSelectedMapsFocusesTheFollowingEntry) {
@@ -339,7 +325,7 @@ TEST_F(MapsTest, MoveListItemStopsAtTheEndsWithoutMarking) {
     m_cycle.setCurrentRow(-1);
     UQOR::MoveListItem(+1, &m_cycle);
     EXPECT_EQ(Items(m_cycle), (QStringList{"a", "b", "c"}));
-    EXPECT_EQ(m_marks, 0);
+    EXPECT_EQ(m_mod.Marks, 0);
 
     m_cycle.setCurrentRow(0);
     m_cycle.item(2)->setSelected(true);
@@ -347,7 +333,7 @@ TEST_F(MapsTest, MoveListItemStopsAtTheEndsWithoutMarking) {
     EXPECT_EQ(Items(m_cycle), (QStringList{"b", "a", "c"}));
     EXPECT_EQ(m_cycle.currentRow(), 1);
     EXPECT_EQ(SelectedRows(m_cycle), QList<int>{1});
-    EXPECT_EQ(m_marks, 1);
+    EXPECT_EQ(m_mod.Marks, 1);
 }
 
 TEST_F(MapsTest, ShuffleKeepsTheMapsAndReachesEveryOrder) {
@@ -362,7 +348,7 @@ TEST_F(MapsTest, ShuffleKeepsTheMapsAndReachesEveryOrder) {
         ASSERT_EQ(got, (QStringList{"a", "b", "c"}));
     }
     EXPECT_EQ(orders.size(), 6);
-    EXPECT_EQ(m_marks, 600);
+    EXPECT_EQ(m_mod.Marks, 600);
 }
 
 // ---------------------------------------------------------------- comments and map configs
