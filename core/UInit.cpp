@@ -195,10 +195,9 @@ void ListPlayerModels()
     // The directory list shows the folders down to "player", then the models' folders.
     const QString resolved = FileSys::Resolve(PlayerModelsDir);
     DirList = QDir::cleanPath(resolved).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    qsizetype player = -1;
-    for (qsizetype i = 0; i < DirList.size(); ++i)
-        if (DirList[i].toLower() == QLatin1String("player"))
-            player = i;
+    // The models start after the path's own "player" entry. A model folder that happens to be
+    // called "player" too is a model like any other, not the place where the list starts.
+    const qsizetype player = DirList.size() - 1;
     DirList << FileSys::ListDirs(resolved);
 
     for (qsizetype i = player + 1; i < DirList.size(); ++i) {

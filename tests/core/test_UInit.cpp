@@ -146,10 +146,13 @@ TEST_F(UInitStart, PlayerModelsAreTheFoldersHoldingTheirModel)
     game.AddPlayerModel("zombie");
     game.AddPlayerModel("Barney");
     game.AddPlayerModel("gina");
+    // A model folder named like the folder that holds the models is still a model, and the
+    // models listed before it stay.
+    game.AddPlayerModel("player");
     game.AddFile("valve/models/player/empty/readme.txt", "no model here");
     program.SetRegistry(kQor, "HLPath", game.Root());
     UInit::InitProgram();
-    EXPECT_EQ(UInit::ModelList, (QStringList{"Barney", "gina", "zombie"}));
+    EXPECT_EQ(UInit::ModelList, (QStringList{"Barney", "gina", "player", "zombie"}));
     EXPECT_TRUE(dialogs.Texts().isEmpty());
 }
 

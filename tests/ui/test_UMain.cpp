@@ -15,6 +15,7 @@
 #include "ui/URep.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -303,9 +305,81 @@ TEST_F(MainWindow, TypedNameCountsOnlyWhenItIsAnOfferedBot)
     EXPECT_EQ(dialogs.Texts(Dialogs::TKind::Error), QStringList{"You must select a bot first."});
     EXPECT_TRUE(modals.isEmpty());
 
+    // Typing the whole name picks the bot, and a pick is stored.
+    program.AddFile("QOR.ini", "[CStrike]\r\nLast Bot=Other\r\n");
+    TIniFile::FlushCache();
     Bots()->lineEdit()->setText("Zeta");
     emit Bots()->lineEdit()->textEdited("Zeta");
     EXPECT_EQ(Bots()->currentIndex(), 0);
+    TIniFile::FlushCache();
+    EXPECT_EQ(TIniFile(program.Path("QOR.ini")).ReadString("CStrike", "Last Bot", ""), "Zeta");
+}
+
+TEST_F(MainWindow, BotsAreTheEntriesUpToDispoWhoseLibraryIsThere)
+{
+    struct Case {
+        const char* name;
+        const char* defaultSection;   // the [Default] lines of Mods/CStrike.ini
+        QStringList offered;          // empty: the mod gets no button
+    };
+    const Case cases[] = {
+        {"entries beyond dispo are not read", "dispo=1\r\nBot1=Zeta\r\nBot2=Alpha\r\n", {"Zeta"}},
+        {"a gap below dispo", "dispo=5\r\nBot5=Alpha\r\n", {"Alpha"}},
+        {"key names ignore case", "dispo=2\r\nbot2=Alpha\r\n", {"Alpha"}},
+        {"Bot01 is not Bot1", "dispo=2\r\nBot01=Zeta\r\nBot2=Alpha\r\n", {"Alpha"}},
+        {"the first of two Bot1 lines", "dispo=1\r\nBot1=Zeta\r\nBot1=Alpha\r\n", {"Zeta"}},
+        {"a huge dispo", "dispo=2000000000\r\nBot1=Zeta\r\n", {"Zeta"}},
+        {"letters in dispo", "dispo=two\r\nBot1=Zeta\r\n", {}},
+        {"a bot named twice is offered once", "dispo=2\r\nBot1=Zeta\r\nBot2=Zeta\r\n", {"Zeta"}},
+    };
+    game.AddMod("cstrike");
+    game.AddFile("cstrike/dlls/zeta.dll");
+    game.AddFile("cstrike/dlls/alpha.dll");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        program.AddFile("Mods/CStrike.ini", QByteArray("[Default]\r\n") + c.defaultSection +
+                                                "[Zeta]\r\ndll=dlls\\zeta.dll\r\n"
+                                                "[Alpha]\r\ndll=dlls\\alpha.dll\r\n");
+        TIniFile::FlushCache();
+        Start();
+        EXPECT_EQ(main->ModButton("CStrike")->isHidden(), c.offered.isEmpty());
+        main->ModButtonClick("CStrike");
+        EXPECT_EQ(BotItems(), c.offered);
+        main.reset();
+    }
+}
+
+TEST_F(MainWindow, ClosingTheLastModalChildOfTheHiddenMainWindowKeepsTheProgramRunning)
+{
+    const bool quitBefore = QGuiApplication::quitOnLastWindowClosed();
+    TMain::ConfigureApplication();
+    Start();
+    main->show();
+    bool closedChild = false;
+    bool stillRunning = false;
+    QTimer::singleShot(0, [&] {
+        // As while a mod window is open: the main window hidden, a window owned by nobody
+        // modal on screen, and then closed before anything else is shown (its error message,
+        // a failed launch's message).
+        main->hide();
+        QDialog child;
+        QTimer::singleShot(0, [&] {
+            closedChild = QApplication::activeModalWidget() == &child;
+            child.close();
+        });
+        child.exec();
+        // A quit asked for by the closing would end the loop before this runs.
+        QTimer::singleShot(50, [&] {
+            stillRunning = true;
+            QCoreApplication::quit();
+        });
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::quit(); });   // never hang the suite
+    QCoreApplication::exec();
+    QGuiApplication::setQuitOnLastWindowClosed(quitBefore);
+
+    EXPECT_TRUE(closedChild);
+    EXPECT_TRUE(stillRunning);
 }
 
 TEST_F(MainWindow, DedicatedAndHLKeyFrExcludeEachOtherInTheStore)
