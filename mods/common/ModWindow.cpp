@@ -512,6 +512,8 @@ void TModWindow::FormActivate()
             continue;
         const QSignalBlocker block(s);
         s->setMaximum(maxSkill);
+        // A bot program counting skill to 100 would draw a hundred marks: ten are readable.
+        s->setTickInterval(maxSkill > 20 ? maxSkill / 10 : 1);
     }
     if (st.Skill0 == QStringLiteral("worst")) {
         for (QLabel* l : {Label13, Label1})
