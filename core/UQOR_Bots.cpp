@@ -254,7 +254,9 @@ void MoveBot(int step, QListWidget* list, QVector<TBot>& bots) {
     if (!list || (step != -1 && step != 1))
         return;
     const int i = list->currentRow();
-    const int count = list->count();
+    // Entry and record move together, or not at all: a list that runs ahead of its records
+    // would otherwise pair names with other bots' settings.
+    const int count = std::min(list->count(), RecordCount(bots));
     const bool can = step == -1 ? (i > 0 && i < count) : (i >= 0 && i < count - 1);
     if (!can)
         return;

@@ -161,6 +161,12 @@ TEST_F(BotsTest, MoveBotMovesRecordAndEntryButNotPastTheEnds) {
     EXPECT_EQ(m_list.currentRow(), 1);
     EXPECT_EQ(SelectedRows(m_list), QList<int>{1});
     EXPECT_GE(m_mod.Marks, 1);
+
+    // A list entry without its record stays where it is, and so does the entry beside it.
+    m_bots.resize(2);
+    m_list.setCurrentRow(1);
+    UQOR::MoveBot(+1, &m_list, m_bots);
+    EXPECT_EQ(Items(m_list), (QStringList{"one", "three", "two"}));
 }
 
 TEST_F(BotsTest, RocketSwapsThroughItsOwnHook) {
@@ -168,6 +174,7 @@ TEST_F(BotsTest, RocketSwapsThroughItsOwnHook) {
     QVector<QPair<int, int>> swaps;
     m_mod.Row->Hooks.SwapBots = [&](int a, int b) { swaps.append({a, b}); };
     Fill({Bot("one"), Bot("two"), Bot("three")});
+    m_mod.Row->RocBots.resize(3);
     m_list.setCurrentRow(0);
     UQOR::MoveBot(+1, &m_list, m_bots);
     EXPECT_EQ(swaps, (QVector<QPair<int, int>>{{0, 1}}));
@@ -175,7 +182,6 @@ TEST_F(BotsTest, RocketSwapsThroughItsOwnHook) {
 
     // Without the hook the core exchanges the Rocket records itself.
     m_mod.Row->Hooks.SwapBots = nullptr;
-    m_mod.Row->RocBots.resize(3);
     for (int i = 0; i < 3; ++i)
         m_mod.Row->RocBots[i][0] = Items(m_list)[i];
     m_list.clearSelection();
