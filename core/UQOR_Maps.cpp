@@ -465,7 +465,15 @@ bool AccessMapComment(QListWidget* available, const QString& commentFile, const 
     if (mode == QLatin1String("Write")) {
         if (!FileSys::DirectoryExists(mapsDir))
             FileSys::MakeDirs(mapsDir);
-        return ini.WriteString(section, QStringLiteral("comment"), EncodeMapComment(comment));
+        // The profile reader trims a value and drops one enclosing pair of quotes: a comment
+        // that would lose either is written inside quotes of its own, so it reads back as typed.
+        QString value = EncodeMapComment(comment);
+        const bool quoted = value.size() >= 2
+                            && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+                            && value.back() == value.front();
+        if (quoted || value != value.trimmed())
+            value = QLatin1Char('"') + value + QLatin1Char('"');
+        return ini.WriteString(section, QStringLiteral("comment"), value);
     }
     return true;
 }

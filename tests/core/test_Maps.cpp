@@ -376,6 +376,19 @@ TEST_F(MapsTest, MapCommentsStoreLineBreaksAsCodes) {
     EXPECT_EQ(TIniFile(file).ReadString("cs_office", "comment", "?"), QStringLiteral("one#13#10two"));
 }
 
+TEST_F(MapsTest, MapCommentsComeBackAsTyped) {
+    m_available.addItems({"de_dust "});
+    m_available.setCurrentRow(0);
+    for (const QString typed : {QStringLiteral("plain words"), QStringLiteral("\"Best map\""),
+                                QStringLiteral("'ok'"), QStringLiteral("  indented"),
+                                QStringLiteral("ends in a blank "), QStringLiteral("a = b ; c")}) {
+        QString result;
+        ASSERT_TRUE(UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", result, typed));
+        UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Read", result);
+        EXPECT_EQ(result, typed);
+    }
+}
+
 TEST_F(MapsTest, DecodeLeavesLoneCodesAsText) {
     EXPECT_EQ(UQOR::DecodeMapComment("ends with#13"), QStringLiteral("ends with#13"));
     EXPECT_EQ(UQOR::DecodeMapComment("#10#13#10x#13#1"), QStringLiteral("#10\r\nx#13#1"));
