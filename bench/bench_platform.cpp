@@ -35,6 +35,26 @@ void IniReadKeyByKey(benchmark::State& state)
 }
 BENCHMARK(IniReadKeyByKey)->Unit(benchmark::kMillisecond);
 
+// A mod window saving its bot store: every bot's keys written one by one, as the windows do.
+void IniWriteKeyByKey(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    TIniFile ini(dir.filePath("Bots.ini"));
+    const int bots = int(state.range(0));
+    int round = 0;
+    for (auto _ : state) {
+        ++round;   // new values each round, so every write really reaches the disk
+        for (int i = 0; i < bots; ++i) {
+            const QString section = QStringLiteral("Bot%1").arg(i);
+            ini.WriteString(section, "name", QStringLiteral("n%1_%2").arg(i).arg(round));
+            ini.WriteInteger(section, "skill", (i + round) % 5);
+            ini.WriteString(section, "model", round % 2 ? "gordon" : "barney");
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * bots * 3);
+}
+BENCHMARK(IniWriteKeyByKey)->Arg(32)->Unit(benchmark::kMillisecond);
+
 void ResolveInLargeFolder(benchmark::State& state)
 {
     QTemporaryDir dir;

@@ -69,13 +69,32 @@ TEST(ScriptedDialogs, OnlyTheLivingScriptAnswers)
     EXPECT_EQ(outer.Texts(), QStringList{"outer"});
 }
 
-TEST(ScriptedDialogs, RemovingTheLastScriptRestoresTheRealDialogs)
+TEST(ScriptedDialogs, RemovingTheLastScriptRestoresTheProviderBeforeIt)
 {
+    Dialogs::IProvider* const before = Dialogs::Provider();
     {
         ScriptedDialogs dialogs;
         EXPECT_EQ(Dialogs::Provider(), &dialogs);
     }
-    EXPECT_EQ(Dialogs::Provider(), nullptr);
+    EXPECT_EQ(Dialogs::Provider(), before);
+}
+
+TEST(ScriptedDialogs, OutsideAnyScriptEveryDialogFailsTheTestInsteadOfWaiting)
+{
+    // The test run's own stand-in answers; a real modal box would block the run.
+    ASSERT_NE(Dialogs::Provider(), nullptr);
+    EXPECT_NONFATAL_FAILURE(Dialogs::ShowError("Can't write game.cfg"), "Can't write game.cfg");
+    EXPECT_NONFATAL_FAILURE(Dialogs::ShowInfo("Launched"), "Launched");
+    bool answer = true;
+    EXPECT_NONFATAL_FAILURE(answer = Dialogs::Confirm("Save changes?"), "Save changes?");
+    EXPECT_FALSE(answer);
+    QString folder = "x";
+    EXPECT_NONFATAL_FAILURE(folder = Dialogs::SelectFolder("Game Directory", "/"), "Game Directory");
+    EXPECT_TRUE(folder.isEmpty());
+    QColor colour(Qt::blue);
+    EXPECT_NONFATAL_FAILURE(answer = Dialogs::SelectColor(colour), "colour");
+    EXPECT_FALSE(answer);
+    EXPECT_EQ(colour, QColor(Qt::blue));
 }
 
 TEST(WindowLookup, OverrideDecidesAndOffscreenFindsNothing)
@@ -118,7 +137,17 @@ void AnswerNextBox(TSeen& seen, QMessageBox::StandardButton answer)
     timer->start(10);
 }
 
-TEST(QtDialogs, MessageBoxesCarryTheOwnersCaptionAndMapYesNo)
+// The real Qt dialogs for one test; the run's stand-in comes back afterwards.
+class QtDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { Dialogs::SetProvider(nullptr); }
+    void TearDown() override { Dialogs::SetProvider(m_saved); }
+
+private:
+    Dialogs::IProvider* m_saved = Dialogs::Provider();
+};
+
+TEST_F(QtDialogs, MessageBoxesCarryTheOwnersCaptionAndMapYesNo)
 {
     ASSERT_EQ(Dialogs::Provider(), nullptr);
     QWidget owner;

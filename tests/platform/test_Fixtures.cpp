@@ -42,4 +42,15 @@ TEST(Fixtures, ProgramFolderCopiesDataAndKeepsItsRegistryPrivate)
     EXPECT_EQ(qgetenv("QORVANE_REGISTRY"), before);
 }
 
+TEST(Fixtures, WithoutAProgramFolderTheStoreIsStillAPrivateOne)
+{
+    // The run itself points the store elsewhere, so a test that forgets its fixture writes
+    // nothing into the user's configuration folder.
+    const QString store = TRegistryKey::StorePath();
+    EXPECT_FALSE(qEnvironmentVariableIsEmpty("QORVANE_REGISTRY"));
+    EXPECT_FALSE(store.startsWith(QDir::homePath() + "/.config/")) << store.toStdString();
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    EXPECT_TRUE(xdg.isEmpty() || !store.startsWith(xdg + "/")) << store.toStdString();
+}
+
 } // namespace
