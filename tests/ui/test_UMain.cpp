@@ -407,6 +407,20 @@ TEST_F(MainWindow, DedicatedAndHLKeyFrExcludeEachOtherInTheStore)
     EXPECT_EQ(UInit::CloseQORSetting, "N");
 }
 
+TEST_F(MainWindow, OptionThatCannotBeStoredHoldsForTheRunAndSaysSo)
+{
+    Start();
+    // The store lies below a plain file: it can be neither read nor created.
+    program.AddFile("blocker", "not a folder");
+    qputenv("QORVANE_REGISTRY", program.Path("blocker/registry.ini").toLocal8Bit());
+    main->CB_CloseQORClick();
+    EXPECT_TRUE(Action("CB_CloseQOR")->isChecked());
+    EXPECT_EQ(UInit::CloseQORSetting, "O");
+    const QStringList errors = dialogs.Texts(Dialogs::TKind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Can't store the option")) << errors[0].toStdString();
+}
+
 TEST_F(MainWindow, AutomaticStartTickFollowsTheStoredLetter)
 {
     const std::pair<const char*, bool> cases[] = {{"N", false}, {"", true}, {"o", false}, {"O", true}};
