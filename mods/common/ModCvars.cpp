@@ -3,8 +3,10 @@
 #include "core/UInit.h"
 #include "mods/common/ModWindow.h"
 #include "mods/common/NumberEdit.h"
+#include "platform/FileSys.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -249,3 +251,28 @@ QStringList GameCfgLines(const TModWindow& w, const TCvarTable& table)
 }
 
 } // namespace ModCvars
+
+namespace ModControls {
+
+void SetSlider(QSlider* slider, int value)
+{
+    if (!slider)
+        return;
+    const QSignalBlocker block(slider);
+    slider->setValue(value);
+}
+
+void SetCheck(QCheckBox* box, bool on)
+{
+    if (!box)
+        return;
+    const QSignalBlocker block(box);
+    box->setChecked(on);
+}
+
+QString NativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(FileSys::NormalizeSeparators(path));
+}
+
+} // namespace ModControls

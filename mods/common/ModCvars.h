@@ -11,6 +11,8 @@
 #include <QVector>
 #include <functional>
 
+class QCheckBox;
+class QSlider;
 class QWidget;
 class TModWindow;
 
@@ -93,3 +95,14 @@ QStringList GameCfgLines(const TModWindow& w, const TCvarTable& table);
 QString WrittenValue(const TModWindow& w, const TCvarRow& row);
 
 } // namespace ModCvars
+
+// Small setters the mods' loaders share: each blocks the control's signals, so filling a window
+// never marks the mod modified; a null control is passed over.
+namespace ModControls {
+
+void SetSlider(QSlider* slider, int value);   // Qt brings the value into the slider's range
+void SetCheck(QCheckBox* box, bool on);
+// A path as the user reads it in a message ("C:\\Half-Life\\cstrike" on Windows).
+QString NativePath(const QString& path);
+
+} // namespace ModControls

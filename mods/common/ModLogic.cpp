@@ -31,19 +31,8 @@ constexpr int kMaxStoredBots = 1024;
 
 QString BotSection(int n) { return QStringLiteral("Bot ") + QString::number(n); }
 
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(FileSys::NormalizeSeparators(path));
-}
-
-// Sets a slider with its signals blocked; Qt brings the value into the slider's range.
-void SetSlider(QSlider* s, int value)
-{
-    if (!s)
-        return;
-    const QSignalBlocker block(s);
-    s->setValue(value);
-}
+using ModControls::NativePath;
+using ModControls::SetSlider;
 
 } // namespace
 
@@ -170,7 +159,7 @@ void TModLogic::ReadChatMemo()
                               State.ChatFileName, &error)) {
         State.ChatUnreadable = true;
         Dialogs::ShowError(QStringLiteral("Can't read ") +
-                               Native(FileSys::JoinPath(ModDir(), State.ChatFileName)) +
+                               NativePath(FileSys::JoinPath(ModDir(), State.ChatFileName)) +
                                (error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error) +
                                QStringLiteral("\r\nThe chat file is left as it is."),
                            w);
@@ -189,7 +178,7 @@ bool TModLogic::WriteChatMemo(QString& error)
     if (UQOR::AccessMemoFile(QStringLiteral("Write"), w->chatkill, ModDir() + QLatin1Char('\\'),
                              State.ChatFileName, &error))
         return true;
-    error = QStringLiteral("Can't write ") + Native(path) +
+    error = QStringLiteral("Can't write ") + NativePath(path) +
             (error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error);
     return false;
 }
@@ -251,6 +240,7 @@ void TModLogic::ClearBotFields()
     }
     if (w->BotPic)
         w->BotPic->hide();
+    w->ShowSide(QString());
 }
 
 bool TModLogic::CheckConf()
@@ -258,7 +248,7 @@ bool TModLogic::CheckConf()
     TModWindow* w = Form();
     bool ok = true;
     if (!FileSys::DirectoryExists(ModDir())) {
-        Dialogs::ShowError(QStringLiteral("Can't find ") + Native(ModDir()), w);
+        Dialogs::ShowError(QStringLiteral("Can't find ") + NativePath(ModDir()), w);
         ok = false;
     }
     if (m_traits.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
@@ -290,7 +280,7 @@ bool TModLogic::SaveConf()
     }
     if (w->MapCycle && !UQOR::WriteMapCycle(QStringLiteral("O"), ModDir(), w->MapCycle, &error)) {
         ReportSaveError(error.isEmpty() ? QStringLiteral("Can't write ") +
-                                              Native(FileSys::JoinPath(ModDir(), QStringLiteral("mapcycle.txt")))
+                                              NativePath(FileSys::JoinPath(ModDir(), QStringLiteral("mapcycle.txt")))
                                         : error);
         return false;
     }
@@ -440,7 +430,7 @@ bool TModLogic::WriteBotsIni(QString& error)
     // that cannot be written keeps every byte it had.
     QTemporaryDir temp;
     if (!temp.isValid()) {
-        error = QStringLiteral("Can't write ") + Native(target) + QStringLiteral(".");
+        error = QStringLiteral("Can't write ") + NativePath(target) + QStringLiteral(".");
         return false;
     }
     const QString work = temp.filePath(QStringLiteral("store.ini"));
@@ -449,7 +439,7 @@ bool TModLogic::WriteBotsIni(QString& error)
         QStringList lines;
         if (!FileSys::ReadLines(target, lines, &encoding) ||
             !FileSys::WriteLines(work, lines, encoding)) {
-            error = QStringLiteral("Can't read ") + Native(target) + QStringLiteral(".");
+            error = QStringLiteral("Can't read ") + NativePath(target) + QStringLiteral(".");
             return false;
         }
     }
@@ -490,12 +480,42 @@ bool TModLogic::WriteBotsIni(QString& error)
         ok = FileSys::WriteLines(target, lines, encoding, &why);
     }
     if (!ok) {
-        error = QStringLiteral("Can't write ") + Native(target) +
+        error = QStringLiteral("Can't write ") + NativePath(target) +
                 (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
         return false;
     }
     TIniFile::FlushCache();
     return true;
+}
+
+int TModLogic::ModelIndex(const TBot& bot) const
+{
+    const TModWindow* w = Form();
+    if (!w || !w->botmodel)
+        return -1;
+    int found = -1;
+    for (int i = 0; i < w->botmodel->count(); ++i)
+        if (w->botmodel->itemText(i) == bot[1])
+            found = i;
+    return found;
+}
+
+void TModLogic::FillSideModels(const QString&) {}
+
+void TModLogic::SideChanged(const TBot& bot)
+{
+    TModWindow* w = Form();
+    if (!w)
+        return;
+    FillSideModels(bot[3]);
+    if (w->botmodel) {
+        const QSignalBlocker block(w->botmodel);
+        w->botmodel->setCurrentIndex(ModelIndex(bot));
+    }
+    if (w->BotPic) {
+        UQOR::ShowModelPicture(w->BotPic, PictureName(bot));
+        w->BotPic->show();
+    }
 }
 
 void TModLogic::ShowBotRecord(const TBot& bot)
@@ -505,19 +525,10 @@ void TModLogic::ShowBotRecord(const TBot& bot)
         const QSignalBlocker block(w->botname);
         w->botname->setText(bot[0]);
     }
+    if (!w->SideRadios.isEmpty())
+        w->ShowSide(bot[3]);
+    SideChanged(bot);
     SetSlider(w->Botskill, bot[2].trimmed().toInt());
-    if (w->BotPic) {
-        UQOR::ShowModelPicture(w->BotPic, bot[1]);
-        w->BotPic->show();
-    }
-    if (w->botmodel) {
-        int found = -1;
-        for (int i = 0; i < w->botmodel->count(); ++i)
-            if (w->botmodel->itemText(i) == bot[1])
-                found = i;
-        const QSignalBlocker block(w->botmodel);
-        w->botmodel->setCurrentIndex(found);
-    }
 }
 
 void TModLogic::ShowBot()
@@ -594,7 +605,7 @@ bool TModLogic::WriteLiblist(QString& error)
     const TIniFile mods(ModsIniPath());
     const QString dll = mods.ReadString(UInit::SelectedBot, QStringLiteral("dll"), m_traits.DefaultDll);
     if (!FileSys::DirectoryExists(ModDir())) {
-        error = QStringLiteral("Can't find ") + Native(ModDir());
+        error = QStringLiteral("Can't find ") + NativePath(ModDir());
         return false;
     }
     return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), QStringLiteral("liblist.gam")),
@@ -641,7 +652,7 @@ bool TModLogic::WriteBotCfg(QString& error)
         return true;
     const QString botfile = mods.ReadString(section, QStringLiteral("botfile"), QStringLiteral("bot.cfg"));
     if (!FileSys::DirectoryExists(ModDir())) {
-        error = QStringLiteral("Can't find ") + Native(ModDir());
+        error = QStringLiteral("Can't find ") + NativePath(ModDir());
         return false;
     }
     const TIniFile store(BotsIniPath());

@@ -95,18 +95,6 @@ struct TBotFileContext {
     int SpawnBot = 0;         // [Default] spawnbot, within 0..ModWriters::MaxBotEntries
 };
 
-// The values the first activation reads from Mods\<Mod>.ini [<bot>].
-struct TBotSection {
-    QString WaypointFolder = QStringLiteral("maps");
-    QString WaypointExt;
-    QString MaxSkillText = QStringLiteral("5");
-    QString ChatFileName;
-    QString Skill0 = QStringLiteral("better");
-    QString BotEditor;
-    QString BotEditorPath;
-    QString Config;
-};
-
 class TModLogic {
 public:
     explicit TModLogic(TModTraits traits);
@@ -210,8 +198,19 @@ public:
     virtual void ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot);
     virtual bool WriteDefaultSection(TIniFile& store);
     virtual bool WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot);
-    // ShowBot's fill of the editor for record i (LoadingDone is 0 meanwhile).
+    // ShowBot's fill of the editor for a record (LoadingDone is 0 meanwhile): name, side (the
+    // model list refilled for it), model chooser at ModelIndex, picture of PictureName, skill.
     virtual void ShowBotRecord(const TBot& bot);
+    // The chooser item a record's model stands for: the default is the last item whose text is
+    // slot 1; mods that store a number override it (an index, a class number from 1).
+    virtual int ModelIndex(const TBot& bot) const;
+    // The picture name of a record (the default: its model; "<side>_<class>" for the side mods).
+    virtual QString PictureName(const TBot& bot) const { return bot[1]; }
+    // A mod whose model list depends on the side refills it here (the default: nothing).
+    virtual void FillSideModels(const QString& side);
+    // After the side radios changed slot 3: the models of the new side, the same model number
+    // selected, the picture shown again.
+    virtual void SideChanged(const TBot& bot);
     // LoadDefaults' model chooser step (own models, the main list, a fixed class list, none).
     virtual void FillModelChooser();
     // The map list step of LoadDefaults (and of a change of the waypoint folder).

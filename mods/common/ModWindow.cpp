@@ -3,6 +3,7 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR.h"
+#include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/NumberEdit.h"
 #include "platform/Dialogs.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
@@ -483,6 +485,53 @@ QPushButton* TModWindow::AddButton(QWidget* parent, const QString& name, const Q
     b->setObjectName(name);
     b->setGeometry(x, y, w, h);
     return b;
+}
+
+void TModWindow::AddSideRadios(QWidget* parent, const QVector<TSideRadio>& radios, int x, int y,
+                               int w, int step)
+{
+    for (const TSideRadio& r : radios) {
+        auto* radio = new QRadioButton(r.Caption, parent);
+        radio->setObjectName(r.Name);
+        radio->setGeometry(x, y, w, 20);
+        y += step;
+        SideRadios << radio;
+        SideValues << r.Value;
+        connect(radio, &QRadioButton::clicked, this, &TModWindow::TeamClick);
+    }
+}
+
+void TModWindow::ShowSide(const QString& value)
+{
+    for (int i = 0; i < SideRadios.size(); ++i) {
+        QRadioButton* r = SideRadios[i];
+        const QSignalBlocker block(r);
+        r->setAutoExclusive(false);
+        r->setChecked(SideValues[i] == value);
+        r->setAutoExclusive(true);
+    }
+}
+
+QString TModWindow::CheckedSide() const
+{
+    for (int i = 0; i < SideRadios.size(); ++i)
+        if (SideRadios[i]->isChecked())
+            return SideValues[i];
+    return QString();
+}
+
+void TModWindow::TeamClick()
+{
+    if (UInit::LoadingDone != 1 || !ListBot)
+        return;
+    QVector<TBot>& bots = m_logic.Bots();
+    const int i = ListBot->currentRow();
+    const QString side = CheckedSide();
+    if (i < 0 || i >= bots.size() || side.isEmpty())
+        return;
+    UQOR::SetBotParam1(ListBot, bots, side);
+    m_logic.SideChanged(bots[i]);
+    Modif_Param();
 }
 
 // ---- Extension points: the template has nothing of its own there. ----

@@ -16,6 +16,9 @@
 //     on the Maps page, key choosers on the Game page);
 //   - BeforeActivation() / AfterBotSection(): steps the mod adds to the first activation, before
 //     step 1 and after step 5 (the per-bot layout);
+//   - the side of a bot (Auto / one side / the other, stored in slot 3): AddSideRadios() in
+//     BuildExtraPages; their clicks run TeamClick(), and ShowBot ticks the bot's side. What a
+//     side change does to the model list and picture is the logic's SideChanged();
 // The bot-name filter is TModTraits::ForbiddenNameChars (a validator, so paste is filtered too).
 // Handlers a mod's description names differently keep the template's body: bind the mod's own
 // controls to them. "Edit config" opens the map's file in TModLogic::MapConfigFolder() when
@@ -25,6 +28,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QCheckBox;
 class QComboBox;
@@ -34,6 +38,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QSlider;
 class QTabWidget;
 class QToolButton;
@@ -113,6 +118,9 @@ public:
     QLabel* Label65 = nullptr;
     QLabel* Label67 = nullptr;
     QPushButton* B_BotEditor = nullptr;  // hidden unless the bot section names an editor
+    // The side radios (AddSideRadios), and the slot-3 value each stands for.
+    QVector<QRadioButton*> SideRadios;
+    QStringList SideValues;
 
     // Chat page.
     QPlainTextEdit* chatkill = nullptr;
@@ -151,6 +159,13 @@ public:
     void SBDelBotClick();
     virtual void BEditCfgClick();
     void B_BotEditorClick();
+    // <XX>_TeamClick: the side radios. With a bot focused and loading done: slot 3 := the ticked
+    // radio's value, the logic's SideChanged, modified.
+    void TeamClick();
+    // Ticks the radio of a side value; none for a value that is no radio's.
+    void ShowSide(const QString& value);
+    // The ticked radio's value ("" when none is).
+    QString CheckedSide() const;
     // <XX>_OnChange: every game setting, spawnbot, defskill, the chat sliders and the memo.
     void OnChange();
     // <XX>_Modif_Param: the modified flag := 1.
@@ -172,6 +187,15 @@ public:
                         int y, int w, int h);
     QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int x,
                            int y, int w, int h);
+    // The side radios, one under the other from (x, y): objectName, caption and the value the
+    // bot record stores for it ("0" Auto, "1", "2" ... as the mod's description says).
+    struct TSideRadio {
+        QString Name;
+        QString Caption;
+        QString Value;
+    };
+    void AddSideRadios(QWidget* parent, const QVector<TSideRadio>& radios, int x, int y, int w,
+                       int step = 24);
 
 protected:
     // ---- Extension points. ----

@@ -66,31 +66,14 @@ TFCstrike* Win()
     return qobject_cast<TFCstrike*>(Logic().Form());
 }
 
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(FileSys::NormalizeSeparators(path));
-}
-
-void SetSlider(QSlider* s, int value)
-{
-    if (!s)
-        return;
-    const QSignalBlocker block(s);
-    s->setValue(value);
-}
+using ModControls::NativePath;
+using ModControls::SetCheck;
+using ModControls::SetSlider;
 
 void SetNumber(TNumberEdit* n, int value)
 {
     if (n)
         n->SetValue(qBound(n->Minimum(), value, n->Maximum()));
-}
-
-void SetCheck(QCheckBox* c, bool on)
-{
-    if (!c)
-        return;
-    const QSignalBlocker block(c);
-    c->setChecked(on);
 }
 
 void SelectText(QComboBox* c, const QString& text)
@@ -106,18 +89,6 @@ QString Bool01(const QCheckBox* c)
     QString out;
     UInit::BoolTo01(c && c->isChecked(), out);
     return out;
-}
-
-void ClearRadios(std::initializer_list<QRadioButton*> radios)
-{
-    for (QRadioButton* r : radios) {
-        if (!r)
-            continue;
-        const QSignalBlocker block(r);
-        r->setAutoExclusive(false);
-        r->setChecked(false);
-        r->setAutoExclusive(true);
-    }
 }
 
 // The skill-table cells that hold values (not the headings nor the row labels).
@@ -331,7 +302,6 @@ void TCstrike::ClearBotFields()
     TFCstrike* w = Win();
     if (!w)
         return;
-    ClearRadios({w->CS_BotT, w->CS_BotCT, w->CS_BotA});
     if (w->CS_Bottype) {
         const QSignalBlocker block(w->CS_Bottype);
         w->CS_Bottype->setCurrentIndex(-1);
@@ -534,38 +504,30 @@ bool TCstrike::WriteBotRecord(TIniFile& store, const QString& section, const TBo
     return ok;
 }
 
+int TCstrike::ModelIndex(const TBot& bot) const
+{
+    // The model is stored as its index in the side's list.
+    const TModWindow* w = Form();
+    bool ok = false;
+    const int index = bot[1].trimmed().toInt(&ok);
+    return w && w->botmodel && ok && index >= 0 && index < w->botmodel->count() ? index : -1;
+}
+
+QString TCstrike::PictureName(const TBot& bot) const
+{
+    return bot[3] + QLatin1Char('_') + QString::number(ModelIndex(bot));
+}
+
+void TCstrike::FillSideModels(const QString& side)
+{
+    FillModelList(side);
+}
+
 void TCstrike::ShowBotRecord(const TBot& bot)
 {
+    TModLogic::ShowBotRecord(bot);
     TFCstrike* w = Win();
-    if (!w)
-        return;
-    if (w->botname) {
-        const QSignalBlocker block(w->botname);
-        w->botname->setText(bot[0]);
-    }
-    ClearRadios({w->CS_BotT, w->CS_BotCT, w->CS_BotA});
-    QRadioButton* side = bot[3] == QLatin1String("0")   ? w->CS_BotA
-                         : bot[3] == QLatin1String("1") ? w->CS_BotT
-                         : bot[3] == QLatin1String("2") ? w->CS_BotCT
-                                                        : nullptr;
-    if (side) {
-        const QSignalBlocker block(side);
-        side->setChecked(true);
-    }
-    FillModelList(bot[3]);
-    if (w->botmodel) {
-        bool ok = false;
-        const int index = bot[1].trimmed().toInt(&ok);
-        const QSignalBlocker block(w->botmodel);
-        w->botmodel->setCurrentIndex(ok && index >= 0 && index < w->botmodel->count() ? index : -1);
-    }
-    SetSlider(w->Botskill, bot[2].trimmed().toInt());
-    if (w->BotPic) {
-        const int index = w->botmodel ? w->botmodel->currentIndex() : -1;
-        UQOR::ShowModelPicture(w->BotPic, bot[3] + QLatin1Char('_') + QString::number(index));
-        w->BotPic->show();
-    }
-    if (IsBot(JoeBot) && w->CS_Bottype) {
+    if (w && IsBot(JoeBot) && w->CS_Bottype) {
         bool ok = false;
         const int index = bot[4].trimmed().toInt(&ok);
         const QSignalBlocker block(w->CS_Bottype);
@@ -631,7 +593,7 @@ bool TCstrike::WriteBotSkillCfg(QString& error)
         return true;
     const QString folder = FileSys::JoinPath(ModDir(), QStringLiteral("PODBot"));
     if (!FileSys::DirectoryExists(folder)) {
-        error = QStringLiteral("Can't find ") + Native(folder) +
+        error = QStringLiteral("Can't find ") + NativePath(folder) +
                 QStringLiteral(": the P.O.D.Bot skill table was not saved.");
         return false;
     }

@@ -112,6 +112,9 @@ public:
     bool WriteDefaultSection(TIniFile& store) override;
     bool WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot) override;
     void ShowBotRecord(const TBot& bot) override;
+    int ModelIndex(const TBot& bot) const override;
+    QString PictureName(const TBot& bot) const override;
+    void FillSideModels(const QString& side) override;
     void FillModelChooser() override;
     QString WaypointFolderPath() const override;
     void RestoreDefaults() override;

@@ -388,17 +388,13 @@ void TFCstrike::AdaptBotsPage()
     connect(defskill, &QSlider::valueChanged, this, &TFCstrike::CS_defskillChange);
 
     QWidget* b = GB_BotProp;
-    CS_BotT = new QRadioButton(QStringLiteral("Terrorists"), b);
-    CS_BotT->setObjectName(QStringLiteral("CS_BotT"));
-    CS_BotT->setGeometry(10, 124, 180, 20);
-    CS_BotCT = new QRadioButton(QStringLiteral("Counter-Terrorists"), b);
-    CS_BotCT->setObjectName(QStringLiteral("CS_BotCT"));
-    CS_BotCT->setGeometry(10, 148, 180, 20);
-    CS_BotA = new QRadioButton(QStringLiteral("Auto"), b);
-    CS_BotA->setObjectName(QStringLiteral("CS_BotA"));
-    CS_BotA->setGeometry(10, 172, 180, 20);
-    for (QRadioButton* r : {CS_BotT, CS_BotCT, CS_BotA})
-        connect(r, &QRadioButton::clicked, this, &TFCstrike::CS_TeamClick);
+    AddSideRadios(b, {{QStringLiteral("CS_BotT"), QStringLiteral("Terrorists"), QStringLiteral("1")},
+                      {QStringLiteral("CS_BotCT"), QStringLiteral("Counter-Terrorists"), QStringLiteral("2")},
+                      {QStringLiteral("CS_BotA"), QStringLiteral("Auto"), QStringLiteral("0")}},
+                  10, 124, 180);
+    CS_BotT = SideRadios[0];
+    CS_BotCT = SideRadios[1];
+    CS_BotA = SideRadios[2];
 
     Lab_Type = AddLabel(b, QStringLiteral("Lab_Type"), QString(), 198, 226, 160);
     CS_Bottype = new QComboBox(b);
@@ -592,37 +588,6 @@ void TFCstrike::CompactMiscOptions()
 }
 
 // ---------------------------------------------------------------- handlers
-
-void TFCstrike::CS_TeamClick()
-{
-    if (UInit::LoadingDone != 1)
-        return;
-    QVector<TBot>& bots = UCstrike::Logic().Bots();
-    const int i = ListBot->currentRow();
-    if (i < 0 || i >= bots.size())
-        return;
-    QString team;
-    if (CS_BotT->isChecked())
-        team = QStringLiteral("1");
-    else if (CS_BotCT->isChecked())
-        team = QStringLiteral("2");
-    else if (CS_BotA->isChecked())
-        team = QStringLiteral("0");
-    else
-        return;
-    UQOR::SetBotParam1(ListBot, bots, team);
-    // The model keeps its place in the list across the sides.
-    UCstrike::Logic().FillModelList(team);
-    bool ok = false;
-    const int index = bots[i][1].trimmed().toInt(&ok);
-    {
-        const QSignalBlocker block(botmodel);
-        botmodel->setCurrentIndex(ok && index >= 0 && index < botmodel->count() ? index : -1);
-    }
-    UQOR::ShowModelPicture(BotPic, team + QLatin1Char('_') + QString::number(botmodel->currentIndex()));
-    BotPic->show();
-    Modif_Param();
-}
 
 void TFCstrike::CS_bottypeChange()
 {

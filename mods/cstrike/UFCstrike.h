@@ -131,8 +131,8 @@ public:
     // True when the page is one of the window's tabs now.
     bool TabShown(QWidget* page) const;
 
-    // Handlers of its own.
-    void CS_TeamClick();
+    // Handlers of its own (the side radios run the template's TeamClick).
+    void CS_TeamClick() { TeamClick(); }
     void CS_bottypeChange();
     void CS_minskillChange();
     void CS_defskillChange();
