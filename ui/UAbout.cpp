@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
@@ -18,6 +19,20 @@ void InitProgramResources()
 }
 
 namespace {
+
+// The picture keeps its colours while disabled: being disabled only means that it ignores
+// clicks (the splash), as a plain image did, whereas a disabled QLabel greys its pixmap.
+class TPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(contentsRect(), pixmap());
+    }
+};
 
 // The pictures live in a static library, whose resource objects nothing else references; this
 // unit is linked into every program that uses a window of the library, so it registers them
@@ -41,7 +56,7 @@ TAbout::TAbout(QWidget* parent)
     panel->setFrameShadow(QFrame::Raised);
     panel->setGeometry(0, 0, 308, 232);
 
-    m_image = new QLabel(panel);
+    m_image = new TPicture(panel);
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->setGeometry(4, 4, 300, 225);
     m_image->setPixmap(QPixmap(QStringLiteral(":/about/about.png")));

@@ -433,6 +433,18 @@ TEST_F(AboutTest, OnlyTheAboutBoxClosesOnAClickOnThePicture)
     }
 }
 
+TEST_F(AboutTest, TheSplashShowsThePictureInItsOwnColours)
+{
+    TAbout splash;
+    TAbout about;
+    about.PrepareAboutBox();
+    const QImage asSplash = splash.grab().toImage();
+    const QImage asAbout = about.grab().toImage();
+    // Away from the texts, which only the splash shows in part.
+    for (const QPoint at : {QPoint(30, 30), QPoint(280, 40), QPoint(150, 110)})
+        EXPECT_EQ(asSplash.pixel(at), asAbout.pixel(at)) << at.x() << "," << at.y();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Preview follower
 
