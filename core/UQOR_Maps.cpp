@@ -7,6 +7,7 @@
 #include "platform/IniFile.h"
 #include "ui/UEditor.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -445,59 +447,99 @@ QString DecodeMapComment(const QString& stored) {
     return out;
 }
 
+namespace {
+
+// The map of the focused available entry (its name before the first blank), or "".
+QString FocusedMap(QListWidget* available) {
+    if (!available)
+        return QString();
+    const int focused = available->currentRow();
+    if (focused < 0 || focused >= available->count())
+        return QString();
+    return EntryMapName(available->item(focused)->text());
+}
+
+QString MapCommentFile(const QString& commentFile) {
+    return FileSys::JoinPath(FileSys::JoinPath(UInit::AppPath, QStringLiteral("Maps")), commentFile);
+}
+
+QString ReadMapComment(const QString& map, const QString& commentFile) {
+    const TIniFile ini(MapCommentFile(commentFile));
+    return DecodeMapComment(ini.ReadString(map, QStringLiteral("comment"), QString()));
+}
+
+bool WriteMapComment(const QString& map, const QString& commentFile, const QString& comment) {
+    const QString path = MapCommentFile(commentFile);
+    const QString mapsDir = QFileInfo(path).absolutePath();
+    if (!FileSys::DirectoryExists(mapsDir))
+        FileSys::MakeDirs(mapsDir);
+    // The profile reader trims a value and drops one enclosing pair of quotes: a comment that
+    // would lose either is written inside quotes of its own, so it reads back as typed.
+    QString value = EncodeMapComment(comment);
+    const bool quoted = value.size() >= 2
+                        && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+                        && value.back() == value.front();
+    if (quoted || value != value.trimmed())
+        value = QLatin1Char('"') + value + QLatin1Char('"');
+    TIniFile ini(path);
+    return ini.WriteString(map, QStringLiteral("comment"), value);
+}
+
+// What the comment memo shows: the map it was read for and the text it was given.
+const char* const kMemoMap = "qorvaneCommentMap";
+const char* const kMemoText = "qorvaneCommentText";
+
+} // namespace
+
 bool AccessMapComment(QListWidget* available, const QString& commentFile, const QString& mode,
                       QString& result, const QString& comment) {
     result.clear();
-    if (!available)
+    const QString map = FocusedMap(available);
+    if (map.isEmpty())
         return true;
-    const int focused = available->currentRow();
-    if (focused < 0 || focused >= available->count())
-        return true;
-    const QString section = EntryMapName(available->item(focused)->text());
-    if (section.isEmpty())
-        return true;
-    const QString mapsDir = FileSys::JoinPath(UInit::AppPath, QStringLiteral("Maps"));
-    TIniFile ini(FileSys::JoinPath(mapsDir, commentFile));
     if (mode == QLatin1String("Read")) {
-        result = DecodeMapComment(ini.ReadString(section, QStringLiteral("comment"), QString()));
+        result = ReadMapComment(map, commentFile);
         return true;
     }
-    if (mode == QLatin1String("Write")) {
-        if (!FileSys::DirectoryExists(mapsDir))
-            FileSys::MakeDirs(mapsDir);
-        // The profile reader trims a value and drops one enclosing pair of quotes: a comment
-        // that would lose either is written inside quotes of its own, so it reads back as typed.
-        QString value = EncodeMapComment(comment);
-        const bool quoted = value.size() >= 2
-                            && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-                            && value.back() == value.front();
-        if (quoted || value != value.trimmed())
-            value = QLatin1Char('"') + value + QLatin1Char('"');
-        return ini.WriteString(section, QStringLiteral("comment"), value);
-    }
+    if (mode == QLatin1String("Write"))
+        return WriteMapComment(map, commentFile, comment);
     return true;
 }
 
 bool AccessMapComment(QListWidget* available, const QString& commentFile, const QString& mode,
                       QPlainTextEdit* memo) {
-    if (!available || !memo)
+    if (!memo)
         return true;
-    const int focused = available->currentRow();
-    if (focused < 0 || focused >= available->count())
-        return true;
-    QString result;
+    const QString focused = FocusedMap(available);
     if (mode == QLatin1String("Read")) {
-        AccessMapComment(available, commentFile, mode, result);
+        if (focused.isEmpty())
+            return true;
         // The memo keeps its lines with LF only.
-        result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        memo->setPlainText(result);
+        QString text = ReadMapComment(focused, commentFile);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        memo->setPlainText(text);
+        memo->setProperty(kMemoMap, focused);
+        memo->setProperty(kMemoText, memo->toPlainText());
         return true;
     }
+    if (mode != QLatin1String("Write"))
+        return true;
+    // The text belongs to the map it was read for. When that map is no longer the focused one
+    // ("Add all" leaves no map focused while the memo keeps its focus), an edit still goes to
+    // it rather than being lost, and an unedited text is not written anywhere.
+    const QString shownFor = memo->property(kMemoMap).toString();
+    QString map = focused;
+    if (!shownFor.isEmpty() && shownFor != focused)
+        map = memo->toPlainText() != memo->property(kMemoText).toString() ? shownFor : QString();
+    if (map.isEmpty())
+        return true;
     // The memo's line breaks are stored as the CR LF pair the comment files have always held.
     QString text = memo->toPlainText();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return AccessMapComment(available, commentFile, mode, result, text);
+    const bool written = WriteMapComment(map, commentFile, QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    if (written && map == shownFor)
+        memo->setProperty(kMemoText, memo->toPlainText());
+    return written;
 }
 
 QString MapCfgPath(QListWidget* available, const QString& folder, const QString& ext) {

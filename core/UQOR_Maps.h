@@ -100,8 +100,10 @@ void ShuffleMapCycle(QListWidget* mapCycle);
 // failed (the file keeps its old contents).
 bool AccessMapComment(QListWidget* available, const QString& commentFile, const QString& mode,
                       QString& result, const QString& comment = QString());
-// The same with the comment memo: "Read" fills the memo (it is left alone with no focused map),
-// "Write" stores the memo's text (the memo's line breaks are stored as "#13#10").
+// The same with the comment memo: "Read" fills the memo (it is left alone with no focused map)
+// and remembers the map it shows; "Write" stores the memo's text (its line breaks as "#13#10")
+// for the focused map. When the memo shows another map's comment (no map, or another one, is
+// focused now), an edited text goes to the map it was read for and an unedited one nowhere.
 bool AccessMapComment(QListWidget* available, const QString& commentFile, const QString& mode,
                       QPlainTextEdit* memo);
 // The two conversions of the comment key.

@@ -406,6 +406,34 @@ TEST_F(MapsTest, NoFocusedMapReadsAndWritesNothing) {
     EXPECT_EQ(memo.toPlainText(), QStringLiteral("typed"));
 }
 
+TEST_F(MapsTest, AnEditedCommentStaysWithItsMapWhenTheFocusMoves) {
+    m_available.addItems({"a ", "b ", "c "});
+    const QString file = m_program.Path(QStringLiteral("Maps/CS_mapcom.ini"));
+    m_program.AddFile(QStringLiteral("Maps/CS_mapcom.ini"), "[a]\r\ncomment=first\r\n");
+    QPlainTextEdit memo;
+    m_available.setCurrentRow(0);
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Read", &memo);
+    ASSERT_EQ(memo.toPlainText(), QStringLiteral("first"));
+
+    // "Add all" leaves no map focused while the memo still shows a's comment: unedited, nothing
+    // is written; edited, the text goes to a.
+    UQOR::AddAllMaps(&m_available, &m_cycle);
+    const QByteArray before = ReadBytes(file);
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", &memo);
+    EXPECT_EQ(ReadBytes(file), before);
+    memo.moveCursor(QTextCursor::End);
+    memo.insertPlainText(QStringLiteral(" and more"));
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", &memo);
+    EXPECT_EQ(TIniFile(file).ReadString("a", "comment", "?"), QStringLiteral("first and more"));
+
+    // Another map focused by the program: a's edit does not become b's comment.
+    m_available.setCurrentRow(1);
+    memo.insertPlainText(QStringLiteral("!"));
+    UQOR::AccessMapComment(&m_available, "CS_mapcom.ini", "Write", &memo);
+    EXPECT_EQ(TIniFile(file).ReadString("a", "comment", "?"), QStringLiteral("first and more!"));
+    EXPECT_EQ(TIniFile(file).ReadString("b", "comment", "?"), QStringLiteral("?"));
+}
+
 TEST_F(MapsTest, MapCfgPathUsesTheFirstSelectedMapWithoutMarkers) {
     m_available.addItems({"a *", "b *+", "c +"});
     EXPECT_EQ(UQOR::MapCfgPath(&m_available, m_modDir + "\\maps\\", ".cfg"), QString());
