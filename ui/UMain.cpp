@@ -560,6 +560,7 @@ void TMain::SB_EditConfClick()
 
     // Guarded: a window that deletes itself when it closes must not be released twice.
     QPointer<QDialog> window;
+    QString failure;
     try {
         if (row->Hooks.CreateWindow)
             window = row->Hooks.CreateWindow(nullptr);
@@ -570,16 +571,17 @@ void TMain::SB_EditConfClick()
             RunModal(*window);
         }
     } catch (const std::exception& e) {
-        Dialogs::ShowError(QStringLiteral("The window of ") + row->Label +
-                               QStringLiteral(" failed: ") + QString::fromLocal8Bit(e.what()),
-                           this);
+        failure = QStringLiteral("The window of ") + row->Label + QStringLiteral(" failed: ") +
+                  QString::fromLocal8Bit(e.what());
     } catch (...) {
-        Dialogs::ShowError(QStringLiteral("The window of ") + row->Label + QStringLiteral(" failed."),
-                           this);
+        failure = QStringLiteral("The window of ") + row->Label + QStringLiteral(" failed.");
     }
     delete window.data();
     row->Window = nullptr;
     show();
+    // Said over the main window, which is back on screen, rather than over a hidden one.
+    if (!failure.isEmpty())
+        Dialogs::ShowError(failure, this);
 }
 
 void TMain::SB_HLClick()

@@ -32,6 +32,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -523,6 +524,14 @@ TEST_F(MainWindow, EditModConfigRunsTheModsWindowWhileTheMainWindowIsHidden)
     main->SB_EditConfClick();
     EXPECT_EQ(modals.size(), 1);
     EXPECT_TRUE(main->isVisible());
+
+    // A window that fails to build is reported, and the main window comes back.
+    row->Hooks.CreateWindow = [](QWidget*) -> QDialog* { throw std::runtime_error("no layout"); };
+    main->SB_EditConfClick();
+    EXPECT_EQ(dialogs.Texts(Dialogs::TKind::Error),
+              QStringList{"The window of CStrike failed: no layout"});
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(row->Window.isNull());
     row->Hooks = saved;
 }
 
