@@ -192,6 +192,22 @@ TEST_F(FileSysTest, SaveIntoReadOnlyFolderReportsAndKeepsTheOldFile)
     EXPECT_EQ(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList{"game.cfg"});
 }
 
+TEST_F(FileSysTest, SaveKeepsTheFilesModeAndWritesThroughALink)
+{
+    // A server.cfg shared between installs is often a link, and a script keeps its exec bit:
+    // replacing the file must not turn either into a plain new file.
+    Make("Valve/shared/server.cfg", "old\r\n");
+    ASSERT_TRUE(QFile::link(P("Valve/shared/server.cfg"), P("Valve/server.cfg")));
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                      | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(P("Valve/shared/server.cfg"), mode));
+    ASSERT_TRUE(WriteLines(P("valve/SERVER.cfg"), {"new"}));
+    EXPECT_TRUE(QFileInfo(P("Valve/server.cfg")).isSymLink());
+    EXPECT_EQ(Bytes("Valve/shared/server.cfg"), QByteArray("new\r\n"));
+    const auto ownerGroupOther = QFileDevice::Permissions(0xF0FF);   // "user" mirrors "owner"
+    EXPECT_EQ(QFile::permissions(P("Valve/shared/server.cfg")) & ownerGroupOther, mode);
+}
+
 TEST_F(FileSysTest, OutFileWritesCrLfAndAppendKeepsTheOldLines)
 {
     TOutFile out;
