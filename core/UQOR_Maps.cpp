@@ -222,11 +222,12 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
     UInit::LoadingDone = 0;
     if (mapCycle)
         mapCycle->clear();
+    QStringList maps;
     if (mapCycle && flag == QLatin1String("O")) {
         QString first;
         AccessModSetting(QStringLiteral("First Map"), QString(), QStringLiteral("Read"), first);
         if (IsMapPresent(first, mapsFolder, waypointFolder, requiredExt))
-            mapCycle->addItem(first.trimmed());
+            maps << first.trimmed();
     }
     UInit::TempMemo.clear();
     const QString path = FileSys::JoinPath(modFolder, QStringLiteral("mapcycle.txt"));
@@ -250,8 +251,10 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
         if (line.startsWith(QLatin1String("//")))
             continue;
         if (IsMapPresent(line, mapsFolder, waypointFolder, requiredExt))
-            mapCycle->addItem(line);
+            maps << line;
     }
+    if (mapCycle)
+        mapCycle->addItems(maps);
     UInit::TempMemo.clear();
     UInit::LoadingDone = 1;
 }
