@@ -96,6 +96,8 @@ TAbout* TAbout::ShowSplash()
     auto* splash = new TAbout(nullptr);
     splash->setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash->setAttribute(Qt::WA_QuitOnClose, false);
+    // A message during start-up must not stand hidden behind a splash that stays on top.
+    qApp->installEventFilter(splash);
     splash->show();
     // Painted now: the event loop does not run before the main window exists.
     splash->repaint();
@@ -124,6 +126,11 @@ void TAbout::Image1Click()
 
 bool TAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto* shown = static_cast<QWidget*>(watched);
+        if (shown->isWindow() && shown->isModal() && isVisible())
+            hide();
+    }
     if (watched == m_image && event->type() == QEvent::MouseButtonRelease && m_image->isEnabled()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && m_image->rect().contains(mouse->position().toPoint())) {

@@ -30,6 +30,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 QByteArray ReadBytes(const QString& path)
@@ -431,6 +433,21 @@ TEST_F(AboutTest, OnlyTheAboutBoxClosesOnAClickOnThePicture)
         QApplication::sendEvent(picture, &release);
         EXPECT_EQ(about.isVisible(), !aboutBox);
     }
+}
+
+TEST_F(AboutTest, TheSplashMakesWayForAMessageDuringStartUp)
+{
+    std::unique_ptr<TAbout> splash(TAbout::ShowSplash());
+    ASSERT_TRUE(splash->isVisible());
+    EXPECT_TRUE(Child<QLabel>(*splash, "Label_loading")->isVisible());
+    QWidget plain;
+    plain.show();   // an ordinary window leaves it alone
+    EXPECT_TRUE(splash->isVisible());
+
+    QDialog message;
+    message.setModal(true);
+    message.show();
+    EXPECT_FALSE(splash->isVisible());
 }
 
 TEST_F(AboutTest, TheSplashShowsThePictureInItsOwnColours)
