@@ -78,51 +78,54 @@ void Paint(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-// The glyph of "Edit Mod Config": a sheet of settings with a pencil.
-QPixmap EditGlyph()
+// A 56 x 56 glyph on a transparent ground, drawn smoothly by the given routine.
+template <typename Draw>
+QPixmap PaintGlyph(Draw draw)
 {
     QPixmap pixmap(56, 56);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 50, 70), 2));
-    p.setBrush(QColor(250, 250, 240));
-    p.drawRoundedRect(QRectF(8, 4, 32, 44), 3, 3);
-    p.setPen(QPen(QColor(70, 90, 130), 2));
-    for (int y = 14; y <= 38; y += 8)
-        p.drawLine(14, y, 34, y);
-    QPainterPath pencil;
-    pencil.moveTo(46, 18);
-    pencil.lineTo(52, 24);
-    pencil.lineTo(30, 46);
-    pencil.lineTo(22, 48);
-    pencil.lineTo(24, 40);
-    pencil.closeSubpath();
-    p.setPen(QPen(QColor(60, 40, 10), 1.5));
-    p.setBrush(QColor(235, 170, 40));
-    p.drawPath(pencil);
+    draw(p);
     return pixmap;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> points)
+{
+    QPainterPath path(*points.begin());
+    for (auto point = points.begin() + 1; point != points.end(); ++point)
+        path.lineTo(*point);
+    path.closeSubpath();
+    return path;
+}
+
+// The glyph of "Edit Mod Config": a sheet of settings with a pencil.
+QPixmap EditGlyph()
+{
+    return PaintGlyph([](QPainter& p) {
+        p.setPen(QPen(QColor(40, 50, 70), 2));
+        p.setBrush(QColor(250, 250, 240));
+        p.drawRoundedRect(QRectF(8, 4, 32, 44), 3, 3);
+        p.setPen(QPen(QColor(70, 90, 130), 2));
+        for (int y = 14; y <= 38; y += 8)
+            p.drawLine(14, y, 34, y);
+        p.setPen(QPen(QColor(60, 40, 10), 1.5));
+        p.setBrush(QColor(235, 170, 40));
+        p.drawPath(Polygon({{46, 18}, {52, 24}, {30, 46}, {22, 48}, {24, 40}}));
+    });
 }
 
 // The glyph of "Launch Half-Life": a start arrow in a ring.
 QPixmap LaunchGlyph()
 {
-    QPixmap pixmap(56, 56);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(120, 50, 0), 3));
-    p.setBrush(QColor(250, 140, 20));
-    p.drawEllipse(QRectF(4, 4, 48, 48));
-    QPainterPath arrow;
-    arrow.moveTo(21, 15);
-    arrow.lineTo(41, 28);
-    arrow.lineTo(21, 41);
-    arrow.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 250, 235));
-    p.drawPath(arrow);
-    return pixmap;
+    return PaintGlyph([](QPainter& p) {
+        p.setPen(QPen(QColor(120, 50, 0), 3));
+        p.setBrush(QColor(250, 140, 20));
+        p.drawEllipse(QRectF(4, 4, 48, 48));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 250, 235));
+        p.drawPath(Polygon({{21, 15}, {41, 28}, {21, 41}}));
+    });
 }
 
 QToolButton* MakeGlyphButton(QWidget* parent, const QString& name, const QString& hint,
