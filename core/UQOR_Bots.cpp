@@ -21,7 +21,6 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QSpinBox>
 #include <QVariant>
 
 #include <algorithm>
@@ -183,17 +182,18 @@ int FindTeamIndexFor(const QString& key, const QString& name) {
 }
 
 // The number-of-teams control shows the count within its own bounds: the mod windows' number
-// field, a spin box (which keeps its value within bounds itself), or a plain line edit.
+// field, a plain line edit, or a control with a "value" property (a spin box keeps it within
+// its bounds itself).
 void SetTeamCount(QWidget* control, int k) {
     if (!control)
         return;
     const QSignalBlocker block(control);
     if (auto* number = qobject_cast<TNumberEdit*>(control))
         number->SetValue(qBound(number->Minimum(), k, number->Maximum()));
-    else if (auto* spin = qobject_cast<QSpinBox*>(control))
-        spin->setValue(k);
     else if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->setText(QString::number(k));
+    else if (control->metaObject()->indexOfProperty("value") >= 0)
+        control->setProperty("value", k);
 }
 
 bool TeamplayOn(QWidget* window, const TTeamMod& mod) {
