@@ -81,6 +81,9 @@ struct TModTraits {
     // At launch, after the bot file: bind "<ExecKey>" "<execcmd>" appended to config.cfg once,
     // with execcmd read from the bot's section and the key from the bot store's [Default].
     bool ExecBind = false;
+    // The chat-file chooser (<Prefix>_Selectchat): the folder below <moddir> its names lie in
+    // ("plbot\" for PlBot's; empty: <moddir> itself).
+    QString ChatChooserFolder;
 };
 
 // What the bot file's parts are built from (WriteBotCfg reads it once from the files).

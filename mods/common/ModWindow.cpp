@@ -386,7 +386,15 @@ void TModWindow::BuildChatPage(QWidget* p)
     chatkill->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     chatkill->setGeometry(8, 8, 555, 266);
     ChatNote = AddLabel(p, QStringLiteral("ChatNote"),
-                        QStringLiteral("%n  can be used to insert player's name."), 8, 280, 400);
+                        QStringLiteral("%n  can be used to insert player's name."), 8, 280, 290);
+    Lab_SelectChat = AddLabel(p, QStringLiteral("Lab_SelectChat"), QStringLiteral("Chat files"), 310, 280, 66);
+    Selectchat = new QComboBox(p);
+    Selectchat->setObjectName(Prefixed(QStringLiteral("Selectchat")));
+    Selectchat->setGeometry(380, 276, 183, 22);
+    Selectchat->installEventFilter(this);
+    connect(Selectchat, &QComboBox::activated, this, &TModWindow::SelectChatChange);
+    Lab_SelectChat->hide();
+    Selectchat->hide();
 
     const QString second = QStringLiteral("Never                     Always");
     Lab_chatfreq = AddLabel(p, QStringLiteral("Lab_chatfreq"),
@@ -717,6 +725,43 @@ void TModWindow::B_BotEditorClick()
                            this);
 }
 
+void TModWindow::SelectchatDropDown()
+{
+    QString error;
+    if (!m_logic.WriteChatMemo(error))
+        Dialogs::ShowError(error, this);
+}
+
+void TModWindow::SelectChatChange()
+{
+    if (UInit::LoadingDone != 1 || !Selectchat || Selectchat->currentText().isEmpty() || !chatkill)
+        return;
+    m_logic.State.ChatFileName = m_logic.Traits().ChatChooserFolder + Selectchat->currentText();
+    // The memo shows the chosen file only: a file that does not exist yet starts empty rather
+    // than with the previous file's text, which the next save would write into it.
+    {
+        const QSignalBlocker block(chatkill);
+        chatkill->clear();
+    }
+    m_logic.ReadChatMemo();
+}
+
+void TModWindow::ShowChatFiles(const QStringList& files)
+{
+    if (!Selectchat)
+        return;
+    QStringList sorted = files;
+    sorted.sort(Qt::CaseInsensitive);
+    {
+        const QSignalBlocker block(Selectchat);
+        Selectchat->clear();
+        Selectchat->addItems(sorted);
+        Selectchat->setCurrentIndex(sorted.isEmpty() ? -1 : 0);
+    }
+    Lab_SelectChat->show();
+    Selectchat->show();
+}
+
 void TModWindow::OnChange() { Modif_Param(); }
 void TModWindow::Modif_Param() { m_logic.State.Modified = 1; }
 
@@ -769,8 +814,13 @@ bool TModWindow::eventFilter(QObject* watched, QEvent* e)
             return true;
         if (watched == MapCom && key->text().contains(QLatin1Char('|')))
             return true;
+        if (watched == Selectchat && (key->key() == Qt::Key_F4 ||
+                                      (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier))))
+            SelectchatDropDown();
     } else if (e->type() == QEvent::FocusOut && watched == MapCom) {
         MapComExit();
+    } else if (e->type() == QEvent::MouseButtonPress && watched == Selectchat) {
+        SelectchatDropDown();
     }
     return QDialog::eventFilter(watched, e);
 }

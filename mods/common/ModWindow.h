@@ -131,6 +131,8 @@ public:
     QLabel* Lab_chatfreq = nullptr;
     QLabel* Lab_chatkill = nullptr;
     QLabel* Lab_chatdied = nullptr;
+    QLabel* Lab_SelectChat = nullptr;    // "Chat files", hidden until ShowChatFiles
+    QComboBox* Selectchat = nullptr;
 
     // ---- Handlers (the template's names, prefix left out where it carries one). ----
     void FormActivate();
@@ -166,6 +168,13 @@ public:
     void ShowSide(const QString& value);
     // The ticked radio's value ("" when none is).
     QString CheckedSide() const;
+    // The chat-file chooser: before its list opens the memo goes to the current chat file; a
+    // choice (by the user) makes the chosen file the current one and loads it into the memo.
+    void SelectchatDropDown();
+    void SelectChatChange();
+    // Fills the chooser with the bot program's chat files, selects the first and shows it (the
+    // current chat file stays the bot section's "chatfile" until the user chooses).
+    void ShowChatFiles(const QStringList& files);
     // <XX>_OnChange: every game setting, spawnbot, defskill, the chat sliders and the memo.
     void OnChange();
     // <XX>_Modif_Param: the modified flag := 1.

@@ -58,6 +58,7 @@ TModTraits CstrikeTraits()
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
     s.ExecBind = true;
+    s.ChatChooserFolder = QStringLiteral("plbot\\");
     return s;
 }
 

@@ -425,14 +425,8 @@ void TFCstrike::AdaptChatPage()
     CS_botchat = AddCheck(p, QStringLiteral("CS_botchat"), QStringLiteral("Bots chat"), 8, 314, 120);
     CS_botchat->hide();
 
-    Lab_SelectChat = AddLabel(p, QStringLiteral("Lab_SelectChat"), QStringLiteral("Chat files"), 8, 346, 70);
-    CS_Selectchat = new QComboBox(p);
-    CS_Selectchat->setObjectName(QStringLiteral("CS_Selectchat"));
-    CS_Selectchat->setGeometry(80, 342, 200, 22);
-    CS_Selectchat->installEventFilter(this);
-    connect(CS_Selectchat, &QComboBox::activated, this, &TFCstrike::CS_SelectChatChange);
-    Lab_SelectChat->hide();
-    CS_Selectchat->hide();
+    // The template's chat-file chooser; no bot program of this mod fills or shows it.
+    CS_Selectchat = Selectchat;
 }
 
 // ---------------------------------------------------------------- first activation
@@ -662,26 +656,6 @@ void TFCstrike::WayDirChange(const QString& folder)
     Modif_Param();
 }
 
-void TFCstrike::CS_SelectchatDropDown()
-{
-    // The memo's text goes to the file it came from before another one is chosen.
-    QString error;
-    if (!UCstrike::Logic().WriteChatMemo(error))
-        Dialogs::ShowError(error, this);
-}
-
-void TFCstrike::CS_SelectChatChange()
-{
-    if (UInit::LoadingDone != 1 || CS_Selectchat->currentText().isEmpty())
-        return;
-    UCstrike::Logic().State.ChatFileName = QStringLiteral("plbot\\") + CS_Selectchat->currentText();
-    {
-        const QSignalBlocker block(chatkill);
-        chatkill->clear();
-    }
-    UCstrike::Logic().ReadChatMemo();
-}
-
 bool TFCstrike::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == CS_Bottype && e->type() == QEvent::KeyPress) {
@@ -690,7 +664,5 @@ bool TFCstrike::eventFilter(QObject* watched, QEvent* e)
         if (!key->text().isEmpty() && key->text().at(0).isPrint())
             return true;
     }
-    if (watched == CS_Selectchat && e->type() == QEvent::MouseButtonPress)
-        CS_SelectchatDropDown();
     return TModWindow::eventFilter(watched, e);
 }

@@ -90,8 +90,7 @@ public:
     QSlider* CS_chatfreq = nullptr;   // the template's chat-rate slider
     QLabel* Lab_chat = nullptr;
     QLabel* Label75 = nullptr;
-    QComboBox* CS_Selectchat = nullptr;
-    QLabel* Lab_SelectChat = nullptr;
+    QComboBox* CS_Selectchat = nullptr;   // the template's Selectchat
 
     // A.I. page (PlBot).
     QGroupBox* GB_PlBot_AI = nullptr;
@@ -141,8 +140,8 @@ public:
     // the root the bot program reads its waypoints from.
     void WayDirChange(const QString& folder);
     void WayDirBrowseClick();
-    void CS_SelectchatDropDown();
-    void CS_SelectChatChange();
+    void CS_SelectchatDropDown() { SelectchatDropDown(); }
+    void CS_SelectChatChange() { SelectChatChange(); }
     // The template's modified method under Counter-Strike's name.
     void CS_Modif_Param() { Modif_Param(); }
 

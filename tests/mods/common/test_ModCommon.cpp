@@ -11,6 +11,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QDir>
@@ -335,6 +338,56 @@ TEST(OptionalActivationSteps, OutsideEditorReplacesTheBotListAndMapConfigShowsIt
         EXPECT_TRUE(logic.WriteBotCfg(error));
         EXPECT_FALSE(TModTestEnv::Exists(env.ModFile(QStringLiteral("bot.cfg"))));
     }
+}
+
+} // namespace
+
+namespace {
+
+// ---------------------------------------------------------------- chat-file chooser
+
+TEST(ChatFileChooser, SavesBeforeOpeningAndShowsOnlyTheChosenFile)
+{
+    TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("Chat Bot"));
+    env.Program.AddFile(QStringLiteral("Mods/Opera.ini"),
+                        "[Chat Bot]\r\ndll=dlls\\c.dll\r\nchatfile=chat\\taunt.txt\r\n");
+    const QString taunt = env.HL.AddFile(QStringLiteral("opera/chat/taunt.txt"), "gg\r\n");
+    const QString loss = env.ModFile(QStringLiteral("chat/loss.txt"));
+    TIniFile::FlushCache();
+    TModTraits traits = EditorTraits();
+    traits.OutsideBotEditor = false;
+    traits.ChatChooserFolder = QStringLiteral("chat\\");
+    TModLogic logic(traits);
+    TEditorWindow w(logic);
+    w.FormActivate();
+    ASSERT_EQ(w.chatkill->toPlainText(), QStringLiteral("gg"));
+    EXPECT_TRUE(w.Selectchat->isHidden());
+
+    w.ShowChatFiles({QStringLiteral("taunt.txt"), QStringLiteral("loss.txt")});
+    EXPECT_FALSE(w.Selectchat->isHidden());
+    EXPECT_FALSE(w.Lab_SelectChat->isHidden());
+    EXPECT_EQ(w.Selectchat->itemText(0), QStringLiteral("loss.txt"));
+    EXPECT_EQ(w.Selectchat->currentIndex(), 0);
+    EXPECT_EQ(logic.State.ChatFileName, QStringLiteral("chat\\taunt.txt"));
+
+    // Opening the list keeps what was typed in the file it belongs to ...
+    w.chatkill->setPlainText(QStringLiteral("gg\nwp"));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Selectchat, &press);
+    EXPECT_EQ(TModTestEnv::Read(taunt), QByteArray("gg\r\nwp\r\n"));
+    // ... a file that does not exist yet starts empty and is not created empty ...
+    w.Selectchat->setCurrentIndex(0);
+    w.SelectChatChange();
+    EXPECT_EQ(logic.State.ChatFileName, QStringLiteral("chat\\loss.txt"));
+    EXPECT_TRUE(w.chatkill->toPlainText().isEmpty());
+    w.SelectchatDropDown();
+    EXPECT_FALSE(TModTestEnv::Exists(loss));
+    // ... and choosing the first file again shows its text.
+    w.Selectchat->setCurrentIndex(1);
+    w.SelectChatChange();
+    EXPECT_EQ(w.chatkill->toPlainText(), QStringLiteral("gg\nwp"));
+    EXPECT_TRUE(env.Dialogs.Texts(Dialogs::TKind::Error).isEmpty());
 }
 
 } // namespace
