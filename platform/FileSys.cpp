@@ -105,14 +105,6 @@ bool Writable(const QString& path)
 #endif
 }
 
-bool ValidUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder(bytes);   // the decoder works only when its result is used
-    Q_UNUSED(decoded);
-    return !decoder.hasError();
-}
-
 bool Latin1Holds(const QStringList& lines)
 {
     for (const QString& line : lines)
@@ -313,21 +305,26 @@ bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QSt
                                                      : QStringLiteral("no such file"));
         return false;
     }
-    QByteArray bytes = f.readAll();
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF") && ValidUtf8(bytes)) {
-        if (encoding)
-            *encoding = TEncoding::Utf8Bom;
-        text = QString::fromUtf8(bytes.mid(3));
-    } else if (ValidUtf8(bytes)) {
-        text = QString::fromUtf8(bytes);
-    } else {
-        if (encoding)
-            *encoding = TEncoding::Latin1;
-        text = QString::fromLatin1(bytes);
-    }
-    lines = SplitLines(text);
+    lines = SplitLines(Decode(f.readAll(), encoding));
     return true;
+}
+
+QString Decode(const QByteArray& bytes, TEncoding* encoding)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    TEncoding found = TEncoding::Utf8;
+    if (decoder.hasError()) {
+        found = TEncoding::Latin1;
+        text = QString::fromLatin1(bytes);
+    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
+        found = TEncoding::Utf8Bom;
+        if (text.startsWith(QChar(0xFEFF)))   // the decoder may have skipped the mark already
+            text.remove(0, 1);
+    }
+    if (encoding)
+        *encoding = found;
+    return text;
 }
 
 QStringList SplitLines(const QString& text)

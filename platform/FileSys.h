@@ -41,6 +41,9 @@ enum class TEncoding { Utf8, Latin1, Utf8Bom };
 // Splits text into lines the way ReadLines does (CR LF, LF, CR; a last line without an ending
 // counts; no line for a final ending).
 QStringList SplitLines(const QString& text);
+// The text of a file's bytes: UTF-8 when they are valid UTF-8 (Utf8Bom when they begin with a
+// byte order mark, which is not part of the text), otherwise Latin-1. Encode(Decode(b)) == b.
+QString Decode(const QByteArray& bytes, TEncoding* encoding = nullptr);
 // Text as bytes of the encoding; Latin-1 that cannot hold a character falls back to UTF-8.
 QByteArray Encode(const QString& text, TEncoding encoding);
 // Writes bytes atomically (temporary file + rename); false with a message when it failed, and

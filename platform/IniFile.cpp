@@ -10,7 +10,6 @@
 #include <QMutexLocker>
 #include <QFile>
 #include <QSet>
-#include <QStringDecoder>
 #include <limits>
 #include <memory>
 
@@ -152,19 +151,7 @@ QByteArray Compose(const TDoc& doc)
 std::shared_ptr<TDoc> Parse(const QByteArray& bytes)
 {
     auto doc = std::make_shared<TDoc>();
-    QString text;
-    QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString utf8 = probe.decode(bytes);
-    if (probe.hasError()) {
-        doc->Encoding = TEncoding::Latin1;
-        text = QString::fromLatin1(bytes);
-    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
-        doc->Encoding = TEncoding::Utf8Bom;
-        text = QString::fromUtf8(bytes.mid(3));
-    } else {
-        text = utf8;
-    }
-    SplitWithEnds(text, *doc);
+    SplitWithEnds(FileSys::Decode(bytes, &doc->Encoding), *doc);
     Index(*doc);
     return doc;
 }

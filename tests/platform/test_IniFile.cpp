@@ -206,6 +206,12 @@ TEST_F(IniFileTest, NonUtf8BytesSurviveAWriteAndReadAsLatin1)
     EXPECT_EQ(u.ReadString("Bots", "name", ""), QString::fromUtf8("Jos\xc3\xa9"));
     ASSERT_TRUE(u.WriteString("Bots", "more", QString::fromUtf8("\xc3\xbc")));
     EXPECT_EQ(Bytes("utf8.ini"), QByteArray("[Bots]\r\nname=Jos\xc3\xa9\r\nmore=\xc3\xbc\r\n"));
+
+    // Notepad's byte order mark is no part of the first section's name and stays in front.
+    TIniFile bom(Write("bom.ini", "\xef\xbb\xbf[Bots]\r\nname=x\r\n"));
+    EXPECT_EQ(bom.ReadString("Bots", "name", ""), "x");
+    ASSERT_TRUE(bom.WriteString("Bots", "name", "y"));
+    EXPECT_EQ(Bytes("bom.ini"), QByteArray("\xef\xbb\xbf[Bots]\r\nname=y\r\n"));
 }
 
 TEST_F(IniFileTest, PathsMatchWithoutRegardToCaseAndBackslashes)
