@@ -535,6 +535,37 @@ TEST_F(MainWindow, EditModConfigRunsTheModsWindowWhileTheMainWindowIsHidden)
     row->Hooks = saved;
 }
 
+TEST_F(MainWindow, WizardWarsAndWormsWindowsOpenBesideTheMainWindow)
+{
+    const std::pair<const char*, bool> cases[] = {{"Wizwars", true}, {"WormsHL", true}, {"Opera", false}};
+    InstallWithBot("wizwars", "Wizwars.ini", "WizBot");
+    InstallWithBot("wormshl", "WormsHL.ini", "WormBot");
+    InstallWithBot("opera", "Opera.ini", "OpBot");
+    program.AddFile("QOR.ini", "[Wizwars]\r\nLast Bot=WizBot\r\n[WormsHL]\r\nLast Bot=WormBot\r\n"
+                               "[Opera]\r\nLast Bot=OpBot\r\n");
+    Start();
+    main->show();
+    main->move(200, 150);
+    const QPoint unplaced = QDialog().pos();
+    for (const auto& [key, beside] : cases) {
+        SCOPED_TRACE(key);
+        TModRow* row = ModTable::Find(key);
+        const TModHooks saved = row->Hooks;
+        row->Hooks.CreateWindow = [](QWidget*) { return new QDialog; };
+        QPoint place;
+        QPoint mainPlace;
+        script = [&](QDialog& dialog) {
+            place = dialog.pos();
+            mainPlace = main->pos();
+            return int(QDialog::Accepted);
+        };
+        main->ModButtonClick(key);
+        main->SB_EditConfClick();
+        row->Hooks = saved;
+        EXPECT_EQ(place, beside ? mainPlace + QPoint(4, 22) : unplaced);
+    }
+}
+
 TEST_F(MainWindow, ReadmeAndBotNamesOpenTheirFiles)
 {
     QStringList opened;
