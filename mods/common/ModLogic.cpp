@@ -5,6 +5,7 @@
 #include "core/UQOR.h"
 #include "mods/common/ModWindow.h"
 #include "mods/common/NumberEdit.h"
+#include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
@@ -130,6 +131,8 @@ void TModLogic::LoadConf()
     TModWindow* w = Form();
     if (!w)
         return;
+    if (w->TeamPanel)
+        w->TeamPanel->PendingTeamList.clear();
     LoadDefaults();
     if (m_traits.WritesGameCfg)
         ReadGameCfg();
@@ -139,6 +142,9 @@ void TModLogic::LoadConf()
     if (m_traits.HasBotsPage)
         ReadBotsIni();
     ReadChatMemo();
+    // The teams read from game.cfg go into choosers that LoadDefaults has just filled.
+    if (w->TeamPanel)
+        UQOR::ApplyTeamList(m_traits.Key, w->TeamPanel->PendingTeamList);
     State.Modified = 0;
 }
 
@@ -249,6 +255,10 @@ bool TModLogic::CheckConf()
     bool ok = true;
     if (!FileSys::DirectoryExists(ModDir())) {
         Dialogs::ShowError(QStringLiteral("Can't find ") + NativePath(ModDir()), w);
+        ok = false;
+    }
+    if (w && w->TeamPanel && !w->TeamPanel->HasTwoTeams()) {
+        Dialogs::ShowError(TTeamPanel::TwoTeamsMessage(), w);
         ok = false;
     }
     if (m_traits.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
@@ -713,4 +723,9 @@ void TModLogic::RegisterHooks(std::function<QDialog*(QWidget* owner)> createWind
             State.Modified = 1;
     };
     row->Hooks.LaunchWriters = [this](QString& error) { return LaunchWriters(error); };
+    // UQOR::ApplyTeamList's call-back for the mods with teams.
+    row->Hooks.EnableTeams = [this] {
+        if (TModWindow* w = Form(); w && w->TeamPanel)
+            w->TeamPanel->EnableTeams();
+    };
 }

@@ -26,6 +26,8 @@
 //     settings lines, parts of the skeleton), BotFileLines for a file of another shape; the
 //     spawn-key bind into config.cfg: TModTraits::ExecBind; further launch files: override
 //     LaunchWriters and call the template writers from it;
+//   - the variant with teams (game type, number of teams, team choosers, preview):
+//     mods/common/TeamPanel.h, which LoadConf, CheckConf and the row's EnableTeams serve;
 //   - a mod that writes its files at save time: call WriteLiblist / WriteBotCfg from SaveConf.
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"

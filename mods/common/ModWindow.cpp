@@ -6,11 +6,13 @@
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/NumberEdit.h"
+#include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
 #include "ui/ButtonWithColor.h"
+#include "ui/UPreview.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -616,6 +618,9 @@ void TModWindow::FormActivate()
 void TModWindow::CloseWindow()
 {
     m_closing = true;
+    // The team-model preview belongs to this window.
+    if (TeamPanel && UInit::PreviewOpen)
+        UPreview::ClosePreview();
     m_logic.Bots().clear();
     m_logic.State.BotCount = 0;
     accept();

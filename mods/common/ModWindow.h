@@ -45,6 +45,7 @@ class QToolButton;
 class TIniFile;
 class TModLogic;
 class TNumberEdit;
+class TTeamPanel;
 
 class TModWindow : public QDialog {
     Q_OBJECT
@@ -118,6 +119,8 @@ public:
     QLabel* Label65 = nullptr;
     QLabel* Label67 = nullptr;
     QPushButton* B_BotEditor = nullptr;  // hidden unless the bot section names an editor
+    // The variant with teams (mods/common/TeamPanel.h), when the mod has it.
+    TTeamPanel* TeamPanel = nullptr;
     // The side radios (AddSideRadios), and the slot-3 value each stands for.
     QVector<QRadioButton*> SideRadios;
     QStringList SideValues;

@@ -1,0 +1,97 @@
+#pragma once
+// The variant with teams that several mod windows share (Extreme Fragmatch, SV Insta Gib, Snark
+// Wars, Darkmatch, Half-Life Deathmatch, The Gathering ...): the game type (DeathMatch or
+// Teamplay), the number of teams, a column of team choosers written as one ";"-separated team
+// list, the "at least two teams" check and the team-model preview.
+//
+// How a mod uses it: create it in BuildGamePage (it sets the window's TeamPanel), place its two
+// groups with BuildGameType and BuildTeams, put TeamListRow() and TeamplayRow() into the cvar
+// table, and fill the team choosers where the mod fills its model lists (UInit::ListModModels or
+// UInit::FillTeamModelCombos know the choosers by name). The template then applies the team
+// list read from game.cfg at the end of LoadConf, runs the check in CheckConf, reaches
+// EnableTeams from UQOR::ApplyTeamList and closes the preview with the window.
+//
+// Control names: <Prefix>_deathmatch, <Prefix>_teamplay, <Prefix>_label_numteam,
+// <Prefix>_numteam, <stem>1..<stem>N with <Prefix>_label_team1..N, Open_Preview.
+#include "mods/common/ModCvars.h"
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class TModWindow;
+class TNumberEdit;
+
+class TTeamPanel : public QObject {
+    Q_OBJECT
+public:
+    // stem: the team choosers' name without their number ("EF_team", "DM_Team"); count: how
+    // many there are (the number of teams runs from 2 to count).
+    TTeamPanel(TModWindow& window, const QString& stem, int count);
+
+    // The "Game Type" controls inside parent: the two buttons and the number of teams.
+    void BuildGameType(QWidget* parent, int x, int y);
+    // The team choosers, one under the other ("Your Team", "Team 2" ...), and the preview button.
+    void BuildTeams(QWidget* parent, int x, int y, int rowHeight = 26);
+
+    QRadioButton* DeathMatch = nullptr;
+    QRadioButton* Teamplay = nullptr;
+    QLabel* LabelNumTeam = nullptr;
+    TNumberEdit* NumTeam = nullptr;
+    QVector<QLabel*> Labels;
+    QVector<QComboBox*> Teams;
+    QPushButton* OpenPreview = nullptr;
+
+    // <XX>_SetGameType (a click on either game-type button): ApplyGameType, then modified.
+    void SetGameType();
+    // DeathMatch: every team control disabled (the selections stay). Teamplay: the number of
+    // teams and teams 1 and 2 enabled, then EnableTeams.
+    void ApplyGameType();
+    // Teams 1..n enabled and the others disabled (n the number of teams); while the user is in
+    // the number field, a team it disables also loses its selection.
+    void EnableTeams();
+    // The number field's change by the user (only with Teamplay): EnableTeams, modified.
+    void NumTeamChange();
+    // Open_PreviewClick: opens the preview beside the window once, showing team 1.
+    void OpenPreviewClick();
+    // A team chooser clicked or entered: its model in the preview (when open).
+    void TeamChooserClick(QComboBox* chooser);
+
+    bool IsTeamplay() const;
+    // The team list written: team 1's name always (even empty), then ";" + each further
+    // team's name that is not empty, whatever the game type and the number of teams.
+    QString TeamList() const;
+    // False with Teamplay when team 1 or team 2 has no selection.
+    bool HasTwoTeams() const;
+    static QString TwoTeamsMessage();   // "You must select at least two teams for a teamplay."
+
+    // The list read from game.cfg, applied after the bots are read (UQOR::ApplyTeamList).
+    QString PendingTeamList;
+    // True while the user is in the number field.
+    bool ClearDisabledTeams = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void SetTeamEnabled(int k, bool on);   // k from 1
+
+    TModWindow& m_window;
+    QString m_stem;
+    int m_count;
+};
+
+namespace ModCvars {
+
+// mp_teamlist: read into the panel's PendingTeamList, written from its team choosers.
+TCvarRow TeamListRow(const QString& cvar = QStringLiteral("mp_teamlist"));
+// mp_teamplay: "1" when Teamplay is selected, else "0"; a value read selects the game type it
+// names (true Teamplay, anything else DeathMatch) and applies it.
+TCvarRow TeamplayRow(const QString& cvar = QStringLiteral("mp_teamplay"));
+
+} // namespace ModCvars
