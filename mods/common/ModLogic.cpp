@@ -225,6 +225,12 @@ void TModLogic::LoadDefaults()
         const QSignalBlocker block(w->chatkill);
         w->chatkill->clear();
     }
+    // No bot is selected until the bot store is read.
+    if (w->ListBot) {
+        const QSignalBlocker block(w->ListBot);
+        w->ListBot->clearSelection();
+        w->ListBot->setCurrentRow(-1);
+    }
     LoadModDefaults();
     ClearBotFields();
     UInit::LoadingDone = 1;

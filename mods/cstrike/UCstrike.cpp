@@ -269,11 +269,6 @@ void TCstrike::LoadModDefaults()
     TFCstrike* w = Win();
     if (!w)
         return;
-    if (w->ListBot) {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clearSelection();
-        w->ListBot->setCurrentRow(-1);
-    }
     for (QCheckBox* c : {w->CS_knifeonly, w->CS_pistolonly, w->CS_subonly, w->CS_Snipeonly,
                          w->CS_detailnames, w->CS_inhumanturns, w->CS_autoskill})
         SetCheck(c, false);
