@@ -689,6 +689,16 @@ bool TModLogic::WriteBotCfg(QString& error)
     return !m_traits.ExecBind || AppendExecBind(mods, section, error);
 }
 
+QStringList TModLogic::BotMenuBind(const TBotFileContext& c) const
+{
+    const QString command = c.Mods.ReadString(c.Section, QStringLiteral("botmenucmd"), QString());
+    QString key;
+    UInit::KeyToHLKey(c.Store.ReadString(kDefault, QStringLiteral("botmenu"), QString()), key);
+    if (command.isEmpty() || key.isEmpty())
+        return {};
+    return {ModWriters::BindLine(key, command)};
+}
+
 bool TModLogic::AppendExecBind(const TIniFile& mods, const QString& section, QString& error) const
 {
     // Read at launch, not kept from the window's last visit: a launch needs no open window.

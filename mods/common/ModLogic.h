@@ -234,6 +234,10 @@ public:
 protected:
     // Shows an output error of a save (the file named in it).
     void ReportSaveError(const QString& error) const;
+    // The bot-menu bind some bot files carry: bind "<botmenu key>" "<botmenucmd>", with the key
+    // from the store's [Default] "botmenu" and the command from the bot's "botmenucmd"; nothing
+    // unless both are there.
+    QStringList BotMenuBind(const TBotFileContext& c) const;
     // The ExecBind step of WriteBotCfg.
     bool AppendExecBind(const TIniFile& mods, const QString& section, QString& error) const;
 

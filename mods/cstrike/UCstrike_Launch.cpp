@@ -40,13 +40,6 @@ QString OnOff(const QString& text)
     return out;
 }
 
-QString HLKeyOf(const QString& displayName)
-{
-    QString key;
-    UInit::KeyToHLKey(displayName, key);
-    return key;
-}
-
 } // namespace
 
 QStringList ModelNames(const QString& team)
@@ -271,17 +264,12 @@ ModWriters::TFillOptions TCstrike::FillOptions() const
 
 QStringList TCstrike::BotFileHeader(const TBotFileContext& c) const
 {
-    const QString botMenuCmd = c.Mods.ReadString(c.Section, QStringLiteral("botmenucmd"), QString());
-    const QString botMenuKey =
-        HLKeyOf(c.Store.ReadString(kDefault, QStringLiteral("botmenu"), QString()));
-
     // The skeleton without its one-blank line and without Akimbot's rate lines.
     QStringList lines{QStringLiteral("# ") + c.Template, QStringLiteral("pause 3"), QString()};
     // These four set their skill range with their own commands below.
     if (c.Section != PodBot && c.Section != BottBot && c.Section != RealBot && c.Section != PlBot)
         lines << QStringLiteral("botskill ") + c.DefaultSkill;
-    if (!botMenuCmd.isEmpty() && !botMenuKey.isEmpty())
-        lines << ModWriters::BindLine(botMenuKey, botMenuCmd);
+    lines << BotMenuBind(c);
     lines << BotProgramLines(c.Section, c.Store, c.DefaultSkill);
     return lines;
 }
