@@ -18,13 +18,16 @@
 //     "config" marker (MapConfig) and WaypointFolderPath() / MapConfigFolder() where the folders
 //     lie elsewhere than <moddir>\<waypath>;
 //   - the model chooser (own models, the main list, a fixed class list, none): FillModelChooser,
-//     ShowBotRecord and NewBot; slots 3 and 4 and further [Bot N] keys: ReadBotRecord and
-//     WriteBotRecord; further [Default] keys: ReadDefaultSection and WriteDefaultSection; the
-//     mod's other defaults: LoadModDefaults;
+//     ModelIndex (a model stored as an index or a class number), PictureName and NewBot; the
+//     side of a bot: TModWindow::AddSideRadios with FillSideModels for per-side lists; slots 3
+//     and 4 and further [Bot N] keys: ReadBotRecord and WriteBotRecord; further [Default] keys:
+//     ReadDefaultSection and WriteDefaultSection; the mod's other defaults: LoadModDefaults;
+//   - the chat page: ChatFileName from "chatfile", the three Akimbot sliders (traits), the
+//     chat-file chooser (TModWindow::ShowChatFiles, TModTraits::ChatChooserFolder);
 //   - the bot file: Placeholders and FillOptions for the line template, BotFileHeader and
 //     BotFileTrailer for the lines around the bot entries (header lines of another bot program,
-//     settings lines, parts of the skeleton), BotFileLines for a file of another shape; the
-//     spawn-key bind into config.cfg: TModTraits::ExecBind; further launch files: override
+//     settings lines, parts of the skeleton, BotMenuBind), BotFileLines for a file of another
+//     shape; the spawn-key bind into config.cfg: TModTraits::ExecBind; further launch files: override
 //     LaunchWriters and call the template writers from it;
 //   - the variant with teams (game type, number of teams, team choosers, preview):
 //     mods/common/TeamPanel.h, which LoadConf, CheckConf and the row's EnableTeams serve;
