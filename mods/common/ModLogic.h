@@ -75,6 +75,9 @@ struct TModTraits {
     bool AkimbotLines = true;     // Akimbot's lines in the bot file
     bool OwnModels = true;        // the model chooser lists <moddir>\models\player
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
+    // False for the mods without a choice of bot (no Mods file): the first activation only
+    // loads, with no bot-dependent captions, slider maxima or pages.
+    bool ReadsBotSection = true;
     // The waypoint extension that marks a map ("waypt", or "optwaypt" where the mod reads that),
     // and the one a map must have to be offered at all (empty: none; some mods read "waypt" so).
     QString WaypointKey = QStringLiteral("waypt");

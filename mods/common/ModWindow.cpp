@@ -564,6 +564,13 @@ void TModWindow::FormActivate()
     const QString bot = UInit::SelectedBot;
 
     BeforeActivation();
+    if (!traits.ReadsBotSection) {
+        // A mod without a choice of bot has no Mods file: nothing depends on a bot here.
+        m_logic.LoadConf();
+        st.ActivationFlag = QStringLiteral("O");
+        m_activating = false;
+        return;
+    }
     m_logic.ReadBotSection();
     const int maxSkill = m_logic.MaxSkill();
     for (QSlider* s : {defskill, Botskill}) {

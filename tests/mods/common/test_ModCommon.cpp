@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -388,6 +389,28 @@ TEST(ChatFileChooser, SavesBeforeOpeningAndShowsOnlyTheChosenFile)
     w.SelectChatChange();
     EXPECT_EQ(w.chatkill->toPlainText(), QStringLiteral("gg\nwp"));
     EXPECT_TRUE(env.Dialogs.Texts(Dialogs::TKind::Error).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(OptionalActivationSteps, AModWithoutAChoiceOfBotOnlyLoads)
+{
+    TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QString());
+    env.HL.AddMap(QStringLiteral("opera"), QStringLiteral("op_db_chrest"));
+    TIniFile::FlushCache();
+    TModTraits traits = EditorTraits();
+    traits.OutsideBotEditor = false;
+    traits.ReadsBotSection = false;
+    TModLogic logic(traits);
+    TEditorWindow w(logic);
+    w.FormActivate();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Editor Probe"));
+    EXPECT_EQ(w.Label84->text(), QStringLiteral("Available Maps"));
+    EXPECT_EQ(w.MapDispo->count(), 1);
+    EXPECT_EQ(logic.State.ActivationFlag, QStringLiteral("O"));
+    EXPECT_EQ(logic.State.Modified, 0);
 }
 
 } // namespace
