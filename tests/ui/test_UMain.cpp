@@ -34,14 +34,6 @@
 #include <memory>
 #include <stdexcept>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << '{' << l.join(QStringLiteral(", ")).toStdString() << '}';
-}
-QT_END_NAMESPACE
-
 namespace {
 
 QByteArray ModsFile(const QList<std::pair<QString, QString>>& bots)
