@@ -74,6 +74,7 @@ struct TModTraits {
     bool AkimbotSliders = true;   // the chat sliders shown for "Akimbot"
     bool AkimbotLines = true;     // Akimbot's lines in the bot file
     bool OwnModels = true;        // the model chooser lists <moddir>\models\player
+    bool HasModelChooser = true;  // false: bots without a model (no chooser, arrows, picture)
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
     // False for the mods without a choice of bot (no Mods file): the first activation only
     // loads, with no bot-dependent captions, slider maxima or pages.

@@ -313,25 +313,31 @@ void TModWindow::BuildBotsPage(QWidget* p)
             botname->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[^") + cls + QStringLiteral("]*")), botname));
     }
-    AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);
-    botmodel = new QComboBox(b);
-    botmodel->setObjectName(Prefixed(QStringLiteral("botmodel")));
-    botmodel->setGeometry(60, 58, 130, 22);
-    botmodel->installEventFilter(this);
-    SpeedButton14 = SpeedButton(b, QStringLiteral("SpeedButton14"), QStringLiteral("<"),
-                                QStringLiteral("Previous model"), 60, 88);
-    SpeedButton13 = SpeedButton(b, QStringLiteral("SpeedButton13"), QStringLiteral(">"),
-                                QStringLiteral("Next Model"), 94, 88);
+    // Mods whose bots have no model leave out the chooser, its arrows and the picture.
+    if (traits.HasModelChooser) {
+        AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);
+        botmodel = new QComboBox(b);
+        botmodel->setObjectName(Prefixed(QStringLiteral("botmodel")));
+        botmodel->setGeometry(60, 58, 130, 22);
+        botmodel->installEventFilter(this);
+        SpeedButton14 = SpeedButton(b, QStringLiteral("SpeedButton14"), QStringLiteral("<"),
+                                    QStringLiteral("Previous model"), 60, 88);
+        SpeedButton13 = SpeedButton(b, QStringLiteral("SpeedButton13"), QStringLiteral(">"),
+                                    QStringLiteral("Next Model"), 94, 88);
 
-    auto* frame = new QFrame(b);
-    frame->setObjectName(QStringLiteral("PanelBotPic"));
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setGeometry(196, 20, 161, 204);
-    BotPic = new QLabel(frame);
-    BotPic->setObjectName(Prefixed(QStringLiteral("BotPic")));
-    BotPic->setGeometry(2, 2, 157, 200);
-    BotPic->setScaledContents(true);
-    BotPic->hide();
+        auto* frame = new QFrame(b);
+        frame->setObjectName(QStringLiteral("PanelBotPic"));
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setGeometry(196, 20, 161, 204);
+        BotPic = new QLabel(frame);
+        BotPic->setObjectName(Prefixed(QStringLiteral("BotPic")));
+        BotPic->setGeometry(2, 2, 157, 200);
+        BotPic->setScaledContents(true);
+        BotPic->hide();
+        connect(SpeedButton13, &QToolButton::clicked, this, &TModWindow::SpeedButton13Click);
+        connect(SpeedButton14, &QToolButton::clicked, this, &TModWindow::SpeedButton14Click);
+        connect(botmodel, &QComboBox::activated, this, [this] { botmodelChange(); });
+    }
 
     AddLabel(b, QStringLiteral("LabelSkill"), QStringLiteral("Skill"), 10, 234, 45);
     Botskill = Slider(b, Prefixed(QStringLiteral("Botskill")), 0, 5, 60, 228, 290,
@@ -362,9 +368,6 @@ void TModWindow::BuildBotsPage(QWidget* p)
         if (UInit::LoadingDone == 1 && ListBot->hasFocus())
             ListBotClick();
     });
-    connect(SpeedButton13, &QToolButton::clicked, this, &TModWindow::SpeedButton13Click);
-    connect(SpeedButton14, &QToolButton::clicked, this, &TModWindow::SpeedButton14Click);
-    connect(botmodel, &QComboBox::activated, this, [this] { botmodelChange(); });
     connect(botname, &QLineEdit::textEdited, this, [this] { botnameChange(); });
     connect(Botskill, &QSlider::valueChanged, this, [this] { BotskillChange(); });
     connect(SBCreeBot, &QToolButton::clicked, this, [this] { SBCreeBotClick(false); });

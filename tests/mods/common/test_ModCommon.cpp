@@ -414,3 +414,28 @@ TEST(OptionalActivationSteps, AModWithoutAChoiceOfBotOnlyLoads)
 }
 
 } // namespace
+
+namespace {
+
+TEST(OptionalActivationSteps, BotsWithoutAModelHaveNoModelControls)
+{
+    TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("HPB Bot"));
+    TModTraits traits = EditorTraits();
+    traits.OutsideBotEditor = false;
+    traits.HasModelChooser = false;
+    TModLogic logic(traits);
+    TEditorWindow w(logic);
+    w.FormActivate();
+    EXPECT_EQ(w.botmodel, nullptr);
+    EXPECT_EQ(w.BotPic, nullptr);
+    EXPECT_EQ(w.findChild<QWidget*>(QStringLiteral("SpeedButton13")), nullptr);
+    w.SBCreeBotClick(false);
+    w.SBCreeBotClick(true);
+    ASSERT_EQ(w.ListBot->count(), 2);
+    w.ListBot->setCurrentRow(0);
+    w.ListBotClick();
+    EXPECT_EQ(w.botname->text(), QStringLiteral("NewBot"));
+    EXPECT_TRUE(logic.Bots()[1][1].isEmpty());
+}
+
+} // namespace
