@@ -130,7 +130,12 @@ QString BindLine(const QString& hlKey, const QString& command)
     return QStringLiteral("bind \"") + hlKey + QStringLiteral("\" \"") + command + QStringLiteral("\"");
 }
 
-bool AppendLineOnce(const QString& path, const QString& line, QString& error)
+namespace {
+
+// A configuration file's lines changed by edit (which returns false when nothing is to be
+// written); a missing file is no error and stays missing.
+bool EditConfigFile(const QString& path, const std::function<bool(QStringList&)>& edit,
+                    QString& error)
 {
     const QString file = FileSys::Resolve(path);
     if (!FileSys::FileExists(file))
@@ -145,14 +150,41 @@ bool AppendLineOnce(const QString& path, const QString& line, QString& error)
     };
     if (!FileSys::ReadLines(file, lines, &encoding, &why))
         return fail("Can't read ");
-    const QString wanted = line.trimmed();
-    for (const QString& l : std::as_const(lines))
-        if (l.trimmed() == wanted)
-            return true;
-    lines << line;
+    if (!edit(lines))
+        return true;
     if (!FileSys::WriteLines(file, lines, encoding, &why))
         return fail("Can't write ");
     return true;
+}
+
+} // namespace
+
+bool AppendLineOnce(const QString& path, const QString& line, QString& error)
+{
+    const QString wanted = line.trimmed();
+    return EditConfigFile(path, [&](QStringList& lines) {
+        for (const QString& l : std::as_const(lines))
+            if (l.trimmed() == wanted)
+                return false;
+        lines << line;
+        return true;
+    }, error);
+}
+
+bool RewriteConfigLines(const QString& path, const std::function<bool(const QString&)>& drop,
+                        const QStringList& append, QString& error)
+{
+    return EditConfigFile(path, [&](QStringList& lines) {
+        QStringList kept;
+        for (const QString& l : std::as_const(lines))
+            if (!drop || !drop(l))
+                kept << l;
+        kept << append;
+        if (kept == lines)
+            return false;
+        lines = kept;
+        return true;
+    }, error);
 }
 
 bool WriteFile(const QString& path, const QStringList& lines, QString& error)

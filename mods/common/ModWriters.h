@@ -73,6 +73,12 @@ QString BindLine(const QString& hlKey, const QString& command);
 // its first start and there is nothing to add to before that. False with a message naming the
 // file when it could not be read or written; it then keeps its old contents.
 bool AppendLineOnce(const QString& path, const QString& line, QString& error);
+// Rewrites the configuration file path without the lines drop accepts, then with append added
+// at its end (the binds a mod keeps once: remove its old ones, add the current ones). The same
+// rules as AppendLineOnce: a missing file is left missing, every other line keeps its text and
+// the file its encoding; false with a message when it could not be read or written.
+bool RewriteConfigLines(const QString& path, const std::function<bool(const QString&)>& drop,
+                        const QStringList& append, QString& error);
 
 // Writes lines to path through UInit::OutFile (CR LF, atomically). False with a message naming
 // the file in error; the file then keeps its old contents.

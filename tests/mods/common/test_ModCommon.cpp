@@ -439,3 +439,35 @@ TEST(OptionalActivationSteps, BotsWithoutAModelHaveNoModelControls)
 }
 
 } // namespace
+
+namespace {
+
+// ---------------------------------------------------------------- config.cfg binds
+
+TEST(ConfigBinds, AddedOnceOldOnesReplacedAndAMissingFileLeftMissing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("config.cfg"));
+    QString error;
+    const QString bind = ModWriters::BindLine(QStringLiteral("F5"), QStringLiteral("exec bot.cfg"));
+    EXPECT_EQ(bind, QStringLiteral("bind \"F5\" \"exec bot.cfg\""));
+    EXPECT_TRUE(ModWriters::AppendLineOnce(path, bind, error));
+    EXPECT_FALSE(QFile::exists(path));
+
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("name \"J\xe9r\xf4me\"\r\nbind \"F6\" \"exec bot.cfg\"\r\n");
+    }
+    // The old bind goes, the new one comes once, the Latin-1 name keeps its bytes.
+    auto isBotBind = [](const QString& l) { return l.contains(QStringLiteral("\"exec bot.cfg\"")); };
+    EXPECT_TRUE(ModWriters::RewriteConfigLines(path, isBotBind, {bind}, error));
+    EXPECT_TRUE(ModWriters::RewriteConfigLines(path, isBotBind, {bind}, error));
+    EXPECT_TRUE(ModWriters::AppendLineOnce(path, QStringLiteral("  ") + bind, error));
+    EXPECT_EQ(TModTestEnv::Read(path), QByteArray("name \"J\xe9r\xf4me\"\r\nbind \"F5\" \"exec bot.cfg\"\r\n"));
+    EXPECT_TRUE(ModWriters::RewriteConfigLines(path, isBotBind, {}, error));
+    EXPECT_EQ(TModTestEnv::Read(path), QByteArray("name \"J\xe9r\xf4me\"\r\n"));
+    EXPECT_TRUE(error.isEmpty());
+}
+
+} // namespace
