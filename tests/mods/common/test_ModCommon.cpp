@@ -275,9 +275,6 @@ TEST(NumberEdit, KeepsRawTextAndFiltersTyping)
     EXPECT_EQ(n.Text(), QStringLiteral("0"));
 }
 
-} // namespace
-
-namespace {
 
 // ---------------------------------------------------------------- optional activation steps
 
@@ -290,6 +287,14 @@ TModTraits EditorTraits()
     s.ShortName = QStringLiteral("Probe");
     s.OutsideBotEditor = true;
     s.MapConfig = true;
+    return s;
+}
+
+// The same probe with the bot editor of the template.
+TModTraits PlainTraits()
+{
+    TModTraits s = EditorTraits();
+    s.OutsideBotEditor = false;
     return s;
 }
 
@@ -341,9 +346,6 @@ TEST(OptionalActivationSteps, OutsideEditorReplacesTheBotListAndMapConfigShowsIt
     }
 }
 
-} // namespace
-
-namespace {
 
 // ---------------------------------------------------------------- chat-file chooser
 
@@ -355,8 +357,7 @@ TEST(ChatFileChooser, SavesBeforeOpeningAndShowsOnlyTheChosenFile)
     const QString taunt = env.HL.AddFile(QStringLiteral("opera/chat/taunt.txt"), "gg\r\n");
     const QString loss = env.ModFile(QStringLiteral("chat/loss.txt"));
     TIniFile::FlushCache();
-    TModTraits traits = EditorTraits();
-    traits.OutsideBotEditor = false;
+    TModTraits traits = PlainTraits();
     traits.ChatChooserFolder = QStringLiteral("chat\\");
     TModLogic logic(traits);
     TEditorWindow w(logic);
@@ -391,17 +392,13 @@ TEST(ChatFileChooser, SavesBeforeOpeningAndShowsOnlyTheChosenFile)
     EXPECT_TRUE(env.Dialogs.Texts(Dialogs::TKind::Error).isEmpty());
 }
 
-} // namespace
-
-namespace {
 
 TEST(OptionalActivationSteps, AModWithoutAChoiceOfBotOnlyLoads)
 {
     TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QString());
     env.HL.AddMap(QStringLiteral("opera"), QStringLiteral("op_db_chrest"));
     TIniFile::FlushCache();
-    TModTraits traits = EditorTraits();
-    traits.OutsideBotEditor = false;
+    TModTraits traits = PlainTraits();
     traits.ReadsBotSection = false;
     TModLogic logic(traits);
     TEditorWindow w(logic);
@@ -413,15 +410,11 @@ TEST(OptionalActivationSteps, AModWithoutAChoiceOfBotOnlyLoads)
     EXPECT_EQ(logic.State.Modified, 0);
 }
 
-} // namespace
-
-namespace {
 
 TEST(OptionalActivationSteps, BotsWithoutAModelHaveNoModelControls)
 {
     TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("HPB Bot"));
-    TModTraits traits = EditorTraits();
-    traits.OutsideBotEditor = false;
+    TModTraits traits = PlainTraits();
     traits.HasModelChooser = false;
     TModLogic logic(traits);
     TEditorWindow w(logic);
@@ -438,9 +431,6 @@ TEST(OptionalActivationSteps, BotsWithoutAModelHaveNoModelControls)
     EXPECT_TRUE(logic.Bots()[1][1].isEmpty());
 }
 
-} // namespace
-
-namespace {
 
 // ---------------------------------------------------------------- config.cfg binds
 
