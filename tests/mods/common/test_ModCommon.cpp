@@ -1,5 +1,6 @@
 // The template's shared machinery on its own: the addbot placeholder filler, the game.cfg row
-// kinds a mod can list, and the number field that keeps its raw text.
+// kinds a mod can list, the number field that keeps its raw text, the optional steps of the
+// first activation, the chat-file chooser and the config.cfg binds.
 #include "mods/common/ModTestEnv.h"
 
 #include "mods/common/ModCvars.h"
