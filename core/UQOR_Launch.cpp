@@ -161,6 +161,10 @@ bool FilterCfgFile(const QString& path, QString* error)
     if (!changed)
         return true;
 
+    // The engine takes a byte-order mark for part of the first command, so the rewrite leaves
+    // it out; the text itself stays UTF-8.
+    if (encoding == FileSys::TEncoding::Utf8Bom)
+        encoding = FileSys::TEncoding::Utf8;
     // The writer replaces the file only once the whole text is written, and refuses a
     // read-only file, so a failure leaves the user's file as it was.
     UInit::OutFile.Rewrite(path, encoding);

@@ -643,14 +643,15 @@ TEST_F(FilterFileTest, OnlyTheManagedLineChanges)
                                          "sv_gravity 800\r\n"));
 }
 
-// A file saved as UTF-8 (here with a byte-order mark) comes back in kind, as Latin-1 does above.
-TEST_F(FilterFileTest, Utf8FileKeepsItsMarkAndCharacters)
+// A file saved as UTF-8 comes back in kind, as Latin-1 does above; the byte-order mark, which
+// the engine would read as part of the first command, is dropped.
+TEST_F(FilterFileTest, Utf8FileKeepsItsCharactersWithoutMark)
 {
     const QString dir = m_hl.AddMod(QStringLiteral("dod"));
     const QString cfg = m_hl.AddFile(QStringLiteral("dod/listenserver.cfg"),
                                      "\xEF\xBB\xBFhostname \"Caf\xC3\xA9\"\r\nmp_winlimit 3\r\n");
     ASSERT_TRUE(UQOR::FilterServerCfgs(dir));
-    EXPECT_EQ(ReadBytes(cfg), QByteArray("\xEF\xBB\xBFhostname \"Caf\xC3\xA9\"\r\n//mp_winlimit 3\r\n"));
+    EXPECT_EQ(ReadBytes(cfg), QByteArray("hostname \"Caf\xC3\xA9\"\r\n//mp_winlimit 3\r\n"));
 }
 
 TEST_F(FilterFileTest, FileWithoutManagedLinesIsLeftAsItIs)
