@@ -1,5 +1,7 @@
 // The build's copy of data/ into the program folder: it follows data/ but never overwrites a
 // file that was saved in the program folder (a mod's settings, a bot store).
+#include "fixtures/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,17 +15,9 @@ class DataCopy : public ::testing::Test {
 protected:
     void Put(const QString& rel, const QByteArray& bytes)
     {
-        const QString path = m_dir.filePath(rel);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
+        ASSERT_TRUE(PutBytes(m_dir.filePath(rel), bytes)) << rel.toStdString();
     }
-    QByteArray Get(const QString& rel) const
-    {
-        QFile f(m_dir.filePath(rel));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Get(const QString& rel) const { return FileBytes(m_dir.filePath(rel)); }
     // One build's copy; returns what it said.
     QString Copy()
     {

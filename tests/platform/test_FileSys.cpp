@@ -1,3 +1,4 @@
+#include "fixtures/FileBytes.h"
 #include "fixtures/NoPermissionOverride.h"
 #include "platform/FileSys.h"
 
@@ -28,17 +29,10 @@ protected:
     QString Make(const QString& rel, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(rel);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
+        EXPECT_TRUE(PutBytes(path, bytes)) << rel.toStdString();
         return path;
     }
-    QByteArray Bytes(const QString& rel) const
-    {
-        QFile f(m_dir.filePath(rel));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Bytes(const QString& rel) const { return FileBytes(m_dir.filePath(rel)); }
     QString P(const QString& rel) const { return m_dir.path() + "/" + rel; }
     QTemporaryDir m_dir;
 };

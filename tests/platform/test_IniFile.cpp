@@ -1,3 +1,4 @@
+#include "fixtures/FileBytes.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
@@ -16,18 +17,11 @@ protected:
     QString Write(const QString& name, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-        f.close();
+        EXPECT_TRUE(PutBytes(path, bytes)) << name.toStdString();
         TIniFile::FlushCache();
         return path;
     }
-    QByteArray Bytes(const QString& name) const
-    {
-        QFile f(m_dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray Bytes(const QString& name) const { return FileBytes(m_dir.filePath(name)); }
     QTemporaryDir m_dir;
 };
 

@@ -1,3 +1,4 @@
+#include "fixtures/FileBytes.h"
 #include "platform/Jpeg.h"
 
 #include <QFile>
@@ -21,16 +22,12 @@ protected:
                 picture.setPixel(x, y, x < 32 ? qRgb(255 - n, n, n) : qRgb(n, n, 255 - n));
             }
         ASSERT_TRUE(picture.save(Path("Model.JPG"), "JPEG", 95));
-        QFile f(Path("Model.JPG"));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        m_good = f.readAll();
+        m_good = FileBytes(Path("Model.JPG"));
     }
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     QString Write(const QString& name, const QByteArray& bytes)
     {
-        QFile f(Path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        EXPECT_TRUE(PutBytes(Path(name), bytes)) << name.toStdString();
         return Path(name);
     }
     QTemporaryDir m_dir;

@@ -1,3 +1,4 @@
+#include "fixtures/FileBytes.h"
 #include "fixtures/ProgramFolder.h"
 #include "platform/Registry.h"
 
@@ -35,12 +36,6 @@ private:
     QByteArray m_old;
 };
 
-QByteArray Bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 TEST(Registry, ValuesRoundTripExactlyInOneSectionPerKey)
 {
     ProgramFolder folder;
@@ -60,7 +55,7 @@ TEST(Registry, ValuesRoundTripExactlyInOneSectionPerKey)
 
     folder.SetRegistry(ValveKey, "InstallPath", "/hl");
     EXPECT_EQ(TRegistryKey(ValveKey, false).ReadString("InstallPath"), "/hl");
-    const QByteArray store = Bytes(folder.RegistryFile());
+    const QByteArray store = FileBytes(folder.RegistryFile());
     EXPECT_TRUE(store.contains("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kovu Inc.\\QOR]\r\nv0=/games/Half-Life\r\n"));
     EXPECT_TRUE(store.contains("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Valve\\Half-Life]\r\nInstallPath=/hl\r\n"));
 }
