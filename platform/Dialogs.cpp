@@ -1,7 +1,10 @@
 #include "Dialogs.h"
 
+#include "FileSys.h"
+
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWidget>
@@ -47,7 +50,11 @@ public:
 
     QString SelectFolder(const QString& caption, const QString& start, QWidget* parent) override
     {
-        return QFileDialog::getExistingDirectory(parent, caption, start);
+        // A start folder spelled as on Windows ("C:\") or gone since opens at home instead of
+        // wherever the program happened to be started; one spelled in another case is found.
+        const QString from = FileSys::DirectoryExists(start) ? FileSys::Resolve(start)
+                                                              : QDir::homePath();
+        return QFileDialog::getExistingDirectory(parent, caption, from);
     }
 
     bool SelectColor(QColor& color, QWidget* parent) override

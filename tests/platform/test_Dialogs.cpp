@@ -4,11 +4,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -108,31 +114,44 @@ TEST(WindowLookup, OverrideDecidesAndOffscreenFindsNothing)
 
 namespace {
 
-// Answers the real Qt message box from a timer, after noting what it showed.
 struct TSeen {
     QString Title, Text;
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
 };
 
-void AnswerNextBox(TSeen& seen, QMessageBox::StandardButton answer)
+// Hands the next modal window to act once it is on screen (act closes it); gives up after 5 s
+// so a dialog that never comes fails the test instead of hanging it.
+void OnNextModal(std::function<void(QWidget*)> act)
 {
     auto* timer = new QTimer;
     auto* waited = new int(0);
-    QObject::connect(timer, &QTimer::timeout, [=, &seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box && ++*waited < 500)
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && ++*waited < 500)
             return;
-        if (box) {
-            seen = {box->windowTitle(), box->text(), box->icon()};
-            if (QAbstractButton* b = box->button(answer))
-                b->click();
-            else
-                box->reject();
-        }
+        if (modal)
+            act(modal);
         timer->deleteLater();
         delete waited;
     });
     timer->start(10);
+}
+
+// Answers the real Qt message box, after noting what it showed.
+void AnswerNextBox(TSeen& seen, QMessageBox::StandardButton answer)
+{
+    OnNextModal([=, &seen](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            modal->close();
+            return;
+        }
+        seen = {box->windowTitle(), box->text(), box->icon()};
+        if (QAbstractButton* b = box->button(answer))
+            b->click();
+        else
+            box->reject();
+    });
 }
 
 // The real Qt dialogs for one test; the run's stand-in comes back afterwards.
@@ -168,6 +187,34 @@ TEST_F(QtDialogs, MessageBoxesCarryTheOwnersCaptionAndMapYesNo)
     EXPECT_EQ(seen.Title, QGuiApplication::applicationDisplayName());
     EXPECT_EQ(seen.Icon, QMessageBox::Critical);
     EXPECT_EQ(seen.Text, "Can't write game.cfg");
+}
+
+TEST_F(QtDialogs, FolderChoiceStartsInTheGivenFolderWhateverItsCaseOrAtHome)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Half-Life"));
+    const QString onDisk = QFileInfo(dir.filePath("Half-Life")).canonicalFilePath();
+    const struct {
+        QString Start;
+        QString Shown;
+    } cases[] = {
+        {dir.path() + "/HALF-LIFE", onDisk},
+        {"C:\\", QDir::homePath()},
+        {dir.path() + "/gone", QDir::homePath()},
+    };
+    for (const auto& c : cases) {
+        QString shown, caption;
+        OnNextModal([&](QWidget* modal) {
+            if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
+                shown = QFileInfo(chooser->directory().absolutePath()).canonicalFilePath();
+                caption = chooser->windowTitle();
+            }
+            modal->close();
+        });
+        EXPECT_EQ(Dialogs::SelectFolder("Game Directory", c.Start), "") << c.Start.toStdString();
+        EXPECT_EQ(shown, QFileInfo(c.Shown).canonicalFilePath()) << c.Start.toStdString();
+        EXPECT_EQ(caption, "Game Directory");
+    }
 }
 
 } // namespace
