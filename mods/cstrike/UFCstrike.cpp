@@ -285,7 +285,9 @@ void TFCstrike::BuildMiscPage(QWidget* p)
     AddLabel(p, QStringLiteral("Lab_maxweaponpickup"), QStringLiteral("Max Weapons"), 12, y + 3, 110);
     CS_maxweaponpickup = AddNumber(p, QStringLiteral("CS_maxweaponpickup"), 0, 19, 2, 130, y, 50);
     y += 32;
-    auto timer = [&](const char* name, const char* caption) {
+    // The edits start at the bot's own timings, so a first save without a bot store does not
+    // hand P.O.D.Bot timer commands without a value.
+    auto timer = [&](const char* name, const char* caption, const char* initial) {
         AddLabel(p, QStringLiteral("Lab_") + QString::fromLatin1(name).mid(3), QString::fromLatin1(caption),
                  12, y + 3, 110);
         auto* e = new QLineEdit(p);
@@ -294,13 +296,14 @@ void TFCstrike::BuildMiscPage(QWidget* p)
         // Seconds such as "0.3": digits and a point, pasted text filtered too.
         e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,3}")), e));
         e->setGeometry(130, y, 40, 22);
+        e->setText(QString::fromLatin1(initial));
         connect(e, &QLineEdit::textEdited, this, &TFCstrike::OnChange);
         y += 28;
         return e;
     };
-    CS_timer_sound = timer("CS_timer_sound", "Timer sound");
-    CS_timer_pickup = timer("CS_timer_pickup", "Timer pick-up");
-    CS_timer_grenade = timer("CS_timer_grenade", "Timer grenade");
+    CS_timer_sound = timer("CS_timer_sound", "Timer sound", "1.0");
+    CS_timer_pickup = timer("CS_timer_pickup", "Timer pick-up", "0.3");
+    CS_timer_grenade = timer("CS_timer_grenade", "Timer grenade", "0.5");
 
     QGroupBox* fun = AddGroup(p, QStringLiteral("GB_FunModes"), QStringLiteral("Fun modes"), 282, 8, 280, 200);
     int fy = 22;

@@ -277,6 +277,27 @@ TEST_F(CstrikeWindow, CreatedBotsTakeTheirValuesWithinRange)
     EXPECT_EQ(w->ListBot->count(), 21);
 }
 
+TEST_F(CstrikeWindow, FirstSaveWithoutStoreGivesPodBotItsOwnTimings)
+{
+    MakeReady();
+    auto w = Open();
+    ASSERT_EQ(Env.Dialogs.Texts(Kind::Warning).size(), 1);   // no bot store yet
+    w->SBCreeBot->click();
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Stored(QStringLiteral("PODBot"), QStringLiteral("timer_sound")), QStringLiteral("1.0"));
+    EXPECT_EQ(Stored(QStringLiteral("PODBot"), QStringLiteral("timer_pickup")), QStringLiteral("0.3"));
+    EXPECT_EQ(Stored(QStringLiteral("PODBot"), QStringLiteral("timer_grenade")), QStringLiteral("0.5"));
+
+    TModRow* row = ModTable::Find(QStringLiteral("CStrike"));
+    ASSERT_TRUE(row && row->Hooks.LaunchWriters);
+    QString error;
+    ASSERT_TRUE(row->Hooks.LaunchWriters(error)) << error.toStdString();
+    const QByteArray botFile = TModTestEnv::Read(Env.ModFile(QStringLiteral("PODBot/podbot.cfg")));
+    for (const char* line : {"\r\ntimer_sound 1.0\r\n", "\r\ntimer_pickup 0.3\r\n", "\r\ntimer_grenade 0.5\r\n"})
+        EXPECT_TRUE(botFile.contains(line)) << line << "\n" << botFile.toStdString();
+}
+
 // ---------------------------------------------------------------- bot store round trip
 
 struct TStoreCase {
