@@ -252,7 +252,17 @@ QStringList TCstrike::LiblistLines(const QString& dll) const
 
 ModWriters::TPlaceholderTable TCstrike::Placeholders(const QString& skillKey) const
 {
-    return EntryPlaceholders(skillKey);
+    ModWriters::TPlaceholderTable table = EntryPlaceholders(skillKey);
+    // A bot left at "Default" (skill 0) is meant to play at the bot program's own level. To
+    // P.O.D.Bot 0 is its worst skill and to RealBot its best; both take -1 as "draw one from my
+    // own range", so that is what such a bot gets.
+    if (UInit::SelectedBot == PodBot || UInit::SelectedBot == RealBot)
+        for (ModWriters::TPlaceholder& p : table)
+            if (p.Name == QLatin1String("<skill>"))
+                p.Convert = [](const QString& skill, int) {
+                    return skill.trimmed() == QLatin1String("0") ? QStringLiteral("-1") : skill;
+                };
+    return table;
 }
 
 ModWriters::TFillOptions TCstrike::FillOptions() const

@@ -225,6 +225,36 @@ TEST_F(CstrikeLaunch, RealBotWritesNoBotskillLineIntoItsOwnFolder)
                     "rb_setrandom  2 4", "rb_forceskill 1", "rb_internet 1", "realbot add 2 6 1 Rex"}));
 }
 
+// A bot left at "Default" (skill 0): P.O.D.Bot and RealBot read 0 as a skill of their own scale
+// and -1 as their own choice; JoeBot already takes 0 as its own choice.
+TEST_F(CstrikeLaunch, DefaultSkillBotLeavesTheLevelToTheBotProgram)
+{
+    const struct {
+        const QString& Bot;
+        const char* SkillKey;
+        const char* BotFile;   // below the Half-Life folder
+        const char* Entry;
+    } cases[] = {
+        {UCstrike::PodBot, "skill100", "cstrike/PODBot/podbot.cfg", "addbot -1 5 0 Zed"},
+        {UCstrike::RealBot, "skill10", "realbot/bot.cfg", "realbot add 5 -1 0 Zed"},
+        {UCstrike::JoeBot, "skill100", "cstrike/joebot/bot.cfg", "addbot 5 0 Zed 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Bot.toStdString());
+        UInit::SelectedBot = c.Bot;
+        WriteStore(QByteArray("[Default]\r\nnumbot=2\r\nspawnbot=2\r\n[Bot 1]\r\nnom=Zed\r\nteam=0\r\nmodele=0\r\n") +
+                   c.SkillKey + "=0\r\n[Bot 2]\r\nnom=Ace\r\nteam=1\r\nmodele=2\r\n" + c.SkillKey + "=10\r\n");
+        QString error;
+        ASSERT_TRUE(RunWriters(error)) << error.toStdString();
+        const QList<QByteArray> lines = TModTestEnv::Read(Env.HL.Path(QString::fromLatin1(c.BotFile))).split('\n');
+        ASSERT_GE(lines.size(), 3);
+        EXPECT_EQ(lines[lines.size() - 3], QByteArray(c.Entry) + "\r");
+        // A chosen skill goes as it is.
+        EXPECT_TRUE(lines[lines.size() - 2].contains(" 10") && !lines[lines.size() - 2].contains("-1"))
+            << lines[lines.size() - 2].toStdString();
+    }
+}
+
 TEST_F(CstrikeLaunch, NoStoreWritesTheHeaderOnly)
 {
     UInit::SelectedBot = UCstrike::SwatBot;
