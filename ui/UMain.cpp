@@ -581,6 +581,9 @@ void TMain::SB_EditConfClick()
     }
     delete window.data();
     row->Window = nullptr;
+    // After a launch the window was minimised; coming back from the mod window it must be on
+    // screen again, not reappear as an icon the user has to find.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     // Said over the main window, which is back on screen, rather than over a hidden one.
     if (!failure.isEmpty())

@@ -517,6 +517,12 @@ TEST_F(MainWindow, EditModConfigRunsTheModsWindowWhileTheMainWindowIsHidden)
     EXPECT_EQ(modals.size(), 1);
     EXPECT_TRUE(main->isVisible());
 
+    // Minimised by a launch: the mod window's end brings it back on screen, not as an icon.
+    main->showMinimized();
+    main->SB_EditConfClick();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(main->isMinimized());
+
     // A window that fails to build is reported, and the main window comes back.
     row->Hooks.CreateWindow = [](QWidget*) -> QDialog* { throw std::runtime_error("no layout"); };
     main->SB_EditConfClick();
