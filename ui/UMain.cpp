@@ -666,8 +666,9 @@ void TMain::ViewReadmetxt1Click()
     request.WorkDir = UInit::AppPath;
     QString why;
     if (!Shell::Open(request, &why))
-        Dialogs::ShowError(QStringLiteral("Can't open readme.txt") +
-                               (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why),
+        // The shell's reason already names the file ("Can't start readme.txt: ..."); say it once.
+        Dialogs::ShowError(why.isEmpty() ? QStringLiteral("Can't open readme.txt.")
+                                         : why + QStringLiteral("."),
                            this);
 }
 

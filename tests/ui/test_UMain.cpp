@@ -590,4 +590,14 @@ TEST_F(MainWindow, ReadmeAndBotNamesOpenTheirFiles)
     Shell::SetDocumentOpener({});
 }
 
+TEST_F(MainWindow, AReadmeNothingCanOpenIsReportedOnceInOneSentence)
+{
+    Shell::SetDocumentOpener([](const QString&) { return false; });
+    Start();
+    main->ViewReadmetxt1Click();
+    Shell::SetDocumentOpener({});
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList{QStringLiteral("Can't start readme.txt: no program is set up to open it.")});
+}
+
 } // namespace
