@@ -415,11 +415,30 @@ void TCstrike::ReadDefaultSection(const TIniFile& store)
     }
 }
 
+namespace {
+
+// A stored index that is no whole number reads as 0, one outside 0..highest as the nearest
+// end; a good one keeps its text. The choosers then always have an entry to show.
+QString IndexInRange(const QString& text, int highest)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok)
+        return QStringLiteral("0");
+    if (v < 0 || v > highest)
+        return QString::number(qBound(0, v, highest));
+    return text;
+}
+
+} // namespace
+
 void TCstrike::ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot)
 {
-    bot[3] = store.ReadString(section, QStringLiteral("team"), QStringLiteral("0"));
+    bot[1] = IndexInRange(bot[1], int(ModelNames(QStringLiteral("0")).size()) - 1);
+    bot[3] = IndexInRange(store.ReadString(section, QStringLiteral("team"), QStringLiteral("0")), 2);
     if (IsBot(JoeBot))
-        bot[4] = store.ReadString(section, QStringLiteral("weapon"), QStringLiteral("0"));
+        bot[4] = IndexInRange(store.ReadString(section, QStringLiteral("weapon"), QStringLiteral("0")),
+                              int(FavouriteWeapons().size()) - 1);
 }
 
 bool TCstrike::WriteDefaultSection(TIniFile& store)

@@ -189,6 +189,36 @@ TEST_F(CstrikeWindow, JoeBotScalesAndWeaponList)
     EXPECT_EQ(UCstrike::Logic().State.Modified, 1);
 }
 
+TEST_F(CstrikeWindow, UnreadableBotIndexesReadAsDefaultsWithinRange)
+{
+    UInit::SelectedBot = UCstrike::JoeBot;
+    WriteStore("[Default]\r\nnumbot=3\r\n"
+               "[Bot 1]\r\nnom=Letters\r\nteam=T\r\nmodele=x7\r\nweapon=awp\r\n"
+               "[Bot 2]\r\nnom=Beyond\r\nteam=9\r\nmodele=9\r\nweapon=22\r\n"
+               "[Bot 3]\r\nnom=Good\r\nteam=1\r\nmodele=3\r\nweapon=10\r\n");
+    auto w = Open();
+    const struct {
+        const char* Team;
+        const char* Model;
+        const char* Weapon;
+        const char* Shown;   // the model entry shown for the bot
+    } expected[] = {
+        {"0", "0", "0", "<Random Model>"},
+        {"2", "4", "14", "French GIGN"},
+        {"1", "3", "10", "Artic Avengers"},
+    };
+    ASSERT_EQ(UCstrike::Logic().Bots().size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const TBot& b = UCstrike::Logic().Bots()[i];
+        EXPECT_EQ(QStringList({b[3], b[1], b[4]}),
+                  QStringList({expected[i].Team, expected[i].Model, expected[i].Weapon}));
+        w->ListBot->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+        w->ListBotClick();
+        EXPECT_EQ(w->botmodel->currentText(), QString::fromLatin1(expected[i].Shown));
+    }
+}
+
 TEST_F(CstrikeWindow, OutsideBotEditorReplacesTheBotList)
 {
     UInit::SelectedBot = UCstrike::SwatBot;
