@@ -582,7 +582,11 @@ void TMain::SB_EditConfClick()
     delete window.data();
     row->Window = nullptr;
     // After a launch the window was minimised; coming back from the mod window it must be on
-    // screen again, not reappear as an icon the user has to find.
+    // screen again, not reappear as an icon the user has to find. Clearing the state is not
+    // enough on X11: the minimise left "start iconic" in the window's hints, and a window
+    // manager honours that when the hidden window is mapped again, even after the user had
+    // restored it meanwhile. Setting the state while the window is hidden rewrites the hint.
+    setWindowState(windowState() | Qt::WindowMinimized);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     // Said over the main window, which is back on screen, rather than over a hidden one.
