@@ -612,6 +612,17 @@ bool TCstrike::WriteBotSkillCfg(QString& error)
                 QStringLiteral(": the P.O.D.Bot skill table was not saved.");
         return false;
     }
+    // P.O.D.Bot reads a key without a value as 0: no reaction time, no turning. A half-filled
+    // table is therefore not written; the user is told which cell still needs a value.
+    for (int b = 0; b < SkillBandCount; ++b)
+        for (int k = 0; k < SkillKeyCount; ++k)
+            if (table[k][b].trimmed().isEmpty()) {
+                error = QStringLiteral("The P.O.D.Bot skill table was not saved: \"") +
+                        SkillRowLabels().at(k).trimmed() + QStringLiteral("\" for skills ") +
+                        SkillBandHeadings().at(b).trimmed() +
+                        QStringLiteral(" has no value. Fill every cell of the Skills page, or empty them all.");
+                return false;
+            }
     return ModWriters::WriteFile(BotSkillCfgPath(), FormatBotSkill(table), error);
 }
 

@@ -477,6 +477,31 @@ TEST_F(CstrikeWindow, SkillsGridReadsAndWritesBotskillCfg)
     EXPECT_FALSE(QDir(Env.ModFile(QStringLiteral("PODBot"))).entryList(QDir::Files).contains(QStringLiteral("Botskill.cfg")));
 }
 
+TEST_F(CstrikeWindow, HalfFilledSkillsTableIsNotWrittenAndSaysWhichCellIsEmpty)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Alpha\r\n");
+    MakeReady();
+    auto w = Open();
+    w->CS_Skills->item(1, 1)->setText(QStringLiteral("0.3"));   // the only value, no file before
+    w->BApplyConf->click();
+    const QStringList errors = Env.Dialogs.Texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("\"Max Delay\" for skills 0 - 19"))) << errors[0].toStdString();
+    EXPECT_FALSE(w->ClosedByButtons());
+    EXPECT_EQ(UCstrike::Logic().State.Modified, 1);
+    EXPECT_FALSE(TModTestEnv::Exists(Env.ModFile(QStringLiteral("PODBot/Botskill.cfg"))));
+    EXPECT_FALSE(TModTestEnv::Exists(Env.ModFile(QStringLiteral("PODBot/botskill.cfg"))));
+
+    // Filled completely, it is written.
+    for (int r = 1; r <= UCstrike::SkillKeyCount; ++r)
+        for (int c = 1; c <= UCstrike::SkillBandCount; ++c)
+            w->CS_Skills->item(r, c)->setText(QStringLiteral("1"));
+    Env.Dialogs.Clear();
+    w->BApplyConf->click();
+    EXPECT_TRUE(Env.Dialogs.Texts(Kind::Error).isEmpty()) << Env.Dialogs.Texts().join('|').toStdString();
+    EXPECT_TRUE(TModTestEnv::Exists(Env.ModFile(QStringLiteral("PODBot/Botskill.cfg"))));
+}
+
 TEST_F(CstrikeWindow, SkillsSaveWithoutPodBotFolderIsReportedAndKeepsTheWindowOpen)
 {
     {
