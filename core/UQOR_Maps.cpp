@@ -276,7 +276,8 @@ bool WriteMapCycle(const QString& flag, const QString& modFolder, QListWidget* m
     QString why;
     if (!out.Close(&why)) {
         if (error)
-            *error = QStringLiteral("Can't write ") + path + (why.isEmpty() ? QString() : QStringLiteral(": ") + why);
+            // The file layer's reason already names the file ("Can't write <file>: ...").
+            *error = why.isEmpty() ? QStringLiteral("Can't write ") + path : why;
         return false;
     }
     if (flag == QLatin1String("O")) {

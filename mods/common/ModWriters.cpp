@@ -200,8 +200,10 @@ bool WriteFile(const QString& path, const QStringList& lines, QString& error)
         out.WriteLn(line);
     QString why;
     if (!out.Close(&why)) {
-        error = QStringLiteral("Can't write ") + QDir::toNativeSeparators(path) +
-                (why.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + why);
+        // The file layer's reason already names the file ("Can't write <file>: ...").
+        error = why.isEmpty() ? QStringLiteral("Can't write ") + QDir::toNativeSeparators(path) +
+                                    QStringLiteral(".")
+                              : why + QStringLiteral(".");
         return false;
     }
     return true;

@@ -149,6 +149,14 @@ TEST_F(MapsTest, WriteMapCycleFailureIsReportedAndKeepsFirstMap) {
     EXPECT_FALSE(UQOR::WriteMapCycle("O", missing, &m_cycle, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("mapcycle.txt"))) << error.toStdString();
     EXPECT_EQ(FirstMap(), QStringLiteral("x"));
+
+    // A mapcycle.txt that is a folder: the reason is given once, with the file's name once.
+    ASSERT_TRUE(QFile::remove(m_modDir + QStringLiteral("/mapcycle.txt")));
+    ASSERT_TRUE(QDir(m_modDir).mkpath(QStringLiteral("mapcycle.txt")));
+    error.clear();
+    EXPECT_FALSE(UQOR::WriteMapCycle("O", m_modDir, &m_cycle, &error));
+    EXPECT_EQ(error.count(QStringLiteral("mapcycle.txt")), 1) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Can't write "))) << error.toStdString();
 }
 
 // ---------------------------------------------------------------- which maps are present

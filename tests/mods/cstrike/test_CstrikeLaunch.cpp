@@ -321,6 +321,17 @@ INSTANTIATE_TEST_SUITE_P(
         TBindCase{"MissingConfigIsSkipped", "F6", nullptr, 1, nullptr}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(CstrikeLaunch, UnwritableBotFileIsReportedOnceByName)
+{
+    WriteStore("[Default]\r\nspawnbot=1\r\n");
+    ASSERT_TRUE(QDir(Env.ModFile(QStringLiteral("PODBot"))).mkpath(QStringLiteral("podbot.cfg")));
+    QString error;
+    EXPECT_FALSE(RunWriters(error));
+    EXPECT_EQ(error.count(QStringLiteral("podbot.cfg")), 1) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Can't write ")) && error.contains(QStringLiteral("folder")))
+        << error.toStdString();
+}
+
 TEST_F(CstrikeLaunch, OutsideBotEditorLeavesTheBotFilesAlone)
 {
     UInit::SelectedBot = UCstrike::SwatBot;
