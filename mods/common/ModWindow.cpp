@@ -304,6 +304,10 @@ void TModWindow::BuildBotsPage(QWidget* p)
     botname = new QLineEdit(b);
     botname->setObjectName(Prefixed(QStringLiteral("botname")));
     botname->setGeometry(60, 24, 130, 22);
+    // The game keeps 31 characters of a player's name, and the bot programs read their add line
+    // into an 80-byte buffer: a longer name would be cut in the game and push the skill (or the
+    // rest of the line) out of the bot's line.
+    botname->setMaxLength(31);
     {
         // Typing and pasting both pass the validator, so the forbidden characters never enter.
         QString cls;

@@ -652,6 +652,10 @@ TEST_F(OperaTest, TypingFiltersRefuseForbiddenCharactersAndKeysNeverChangeTheMod
     TModTestEnv::Type(w->botname, QStringLiteral("A b\"c'd"));
     EXPECT_EQ(w->botname->text(), QStringLiteral("Abcd"));
     EXPECT_EQ(UOpera::Logic().Bots()[0][0], QStringLiteral("Abcd"));
+    // A name stops at the game's 31 characters, so the bot's add line stays whole.
+    w->botname->selectAll();
+    TModTestEnv::Type(w->botname, QString(40, QLatin1Char('n')));
+    EXPECT_EQ(UOpera::Logic().Bots()[0][0], QString(31, QLatin1Char('n')));
 
     const int before = w->botmodel->currentIndex();
     TModTestEnv::Type(w->botmodel, QStringLiteral("l"));
