@@ -85,6 +85,15 @@ void SelectText(QComboBox* c, const QString& text)
     c->setCurrentIndex(text.isEmpty() ? -1 : c->findText(text, Qt::MatchExactly));
 }
 
+// A P.O.D.Bot timer is a number of seconds; an empty or unreadable one ("", ".") would reach
+// the bot as a command without a value, so it stands for the bot's own timing instead.
+QString TimerOrDefault(const QString& text, const char* fallback)
+{
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok ? text : QString::fromLatin1(fallback);
+}
+
 QString Bool01(const QCheckBox* c)
 {
     QString out;
@@ -410,8 +419,9 @@ void TCstrike::ReadDefaultSection(const TIniFile& store)
         if (!t.Edit)
             continue;
         const QSignalBlocker block(t.Edit);
-        t.Edit->setText(store.ReadString(kPodSection, QString::fromLatin1(t.Key),
-                                         QString::fromLatin1(t.Def)).left(3));
+        t.Edit->setText(TimerOrDefault(store.ReadString(kPodSection, QString::fromLatin1(t.Key),
+                                                        QString::fromLatin1(t.Def)).left(3),
+                                       t.Def));
     }
 }
 
@@ -499,9 +509,9 @@ bool TCstrike::WriteDefaultSection(TIniFile& store)
     put(kPodSection, "imstoned", Bool01(w->CS_imstoned));
     put(kPodSection, "imsober", Bool01(w->CS_imsober));
     put(kPodSection, "maxweaponpickup", num(w->CS_maxweaponpickup, 0));
-    put(kPodSection, "timer_sound", w->CS_timer_sound ? w->CS_timer_sound->text() : QString());
-    put(kPodSection, "timer_pickup", w->CS_timer_pickup ? w->CS_timer_pickup->text() : QString());
-    put(kPodSection, "timer_grenade", w->CS_timer_grenade ? w->CS_timer_grenade->text() : QString());
+    put(kPodSection, "timer_sound", TimerOrDefault(w->CS_timer_sound ? w->CS_timer_sound->text() : QString(), "1.0"));
+    put(kPodSection, "timer_pickup", TimerOrDefault(w->CS_timer_pickup ? w->CS_timer_pickup->text() : QString(), "0.3"));
+    put(kPodSection, "timer_grenade", TimerOrDefault(w->CS_timer_grenade ? w->CS_timer_grenade->text() : QString(), "0.5"));
 
     // The waypoint folder is kept relative to the bot program's own folder.
     if (IsBot(NNBot))

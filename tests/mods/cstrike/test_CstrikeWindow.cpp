@@ -328,6 +328,24 @@ TEST_F(CstrikeWindow, FirstSaveWithoutStoreGivesPodBotItsOwnTimings)
         EXPECT_TRUE(botFile.contains(line)) << line << "\n" << botFile.toStdString();
 }
 
+TEST_F(CstrikeWindow, EmptyOrUnreadablePodBotTimersStandForTheBotsOwnTimings)
+{
+    // An empty value as an earlier save left it, a point alone, and a good one.
+    WriteStore("[Default]\r\nnumbot=1\r\n[PODBot]\r\ntimer_sound=\r\ntimer_pickup=.\r\ntimer_grenade=2.5\r\n"
+               "[Bot 1]\r\nnom=Alpha\r\n");
+    MakeReady();
+    auto w = Open();
+    EXPECT_EQ(w->CS_timer_sound->text(), QStringLiteral("1.0"));
+    EXPECT_EQ(w->CS_timer_pickup->text(), QStringLiteral("0.3"));
+    EXPECT_EQ(w->CS_timer_grenade->text(), QStringLiteral("2.5"));
+    w->CS_timer_grenade->clear();   // cleared by the user
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Stored(QStringLiteral("PODBot"), QStringLiteral("timer_sound")), QStringLiteral("1.0"));
+    EXPECT_EQ(Stored(QStringLiteral("PODBot"), QStringLiteral("timer_pickup")), QStringLiteral("0.3"));
+    EXPECT_EQ(Stored(QStringLiteral("PODBot"), QStringLiteral("timer_grenade")), QStringLiteral("0.5"));
+}
+
 // ---------------------------------------------------------------- bot store round trip
 
 struct TStoreCase {
