@@ -46,7 +46,7 @@ TModTraits CstrikeTraits()
     s.DefaultSkill = QStringLiteral("0");
     s.ModeleDefault = QStringLiteral("0");
     s.DefaultDll = QStringLiteral("mp.dll");
-    s.ForbiddenNameChars = QStringLiteral(" \"");
+    s.ForbiddenNameChars = QStringLiteral(" \";");   // ";" would end the add command
     s.ChatKeys = false;          // the chat rate is read with the mod's own keys
     s.AkimbotSliders = false;
     s.OwnModels = false;         // the models are per side, filled when a bot is shown

@@ -321,6 +321,22 @@ INSTANTIATE_TEST_SUITE_P(
         TBindCase{"MissingConfigIsSkipped", "F6", nullptr, 1, nullptr}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(CstrikeLaunch, BotNamesCannotSplitOrEndTheAddCommand)
+{
+    UInit::SelectedBot = UCstrike::JoeBot;   // its name stands before the skill
+    WriteStore("[Default]\r\nspawnbot=4\r\n"
+               "[Bot 1]\r\nnom=Big Bob\r\nteam=1\r\nmodele=1\r\nskill100=50\r\n"
+               "[Bot 2]\r\nnom=x;quit\r\nteam=1\r\nmodele=1\r\nskill100=50\r\n"
+               "[Bot 3]\r\nnom=\"Ace\"\r\nteam=1\r\nmodele=1\r\nskill100=50\r\n"
+               "[Bot 4]\r\nnom=;\r\nteam=1\r\nmodele=1\r\nskill100=50\r\n");
+    QString error;
+    ASSERT_TRUE(RunWriters(error)) << error.toStdString();
+    const QByteArray file = ModBytes(QStringLiteral("joebot/bot.cfg"));
+    for (const char* line : {"\r\naddbot 1 1 BigBob 50\r\n", "\r\naddbot 1 1 xquit 50\r\n",
+                             "\r\naddbot 1 1 Ace 50\r\n", "\r\naddbot 1 1 NewBot 50\r\n"})
+        EXPECT_TRUE(file.contains(line)) << line << "\n" << file.toStdString();
+}
+
 TEST_F(CstrikeLaunch, UnwritableBotFileIsReportedOnceByName)
 {
     WriteStore("[Default]\r\nspawnbot=1\r\n");

@@ -219,6 +219,20 @@ TEST_F(CstrikeWindow, UnreadableBotIndexesReadAsDefaultsWithinRange)
     }
 }
 
+TEST_F(CstrikeWindow, BotNameRefusesWhatWouldSplitTheAddCommand)
+{
+    auto w = Open();
+    ASSERT_NE(w->botname->validator(), nullptr);
+    for (const char* typed : {"x;quit", "Big Bob", "\"Ace\""}) {
+        QString text = QString::fromLatin1(typed);
+        int pos = 0;
+        EXPECT_EQ(w->botname->validator()->validate(text, pos), QValidator::Invalid) << typed;
+    }
+    QString good = QStringLiteral("Ace_2");
+    int pos = 0;
+    EXPECT_EQ(w->botname->validator()->validate(good, pos), QValidator::Acceptable);
+}
+
 TEST_F(CstrikeWindow, OutsideBotEditorReplacesTheBotList)
 {
     UInit::SelectedBot = UCstrike::SwatBot;
