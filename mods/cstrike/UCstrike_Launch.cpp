@@ -208,8 +208,15 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
                                 "botvotekick", "botspray"})
             lines << QString::fromLatin1(key) + QLatin1Char(' ') + OnOff(o(key, "0"));
         lines << QStringLiteral("maxweaponpickup ") + o("maxweaponpickup", "0");
-        for (const char* key : {"timer_sound", "timer_pickup", "timer_grenade"})
-            lines << QString::fromLatin1(key) + QLatin1Char(' ') + o(key, "0");
+        // A timer left empty or unreadable in the store would reach the bot as a command
+        // without a number; leaving it out keeps the bot's own timing.
+        for (const char* key : {"timer_sound", "timer_pickup", "timer_grenade"}) {
+            const QString value = o(key, "0");
+            bool number = false;
+            value.trimmed().toDouble(&number);
+            if (number)
+                lines << QString::fromLatin1(key) + QLatin1Char(' ') + value;
+        }
         for (const char* key : {"imonmars", "imhaunted", "itstoodark", "itsnewyear", "tronisback",
                                 "imstoned", "imsober"})
             if (o(key, "0") == QLatin1String("1"))

@@ -189,6 +189,17 @@ TEST_F(CstrikeLaunch, PodBotFilesByteForByte)
                     "addbot 1 5 1 NewBot"}));
 }
 
+TEST_F(CstrikeLaunch, PodBotTimerWithoutANumberIsLeftToTheBot)
+{
+    WriteStore("[Default]\r\nspawnbot=0\r\n[PODBot]\r\ntimer_sound=\r\ntimer_pickup=.\r\ntimer_grenade=0.7\r\n");
+    QString error;
+    ASSERT_TRUE(RunWriters(error)) << error.toStdString();
+    const QByteArray file = ModBytes(QStringLiteral("PODBot/podbot.cfg"));
+    EXPECT_FALSE(file.contains("timer_sound")) << file.toStdString();
+    EXPECT_FALSE(file.contains("timer_pickup")) << file.toStdString();
+    EXPECT_TRUE(file.contains("\r\ntimer_grenade 0.7\r\n")) << file.toStdString();
+}
+
 TEST_F(CstrikeLaunch, JoeBotWithCRTemplateAndFavouriteWeapon)
 {
     UInit::SelectedBot = UCstrike::JoeBot;
