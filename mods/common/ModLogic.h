@@ -60,7 +60,7 @@ struct TModTraits {
     QString DefaultSkill = QStringLiteral("1");   // the plain create button's skill
     QString ModeleDefault = QStringLiteral("1");  // [Bot N] modele read default
     QString DefaultDll;     // Mods ini "dll" default for liblist.gam ("opera.dll")
-    QString ForbiddenNameChars = QStringLiteral(" \"'");   // dropped from bot names
+    QString ForbiddenNameChars = QStringLiteral(" \"';");   // dropped from bot names; ";" would end the bot's add command
     QString PauseLine = QStringLiteral("pause 3");
     QString MapComFile;     // empty: "<Prefix>_mapcom.ini"
     QString BotsFile;       // empty: "Bots\<Prefix>_Bots.ini"

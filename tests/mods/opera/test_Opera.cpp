@@ -649,9 +649,9 @@ TEST_F(OperaTest, TypingFiltersRefuseForbiddenCharactersAndKeysNeverChangeTheMod
     auto w = OpenReady();
     w->botname->setFocus();
     w->botname->selectAll();
-    TModTestEnv::Type(w->botname, QStringLiteral("A b\"c'd"));
-    EXPECT_EQ(w->botname->text(), QStringLiteral("Abcd"));
-    EXPECT_EQ(UOpera::Logic().Bots()[0][0], QStringLiteral("Abcd"));
+    TModTestEnv::Type(w->botname, QStringLiteral("A b\"c'd;e"));
+    EXPECT_EQ(w->botname->text(), QStringLiteral("Abcde"));
+    EXPECT_EQ(UOpera::Logic().Bots()[0][0], QStringLiteral("Abcde"));
     // A name stops at the game's 31 characters, so the bot's add line stays whole.
     w->botname->selectAll();
     TModTestEnv::Type(w->botname, QString(40, QLatin1Char('n')));
