@@ -4,7 +4,7 @@
 #include "core/UInit.h"
 #include "core/UQOR_Dispatch.h"
 #include "core/UQOR_Maps.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "platform/FileSys.h"
 #include "platform/Jpeg.h"
 #include "ui/UPreview.h"

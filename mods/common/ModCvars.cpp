@@ -2,7 +2,7 @@
 
 #include "core/UInit.h"
 #include "mods/common/ModWindow.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "platform/FileSys.h"
 
 #include <QCheckBox>

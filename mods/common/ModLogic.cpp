@@ -4,7 +4,7 @@
 #include "core/UInit.h"
 #include "core/UQOR.h"
 #include "mods/common/ModWindow.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"

@@ -5,7 +5,7 @@
 #include "core/UQOR.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"

@@ -4,7 +4,7 @@
 #include "core/UQOR.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "ui/UPreview.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "core/UQOR.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModWriters.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/cstrike/UFCstrike.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"

@@ -2,7 +2,7 @@
 
 #include "core/UInit.h"
 #include "core/UQOR.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/cstrike/UCstrike.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"

@@ -1,6 +1,6 @@
 #include "mods/opera/UFOpera.h"
 
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/opera/UOpera.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"

@@ -7,7 +7,7 @@
 #include "fixtures/FakeHalfLife.h"
 #include "fixtures/ProgramFolder.h"
 #include "platform/FileSys.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "ui/UPreview.h"
 
 #include <QBuffer>

@@ -7,7 +7,7 @@
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
 #include "mods/common/ModWriters.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/common/TeamPanel.h"
 #include "ui/UPreview.h"
 

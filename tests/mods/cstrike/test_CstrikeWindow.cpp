@@ -4,7 +4,7 @@
 #include "mods/common/ModTestEnv.h"
 
 #include "core/UQOR.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/cstrike/UCstrike.h"
 #include "mods/cstrike/UFCstrike.h"
 #include "platform/Shell.h"

@@ -3,7 +3,7 @@
 #include "mods/common/ModTestEnv.h"
 
 #include "core/UQOR.h"
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 #include "mods/opera/UFOpera.h"
 #include "mods/opera/UOpera.h"
 #include "fixtures/NoPermissionOverride.h"

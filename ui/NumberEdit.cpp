@@ -1,4 +1,4 @@
-#include "mods/common/NumberEdit.h"
+#include "ui/NumberEdit.h"
 
 #include <QLineEdit>
 
