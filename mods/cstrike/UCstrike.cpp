@@ -193,6 +193,22 @@ QString TCstrike::WayDirPrefix() const
     return QString();
 }
 
+bool TCstrike::UsesMinSkill() const
+{
+    return IsBot(BottBot) || IsBot(JoeBot) || IsBot(PodBot) || IsBot(RealBot);
+}
+
+void TCstrike::KeepSkillsInStep()
+{
+    TFCstrike* w = Win();
+    if (!w || !w->defskill || !w->CS_minskill || !UsesMinSkill())
+        return;
+    // The bot file gets the minimum and the maximum as they stand; a minimum above the maximum
+    // is an empty range the bot program cannot honour.
+    if (w->defskill->value() < w->CS_minskill->value())
+        SetSlider(w->defskill, w->CS_minskill->value());
+}
+
 void TCstrike::ReadBotSection()
 {
     TModLogic::ReadBotSection();
@@ -286,6 +302,7 @@ void TCstrike::LoadModDefaults()
     SetSlider(w->defskill, 0);
     SetSlider(w->CS_minskill, 1);
     SetSlider(w->CS_chatfreq, 10);
+    KeepSkillsInStep();
 
     if (IsBot(JoeBot) && w->CS_Bottype) {
         const QSignalBlocker block(w->CS_Bottype);
@@ -369,6 +386,7 @@ void TCstrike::ReadDefaultSection(const TIniFile& store)
     SelectText(w->CS_botmenu, store.ReadString(kDefault, QStringLiteral("botmenu"), QString()));
     SelectText(w->CS_ExecKey, store.ReadString(kDefault, QStringLiteral("ExecKey"), QString()));
     SetSlider(w->CS_minskill, number(kDefault, "minskill", 1));
+    KeepSkillsInStep();
     SetCheck(w->CS_autoskill, flag("autoskill", "0"));
     SetSlider(w->CS_chatfreq, number(kDefault, "Chatfreq", 10));
     SetNumber(w->CS_bot_control, number(kDefault, "bot_control", 3));

@@ -95,6 +95,12 @@ public:
     QString WayDirRoot() const;
     // The prefix WaypointFolder carries below WaypointRoot() ("nnbot\", "PodBot\", "").
     QString WayDirPrefix() const;
+    // The bot programs that take a skill range (minimum and maximum) rather than one level.
+    bool UsesMinSkill() const;
+    // For those, the default (maximum) skill is never below the minimum: the sliders follow
+    // each other on user changes, and this keeps loaded values (defaults, a hand-edited store)
+    // in the same order.
+    void KeepSkillsInStep();
 
     void ReadBotSection() override;
     void LoadConf() override;

@@ -469,6 +469,10 @@ void TFCstrike::ShowMinSkillScale()
         w->show();
     CS_minskill->setTickPosition(QSlider::NoTicks);
     defskill->setTickPosition(QSlider::NoTicks);
+    // The maximum of a skill range cannot go below the lowest minimum: dragging it to 0 would
+    // leave the minimum (which stops at its own floor) above it.
+    const QSignalBlocker block(defskill);
+    defskill->setMinimum(CS_minskill->minimum());
 }
 
 void TFCstrike::AfterBotSection(const TIniFile&, const QString& bot)

@@ -27,7 +27,9 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <cctype>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -342,6 +344,63 @@ TEST_F(CstrikeWindow, FirstSaveWithoutStoreGivesPodBotItsOwnTimings)
         EXPECT_TRUE(botFile.contains(line)) << line << "\n" << botFile.toStdString();
 }
 
+// A first save without a bot store, then a launch: the bot programs that take a skill range get
+// a minimum no higher than the maximum, the others keep the default level 0; the spawn-key bind
+// reaches config.cfg only for a bot program with an execute command, although every save
+// stores the key chooser's first entry.
+struct TFirstSaveCase {
+    const char* Bot;
+    const char* BotFile;                    // below the mod folder
+    std::vector<const char*> SkillLines;    // each a whole line of the bot file
+    const char* ConfigAfter;
+};
+
+void PrintTo(const TFirstSaveCase& c, std::ostream* os) { *os << c.Bot; }
+
+class CstrikeFirstSave : public CstrikeWindow, public ::testing::WithParamInterface<TFirstSaveCase> {};
+
+TEST_P(CstrikeFirstSave, SkillRangeIsInOrderAndOnlyAnExecuteCommandIsBound)
+{
+    const TFirstSaveCase& c = GetParam();
+    UInit::SelectedBot = QString::fromLatin1(c.Bot);
+    MakeReady();
+    Env.HL.AddFile(QStringLiteral("realbot/dll/realbot.dll"), "MZ");
+    Env.HL.AddFile(QStringLiteral("cstrike/config.cfg"), "name \"Me\"\r\n");
+    auto w = Open();
+    ASSERT_EQ(Env.Dialogs.Texts(Kind::Warning).size(), 1);   // no bot store yet
+    w->SBCreeBot->click();
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("ExecKey")), QStringLiteral("F1"));
+
+    TModRow* row = ModTable::Find(QStringLiteral("CStrike"));
+    ASSERT_TRUE(row && row->Hooks.LaunchWriters);
+    QString error;
+    ASSERT_TRUE(row->Hooks.LaunchWriters(error)) << error.toStdString();
+    const QByteArray botFile = "\r\n" + TModTestEnv::Read(Env.ModFile(QString::fromLatin1(c.BotFile)));
+    for (const char* line : c.SkillLines)
+        EXPECT_TRUE(botFile.contains(QByteArray("\r\n") + line + "\r\n")) << line << "\n" << botFile.toStdString();
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("config.cfg"))), QByteArray(c.ConfigAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bots, CstrikeFirstSave,
+    ::testing::Values(
+        TFirstSaveCase{"P.O.D.Bot", "PODBot/podbot.cfg", {"minbotskill 1", "maxbotskill 1"}, "name \"Me\"\r\n"},
+        TFirstSaveCase{"RealBot:AI", "../realbot/bot.cfg", {"rb_skill 1", "rb_setrandom  1 1"},
+                       "name \"Me\"\r\n"},
+        TFirstSaveCase{"JoeBot", "joebot/bot.cfg", {"botskill_min 1", "botskill_max 1"}, "name \"Me\"\r\n"},
+        TFirstSaveCase{"BottBot", "bot.cfg", {"bt_minskill 1", "bt_maxskill 1"}, "name \"Me\"\r\n"},
+        TFirstSaveCase{"Swat Bot", "bot.cfg", {"botskill 0"},
+                       "name \"Me\"\r\nbind \"F1\" \"exec bot.cfg\"\r\n"}),
+    [](const auto& info) {
+        std::string name;
+        for (const char ch : std::string(info.param.Bot))
+            if (std::isalnum(static_cast<unsigned char>(ch)))
+                name += ch;
+        return name;
+    });
+
 TEST_F(CstrikeWindow, EmptyOrUnreadablePodBotTimersStandForTheBotsOwnTimings)
 {
     // An empty value as an earlier save left it, a point alone, and a good one.
@@ -471,6 +530,17 @@ TEST_F(CstrikeWindow, MinimumAndDefaultSkillFollowEachOther)
     w->defskill->setValue(20);
     EXPECT_EQ(w->CS_minskill->value(), 20);
     EXPECT_EQ(UCstrike::Logic().State.Modified, 1);
+}
+
+TEST_F(CstrikeWindow, HandEditedSkillRangeReadsInOrderAndTheMaximumStopsAtTheMinimumsFloor)
+{
+    WriteStore("[Default]\r\nnumbot=0\r\nskill100=30\r\nminskill=60\r\n");
+    auto w = Open();
+    EXPECT_EQ(w->CS_minskill->value(), 60);
+    EXPECT_EQ(w->defskill->value(), 60);
+    w->defskill->setValue(0);
+    EXPECT_EQ(w->defskill->value(), 1);
+    EXPECT_EQ(w->CS_minskill->value(), 1);
 }
 
 // ---------------------------------------------------------------- P.O.D.Bot skill grid
