@@ -681,7 +681,7 @@ bool TModLogic::WriteBotCfg(QString& error)
         maxSkill,
         skillKey,
         mods.ReadString(section, QStringLiteral("addbot"), QString()),
-        store.ReadString(kDefault, skillKey, QStringLiteral("0")),
+        ModWriters::NumberOr(store.ReadString(kDefault, skillKey, QStringLiteral("0")), QStringLiteral("0")),
         qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0),
                ModWriters::MaxBotEntries)};
     if (!ModWriters::WriteFile(FileSys::JoinPath(ModDir(), botfile), BotFileLines(context), error))

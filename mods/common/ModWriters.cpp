@@ -9,13 +9,21 @@
 
 namespace ModWriters {
 
+QString NumberOr(const QString& value, const QString& fallback)
+{
+    bool ok = false;
+    value.trimmed().toInt(&ok);
+    return ok ? value.trimmed() : fallback;
+}
+
 TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault,
                                        const QString& nameDefault, const QString& skillDefault)
 {
     return {
         {QStringLiteral("<model>"), QStringLiteral("modele"), modelDefault, {}},
         {QStringLiteral("<name>"), QStringLiteral("nom"), nameDefault, {}},
-        {QStringLiteral("<skill>"), skillKey, skillDefault, {}},
+        {QStringLiteral("<skill>"), skillKey, skillDefault,
+         [skillDefault](const QString& skill, int) { return NumberOr(skill, skillDefault); }},
     };
 }
 

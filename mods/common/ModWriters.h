@@ -27,6 +27,10 @@ struct TPlaceholder {
 };
 using TPlaceholderTable = QVector<TPlaceholder>;
 
+// A stored number as it is, or fallback when the text is no whole number: a hand-edited store
+// must not hand a bot program "botskill abc".
+QString NumberOr(const QString& value, const QString& fallback);
+
 // The template's three, in the fixed order "<model>", "<name>", "<skill>"; skillKey is
 // "skill" + maxskill. A mod adds its own before or after them and may give them defaults.
 TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault = {},

@@ -96,9 +96,16 @@ ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey)
     ModWriters::TPlaceholderTable table{
         // The bot programs take 5 for "join the side the game picks".
         {QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("5"),
-         [](const QString& team, int) { return team == QLatin1String("0") ? QStringLiteral("5") : team; }}};
+         [](const QString& stored, int) {
+             const QString team = ModWriters::NumberOr(stored, QStringLiteral("5"));
+             return team == QLatin1String("0") ? QStringLiteral("5") : team;
+         }}};
     table += ModWriters::TemplatePlaceholders(skillKey, QStringLiteral("1"), QStringLiteral("NewBot"),
                                               QStringLiteral("1"));
+    // The models are numbered here: a stored text stands for the first one.
+    for (ModWriters::TPlaceholder& p : table)
+        if (p.Name == QLatin1String("<model>"))
+            p.Convert = [](const QString& model, int) { return ModWriters::NumberOr(model, QStringLiteral("1")); };
     table.append({QStringLiteral("<weapon>"), QStringLiteral("weapon"), QStringLiteral("0"),
                   [](const QString& index, int) {
                       bool ok = false;
@@ -125,6 +132,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
     auto p = [&](const char* key, const char* def) {
         return store.ReadString(kPlBotSection, QString::fromLatin1(key), QString::fromLatin1(def));
     };
+    // The lowest skill is a number to the bot programs; a stored text is the default.
+    auto minSkill = [&] { return ModWriters::NumberOr(d("minskill", "1"), QStringLiteral("1")); };
     auto o = [&](const char* key, const char* def) {
         return store.ReadString(kPodSection, QString::fromLatin1(key), QString::fromLatin1(def));
     };
@@ -141,7 +150,7 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         if (d("Snipeonly", "0") == QLatin1String("1"))
             mode = QStringLiteral("4");
         lines << QStringLiteral("botchat ") + d("botchat", "0")
-              << QStringLiteral("bt_minskill ") + d("minskill", "1")
+              << QStringLiteral("bt_minskill ") + minSkill()
               << QStringLiteral("bt_maxskill ") + skill
               << QStringLiteral("bt_showskill 0")
               << QStringLiteral("bt_waypointedit 0")
@@ -158,7 +167,7 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         lines << QStringLiteral("leetposs ") + d("chatleet", "10")
               << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
               << QStringLiteral("pistolonly ") + OnOff(d("pistolonly", "0"))
-              << QStringLiteral("botskill_min ") + d("minskill", "1")
+              << QStringLiteral("botskill_min ") + minSkill()
               << QStringLiteral("botskill_max ") + skill
               << QStringLiteral("max_bots 0")
               << (detailed ? QStringLiteral("extjoe on") : QStringLiteral("extjoe off"))
@@ -198,7 +207,7 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         if (!folder.isEmpty()
             && FileSys::DirectoryExists(FileSys::JoinPath(Logic().ModDir(), QStringLiteral("PodBot\\") + folder)))
             lines << QStringLiteral("wptfolder ") + folder;
-        lines << QStringLiteral("minbotskill ") + d("minskill", "1")
+        lines << QStringLiteral("minbotskill ") + minSkill()
               << QStringLiteral("maxbotskill ") + skill
               << QStringLiteral("jasonmode ") + OnOff(d("knifeonly", "0"))
               << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
@@ -222,9 +231,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
             if (o(key, "0") == QLatin1String("1"))
                 lines << QStringLiteral("omg ") + QString::fromLatin1(key);
     } else if (bot == RealBot) {
-        const QString minSkill = d("minskill", "1");
         lines << QStringLiteral("rb_skill ") + skill
-              << QStringLiteral("rb_setrandom  ") + minSkill + QLatin1Char(' ') + skill
+              << QStringLiteral("rb_setrandom  ") + minSkill() + QLatin1Char(' ') + skill
               << QStringLiteral("rb_forceskill ") + d("autoskill", "0")
               << QStringLiteral("rb_internet 1");
     } else if (bot == SwatBot) {
@@ -279,7 +287,8 @@ ModWriters::TPlaceholderTable TCstrike::Placeholders(const QString& skillKey) co
         for (ModWriters::TPlaceholder& p : table)
             if (p.Name == QLatin1String("<skill>"))
                 p.Convert = [](const QString& skill, int) {
-                    return skill.trimmed() == QLatin1String("0") ? QStringLiteral("-1") : skill;
+                    const QString level = ModWriters::NumberOr(skill, QStringLiteral("1"));
+                    return level == QLatin1String("0") ? QStringLiteral("-1") : level;
                 };
     return table;
 }
