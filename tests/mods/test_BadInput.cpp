@@ -65,6 +65,8 @@ struct TBadCase {
     bool ReadOnlyModDir = false;
     // A text of the damaged file that must never reach a file written for the game.
     const char* NeverWritten = nullptr;
+    // No map of the damaged cycle is there, so Apply asks for a start map instead of saving.
+    bool NoStartMap = false;
 };
 
 void PrintTo(const TBadCase& c, std::ostream* os) { *os << c.Name; }
@@ -129,7 +131,8 @@ const std::vector<TBadCase>& BadCases()
         {"StoreDuplicateSections", TPlace::Program, "<store>",
          [](const QByteArray& ready) { return ready + "[Default]\r\nnumbot=3\r\n[Bot 1]\r\nnom=Beta\r\n"; }, true},
         {"MapCycleNulBytes", TPlace::Mod, "mapcycle.txt",
-         [](const QByteArray&) { return QByteArray("de_\0dust\r\n\0\0\0\r\nop_db_\0chrest\r\n", 30); }, true},
+         [](const QByteArray&) { return QByteArray("de_\0dust\r\n\0\0\0\r\nop_db_\0chrest\r\n", 30); }, true,
+         false, nullptr, true},
         {"MapCycleCROnly", TPlace::Mod, "mapcycle.txt",
          [](const QByteArray&) { return Constant("de_dust\rop_db_chrest\rcs_assault\r"); }, true},
         {"MapCycleHundredThousandLines", TPlace::Mod, "mapcycle.txt",
@@ -268,10 +271,15 @@ TEST_P(BadInput, WindowOpensAppliesOrSaysWhyAndLosesNothing)
         ExpectModFolderKept();
         return;
     }
-    // Either the settings were saved (the window closes) or the user read why not.
-    EXPECT_TRUE(w->ClosedByButtons() || errors.size() > beforeApply.size() ||
-                !Env.Dialogs.Texts(Kind::Warning).isEmpty())
-        << Shown().toStdString();
+    if (Case.NoStartMap) {
+        EXPECT_FALSE(w->ClosedByButtons());
+        EXPECT_TRUE(Env.Dialogs.Texts().contains(QStringLiteral("You must select a starting map.")))
+            << Shown().toStdString();
+        EXPECT_EQ(TModTestEnv::Read(Damaged), DamagedBytes);
+        return;
+    }
+    // Whatever the damaged file held, the settings are saved and the window closes.
+    EXPECT_TRUE(w->ClosedByButtons()) << Shown().toStdString();
     if (!Case.ApplyWrites)
         EXPECT_EQ(TModTestEnv::Read(Damaged), DamagedBytes);
     if (w->ClosedByButtons()) {
@@ -283,6 +291,10 @@ TEST_P(BadInput, WindowOpensAppliesOrSaysWhyAndLosesNothing)
         EXPECT_TRUE(ok) << TModTestEnv::Read(Env.ProgramFile(QString::fromLatin1(Mod.Store))).left(400).toStdString();
         EXPECT_GE(numbot, 0);
         EXPECT_LE(numbot, 32);
+        // The one map that is there became the start map, wherever the damaged cycle had it.
+        const TIniFile qor(Env.ProgramFile(QStringLiteral("QOR.ini")));
+        EXPECT_EQ(qor.ReadString(QString::fromLatin1(Mod.Key), QStringLiteral("First Map"), QString()),
+                  QString::fromLatin1(Mod.Map));
         const QByteArray cycle = TModTestEnv::Read(Env.ModFile(QStringLiteral("mapcycle.txt")));
         EXPECT_FALSE(cycle.contains('\0'));
         const QByteArray game = TModTestEnv::Read(Env.ModFile(QStringLiteral("game.cfg")));
