@@ -29,40 +29,37 @@ QString ComboValue(const QComboBox* combo, const QStringList& values)
     return values.value(index, values.value(0));
 }
 
+// A row bound to one control of the game page; the kinds differ only in their two rules.
+TCvarRow ControlRow(const QString& cvar, const QString& control, const QString& def,
+                    TCvarRead read, TCvarWrite written)
+{
+    TCvarRow row;
+    row.Cvar = cvar;
+    row.Control = control;
+    row.Default = def;
+    row.Read = read;
+    row.Written = written;
+    return row;
+}
+
 } // namespace
 
 TCvarRow Number(const QString& cvar, const QString& control, const QString& def)
 {
-    TCvarRow row;
-    row.Cvar = cvar;
-    row.Control = control;
-    row.Default = def;
-    row.Read = TCvarRead::Number;
-    row.Written = TCvarWrite::Number;
-    return row;
+    return ControlRow(cvar, control, def, TCvarRead::Number, TCvarWrite::Number);
 }
 
 TCvarRow Check(const QString& cvar, const QString& control, const QString& def)
 {
-    TCvarRow row;
-    row.Cvar = cvar;
-    row.Control = control;
-    row.Default = def;
-    row.Read = TCvarRead::Bool;
-    row.Written = TCvarWrite::Bool01;
-    return row;
+    return ControlRow(cvar, control, def, TCvarRead::Bool, TCvarWrite::Bool01);
 }
 
 TCvarRow Index(const QString& cvar, const QString& control, const QStringList& values,
                const QString& def, bool withTail)
 {
-    TCvarRow row;
-    row.Cvar = cvar;
-    row.Control = control;
-    row.Default = def;
+    TCvarRow row = ControlRow(cvar, control, def, TCvarRead::Index,
+                              withTail ? TCvarWrite::Number : TCvarWrite::Raw);
     row.Values = values;
-    row.Read = TCvarRead::Index;
-    row.Written = withTail ? TCvarWrite::Number : TCvarWrite::Raw;
     return row;
 }
 
