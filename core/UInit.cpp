@@ -266,42 +266,20 @@ void TextToOnOff(const QString& text, QString& out)
     out = TextToBool(text) ? QStringLiteral("on") : QStringLiteral("off");
 }
 
-void FillKeyCombos()
+void FillKeyCombos(const QVector<QComboBox*>& choosers)
 {
-    static const struct {
-        const char* Key;
-        const char* Choosers[4];
-    } owners[] = {
-        {"CStrike", {"CS_botmenu", "CS_ExecKey", nullptr, nullptr}},
-        {"Dod", {"DD_botmenu", "DD_ExecKey", nullptr, nullptr}},
-        {"Goldeneye", {"GE_botmenu", nullptr, nullptr, nullptr}},
-        {"Scihunt", {"SH_makewp", "SH_makewpj", "SH_remwp", "SH_writewpfile"}},
-    };
     if (KeyTable.size() <= KeyTableHigh)
         BuildKeyTable();
     QStringList names;
     for (int i = 0; i <= KeyTableHigh; ++i)
         names << KeyTable[i].DisplayName;
-
-    for (const auto& owner : owners) {
-        if (SelectedMod != QLatin1String(owner.Key))
+    for (QComboBox* box : choosers) {
+        if (!box)
             continue;
-        const TModRow* row = ModTable::Find(SelectedMod);
-        QWidget* window = row ? row->Window.data() : nullptr;
-        if (!window)
-            return;
-        for (const char* name : owner.Choosers) {
-            if (!name)
-                break;
-            auto* box = window->findChild<QComboBox*>(QLatin1String(name));
-            if (!box)
-                continue;
-            // Filling replaces the items: a second LoadDefaults must not list every key twice.
-            const QSignalBlocker block(box);
-            box->clear();
-            box->addItems(names);
-        }
-        return;
+        // Filling replaces the items: a second LoadDefaults must not list every key twice.
+        const QSignalBlocker block(box);
+        box->clear();
+        box->addItems(names);
     }
 }
 

@@ -81,7 +81,8 @@ void BoolToYesNo(bool flag, QString& text);
 void TextToOnOff(const QString& text, QString& out);
 
 // Key table helpers.
-void FillKeyCombos();
+// Fills each key chooser with the key table's display names (replacing its items).
+void FillKeyCombos(const QVector<QComboBox*>& choosers);
 void KeyToHLKey(const QString& displayName, QString& keyName);
 
 } // namespace UInit

@@ -4,10 +4,8 @@
 #include "core/UInit.h"
 #include "core/UQOR_Dispatch.h"
 #include "core/UQOR_Maps.h"
-#include "ui/NumberEdit.h"
 #include "platform/FileSys.h"
 #include "platform/Jpeg.h"
-#include "ui/UPreview.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -28,18 +26,19 @@
 
 namespace {
 
-const QString kRocket = QStringLiteral("Rocket");
-
-bool SelectedIs(const QString& key) { return UInit::SelectedMod == key; }
-
 TModRow* SelectedRow() { return ModTable::Find(UInit::SelectedMod); }
 
-// Rocket Crowbar keeps its bots in TRocBot records; every other mod in the TBot array passed in.
-QVector<TRocBot>* RocketRecords() {
-    if (!SelectedIs(kRocket))
-        return nullptr;
+const TModProfile& SelectedProfile() {
+    static const TModProfile none;
+    const TModRow* row = SelectedRow();
+    return row ? row->Profile : none;
+}
+
+// A mod whose profile says so keeps its bots in TRocBot records; every other mod in the TBot
+// array passed in.
+QVector<TRocBot>* OwnRecords() {
     TModRow* row = SelectedRow();
-    return row ? &row->RocBots : nullptr;
+    return row && row->Profile.OwnBotRecords ? &row->RocBots : nullptr;
 }
 
 // A focused bot whose record exists; -1 otherwise. Records are sized by the caller, but a list
@@ -54,157 +53,9 @@ int FocusedBot(QListWidget* list, int recordCount) {
 }
 
 int RecordCount(const QVector<TBot>& bots) {
-    if (const QVector<TRocBot>* roc = RocketRecords())
+    if (const QVector<TRocBot>* roc = OwnRecords())
         return static_cast<int>(roc->size());
     return static_cast<int>(bots.size());
-}
-
-// Model numbers: Counter-Strike stores the chooser's index; these mods store index + 1 (a class
-// number); every other mod the model's name.
-bool StoresOneBasedModel(const QString& key) {
-    static const QSet<QString> keys{
-        QStringLiteral("Dod"),       QStringLiteral("Botm"),          QStringLiteral("DragonmodZ"),
-        QStringLiteral("Existence"), QStringLiteral("Frontline"),     QStringLiteral("GlobalWarfare"),
-        QStringLiteral("TFC"),       QStringLiteral("Wizwars")};
-    return keys.contains(key);
-}
-
-// The mods whose pictures are named after the side and the class: "<team>_<class>".
-bool UsesSidePictures(const QString& key) {
-    static const QSet<QString> keys{QStringLiteral("CStrike"),   QStringLiteral("Dod"),
-                                    QStringLiteral("Existence"), QStringLiteral("Frontline"),
-                                    QStringLiteral("GlobalWarfare"), QStringLiteral("TFC")};
-    return keys.contains(key);
-}
-
-// The mods whose player models lie in their own <moddir>\models\player.
-bool HasOwnModelFolder(const QString& key) {
-    static const QSet<QString> keys{QStringLiteral("Action"),   QStringLiteral("EFMatch"),
-                                    QStringLiteral("Goldeneye"), QStringLiteral("Holywars"),
-                                    QStringLiteral("Judgedm"),  QStringLiteral("Opera")};
-    return keys.contains(key);
-}
-
-// The subfolder of AppPath\models holding a mod's pictures ("" for none).
-QString PictureSubfolder(const QString& key) {
-    static const QHash<QString, QString> folders{
-        {QStringLiteral("Botm"), QStringLiteral("Botm\\")},
-        {QStringLiteral("CStrike"), QStringLiteral("cs\\")},
-        {QStringLiteral("Dod"), QStringLiteral("dod\\")},
-        {QStringLiteral("DragonmodZ"), QStringLiteral("DragonmodZ\\")},
-        {QStringLiteral("ESForces"), QStringLiteral("ESForces\\")},
-        {QStringLiteral("Existence"), QStringLiteral("Existence\\")},
-        {QStringLiteral("Frontline"), QStringLiteral("flf\\")},
-        {QStringLiteral("Gathering"), QStringLiteral("Gathering\\")},
-        {QStringLiteral("GlobalWarfare"), QStringLiteral("Global\\")},
-        {QStringLiteral("Op4"), QStringLiteral("op4\\")},
-        {QStringLiteral("TFC"), QStringLiteral("tfc\\")},
-        {QStringLiteral("VS"), QStringLiteral("VS\\")},
-        {QStringLiteral("Wantedhl"), QStringLiteral("Wanted\\")},
-        {QStringLiteral("Wizwars"), QStringLiteral("Wizwars\\")}};
-    return folders.value(key);
-}
-
-// The team mods: their choosers, the number-of-teams control and the teamplay option.
-struct TTeamMod {
-    QString Key;
-    QString ChooserStem;     // objectName of chooser k is stem + k
-    int Choosers;
-    QString BotModel;        // the bot-model chooser filled with the same models
-    QString NumTeams;
-    QString Teamplay;        // a check/radio button, or Rocket's game-type combo
-};
-
-const QVector<TTeamMod>& TeamMods() {
-    static const QVector<TTeamMod> mods{
-        {QStringLiteral("Darkmatch"), QStringLiteral("DK_team"), 9, QStringLiteral("DK_botmodel"),
-         QStringLiteral("DK_numteam"), QStringLiteral("DK_teamplay")},
-        {QStringLiteral("Deathmatch"), QStringLiteral("DM_Team"), 10, QStringLiteral("DM_BotModel"),
-         QStringLiteral("DM_numteam"), QStringLiteral("DM_teamplay")},
-        {QStringLiteral("EFMatch"), QStringLiteral("EF_team"), 10, QStringLiteral("EF_botmodel"),
-         QStringLiteral("EF_numteam"), QStringLiteral("EF_teamplay")},
-        {QStringLiteral("Gathering"), QStringLiteral("GA_team"), 10, QStringLiteral("GA_botmodel"),
-         QStringLiteral("GA_numteam"), QStringLiteral("GA_teamplay")},
-        {QStringLiteral("Rocket"), QStringLiteral("RC_team"), 6, QStringLiteral("RC_botmodel"),
-         QStringLiteral("RC_numteam"), QStringLiteral("RC_Teamplay")},
-        {QStringLiteral("Snark_wars"), QStringLiteral("SW_team"), 9, QStringLiteral("SW_botmodel"),
-         QStringLiteral("SW_numteam"), QStringLiteral("SW_teamplay")},
-        {QStringLiteral("SVInstaGib"), QStringLiteral("SV_team"), 9, QStringLiteral("SV_botmodel"),
-         QStringLiteral("SV_numteam"), QStringLiteral("SV_teamplay")},
-    };
-    return mods;
-}
-
-const TTeamMod* FindTeamMod(const QString& key) {
-    for (const TTeamMod& m : TeamMods())
-        if (m.Key == key)
-            return &m;
-    return nullptr;
-}
-
-QWidget* OpenWindowOf(const QString& key) {
-    TModRow* row = ModTable::Find(key);
-    return row ? row->Window.data() : nullptr;
-}
-
-QComboBox* ComboIn(QWidget* window, const QString& name) {
-    return window ? window->findChild<QComboBox*>(name) : nullptr;
-}
-
-// Replaces a chooser's items. Like the original's choosers, a refilled one has no item chosen;
-// its signals stay quiet so that no change handler mistakes the refill for a user's choice.
-void ReplaceItems(QComboBox* combo, const QStringList& items) {
-    if (!combo)
-        return;
-    const QSignalBlocker block(combo);
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-}
-
-int FindTeamIndexFor(const QString& key, const QString& name) {
-    QStringList items;
-    if (key == QLatin1String("EFMatch") || key == QLatin1String("Gathering")) {
-        QComboBox* models = ComboIn(OpenWindowOf(key), key == QLatin1String("EFMatch")
-                                                           ? QStringLiteral("EF_botmodel")
-                                                           : QStringLiteral("GA_botmodel"));
-        if (models)
-            for (int i = 0; i < models->count(); ++i)
-                items << models->itemText(i);
-    } else {
-        items = UInit::ModelList;
-    }
-    const QString wanted = name.trimmed().toLower();
-    for (int i = 0; i < items.size(); ++i)
-        if (items[i].trimmed().toLower() == wanted)
-            return i;
-    return -1;
-}
-
-// The number-of-teams control shows the count within its own bounds: the mod windows' number
-// field, a plain line edit, or a control with a "value" property (a spin box keeps it within
-// its bounds itself).
-void SetTeamCount(QWidget* control, int k) {
-    if (!control)
-        return;
-    const QSignalBlocker block(control);
-    if (auto* number = qobject_cast<TNumberEdit*>(control))
-        number->SetValue(qBound(number->Minimum(), k, number->Maximum()));
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(QString::number(k));
-    else if (control->metaObject()->indexOfProperty("value") >= 0)
-        control->setProperty("value", k);
-}
-
-bool TeamplayOn(QWidget* window, const TTeamMod& mod) {
-    if (!window)
-        return false;
-    QWidget* option = window->findChild<QWidget*>(mod.Teamplay);
-    if (auto* combo = qobject_cast<QComboBox*>(option))
-        return combo->currentIndex() > 0;   // Rocket: Teamplay or Capture the Flag
-    if (auto* button = qobject_cast<QAbstractButton*>(option))
-        return button->isChecked();
-    return false;
 }
 
 } // namespace
@@ -238,7 +89,7 @@ void SwapBots(QVector<TBot>& bots, int a, int b) {
         row->Hooks.SwapBots(a, b);
         return;
     }
-    if (QVector<TRocBot>* roc = RocketRecords()) {
+    if (QVector<TRocBot>* roc = OwnRecords()) {
         if (a < 0 || b < 0 || a >= roc->size() || b >= roc->size())
             return;
         std::swap((*roc)[a], (*roc)[b]);
@@ -300,7 +151,7 @@ void SetBotName(QListWidget* list, QLineEdit* nameEdit, QVector<TBot>& bots) {
     if (i < 0 || name.isEmpty())
         return;
     list->item(i)->setText(name);
-    if (QVector<TRocBot>* roc = RocketRecords())
+    if (QVector<TRocBot>* roc = OwnRecords())
         (*roc)[i][0] = name;
     else
         bots[i][0] = name;
@@ -313,7 +164,7 @@ void SetBotSkill(QListWidget* list, QVector<TBot>& bots, int position) {
     const int i = FocusedBot(list, RecordCount(bots));
     if (i < 0)
         return;
-    if (QVector<TRocBot>* roc = RocketRecords())
+    if (QVector<TRocBot>* roc = OwnRecords())
         (*roc)[i][2] = QString::number(position);
     else
         bots[i][2] = QString::number(position);
@@ -346,7 +197,7 @@ void SetBotParam2(QListWidget* list, QVector<TBot>& bots, const QString& text) {
 }
 
 void StepBotModel(const QString& mode, QListWidget* list, QComboBox* chooser, QLabel* picture,
-                  QVector<TBot>& bots) {
+                  QVector<TBot>& bots, int slot) {
     if (UInit::LoadingDone != 1 || !chooser)
         return;
     const int i = FocusedBot(list, RecordCount(bots));
@@ -373,26 +224,23 @@ void StepBotModel(const QString& mode, QListWidget* list, QComboBox* chooser, QL
     if (!changed)
         return;
 
-    const QString& key = UInit::SelectedMod;
+    const TModProfile& profile = SelectedProfile();
     QString model = chooser->currentText();
-    if (key == QLatin1String("CStrike"))
+    if (profile.ModelStorage == TModelStorage::Index)
         model = QString::number(chooser->currentIndex());
-    else if (StoresOneBasedModel(key))
+    else if (profile.ModelStorage == TModelStorage::ClassNumber)
         model = QString::number(chooser->currentIndex() + 1);
 
     QString pictureName = model;
-    if (QVector<TRocBot>* roc = RocketRecords()) {
+    if (QVector<TRocBot>* roc = OwnRecords()) {
         (*roc)[i][1] = model;
+    } else if (slot != 1) {
+        // Another model of the bot (a capture-the-flag model): its chooser index, from 0.
+        bots[i][slot] = QString::number(chooser->currentIndex());
     } else {
         TBot& bot = bots[i];
-        QComboBox* gameType = key == QLatin1String("Op4")
-                                  ? ComboIn(OpenWindowOf(key), QStringLiteral("OF_Gametype"))
-                                  : nullptr;
-        if (gameType && gameType->currentIndex() == 2)   // Capture the Flag: the CTF model slot
-            bot[4] = QString::number(chooser->currentIndex());
-        else
-            bot[1] = model;
-        if (UsesSidePictures(key))
+        bot[1] = model;
+        if (profile.SidePictures)
             pictureName = bot[3] + QLatin1Char('_') + bot[1];
     }
     if (picture)
@@ -439,19 +287,19 @@ int RandomInRange(int low, int high) {
 }
 
 QString GetModelPicturePath(const QString& model) {
-    const QString& key = UInit::SelectedMod;
+    const TModProfile& profile = SelectedProfile();
     const QString picturesDir = FileSys::JoinPath(UInit::AppPath, QStringLiteral("models"));
     QString result = FileSys::JoinPath(picturesDir, QStringLiteral("nopic.jpg"));
 
     QString modelFolder;
-    if (HasOwnModelFolder(key)) {
-        TModRow* row = ModTable::Find(key);
+    if (profile.OwnModelFolder) {
+        TModRow* row = SelectedRow();
         const QString dir = row ? row->Dir : QString();
         modelFolder = FileSys::JoinPath(dir, QStringLiteral("models\\player\\") + model);
     } else {
         modelFolder = FileSys::JoinPath(UInit::PlayerModelsDir, model);
     }
-    const QString name = PictureSubfolder(key) + model;
+    const QString name = profile.PictureFolder + model;
 
     const QString jpg = FileSys::JoinPath(picturesDir, name + QStringLiteral(".jpg"));
     if (FileSys::FileExists(jpg))
@@ -474,71 +322,30 @@ void ShowModelPicture(QLabel* picture, const QString& model) {
         picture->setPixmap(QPixmap::fromImage(image));
 }
 
-void ShowTeamPreview(QComboBox* chooser) {
-    if (!chooser || chooser->currentIndex() < 0 || !UInit::PreviewOpen || !Preview)
-        return;
-    const QString n = chooser->objectName().mid(7);
-    const QString model = chooser->currentText();
-    Preview->setWindowTitle(QStringLiteral("Team ") + n + QStringLiteral(" - ") + model);
-    Preview->ShowPicture(GetModelPicturePath(model));
-}
-
-void ApplyTeamList(const QString& modKey, const QString& list) {
-    const TTeamMod* mod = FindTeamMod(modKey);
-    if (!mod)
-        return;
-    QWidget* window = OpenWindowOf(modKey);
-    const QStringList parts = list.split(QLatin1Char(';'));
-    const int k = static_cast<int>(parts.size());
-    for (int i = 0; i < k && i < mod->Choosers; ++i) {
-        QComboBox* chooser = ComboIn(window, mod->ChooserStem + QString::number(i + 1));
-        if (!chooser)
-            continue;
-        const QSignalBlocker block(chooser);
-        chooser->setCurrentIndex(FindTeamIndexFor(modKey, parts[i]));
-    }
-    if (!window)
-        return;
-    SetTeamCount(window->findChild<QWidget*>(mod->NumTeams), k);
-    if (TeamplayOn(window, *mod)) {
-        TModRow* row = ModTable::Find(modKey);
-        if (row && row->Hooks.EnableTeams)
-            row->Hooks.EnableTeams();
-    }
-}
-
-int FindTeamIndex(const QString& name) { return FindTeamIndexFor(UInit::SelectedMod, name); }
-
 } // namespace UQOR
 
 namespace UInit {
 
-void FillTeamModelCombos() {
-    const QString& key = UInit::SelectedMod;
+QStringList PlayerModelNames() {
     QStringList names;
     for (const QString& m : UInit::ModelList)
         if (!m.trimmed().isEmpty())
             names << m;
-
-    QWidget* window = OpenWindowOf(key);
-    if (!window)
-        return;
-    QStringList choosers;
-    if (const TTeamMod* mod = FindTeamMod(key);
-        mod && key != QLatin1String("EFMatch") && key != QLatin1String("Gathering")) {
-        for (int i = 1; i <= mod->Choosers; ++i)
-            choosers << mod->ChooserStem + QString::number(i);
-        choosers << mod->BotModel;
-    } else if (key == QLatin1String("DMC")) {
-        choosers << QStringLiteral("DMC_BotModel");
-    } else if (key == QLatin1String("Scihunt")) {
-        choosers << QStringLiteral("SH_botmodel");
-    }
-    for (const QString& name : choosers)
-        ReplaceItems(ComboIn(window, name), names);
+    return names;
 }
 
-void ListModModels(QComboBox* chooser, const QString& folder) {
+void ReplaceChooserItems(QComboBox* combo, const QStringList& items) {
+    if (!combo)
+        return;
+    // Like the original's choosers, a refilled one has no item chosen; its signals stay quiet
+    // so that no change handler mistakes the refill for a user's choice.
+    const QSignalBlocker block(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+}
+
+QStringList ModModelNames(const QString& folder) {
     QStringList models;
     for (const QString& dir : FileSys::ListDirs(folder)) {
         if (dir.trimmed().isEmpty())
@@ -546,12 +353,11 @@ void ListModModels(QComboBox* chooser, const QString& folder) {
         if (FileSys::FileExists(FileSys::JoinPath(folder, dir + QLatin1Char('/') + dir + QStringLiteral(".mdl"))))
             models << dir;
     }
-    ReplaceItems(chooser, models);
-    if (UInit::SelectedMod == QLatin1String("EFMatch")) {
-        QWidget* window = OpenWindowOf(UInit::SelectedMod);
-        for (int i = 1; i <= 10; ++i)
-            ReplaceItems(ComboIn(window, QStringLiteral("EF_team") + QString::number(i)), models);
-    }
+    return models;
+}
+
+void ListModModels(QComboBox* chooser, const QString& folder) {
+    ReplaceChooserItems(chooser, ModModelNames(folder));
 }
 
 } // namespace UInit

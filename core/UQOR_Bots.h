@@ -4,8 +4,8 @@
 // (name edit, model chooser with its picture, skill slider, two further values), random names
 // and numbers, model pictures, the preview caption, team lists and the model choosers.
 //
-// Pass the mod's own array: ModTable::Find(key)->Bots. For "Rocket" the routines work on the
-// row's RocBots instead (and swap through the row's Hooks.SwapBots when Rocket registers it).
+// Pass the mod's own array: ModTable::Find(key)->Bots. A mod whose profile has OwnBotRecords
+// has the routines work on the row's RocBots instead (swapped through its Hooks.SwapBots).
 // "A bot is focused" means the list's currentRow() is not -1. The editor routines store nothing
 // while UInit::LoadingDone is 0, so ShowBot and the readers can fill the editor freely.
 // Every routine that changes a record marks the mod modified (UQOR::MarkModified).
@@ -35,7 +35,7 @@ void AddBotRecord(int& count, QVector<TBot>& bots, const QString& name, const QS
 void MoveBot(int step, QListWidget* list, QVector<TBot>& bots);
 
 // Exchanges records a and b whole (all slots) and marks the mod modified. A mod whose row has
-// Hooks.SwapBots (Rocket Crowbar) has its own records exchanged through that hook instead.
+// Hooks.SwapBots has its own records exchanged through that hook instead.
 // Indexes outside the array change nothing.
 void SwapBots(QVector<TBot>& bots, int a, int b);
 
@@ -58,14 +58,14 @@ void SetBotParam2(QListWidget* list, QVector<TBot>& bots, const QString& text);
 // The model chooser: mode "Prev" / "Next" (the arrow buttons) steps the chooser one item,
 // "All" (the chooser's own change) takes its current item. Nothing at all happens unless loading
 // is done, a bot is focused and something changed (Prev on the first item, Next on the last and
-// "All" with an empty text change nothing). Stores into slot 1 the model name, or the item index
-// ("CStrike", 0-based) or the index + 1 ("Dod", "Botm", "DragonmodZ", "Existence", "Frontline",
-// "GlobalWarfare", "TFC", "Wizwars"); for "Op4" in Capture the Flag (OF_Gametype on item 2) the
-// index goes into slot 4 instead. The picture (may be null) shows the model's picture
-// ("<slot 3>_<slot 1>" for the team mods with side pictures). The chooser's own signals are
-// blocked while it is stepped, so its change handler does not run a second time.
+// "All" with an empty text change nothing). Stores into slot 1 the model as the selected mod's
+// profile keeps it (its name, its index from 0 or its class number from 1); with another slot
+// (a capture-the-flag model) the chooser's index from 0 goes there instead. The picture (may be
+// null) shows the model's picture ("<slot 3>_<slot 1>" for a profile with side pictures). The
+// chooser's own signals are blocked while it is stepped, so its change handler does not run a
+// second time.
 void StepBotModel(const QString& mode, QListWidget* list, QComboBox* chooser, QLabel* picture,
-                  QVector<TBot>& bots);
+                  QVector<TBot>& bots, int slot = 1);
 
 // A random name from AppPath\bot_names.txt that no list entry holds yet (compared trimmed); when
 // every name is in use, any name of the file; "NewBot" when the file yields no name at all.
@@ -83,39 +83,19 @@ void GetModelPicturePath(const QString& model, QString& path);
 // Loads GetModelPicturePath(model) into a picture label (JPEG through the platform decoder).
 void ShowModelPicture(QLabel* picture, const QString& model);
 
-// A team chooser's click: when it has a selected item and the preview window is open, the
-// preview's caption := "Team <n> - <model>" (n from the chooser's objectName after its eighth
-// character: "SV_team3" -> 3, "DM_Team10" -> 10) and its picture the model's picture.
-void ShowTeamPreview(QComboBox* chooser);
-
-// LoadConf of the seven team mods ("Darkmatch", "Deathmatch", "EFMatch", "Gathering", "Rocket",
-// "Snark_wars", "SVInstaGib"): selects, for each ";"-separated name of list, the matching item
-// (FindTeamIndex; none when absent) in <XX>_team1.. (DM_Team1..) of that mod's open window;
-// names beyond the choosers are counted but not shown. Then <XX>_numteam := the number of names
-// (within its bounds), and when the teamplay option is on (<XX>_teamplay checked; Rocket:
-// RC_Teamplay beyond its first item) the row's Hooks.EnableTeams runs. Other keys are ignored.
-// The choosers' and the count's signals are blocked while they are set.
-void ApplyTeamList(const QString& modKey, const QString& list);
-
-// The index of a team name (trimmed, without regard to case) among the items of EF_botmodel
-// ("EFMatch"), GA_botmodel ("Gathering") or UInit::ModelList (the others); -1 when absent.
-int FindTeamIndex(const QString& name);
-
 } // namespace UQOR
 
 namespace UInit {
 
-// LoadDefaults of the mods that choose among Half-Life's player models: replaces the items of
-// the selected mod's team choosers and bot-model chooser with UInit::ModelList (blank names
-// skipped): "Darkmatch" DK_team1..9 + DK_botmodel, "Deathmatch" DM_Team1..10 + DM_BotModel,
-// "DMC" DMC_BotModel, "Rocket" RC_team1..6 + RC_botmodel, "SVInstaGib" SV_team1..9 +
-// SV_botmodel, "Snark_wars" SW_team1..9 + SW_botmodel, "Scihunt" SH_botmodel. The choosers are
-// found by objectName in the selected row's open window.
-void FillTeamModelCombos();
-
-// LoadDefaults of the mods with models of their own: replaces the chooser's items with the
-// models of folder (each subfolder <name> holding <name>.mdl, sorted without regard to case);
-// for "EFMatch" the ten team choosers EF_team1..EF_team10 get the same items.
+// The names of UInit::ModelList without the blank ones: what the choosers of Half-Life's own
+// player models list.
+QStringList PlayerModelNames();
+// The models of a mod's own folder: each subfolder <name> holding <name>.mdl, sorted without
+// regard to case.
+QStringList ModModelNames(const QString& folder);
+// Replaces a chooser's items, leaving nothing chosen, without a change signal.
+void ReplaceChooserItems(QComboBox* combo, const QStringList& items);
+// LoadDefaults of the mods with models of their own: the chooser lists ModModelNames(folder).
 void ListModModels(QComboBox* chooser, const QString& folder);
 
 } // namespace UInit

@@ -23,8 +23,6 @@ const QString HLKeyFrWindowTitle = QStringLiteral("HLKey-Fr! V1.04");
 
 namespace {
 
-const QString kDeathmatch = QStringLiteral("Deathmatch");
-
 QString Shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -231,25 +229,19 @@ bool PrepareLaunch(QString* error)
         }
     }
 
-    // Deathmatch's row Dir is the bot's folder, set by its writers just now.
+    // A mod whose folder comes from its bot has its row Dir set by its writers just now.
     if (!FilterServerCfgs(row->Dir, error))
         return false;
 
-    if (row->Key == kDeathmatch) {
-        const QString path = UInit::AppFile(QStringLiteral("Bots\\HL_Bots.ini"));
-        const TIniFile ini(path);
-        const QString stored =
-            ini.ReadString(QStringLiteral("Default"), QStringLiteral("spawnbot"), QStringLiteral("31"));
-        bool ok = false;
-        const int spawnbot = stored.trimmed().toInt(&ok, 10);
-        if (!ok) {
+    if (row->Profile.LaunchMaxPlayers) {
+        QString maxPlayers, why;
+        if (!row->Profile.LaunchMaxPlayers(maxPlayers, why)) {
             if (error)
-                *error = QStringLiteral("The number of bots \"") + stored +
-                         QStringLiteral("\" (spawnbot) in ") + Shown(path) +
-                         QStringLiteral(" is not a whole number.");
+                *error = why;
             return false;
         }
-        UInit::MaxPlayers = QString::number(qint64(spawnbot) + 1);
+        if (!maxPlayers.isEmpty())
+            UInit::MaxPlayers = maxPlayers;
     }
     return true;
 }
@@ -257,13 +249,8 @@ bool PrepareLaunch(QString* error)
 QString LaunchGameDir()
 {
     const TModRow* row = ModTable::Selected();
-    if (row && row->Key == kDeathmatch) {
-        const TIniFile ini(UInit::AppFile(QStringLiteral("Mods\\HL-DM.ini")));
-        const QString game = ini.ReadString(UInit::SelectedBot, QStringLiteral("game"), QString());
-        // Without a game folder the engine would take the next argument for one; Deathmatch is
-        // the stock game.
-        return game.trimmed().isEmpty() ? QStringLiteral("valve") : game;
-    }
+    if (row && row->Profile.LaunchGameDir)
+        return row->Profile.LaunchGameDir();
     if (row && !row->GameDir.isEmpty())
         return row->GameDir;
     return UInit::SelectedMod.toLower();

@@ -5,7 +5,7 @@
 #include "core/UQOR_Settings.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
-#include "ui/UEditor.h"
+#include "core/ModTable.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -21,25 +21,14 @@
 
 namespace {
 
-const QString kWanted = QStringLiteral("Wantedhl");
-const QString kGoldeneye = QStringLiteral("Goldeneye");
-const QString kRocket = QStringLiteral("Rocket");
-const QString kOp4 = QStringLiteral("Op4");
-
-bool SelectedIs(const QString& key) { return UInit::SelectedMod == key; }
-
-// The mods whose available list also offers the deathmatch maps that ship in Half-Life's own
-// folder (their maps folder is valve\maps, or the mod runs on them).
-bool OffersDeathmatchStockMaps(const QString& key) {
-    return key == QLatin1String("Deathmatch") || key == kRocket
-           || key == QLatin1String("SVInstaGib") || key == QLatin1String("Snark_wars");
+const TModProfile& SelectedProfile() {
+    static const TModProfile none;
+    const TModRow* row = ModTable::Find(UInit::SelectedMod);
+    return row ? row->Profile : none;
 }
 
-// Goldeneye's "ge2..." and "ge3..." maps are not playable in a multiplayer game. The file system
-// matches names without regard to case, so "GE2_x" is the same map as "ge2_x".
-bool IsGoldeneyeSinglePlayerMap(const QString& map) {
-    return map.startsWith(QLatin1String("ge2"), Qt::CaseInsensitive)
-           || map.startsWith(QLatin1String("ge3"), Qt::CaseInsensitive);
+bool Hidden(const TModProfile& profile, const QString& map) {
+    return profile.HidesMap && profile.HidesMap(map);
 }
 
 // The lower-case names of every file in a folder, listed once; the per-map lookups then cost a
@@ -85,7 +74,8 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
     if (!available)
         return;
 
-    const bool wanted = SelectedIs(kWanted);
+    const TModProfile& profile = SelectedProfile();
+    const bool wanted = profile.FixedMapList;
     QStringList entries;
     QSet<QString> held;   // Wanted keeps its fixed entries: never list one of its maps twice
     if (wanted) {
@@ -101,11 +91,10 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
     files = FileSys::ListFiles(mapsFolder, QStringLiteral("*.bsp"));
     // ... and the stock maps, unless the folder already holds them.
     QStringList stock;
-    if (OffersDeathmatchStockMaps(UInit::SelectedMod)
+    if (profile.DeathmatchStockMaps
         && UInit::HLExe.compare(QLatin1String("cstrike.exe"), Qt::CaseInsensitive) != 0)
         stock << UQOR::DeathmatchStockMaps();
-    if (SelectedIs(kRocket))
-        stock << UQOR::RocketStockMaps();
+    stock << profile.ListedStockMaps;
     if (!stock.isEmpty()) {
         QSet<QString> onDisk;
         for (const QString& f : files)
@@ -136,7 +125,7 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
     entries.reserve(entries.size() + files.size());
     for (const QString& file : files) {
         const QString map = file.left(file.size() - 4);
-        if (SelectedIs(kGoldeneye) && IsGoldeneyeSinglePlayerMap(map))
+        if (Hidden(profile, map))
             continue;
         const QString lower = map.toLower();
         if (!requiredExt.isEmpty() && !waypointNames.contains(lower + requiredExtLower))
@@ -174,26 +163,8 @@ const QStringList& DeathmatchStockMaps() {
     return maps;
 }
 
-const QStringList& RocketStockMaps() {
-    static const QStringList maps{QStringLiteral("c1a0"),  QStringLiteral("c2a2h"),
-                                  QStringLiteral("c2a4e"), QStringLiteral("c2a4f"),
-                                  QStringLiteral("c2a5"),  QStringLiteral("c2a5a"),
-                                  QStringLiteral("c2a5b"), QStringLiteral("c2a5e")};
-    return maps;
-}
-
-const QStringList& Op4StockMaps() {
-    static const QStringList maps{
-        QStringLiteral("op4_bootcamp"), QStringLiteral("op4_datacore"), QStringLiteral("op4_demise"),
-        QStringLiteral("op4_disposal"), QStringLiteral("op4_gasworks"), QStringLiteral("op4_kbase"),
-        QStringLiteral("op4_kndyone"),  QStringLiteral("op4_meanie"),   QStringLiteral("op4_outpost"),
-        QStringLiteral("op4_park"),     QStringLiteral("op4_repent"),   QStringLiteral("op4_rubble"),
-        QStringLiteral("op4_xendance")};
-    return maps;
-}
-
 bool MapFileExists(const QString& map, const QString& folder, const QString& ext) {
-    if (SelectedIs(kGoldeneye) && IsGoldeneyeSinglePlayerMap(map))
+    if (Hidden(SelectedProfile(), map))
         return false;
     if (ext.isEmpty())
         return true;
@@ -205,16 +176,16 @@ bool IsMapPresent(const QString& mapName, const QString& mapsFolder, const QStri
     const QString map = mapName.trimmed();
     if (map.isEmpty())
         return false;
-    bool present = SelectedIs(kWanted) || DeathmatchStockMaps().contains(map)
-                   || (SelectedIs(kOp4) && Op4StockMaps().contains(map))
-                   || (SelectedIs(kRocket) && RocketStockMaps().contains(map));
+    const TModProfile& profile = SelectedProfile();
+    bool present = profile.FixedMapList || DeathmatchStockMaps().contains(map)
+                   || profile.PresentStockMaps.contains(map) || profile.ListedStockMaps.contains(map);
     if (!present)
         present = FileSys::FileExists(FileSys::JoinPath(mapsFolder, map + QStringLiteral(".bsp")));
     if (!present)
         return false;
     if (!MapFileExists(map, waypointFolder, requiredExt))
         return false;
-    return !(SelectedIs(kGoldeneye) && IsGoldeneyeSinglePlayerMap(map));
+    return !Hidden(profile, map);
 }
 
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
@@ -557,12 +528,6 @@ QString MapCfgPath(QListWidget* available, const QString& folder, const QString&
         }
     }
     return QString();
-}
-
-void EditMapCfg(QListWidget* available, const QString& folder, const QString& ext) {
-    const QString path = MapCfgPath(available, folder, ext);
-    if (!path.isEmpty())
-        TEditor::Edit_File(path);
 }
 
 } // namespace UQOR

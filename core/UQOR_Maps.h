@@ -28,10 +28,10 @@ namespace UInit {
 // - waypointExt + waypointFolder: "*" when waypointFolder\<map><waypointExt> exists;
 // - configExt + configFolder: "+" when configFolder\<map><configExt> exists;
 // - requiredExt: only maps with waypointFolder\<map><requiredExt> are listed.
-// Stock maps are added by name for "Deathmatch", "Rocket", "SVInstaGib" and "Snark_wars" (the
-// eight deathmatch maps, not with cstrike.exe) and for "Rocket" its eight single-player maps.
-// The list is replaced, except for "Wantedhl", whose fixed entries stay and whose maps are
-// added only when the list does not hold them yet. Goldeneye skips "ge2..."/"ge3..." maps.
+// The selected mod's profile adds stock maps by name (the eight deathmatch maps, not with
+// cstrike.exe, and its own listed stock maps). The list is replaced, except with a fixed map
+// list, whose entries stay and whose maps are added only when the list does not hold them yet.
+// Maps the profile hides are skipped.
 // Each folder is listed once, so thousands of maps cost little more than the listings.
 void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
               const QString& configFolder = QString(), const QString& configExt = QString(),
@@ -42,22 +42,19 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
 
 namespace UQOR {
 
-// The eight deathmatch maps of Half-Life's own folder, Rocket Crowbar's eight single-player maps
-// and the thirteen Opposing Force maps, accepted by name.
+// The eight deathmatch maps of Half-Life's own folder, accepted by name.
 const QStringList& DeathmatchStockMaps();
-const QStringList& RocketStockMaps();
-const QStringList& Op4StockMaps();
 
 // True when the map may stand in the map cycle: its .bsp lies in mapsFolder, or it is a
-// deathmatch stock map, or the mod is "Wantedhl" (any non-empty name); "Op4" and "Rocket" also
-// accept their stock maps; with a requiredExt the file waypointFolder\<map><requiredExt> must
-// exist; Goldeneye refuses "ge2..."/"ge3..."; an empty (trimmed) name is never present.
+// deathmatch stock map, or the mod's profile has a fixed map list (any non-empty name) or names
+// the map among its stock maps; with a requiredExt the file waypointFolder\<map><requiredExt>
+// must exist; a map the profile hides is refused; an empty (trimmed) name is never present.
 bool IsMapPresent(const QString& map, const QString& mapsFolder,
                   const QString& waypointFolder = QString(),
                   const QString& requiredExt = QString());
 
-// True when ext is empty, else whether folder\<map><ext> exists. For "Goldeneye" false for every
-// map beginning "ge2" or "ge3".
+// True when ext is empty, else whether folder\<map><ext> exists; false for a map the selected
+// mod's profile hides.
 bool MapFileExists(const QString& map, const QString& folder, const QString& ext);
 
 // LoadConf: fills the map cycle. flag "O": QOR.ini "First Map" first (when present), then the
@@ -110,11 +107,9 @@ bool AccessMapComment(QListWidget* available, const QString& commentFile, const 
 QString EncodeMapComment(const QString& text);
 QString DecodeMapComment(const QString& stored);
 
-// The "Edit config" button: opens folder + <map> + ext (folder with a trailing "\" or "/") in the
-// File Editor, the map being the first selected available entry without markers. Nothing when no
-// entry is selected.
-void EditMapCfg(QListWidget* available, const QString& folder, const QString& ext);
-// The file EditMapCfg would open ("" when no entry is selected).
+// The file the "Edit config" button opens: folder + <map> + ext (folder with a trailing "\" or
+// "/"), the map being the first selected available entry without markers; "" when no entry is
+// selected.
 QString MapCfgPath(QListWidget* available, const QString& folder, const QString& ext);
 
 // Makes row the list's focused entry and selects it (row -1, or a row outside the list: no

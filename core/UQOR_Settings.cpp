@@ -1,5 +1,7 @@
 #include "core/UQOR_Settings.h"
 
+#include "core/ModTable.h"
+
 #include "core/UInit.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
@@ -145,8 +147,9 @@ void SplitCvarLine(const QString& line, QString& name, QString& value)
     name = StripOuterQuotes(TrimControls(text.left(p)));
     value = StripOuterQuotes(TrimControls(text.mid(p)));
 
-    // Rocket Crowbar's reader takes whole numbers only; the others cut decimals themselves.
-    if (UInit::SelectedMod == QLatin1String("Rocket")) {
+    // A mod whose reader takes whole numbers only; the others cut decimals themselves.
+    const TModRow* row = ModTable::Find(UInit::SelectedMod);
+    if (row && row->Profile.WholeNumberCvars) {
         const qsizetype dot = value.indexOf(QLatin1Char('.'));
         if (dot >= 0)
             value.truncate(dot);

@@ -569,7 +569,7 @@ void TMain::SB_EditConfClick()
             window = row->Hooks.CreateWindow(nullptr);
         if (window) {
             row->Window = window;
-            if (row->Key == QLatin1String("Wizwars") || row->Key == QLatin1String("WormsHL"))
+            if (row->Profile.WindowAtMainCorner)
                 window->move(x() + 4, y() + 22);
             RunModal(*window);
         }
@@ -732,10 +732,9 @@ static QList<int> ListedBotNumbers(const TIniFile& ini, int dispo)
 QStringList UsableBots(const QString& listKey, const QString& modDir)
 {
     QString dir = modDir;
-    if (listKey == QLatin1String("Deathmatch"))
-        dir = HLFile(QStringLiteral("valve"));
-    else if (listKey == QLatin1String("DMC"))
-        dir = HLFile(QStringLiteral("dmc"));
+    for (const TModRow& row : ModTable::Rows())
+        if (!listKey.isEmpty() && row.ListKey == listKey && !row.Profile.BotLibraryFolder.isEmpty())
+            dir = HLFile(row.Profile.BotLibraryFolder);
 
     const QString path = ModsIniPath(listKey);
     if (listKey.isEmpty() || dir.isEmpty() || !FileSys::FileExists(path))
@@ -818,7 +817,8 @@ void ShowInstalledMods()
     const bool haveGame = !HLPath.isEmpty() && FileSys::FileExists(HLFile(HLExe));
     if (haveGame) {
         for (const TModRow& row : ModTable::Rows()) {
-            const QString dir = row.Key == QLatin1String("Deathmatch") ? HLPath : row.Dir;
+            // A mod without a folder of its own is played from Half-Life's own folders.
+            const QString dir = row.Folder.isEmpty() ? HLPath : row.Dir;
             if (dir.isEmpty() || !FileSys::DirectoryExists(dir))
                 continue;
             if (row.HasBotSelector() && UsableBots(row.ListKey, row.Dir).isEmpty())

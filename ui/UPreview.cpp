@@ -77,12 +77,8 @@ namespace UPreview {
 
 bool FollowsMod(const QString& modKey)
 {
-    static const QStringList keys = {
-        QStringLiteral("Action"),   QStringLiteral("Darkmatch"),  QStringLiteral("Deathmatch"),
-        QStringLiteral("EFMatch"),  QStringLiteral("Gathering"),  QStringLiteral("Goldeneye"),
-        QStringLiteral("Op4"),      QStringLiteral("Rocket"),     QStringLiteral("Snark_wars"),
-        QStringLiteral("SVInstaGib")};
-    return keys.contains(modKey, Qt::CaseSensitive);
+    const TModRow* row = ModTable::Find(modKey);
+    return row && row->Profile.PreviewFollows;
 }
 
 namespace {

@@ -144,7 +144,7 @@ void TModLogic::LoadConf()
     ReadChatMemo();
     // The teams read from game.cfg go into choosers that LoadDefaults has just filled.
     if (w->TeamPanel)
-        UQOR::ApplyTeamList(m_traits.Key, w->TeamPanel->PendingTeamList);
+        w->TeamPanel->ApplyTeamList(w->TeamPanel->PendingTeamList);
     State.Modified = 0;
 }
 
@@ -203,10 +203,19 @@ void TModLogic::ListAvailableMaps()
 void TModLogic::FillModelChooser()
 {
     TModWindow* w = Form();
-    if (!w || !w->botmodel || !m_traits.OwnModels)
+    if (!w)
         return;
-    const QSignalBlocker block(w->botmodel);
-    UInit::ListModModels(w->botmodel, State.ModModelsDir);
+    QStringList models;
+    if (m_traits.Models == TModelSource::OwnFolder)
+        models = UInit::ModModelNames(State.ModModelsDir);
+    else if (m_traits.Models == TModelSource::PlayerModels)
+        models = UInit::PlayerModelNames();
+    else
+        return;
+    UInit::ReplaceChooserItems(w->botmodel, models);
+    // The team choosers list the same models.
+    if (w->TeamPanel)
+        w->TeamPanel->FillTeams(models);
 }
 
 void TModLogic::LoadDefaults()
@@ -217,6 +226,7 @@ void TModLogic::LoadDefaults()
     UInit::LoadingDone = 0;
     ListAvailableMaps();
     FillModelChooser();
+    UInit::FillKeyCombos(w->KeyChoosers);
     ModCvars::ApplyDefaults(*w, Cvars());
     if (w->spawnbot)
         w->spawnbot->SetValue(1);
@@ -739,9 +749,6 @@ void TModLogic::RegisterHooks(std::function<QDialog*(QWidget* owner)> createWind
             State.Modified = 1;
     };
     row->Hooks.LaunchWriters = [this](QString& error) { return LaunchWriters(error); };
-    // UQOR::ApplyTeamList's call-back for the mods with teams.
-    row->Hooks.EnableTeams = [this] {
-        if (TModWindow* w = Form(); w && w->TeamPanel)
-            w->TeamPanel->EnableTeams();
-    };
+    row->Profile = m_traits.Profile;
+    row->Profile.OwnModelFolder = m_traits.Models == TModelSource::OwnFolder;
 }

@@ -32,6 +32,7 @@
 //   - the variant with teams (game type, number of teams, team choosers, preview):
 //     mods/common/TeamPanel.h, which LoadConf, CheckConf and the row's EnableTeams serve;
 //   - a mod that writes its files at save time: call WriteLiblist / WriteBotCfg from SaveConf.
+#include "core/ModTable.h"
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModWindow.h"
@@ -48,6 +49,13 @@ class QWidget;
 class TIniFile;
 class TModWindow;
 struct TModRow;
+
+// Where a mod's model chooser takes its items from.
+enum class TModelSource {
+    OwnFolder,     // <moddir>\models\player (ListModModels)
+    PlayerModels,  // Half-Life's player models (UInit::ModelList)
+    ModFills,      // the mod's own FillModelChooser / FillSideModels (fixed or per-side lists)
+};
 
 // What the template needs to know about a mod. The names follow from the prefix.
 struct TModTraits {
@@ -73,7 +81,7 @@ struct TModTraits {
     bool ChatKeys = true;         // the three chat-rate keys in the bot store
     bool AkimbotSliders = true;   // the chat sliders shown for "Akimbot"
     bool AkimbotLines = true;     // Akimbot's lines in the bot file
-    bool OwnModels = true;        // the model chooser lists <moddir>\models\player
+    TModelSource Models = TModelSource::OwnFolder;
     bool HasModelChooser = true;  // false: bots without a model (no chooser, arrows, picture)
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
     // False for the mods without a choice of bot (no Mods file): the first activation only
@@ -93,6 +101,10 @@ struct TModTraits {
     // The chat-file chooser (<Prefix>_Selectchat): the folder below <moddir> its names lie in
     // ("plbot\" for PlBot's; empty: <moddir> itself).
     QString ChatChooserFolder;
+
+    // What the core's shared routines need to know of the mod (model storage, pictures, maps,
+    // launch); put on the mod's row when it registers. Its OwnModelFolder follows Models.
+    TModProfile Profile;
 };
 
 // What the bot file's parts are built from (WriteBotCfg reads it once from the files).
@@ -218,6 +230,9 @@ public:
     virtual int ModelIndex(const TBot& bot) const;
     // The picture name of a record (the default: its model; "<side>_<class>" for the side mods).
     virtual QString PictureName(const TBot& bot) const { return bot[1]; }
+    // The record slot the model chooser stores into: 1, or another (a capture-the-flag model
+    // kept in slot 4), which then holds the chooser's index from 0.
+    virtual int ModelSlot() const { return 1; }
     // A mod whose model list depends on the side refills it here (the default: nothing).
     virtual void FillSideModels(const QString& side);
     // After the side radios changed slot 3: the models of the new side, the same model number

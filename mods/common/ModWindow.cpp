@@ -12,6 +12,7 @@
 #include "platform/IniFile.h"
 #include "platform/Shell.h"
 #include "ui/ButtonWithColor.h"
+#include "ui/UEditor.h"
 #include "ui/UPreview.h"
 
 #include <QCheckBox>
@@ -694,17 +695,20 @@ void TModWindow::ListBotClick() { m_logic.ShowBot(); }
 
 void TModWindow::SpeedButton13Click()
 {
-    UQOR::StepBotModel(QStringLiteral("Next"), ListBot, botmodel, BotPic, m_logic.Bots());
+    UQOR::StepBotModel(QStringLiteral("Next"), ListBot, botmodel, BotPic, m_logic.Bots(),
+                       m_logic.ModelSlot());
 }
 
 void TModWindow::SpeedButton14Click()
 {
-    UQOR::StepBotModel(QStringLiteral("Prev"), ListBot, botmodel, BotPic, m_logic.Bots());
+    UQOR::StepBotModel(QStringLiteral("Prev"), ListBot, botmodel, BotPic, m_logic.Bots(),
+                       m_logic.ModelSlot());
 }
 
 void TModWindow::botmodelChange()
 {
-    UQOR::StepBotModel(QStringLiteral("All"), ListBot, botmodel, BotPic, m_logic.Bots());
+    UQOR::StepBotModel(QStringLiteral("All"), ListBot, botmodel, BotPic, m_logic.Bots(),
+                       m_logic.ModelSlot());
 }
 
 void TModWindow::botnameChange() { UQOR::SetBotName(ListBot, botname, m_logic.Bots()); }
@@ -728,7 +732,10 @@ void TModWindow::BEditCfgClick()
 {
     // The map's own configuration file, named <map><config>, lies in the folder the map list
     // marks it from (beside the waypoints unless the mod keeps them apart).
-    UQOR::EditMapCfg(MapDispo, m_logic.MapConfigFolder() + QLatin1Char('/'), m_logic.State.Config);
+    const QString path =
+        UQOR::MapCfgPath(MapDispo, m_logic.MapConfigFolder() + QLatin1Char('/'), m_logic.State.Config);
+    if (!path.isEmpty())
+        TEditor::Edit_File(path);
 }
 
 void TModWindow::B_BotEditorClick()

@@ -121,6 +121,9 @@ public:
     QPushButton* B_BotEditor = nullptr;  // hidden unless the bot section names an editor
     // The variant with teams (mods/common/TeamPanel.h), when the mod has it.
     TTeamPanel* TeamPanel = nullptr;
+    // The key choosers of the mod (its bot-menu key, its spawn key ...): LoadDefaults fills them
+    // from the key table. The mod appends them where it builds them.
+    QVector<QComboBox*> KeyChoosers;
     // The side radios (AddSideRadios), and the slot-3 value each stands for.
     QVector<QRadioButton*> SideRadios;
     QStringList SideValues;

@@ -138,12 +138,60 @@ void TTeamPanel::OpenPreviewClick()
     if (!UInit::PreviewOpen)
         UPreview::OpenPreview(&m_window);
     if (!Teams.isEmpty())
-        UQOR::ShowTeamPreview(Teams.first());
+        ShowTeamPreview(Teams.first());
 }
 
 void TTeamPanel::TeamChooserClick(QComboBox* chooser)
 {
-    UQOR::ShowTeamPreview(chooser);
+    ShowTeamPreview(chooser);
+}
+
+void TTeamPanel::ShowTeamPreview(QComboBox* chooser)
+{
+    if (!chooser || chooser->currentIndex() < 0 || !UInit::PreviewOpen || !Preview)
+        return;
+    const int n = static_cast<int>(Teams.indexOf(chooser)) + 1;
+    if (n < 1)
+        return;
+    const QString model = chooser->currentText();
+    Preview->setWindowTitle(QStringLiteral("Team ") + QString::number(n) + QStringLiteral(" - ") + model);
+    Preview->ShowPicture(UQOR::GetModelPicturePath(model));
+}
+
+void TTeamPanel::FillTeams(const QStringList& models)
+{
+    for (QComboBox* team : Teams)
+        UInit::ReplaceChooserItems(team, models);
+}
+
+int TTeamPanel::FindTeamIndex(const QString& name) const
+{
+    if (Teams.isEmpty())
+        return -1;
+    // Every team chooser lists the same models.
+    const QComboBox* models = Teams.first();
+    const QString wanted = name.trimmed().toLower();
+    for (int i = 0; i < models->count(); ++i)
+        if (models->itemText(i).trimmed().toLower() == wanted)
+            return i;
+    return -1;
+}
+
+void TTeamPanel::ApplyTeamList(const QString& list)
+{
+    const QStringList parts = list.split(QLatin1Char(';'));
+    const int k = static_cast<int>(parts.size());
+    for (int i = 0; i < k && i < Teams.size(); ++i) {
+        const QSignalBlocker block(Teams[i]);
+        Teams[i]->setCurrentIndex(FindTeamIndex(parts[i]));
+    }
+    // Names beyond the choosers are counted; the field shows the most it can hold.
+    if (NumTeam) {
+        const QSignalBlocker block(NumTeam);
+        NumTeam->SetValue(qBound(NumTeam->Minimum(), k, NumTeam->Maximum()));
+    }
+    if (IsTeamplay())
+        EnableTeams();
 }
 
 QString TTeamPanel::TeamList() const

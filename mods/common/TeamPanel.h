@@ -6,10 +6,10 @@
 //
 // How a mod uses it: create it in BuildGamePage (it sets the window's TeamPanel), place its two
 // groups with BuildGameType and BuildTeams, put TeamListRow() and TeamplayRow() into the cvar
-// table, and fill the team choosers where the mod fills its model lists (UInit::ListModModels or
-// UInit::FillTeamModelCombos know the choosers by name). The template then applies the team
-// list read from game.cfg at the end of LoadConf, runs the check in CheckConf, reaches
-// EnableTeams from UQOR::ApplyTeamList and closes the preview with the window.
+// table. The template's FillModelChooser fills the team choosers with the bot-model chooser's
+// models (a mod with other team lists calls FillTeams itself), applies the team list read from
+// game.cfg at the end of LoadConf, runs the check in CheckConf and closes the preview with the
+// window.
 //
 // Control names: <Prefix>_deathmatch, <Prefix>_teamplay, <Prefix>_label_numteam,
 // <Prefix>_numteam, <stem>1..<stem>N with <Prefix>_label_team1..N, Open_Preview.
@@ -17,6 +17,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QComboBox;
@@ -57,6 +58,18 @@ public:
     void EnableTeams();
     // The number field's change by the user (only with Teamplay): EnableTeams, modified.
     void NumTeamChange();
+    // Replaces every team chooser's items (nothing chosen).
+    void FillTeams(const QStringList& models);
+    // The index of a team name (trimmed, without regard to case) among the team choosers'
+    // models; -1 when absent.
+    int FindTeamIndex(const QString& name) const;
+    // LoadConf's step for the list read from game.cfg: selects, for each ";"-separated name,
+    // the matching model (none when absent) in team 1, 2 ...; names beyond the choosers are
+    // counted but not shown. Then the number of teams := the number of names (within its
+    // bounds) and, with Teamplay, EnableTeams. No change signal is sent.
+    void ApplyTeamList(const QString& list);
+    // A team chooser's model in the open preview: caption "Team <n> - <model>" and its picture.
+    void ShowTeamPreview(QComboBox* chooser);
     // Open_PreviewClick: opens the preview beside the window once, showing team 1.
     void OpenPreviewClick();
     // A team chooser clicked or entered: its model in the preview (when open).
@@ -70,7 +83,7 @@ public:
     bool HasTwoTeams() const;
     static QString TwoTeamsMessage();   // "You must select at least two teams for a teamplay."
 
-    // The list read from game.cfg, applied after the bots are read (UQOR::ApplyTeamList).
+    // The list read from game.cfg, applied after the bots are read (ApplyTeamList).
     QString PendingTeamList;
     // True while the user is in the number field.
     bool ClearDisabledTeams = false;

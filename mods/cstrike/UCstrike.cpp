@@ -49,7 +49,10 @@ TModTraits CstrikeTraits()
     s.ForbiddenNameChars = QStringLiteral(" \";");   // ";" would end the add command
     s.ChatKeys = false;          // the chat rate is read with the mod's own keys
     s.AkimbotSliders = false;
-    s.OwnModels = false;         // the models are per side, filled when a bot is shown
+    s.Models = TModelSource::ModFills;   // the models are per side, filled when a bot is shown
+    s.Profile.ModelStorage = TModelStorage::Index;
+    s.Profile.PictureFolder = QStringLiteral("cs\\");
+    s.Profile.SidePictures = true;
     // "optwaypt" marks a map; a map without its "waypt" file is not offered at all.
     s.WaypointKey = QStringLiteral("optwaypt");
     s.RequiredWaypointKey = QStringLiteral("waypt");
@@ -309,8 +312,6 @@ void TCstrike::LoadModDefaults()
         w->CS_Bottype->clear();
         w->CS_Bottype->addItems(FavouriteWeapons());
     }
-    // Replaces the choosers' items, so loading twice never lists a key twice.
-    UInit::FillKeyCombos();
 
     // The skill table is the bot program's file, not a default of ours: it is emptied here and
     // read again (LoadConf, RestoreDefaults), so a save never writes a half-emptied table.
@@ -668,3 +669,5 @@ void Register()
 }
 
 } // namespace UCstrike
+
+void RegisterMod_cstrike() { UCstrike::Register(); }

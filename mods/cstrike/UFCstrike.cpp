@@ -176,6 +176,7 @@ void TFCstrike::BuildGamePage(QWidget* p)
     CS_ExecKey = AddCombo(g, QStringLiteral("CS_ExecKey"), {}, 0, 0, 100,
                           QStringLiteral("Key that adds the bots in the game"));
     PlaceInGap(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
+    KeyChoosers = {CS_botmenu, CS_ExecKey};
     for (QWidget* w : std::initializer_list<QWidget*>{Lab_Botmenu, CS_botmenu, Lab_ExecKey, CS_ExecKey})
         w->hide();
 }

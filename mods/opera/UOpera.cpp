@@ -100,3 +100,5 @@ void Register()
 }
 
 } // namespace UOpera
+
+void RegisterMod_opera() { UOpera::Register(); }

@@ -261,20 +261,15 @@ TEST_F(BotsTest, StepBotModelStoresNumbersOrNamesPerMod) {
     }
 }
 
-TEST_F(BotsTest, StepBotModelInCaptureTheFlagFillsTheFlagSlot) {
-    Select(QStringLiteral("Op4"));
-    QDialog window;
-    auto* gameType = new QComboBox(&window);
-    gameType->setObjectName(QStringLiteral("OF_Gametype"));
-    gameType->addItems({"Deathmatch", "Teamplay", "Capture the Flag"});
-    gameType->setCurrentIndex(2);
-    m_mod.Row->Window = &window;
+TEST_F(BotsTest, StepBotModelIntoAnotherSlotStoresTheIndex) {
+    // A capture-the-flag model: the chooser's index from 0, whatever the mod stores in slot 1.
+    Select(QStringLiteral("Opera"));
     Fill({Bot("one", "gordon")});
     m_list.setCurrentRow(0);
     QComboBox ctf;
     ctf.addItems({"a", "b", "c"});
     ctf.setCurrentIndex(1);
-    UQOR::StepBotModel("Next", &m_list, &ctf, nullptr, m_bots);
+    UQOR::StepBotModel("Next", &m_list, &ctf, nullptr, m_bots, 4);
     EXPECT_EQ(m_bots[0][4], QStringLiteral("2"));
     EXPECT_EQ(m_bots[0][1], QStringLiteral("gordon"));
 }
@@ -346,99 +341,22 @@ TEST_F(BotsTest, RandomInRangeStaysWithinItsBounds) {
 
 // ---------------------------------------------------------------- teams and model choosers
 
-// A stand-in team window: n choosers named stem1..stemN, the count (the mod windows' number
-// field, 2..n) and the teamplay option.
-struct TTeamWindow {
-    QDialog Window;
-    QList<QComboBox*> Teams;
-    TNumberEdit* Count = nullptr;
-    QRadioButton* Teamplay = nullptr;
-    TTeamWindow(const QString& prefix, const QString& stem, int n, const QStringList& models) {
-        for (int i = 1; i <= n; ++i) {
-            auto* c = new QComboBox(&Window);
-            c->setObjectName(stem + QString::number(i));
-            c->addItems(models);
-            Teams << c;
-        }
-        Count = new TNumberEdit(2, n, 2, &Window);
-        Count->setObjectName(prefix + QStringLiteral("_numteam"));
-        Teamplay = new QRadioButton(&Window);
-        Teamplay->setObjectName(prefix + QStringLiteral("_teamplay"));
-    }
-};
-
-TEST_F(BotsTest, ApplyTeamListSelectsTeamsAndCountsEveryPart) {
-    UInit::ModelList = QStringList{"barney", "blue", "gordon", "red"};
-    Select(QStringLiteral("SVInstaGib"));
-    TTeamWindow sv(QStringLiteral("SV"), QStringLiteral("SV_team"), 9, UInit::ModelList);
-    sv.Teamplay->setChecked(true);
-    m_mod.Row->Window = &sv.Window;
-    int enabled = 0;
-    m_mod.Row->Hooks.EnableTeams = [&] { ++enabled; };
-    UQOR::ApplyTeamList(QStringLiteral("SVInstaGib"), QStringLiteral("blue;red"));
-    EXPECT_EQ(sv.Teams[0]->currentText(), QStringLiteral("blue"));
-    EXPECT_EQ(sv.Teams[1]->currentText(), QStringLiteral("red"));
-    EXPECT_EQ(sv.Teams[2]->currentIndex(), 0);   // untouched
-    EXPECT_EQ(sv.Count->Text(), QStringLiteral("2"));
-    EXPECT_EQ(enabled, 1);
-
-    Select(QStringLiteral("Darkmatch"));
-    TTeamWindow dk(QStringLiteral("DK"), QStringLiteral("DK_team"), 9, UInit::ModelList);
-    m_mod.Row->Window = &dk.Window;
-    enabled = 0;
-    m_mod.Row->Hooks.EnableTeams = [&] { ++enabled; };
-    UQOR::ApplyTeamList(QStringLiteral("Darkmatch"),
-                        QStringLiteral("red;blue;gordon;barney;red;blue;gordon;barney;nobody;x;y"));
-    EXPECT_EQ(dk.Teams[8]->currentIndex(), -1);   // "nobody": cleared
-    EXPECT_EQ(dk.Teams[2]->currentText(), QStringLiteral("gordon"));
-    // Eleven teams counted; the field shows the most it can hold.
-    EXPECT_EQ(dk.Count->Text(), QStringLiteral("9"));
-    EXPECT_EQ(enabled, 0);   // DeathMatch: the teams stay as they are
-
-    // A spin box holds its own bounds.
-    auto* spin = new QSpinBox(&dk.Window);
-    delete dk.Count;
-    spin->setObjectName(QStringLiteral("DK_numteam"));
-    spin->setRange(2, 99);
-    UQOR::ApplyTeamList(QStringLiteral("Darkmatch"), QStringLiteral("a;b;c;d;e;f;g;h;i;j;k"));
-    EXPECT_EQ(spin->value(), 11);
-}
-
-TEST_F(BotsTest, FindTeamIndexIgnoresCaseAndBlanks) {
-    UInit::ModelList = QStringList{"barney", "gordon", "helmet"};
-    EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("  Gordon ")), 1);
-    EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("scientist")), -1);
-
-    Select(QStringLiteral("EFMatch"));   // EF looks in its own model chooser
-    QDialog window;
-    auto* models = new QComboBox(&window);
-    models->setObjectName(QStringLiteral("EF_botmodel"));
-    models->addItems({"alien", "Gordon"});
-    m_mod.Row->Window = &window;
-    EXPECT_EQ(UQOR::FindTeamIndex(QStringLiteral("gordon")), 1);
-}
-
 TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
     UInit::ModelList = QStringList{"barney", " ", "gordon"};
-    Select(QStringLiteral("Rocket"));
-    TTeamWindow rc(QStringLiteral("RC"), QStringLiteral("RC_team"), 6, {"stale"});
-    auto* botModel = new QComboBox(&rc.Window);
-    botModel->setObjectName(QStringLiteral("RC_botmodel"));
-    m_mod.Row->Window = &rc.Window;
-    UInit::FillTeamModelCombos();
-    UInit::FillTeamModelCombos();
-    for (QComboBox* c : rc.Teams + QList<QComboBox*>{botModel}) {
-        QStringList items;
-        for (int i = 0; i < c->count(); ++i)
-            items << c->itemText(i);
-        EXPECT_EQ(items, (QStringList{"barney", "gordon"})) << c->objectName().toStdString();
-        EXPECT_EQ(c->currentIndex(), -1);
-    }
+    EXPECT_EQ(UInit::PlayerModelNames(), (QStringList{"barney", "gordon"}));
+    QComboBox botModel;
+    botModel.addItem(QStringLiteral("stale"));
+    botModel.setCurrentIndex(0);
+    int emitted = 0;
+    QObject::connect(&botModel, &QComboBox::currentIndexChanged, [&] { ++emitted; });
+    UInit::ReplaceChooserItems(&botModel, UInit::PlayerModelNames());
+    UInit::ReplaceChooserItems(&botModel, UInit::PlayerModelNames());
+    ASSERT_EQ(botModel.count(), 2);
+    EXPECT_EQ(botModel.itemText(1), QStringLiteral("gordon"));
+    EXPECT_EQ(botModel.currentIndex(), -1);
+    EXPECT_EQ(emitted, 0);
 
     // A mod's own models: folders holding their .mdl only.
-    Select(QStringLiteral("EFMatch"));
-    TTeamWindow ef(QStringLiteral("EF"), QStringLiteral("EF_team"), 10, {"stale"});
-    m_mod.Row->Window = &ef.Window;
     m_hl.AddPlayerModel(QStringLiteral("Zed"), QStringLiteral("efm"));
     m_hl.AddPlayerModel(QStringLiteral("alpha"), QStringLiteral("efm"));
     m_hl.AddFile(QStringLiteral("efm/models/player/empty/readme.txt"));
@@ -448,22 +366,6 @@ TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
     ASSERT_EQ(chooser.count(), 2);
     EXPECT_EQ(chooser.itemText(0), QStringLiteral("alpha"));
     EXPECT_EQ(chooser.itemText(1), QStringLiteral("Zed"));
-    EXPECT_EQ(ef.Teams[9]->count(), 2);
-}
-
-TEST_F(BotsTest, TeamPreviewShowsTheTeamNumberAndModel) {
-    Select(QStringLiteral("Deathmatch"));
-    QDialog window;
-    m_mod.Row->Window = &window;
-    QComboBox team(&window);
-    team.setObjectName(QStringLiteral("DM_Team10"));
-    team.addItems({"barney", "gordon"});
-    team.setCurrentIndex(1);
-    UQOR::ShowTeamPreview(&team);   // the preview is not open: nothing to do
-    ASSERT_NE(UPreview::OpenPreview(&window), nullptr);
-    UQOR::ShowTeamPreview(&team);
-    ASSERT_NE(Preview, nullptr);
-    EXPECT_EQ(Preview->windowTitle(), QStringLiteral("Team 10 - gordon"));
 }
 
 } // namespace

@@ -268,15 +268,13 @@ protected:
     QString saved;
 };
 
-TEST_F(UInitKeyCombos, FillingReplacesTheChoosersOfTheSelectedModsWindow)
+TEST_F(UInitKeyCombos, FillingReplacesTheItemsOfEveryChooserGiven)
 {
     QComboBox* menu = AddCombo("CS_botmenu");
     QComboBox* exec = AddCombo("CS_ExecKey");
     QComboBox* other = AddCombo("CS_other");
-    ModTable::Find("CStrike")->Window = &window;
-    UInit::SelectedMod = "CStrike";
-    UInit::FillKeyCombos();
-    UInit::FillKeyCombos();
+    UInit::FillKeyCombos({menu, nullptr, exec});
+    UInit::FillKeyCombos({menu, exec});
     for (QComboBox* box : {menu, exec}) {
         ASSERT_EQ(box->count(), 24) << box->objectName().toStdString();
         EXPECT_EQ(box->itemText(0), "F1");
@@ -284,15 +282,6 @@ TEST_F(UInitKeyCombos, FillingReplacesTheChoosersOfTheSelectedModsWindow)
         EXPECT_EQ(box->itemText(23), "Num Keypad -");
     }
     EXPECT_EQ(other->count(), 1);
-}
-
-TEST_F(UInitKeyCombos, ModWithoutKeyChoosersChangesNothing)
-{
-    QComboBox* box = AddCombo("CS_botmenu");
-    ModTable::Find("TFC")->Window = &window;
-    UInit::SelectedMod = "TFC";
-    UInit::FillKeyCombos();
-    EXPECT_EQ(box->count(), 1);
 }
 
 TEST(ModTableRows, KeysAreCaseSensitiveAndFourModsHaveNoBotSelector)

@@ -168,6 +168,30 @@ TEST_F(TeamPanel, AReadGameTypeAlwaysLeavesOneSelected)
     }
 }
 
+TEST_F(TeamPanel, ATeamListSelectsByNameCountsEveryPartAndKeepsTheChoosersFilledOnce)
+{
+    // Loading twice lists every model once in the bot chooser and every team chooser.
+    Env.Dialogs.ExpectConfirm(true);
+    W->BRestoreConfClick();
+    for (QComboBox* c : P->Teams + QList<QComboBox*>{W->botmodel})
+        EXPECT_EQ(c->count(), 4) << c->objectName().toStdString();
+    EXPECT_EQ(P->FindTeamIndex(QStringLiteral("  Charlie ")), 2);
+    EXPECT_EQ(P->FindTeamIndex(QStringLiteral("scientist")), -1);
+
+    P->ApplyTeamList(QStringLiteral("delta;nobody;alpha;b;c;d;e;f;g;h;i"));
+    EXPECT_EQ(Names().mid(0, 3), (QStringList{"delta", "", "alpha"}));
+    // Eleven teams counted; the field shows the most it can hold, and all ten are on.
+    EXPECT_EQ(P->NumTeam->Text(), QStringLiteral("10"));
+    EXPECT_EQ(Enabled(), FirstOn(10));
+
+    // With DeathMatch the teams are set but stay off.
+    P->DeathMatch->click();
+    P->ApplyTeamList(QStringLiteral("bravo;charlie"));
+    EXPECT_EQ(Names().mid(0, 2), (QStringList{"bravo", "charlie"}));
+    EXPECT_EQ(P->NumTeam->Text(), QStringLiteral("2"));
+    EXPECT_EQ(Enabled(), FirstOn(0));
+}
+
 TEST_F(TeamPanel, ThePreviewShowsTeamOneAndClosesWithTheWindow)
 {
     P->OpenPreview->click();
@@ -177,6 +201,9 @@ TEST_F(TeamPanel, ThePreviewShowsTeamOneAndClosesWithTheWindow)
     P->Teams[1]->setCurrentIndex(3);
     emit P->Teams[1]->activated(3);
     EXPECT_EQ(Preview->windowTitle(), QStringLiteral("Team 2 - delta"));
+    P->Teams[9]->setCurrentIndex(2);
+    P->ShowTeamPreview(P->Teams[9]);
+    EXPECT_EQ(Preview->windowTitle(), QStringLiteral("Team 10 - charlie"));
     Env.Dialogs.ExpectConfirm(false);
     W->BCloseClick();
     EXPECT_TRUE(W->ClosedByButtons());

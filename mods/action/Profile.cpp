@@ -1,0 +1,13 @@
+// Action Half-Life: what the launcher needs to know of the mod before its window is built. The mod's
+// window, store and writers come with the rest of its module.
+#include "core/ModTable.h"
+
+void RegisterMod_action()
+{
+    TModRow* row = ModTable::Find(QStringLiteral("Action"));
+    if (!row)
+        return;
+    TModProfile& p = row->Profile;
+    p.OwnModelFolder = true;
+    p.PreviewFollows = true;
+}

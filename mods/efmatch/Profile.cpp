@@ -1,0 +1,13 @@
+// Extreme FragMatch: what the launcher needs to know of the mod before its window is built. The mod's
+// window, store and writers come with the rest of its module.
+#include "core/ModTable.h"
+
+void RegisterMod_efmatch()
+{
+    TModRow* row = ModTable::Find(QStringLiteral("EFMatch"));
+    if (!row)
+        return;
+    TModProfile& p = row->Profile;
+    p.OwnModelFolder = true;
+    p.PreviewFollows = true;
+}

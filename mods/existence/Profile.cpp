@@ -1,0 +1,14 @@
+// Existence: what the launcher needs to know of the mod before its window is built. The mod's
+// window, store and writers come with the rest of its module.
+#include "core/ModTable.h"
+
+void RegisterMod_existence()
+{
+    TModRow* row = ModTable::Find(QStringLiteral("Existence"));
+    if (!row)
+        return;
+    TModProfile& p = row->Profile;
+    p.ModelStorage = TModelStorage::ClassNumber;
+    p.PictureFolder = QStringLiteral("Existence\\");
+    p.SidePictures = true;
+}

@@ -1,0 +1,13 @@
+// SV Insta Gib: what the launcher needs to know of the mod before its window is built. The mod's
+// window, store and writers come with the rest of its module.
+#include "core/ModTable.h"
+
+void RegisterMod_svinstagib()
+{
+    TModRow* row = ModTable::Find(QStringLiteral("SVInstaGib"));
+    if (!row)
+        return;
+    TModProfile& p = row->Profile;
+    p.DeathmatchStockMaps = true;
+    p.PreviewFollows = true;
+}
