@@ -6,7 +6,8 @@
 // One bot of a mod's bot list: slot 0 name ("nom"), 1 model ("modele"), 2 skill, 3 and 4 two
 // mod parameters, 5..24 further values of the mod's own.
 struct TBot {
-    std::array<QString, 25> s;
+    static constexpr int Slots = 25;
+    std::array<QString, Slots> s;
     QString& operator[](int i) { return s[static_cast<size_t>(i)]; }
     const QString& operator[](int i) const { return s[static_cast<size_t>(i)]; }
 };

@@ -359,10 +359,27 @@ bool TModLogic::WriteGameCfg(QString& error)
 
 // ---------------------------------------------------------------- bot store
 
-void TModLogic::ReadDefaultSection(const TIniFile&) {}
-void TModLogic::ReadBotRecord(const TIniFile&, const QString&, TBot&) {}
-bool TModLogic::WriteDefaultSection(TIniFile&) { return true; }
-bool TModLogic::WriteBotRecord(TIniFile&, const QString&, const TBot&) { return true; }
+void TModLogic::ReadDefaultSection(const TIniFile& store)
+{
+    if (TModWindow* w = Form())
+        ModStore::ReadRows(*w, store, StoreRows());
+}
+
+void TModLogic::ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot)
+{
+    ModStore::ReadBotRows(store, section, BotStoreRows(), bot);
+}
+
+bool TModLogic::WriteDefaultSection(TIniFile& store)
+{
+    const TModWindow* w = Form();
+    return !w || ModStore::WriteRows(*w, store, StoreRows());
+}
+
+bool TModLogic::WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot)
+{
+    return ModStore::WriteBotRows(store, section, BotStoreRows(), bot);
+}
 
 void TModLogic::ReadBotsIni()
 {

@@ -35,6 +35,7 @@
 #include "core/ModTable.h"
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
+#include "mods/common/ModStore.h"
 #include "mods/common/ModWindow.h"
 #include "mods/common/ModWriters.h"
 
@@ -217,7 +218,13 @@ public:
     virtual QStringList BotFileTrailer(const TBotFileContext& c) const;
     // The bot file as a whole: header, one entry per bot to spawn, trailer.
     virtual QStringList BotFileLines(const TBotFileContext& c) const;
-    // Bot store: the mod's further keys. Called inside the template reader / writer.
+    // Bot store: the mod's further keys, as rows (mods/common/ModStore.h): StoreRows bind the
+    // window's controls ([Default] and the bot programs' sections), BotStoreRows the slots of
+    // each [Bot N] record. The four routines below run over them; a mod overrides a routine only
+    // for a step the rows cannot say (calling the template's first).
+    virtual TStoreTable StoreRows() const { return {}; }
+    virtual TStoreTable BotStoreRows() const { return {}; }
+    // Called inside the template reader / writer.
     virtual void ReadDefaultSection(const TIniFile& store);
     virtual void ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot);
     virtual bool WriteDefaultSection(TIniFile& store);

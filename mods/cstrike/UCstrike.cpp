@@ -74,19 +74,7 @@ using ModControls::NativePath;
 using ModControls::SetCheck;
 using ModControls::SetSlider;
 
-void SetNumber(TNumberEdit* n, int value)
-{
-    if (n)
-        n->SetValue(qBound(n->Minimum(), value, n->Maximum()));
-}
 
-void SelectText(QComboBox* c, const QString& text)
-{
-    if (!c)
-        return;
-    const QSignalBlocker block(c);
-    c->setCurrentIndex(text.isEmpty() ? -1 : c->findText(text, Qt::MatchExactly));
-}
 
 // A P.O.D.Bot timer is a number of seconds; an empty or unreadable one ("", ".") would reach
 // the bot as a command without a value, so it stands for the bot's own timing instead.
@@ -97,12 +85,6 @@ QString TimerOrDefault(const QString& text, const char* fallback)
     return ok ? text : QString::fromLatin1(fallback);
 }
 
-QString Bool01(const QCheckBox* c)
-{
-    QString out;
-    UInit::BoolTo01(c && c->isChecked(), out);
-    return out;
-}
 
 // The skill-table cells that hold values (not the headings nor the row labels).
 QTableWidgetItem* Cell(QTableWidget* grid, int row, int column)
@@ -368,184 +350,89 @@ void TCstrike::RestoreDefaults()
 
 void TCstrike::ReadDefaultSection(const TIniFile& store)
 {
-    TFCstrike* w = Win();
-    if (!w)
-        return;
-    auto flag = [&](const char* key, const char* def) {
-        return UInit::TextToBool(store.ReadString(kDefault, QString::fromLatin1(key), QString::fromLatin1(def)));
-    };
-    auto number = [&](const QString& section, const char* key, int def) {
-        return store.ReadInteger(section, QString::fromLatin1(key), def);
-    };
-
-    SetCheck(w->CS_botchat, flag("botchat", "0"));
-    SetCheck(w->CS_knifeonly, flag("knifeonly", "0"));
-    SetCheck(w->CS_pistolonly, flag("pistolonly", "0"));
-    SetCheck(w->CS_subonly, flag("subonly", "0"));
-    SetCheck(w->CS_Snipeonly, flag("Snipeonly", "0"));
-    SetCheck(w->CS_usesmoke, flag("usesmoke", "0"));
-    SelectText(w->CS_botmenu, store.ReadString(kDefault, QStringLiteral("botmenu"), QString()));
-    SelectText(w->CS_ExecKey, store.ReadString(kDefault, QStringLiteral("ExecKey"), QString()));
-    SetSlider(w->CS_minskill, number(kDefault, "minskill", 1));
+    TModLogic::ReadDefaultSection(store);
+    // The minimum skill was read after the default skill: the two are kept in step.
     KeepSkillsInStep();
-    SetCheck(w->CS_autoskill, flag("autoskill", "0"));
-    SetSlider(w->CS_chatfreq, number(kDefault, "Chatfreq", 10));
-    SetNumber(w->CS_bot_control, number(kDefault, "bot_control", 3));
-    SetCheck(w->CS_detailnames, flag("detailnames", "0"));
-    if (IsBot(JoeBot))
-        SetSlider(w->CS_chatfreq, number(kDefault, "Chatleet", 10));
-    SetCheck(w->CS_allowlaserdot, flag("allowlaserdot", "0"));
-    SetCheck(w->CS_botuselaserdot, flag("botuselaserdot", "0"));
-    SetNumber(w->CS_bot_group, number(kDefault, "bot_group", 1));
-    SetCheck(w->PLBot_nav, flag("plbot_nav", "1"));
-
-    SetNumber(w->PL_maxway, number(kPlBotSection, "maxway", 100));
-    SetNumber(w->PL_Bheight, number(kPlBotSection, "bheight", 100));
-    SetNumber(w->PL_minway, number(kPlBotSection, "minway", 25));
-    SetNumber(w->PL_spre, number(kPlBotSection, "spre", 10));
-    SetNumber(w->PL_unstuck, number(kPlBotSection, "unstuck", 75));
-    SetNumber(w->PL_bangle, number(kPlBotSection, "bangle", 0));
-    SetNumber(w->PL_bsenss, number(kPlBotSection, "bsenss", 25));
-    SetNumber(w->PL_bsensf, number(kPlBotSection, "bsensf", 25));
-    SetNumber(w->PL_blevel, number(kPlBotSection, "blevel", 0));
-
-    const struct {
-        QCheckBox* Box;
-        const char* Key;
-    } pod[] = {
-        {w->CS_inhumanturns, "inhumanturns"}, {w->CS_collectexperience, "collectexperience"},
-        {w->CS_shootthruwalls, "shootthruwalls"}, {w->CS_usespeech, "usespeech"},
-        {w->CS_botvotekick, "botvotekick"}, {w->CS_botspray, "botspray"},
-        {w->CS_imonmars, "imonmars"}, {w->CS_imhaunted, "imhaunted"},
-        {w->CS_itstoodark, "itstoodark"}, {w->CS_itsnewyear, "itsnewyear"},
-        {w->CS_tronisback, "tronisback"}, {w->CS_imstoned, "imstoned"},
-        {w->CS_imsober, "imsober"},
-    };
-    for (const auto& p : pod)
-        SetCheck(p.Box, UInit::TextToBool(store.ReadString(kPodSection, QString::fromLatin1(p.Key),
-                                                           QStringLiteral("0"))));
-    SetNumber(w->CS_maxweaponpickup, number(kPodSection, "maxweaponpickup", 0));
-    const struct {
-        QLineEdit* Edit;
-        const char* Key;
-        const char* Def;
-    } timers[] = {
-        {w->CS_timer_sound, "timer_sound", "1.0"},
-        {w->CS_timer_pickup, "timer_pickup", "0.3"},
-        {w->CS_timer_grenade, "timer_grenade", "0.5"},
-    };
-    for (const auto& t : timers) {
-        if (!t.Edit)
-            continue;
-        const QSignalBlocker block(t.Edit);
-        t.Edit->setText(TimerOrDefault(store.ReadString(kPodSection, QString::fromLatin1(t.Key),
-                                                        QString::fromLatin1(t.Def)).left(3),
-                                       t.Def));
-    }
 }
 
-namespace {
-
-// A stored index that is no whole number reads as 0, one outside 0..highest as the nearest
-// end; a good one keeps its text. The choosers then always have an entry to show.
-QString IndexInRange(const QString& text, int highest)
+TStoreTable TCstrike::StoreRows() const
 {
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok);
-    if (!ok)
-        return QStringLiteral("0");
-    if (v < 0 || v > highest)
-        return QString::number(qBound(0, v, highest));
-    return text;
-}
-
-} // namespace
-
-void TCstrike::ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot)
-{
-    bot[1] = IndexInRange(bot[1], int(ModelNames(QStringLiteral("0")).size()) - 1);
-    bot[3] = IndexInRange(store.ReadString(section, QStringLiteral("team"), QStringLiteral("0")), 2);
-    if (IsBot(JoeBot))
-        bot[4] = IndexInRange(store.ReadString(section, QStringLiteral("weapon"), QStringLiteral("0")),
-                              int(FavouriteWeapons().size()) - 1);
-}
-
-bool TCstrike::WriteDefaultSection(TIniFile& store)
-{
-    TFCstrike* w = Win();
-    if (!w)
-        return false;
-    bool ok = true;
-    auto put = [&](const QString& section, const char* key, const QString& value) {
-        ok = ok && store.WriteString(section, QString::fromLatin1(key), value);
+    using namespace ModStore;
+    const auto joeBot = [this] { return IsBot(JoeBot); };
+    // A P.O.D.Bot timer is read with at most three characters, and an unreadable one stands for
+    // the bot's own timing.
+    const auto timer = [](const char* key, const char* control, const char* def) {
+        TStoreRow row = Text(kPodSection, QString::fromLatin1(key), QString::fromLatin1(control),
+                             QString::fromLatin1(def));
+        row.ReadAs = [def](const QString& v) { return TimerOrDefault(v.left(3), def); };
+        row.WriteAs = [def](const QString& v) { return TimerOrDefault(v, def); };
+        return row;
     };
-    auto num = [](const TNumberEdit* n, int def) {
-        return QString::number(n ? n->ClampedValue(def) : def);
+    // The waypoint folder is kept relative to the bot program's own folder (read with the bot's
+    // section, written here).
+    const auto waypoints = [this](const char* key, const QString& bot, int cut) {
+        TStoreRow row = Text(kDefault, QString::fromLatin1(key), QString());
+        row.When = [this, bot] { return IsBot(bot); };
+        row.WriteAs = [this, cut](const QString&) { return State.WaypointFolder.mid(cut); };
+        return row;
     };
-    auto slider = [](const QSlider* s, int def) { return QString::number(s ? s->value() : def); };
+    TStoreRow chatleet = Number(kDefault, QStringLiteral("chatleet"), QStringLiteral("CS_chatfreq"),
+                                QStringLiteral("10"));
+    chatleet.When = joeBot;
 
-    put(kDefault, "minskill", slider(w->CS_minskill, 1));
-    put(kDefault, "autoskill", Bool01(w->CS_autoskill));
-    put(kDefault, "botchat", Bool01(w->CS_botchat));
-    put(kDefault, "knifeonly", Bool01(w->CS_knifeonly));
-    put(kDefault, "pistolonly", Bool01(w->CS_pistolonly));
-    put(kDefault, "Snipeonly", Bool01(w->CS_Snipeonly));
-    put(kDefault, "subonly", Bool01(w->CS_subonly));
-    put(kDefault, "usesmoke", Bool01(w->CS_usesmoke));
-    put(kDefault, "botmenu", w->CS_botmenu ? w->CS_botmenu->currentText() : QString());
-    put(kDefault, "ExecKey", w->CS_ExecKey ? w->CS_ExecKey->currentText() : QString());
-    put(kDefault, "bot_control", num(w->CS_bot_control, 3));
-    put(kDefault, "chatfreq", slider(w->CS_chatfreq, 10));
-    put(kDefault, "detailnames", Bool01(w->CS_detailnames));
-    if (IsBot(JoeBot))
-        put(kDefault, "chatleet", slider(w->CS_chatfreq, 10));
-    put(kDefault, "allowlaserdot", Bool01(w->CS_allowlaserdot));
-    put(kDefault, "botuselaserdot", Bool01(w->CS_botuselaserdot));
-    put(kDefault, "bot_group", num(w->CS_bot_group, 1));
-
-    put(kPlBotSection, "maxway", num(w->PL_maxway, 100));
-    put(kPlBotSection, "bheight", num(w->PL_Bheight, 100));
-    put(kPlBotSection, "minway", num(w->PL_minway, 25));
-    put(kPlBotSection, "spre", num(w->PL_spre, 10));
-    put(kPlBotSection, "unstuck", num(w->PL_unstuck, 75));
-    put(kPlBotSection, "bangle", num(w->PL_bangle, 0));
-    put(kPlBotSection, "bsenss", num(w->PL_bsenss, 25));
-    put(kPlBotSection, "bsensf", num(w->PL_bsensf, 25));
-    put(kPlBotSection, "blevel", num(w->PL_blevel, 0));
-    put(kDefault, "plbot_nav", Bool01(w->PLBot_nav));
-
-    put(kPodSection, "inhumanturns", Bool01(w->CS_inhumanturns));
-    put(kPodSection, "collectexperience", Bool01(w->CS_collectexperience));
-    put(kPodSection, "shootthruwalls", Bool01(w->CS_shootthruwalls));
-    put(kPodSection, "usespeech", Bool01(w->CS_usespeech));
-    put(kPodSection, "botvotekick", Bool01(w->CS_botvotekick));
-    put(kPodSection, "botspray", Bool01(w->CS_botspray));
-    put(kPodSection, "imonmars", Bool01(w->CS_imonmars));
-    put(kPodSection, "imhaunted", Bool01(w->CS_imhaunted));
-    put(kPodSection, "itstoodark", Bool01(w->CS_itstoodark));
-    put(kPodSection, "itsnewyear", Bool01(w->CS_itsnewyear));
-    put(kPodSection, "tronisback", Bool01(w->CS_tronisback));
-    put(kPodSection, "imstoned", Bool01(w->CS_imstoned));
-    put(kPodSection, "imsober", Bool01(w->CS_imsober));
-    put(kPodSection, "maxweaponpickup", num(w->CS_maxweaponpickup, 0));
-    put(kPodSection, "timer_sound", TimerOrDefault(w->CS_timer_sound ? w->CS_timer_sound->text() : QString(), "1.0"));
-    put(kPodSection, "timer_pickup", TimerOrDefault(w->CS_timer_pickup ? w->CS_timer_pickup->text() : QString(), "0.3"));
-    put(kPodSection, "timer_grenade", TimerOrDefault(w->CS_timer_grenade ? w->CS_timer_grenade->text() : QString(), "0.5"));
-
-    // The waypoint folder is kept relative to the bot program's own folder.
-    if (IsBot(NNBot))
-        put(kDefault, "nwpdir", State.WaypointFolder.mid(6));
-    if (IsBot(PodBot))
-        put(kDefault, "wptfolder", State.WaypointFolder.mid(7));
-    return ok;
+    TStoreTable rows{
+        Number(kDefault, QStringLiteral("minskill"), QStringLiteral("CS_minskill"), QStringLiteral("1")),
+        Flag(kDefault, QStringLiteral("autoskill"), QStringLiteral("CS_autoskill")),
+        Flag(kDefault, QStringLiteral("botchat"), QStringLiteral("CS_botchat")),
+        Flag(kDefault, QStringLiteral("knifeonly"), QStringLiteral("CS_knifeonly")),
+        Flag(kDefault, QStringLiteral("pistolonly"), QStringLiteral("CS_pistolonly")),
+        Flag(kDefault, QStringLiteral("Snipeonly"), QStringLiteral("CS_Snipeonly")),
+        Flag(kDefault, QStringLiteral("subonly"), QStringLiteral("CS_subonly")),
+        Flag(kDefault, QStringLiteral("usesmoke"), QStringLiteral("CS_usesmoke")),
+        ChooserText(kDefault, QStringLiteral("botmenu"), QStringLiteral("CS_botmenu")),
+        ChooserText(kDefault, QStringLiteral("ExecKey"), QStringLiteral("CS_ExecKey")),
+        Number(kDefault, QStringLiteral("bot_control"), QStringLiteral("CS_bot_control"), QStringLiteral("3")),
+        Number(kDefault, QStringLiteral("chatfreq"), QStringLiteral("CS_chatfreq"), QStringLiteral("10")),
+        Flag(kDefault, QStringLiteral("detailnames"), QStringLiteral("CS_detailnames")),
+        chatleet,
+        Flag(kDefault, QStringLiteral("allowlaserdot"), QStringLiteral("CS_allowlaserdot")),
+        Flag(kDefault, QStringLiteral("botuselaserdot"), QStringLiteral("CS_botuselaserdot")),
+        Number(kDefault, QStringLiteral("bot_group"), QStringLiteral("CS_bot_group"), QStringLiteral("1")),
+        Number(kPlBotSection, QStringLiteral("maxway"), QStringLiteral("PL_maxway"), QStringLiteral("100")),
+        Number(kPlBotSection, QStringLiteral("bheight"), QStringLiteral("PL_Bheight"), QStringLiteral("100")),
+        Number(kPlBotSection, QStringLiteral("minway"), QStringLiteral("PL_minway"), QStringLiteral("25")),
+        Number(kPlBotSection, QStringLiteral("spre"), QStringLiteral("PL_spre"), QStringLiteral("10")),
+        Number(kPlBotSection, QStringLiteral("unstuck"), QStringLiteral("PL_unstuck"), QStringLiteral("75")),
+        Number(kPlBotSection, QStringLiteral("bangle"), QStringLiteral("PL_bangle"), QStringLiteral("0")),
+        Number(kPlBotSection, QStringLiteral("bsenss"), QStringLiteral("PL_bsenss"), QStringLiteral("25")),
+        Number(kPlBotSection, QStringLiteral("bsensf"), QStringLiteral("PL_bsensf"), QStringLiteral("25")),
+        Number(kPlBotSection, QStringLiteral("blevel"), QStringLiteral("PL_blevel"), QStringLiteral("0")),
+        Flag(kDefault, QStringLiteral("plbot_nav"), QStringLiteral("PLBot_nav"), QStringLiteral("1")),
+    };
+    for (const char* key : {"inhumanturns", "collectexperience", "shootthruwalls", "usespeech",
+                            "botvotekick", "botspray", "imonmars", "imhaunted", "itstoodark",
+                            "itsnewyear", "tronisback", "imstoned", "imsober"})
+        rows << Flag(kPodSection, QString::fromLatin1(key), QStringLiteral("CS_") + QString::fromLatin1(key));
+    rows << Number(kPodSection, QStringLiteral("maxweaponpickup"), QStringLiteral("CS_maxweaponpickup"),
+                   QStringLiteral("0"))
+         << timer("timer_sound", "CS_timer_sound", "1.0")
+         << timer("timer_pickup", "CS_timer_pickup", "0.3")
+         << timer("timer_grenade", "CS_timer_grenade", "0.5")
+         << waypoints("nwpdir", NNBot, 6) << waypoints("wptfolder", PodBot, 7);
+    return rows;
 }
 
-bool TCstrike::WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot)
+TStoreTable TCstrike::BotStoreRows() const
 {
-    bool ok = store.WriteString(section, QStringLiteral("team"), bot[3]);
-    if (ok && IsBot(JoeBot))
-        ok = store.WriteString(section, QStringLiteral("weapon"), bot[4]);
-    return ok;
+    using namespace ModStore;
+    // A side, model or weapon that is no whole number reads as 0 and one out of range as the
+    // nearest end, so every stored bot shows a side and a model.
+    TStoreRow model = Slot(QStringLiteral("modele"), 1, QStringLiteral("0"), 0);
+    model.Highest = [] { return int(ModelNames(QStringLiteral("0")).size()) - 1; };
+    TStoreRow weapon = Slot(QStringLiteral("weapon"), 4, QStringLiteral("0"), 0);
+    weapon.Highest = [] { return int(FavouriteWeapons().size()) - 1; };
+    weapon.When = [this] { return IsBot(JoeBot); };
+    return {model, Slot(QStringLiteral("team"), 3, QStringLiteral("0"), 0, 2), weapon};
 }
 
 int TCstrike::ModelIndex(const TBot& bot) const

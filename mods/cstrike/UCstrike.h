@@ -113,10 +113,9 @@ public:
     ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
     ModWriters::TFillOptions FillOptions() const override;
     QStringList BotFileHeader(const TBotFileContext& c) const override;
+    TStoreTable StoreRows() const override;
+    TStoreTable BotStoreRows() const override;
     void ReadDefaultSection(const TIniFile& store) override;
-    void ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot) override;
-    bool WriteDefaultSection(TIniFile& store) override;
-    bool WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot) override;
     void ShowBotRecord(const TBot& bot) override;
     int ModelIndex(const TBot& bot) const override;
     QString PictureName(const TBot& bot) const override;
