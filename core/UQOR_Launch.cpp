@@ -2,6 +2,7 @@
 
 #include "core/ModTable.h"
 #include "core/UInit.h"
+#include "core/UQOR_Maps.h"
 #include "core/UQOR_Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
@@ -46,7 +47,8 @@ private:
     bool m_active = true;
 };
 
-bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+// The engine's tokenizer takes every control character for a blank, as it does a space.
+bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
 
 QString LeftTrimmed(const QString& text)
 {
@@ -92,7 +94,7 @@ bool IsManaged(const QString& command, const QStringList& names)
         if (text.size() == name.size())
             return true;
         const QChar next = text.at(name.size());
-        if (next == QLatin1Char(' ') || next == QLatin1Char('\t') || next == QLatin1Char('"'))
+        if (IsBlank(next) || next == QLatin1Char('"'))
             return true;
     }
     return false;
@@ -115,7 +117,8 @@ QStringList FilterCfgLines(const QStringList& lines, const QVector<TCVar>& manag
         // run nothing.
         QStringList commands;
         bool hit = false;
-        for (const QString& command : SplitCommands(line)) {
+        const QStringList pieces = SplitCommands(line);
+        for (const QString& command : pieces) {
             const QString text = LeftTrimmed(command);
             if (text.isEmpty())
                 continue;
@@ -127,12 +130,13 @@ QStringList FilterCfgLines(const QStringList& lines, const QVector<TCVar>& manag
             continue;
         }
         any = true;
-        if (commands.size() == 1) {
+        // "//" hides only the first command of the line from the engine: enough when that is
+        // the line's one command, but ";mp_timelimit 5" would still run behind the empty one.
+        if (commands.size() == 1 && !LeftTrimmed(pieces.first()).isEmpty()) {
             out.append(QStringLiteral("//") + line);
             continue;
         }
-        // "//" would hide only the first command of the line from the engine: one line per
-        // command, so exactly the managed ones are commented out.
+        // Otherwise one line per command, so exactly the managed ones are commented out.
         for (const QString& command : std::as_const(commands))
             out.append(IsManaged(command, names) ? QStringLiteral("//") + command : command);
     }
@@ -160,9 +164,8 @@ bool FilterCfgFile(const QString& path, QString* error)
         return true;
 
     // The engine takes a byte-order mark for part of the first command, so the rewrite leaves
-    // it out; the text itself stays UTF-8.
-    if (encoding == FileSys::TEncoding::Utf8Bom)
-        encoding = FileSys::TEncoding::Utf8;
+    // it out; the text itself keeps its encoding.
+    encoding = FileSys::WithoutMark(encoding);
     // The writer replaces the file only once the whole text is written, and refuses a
     // read-only file, so a failure leaves the user's file as it was.
     UInit::OutFile.Rewrite(path, encoding);
@@ -196,7 +199,10 @@ QString StockStartMap(const QString& modKey)
 void GetStartMap(QString& map)
 {
     AccessModSetting(QStringLiteral("First Map"), QString(), QStringLiteral("Read"), map);
-    if (map.trimmed().isEmpty())
+    // The start map is read as the map cycle reads it, so the game starts on the map the
+    // Maps page shows first.
+    map = CycleMapName(map);
+    if (map.isEmpty())
         map = StockStartMap(UInit::SelectedMod);
 }
 

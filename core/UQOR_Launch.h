@@ -27,8 +27,8 @@ extern const QString HLKeyFrWindowTitle;   // "HLKey-Fr! V1.04"
 // launch; error then holds the message to show.
 bool PrepareLaunch(QString* error = nullptr);
 
-// The start map: QOR.ini [selected mod] "First Map" as stored, or the mod's stock start map
-// ("boot_camp" for the mods without one) when that is empty after trimming.
+// The start map: QOR.ini [selected mod] "First Map" read as a map-cycle line (CycleMapName),
+// or the mod's stock start map ("boot_camp" for the mods without one) when that gives none.
 void GetStartMap(QString& map);
 // The stock start map of a mod key ("boot_camp" for a key without one).
 QString StockStartMap(const QString& modKey);

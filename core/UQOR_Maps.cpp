@@ -188,6 +188,30 @@ bool IsMapPresent(const QString& mapName, const QString& mapsFolder, const QStri
     return !Hidden(profile, map);
 }
 
+namespace {
+
+bool IsCycleBlank(QChar c)
+{
+    return c.unicode() <= 0x20 || c.isSpace() || c.unicode() == 0xFEFF;
+}
+
+} // namespace
+
+QString CycleMapName(const QString& line)
+{
+    // The game skips leading white space and takes the first word, so an indented name is read
+    // as that name rather than dropped from the cycle.
+    qsizetype start = 0;
+    while (start < line.size() && IsCycleBlank(line[start]))
+        ++start;
+    qsizetype end = start;
+    while (end < line.size() && !IsCycleBlank(line[end]))
+        ++end;
+    const QString word = line.mid(start, end - start);
+    // The game skips a "//" comment; it must not turn into a map (Wanted takes any name).
+    return word.startsWith(QLatin1String("//")) ? QString() : word;
+}
+
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
                   QListWidget* mapCycle, const QString& requiredExt, const QString& waypointFolder) {
     UInit::LoadingDone = 0;
@@ -197,32 +221,18 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
     if (mapCycle && flag == QLatin1String("O")) {
         QString first;
         AccessModSetting(QStringLiteral("First Map"), QString(), QStringLiteral("Read"), first);
+        first = CycleMapName(first);
         if (IsMapPresent(first, mapsFolder, waypointFolder, requiredExt))
-            maps << first.trimmed();
+            maps << first;
     }
     UInit::TempMemo.clear();
     const QString path = FileSys::JoinPath(modFolder, QStringLiteral("mapcycle.txt"));
     if (mapCycle && FileSys::FileExists(path))
         FileSys::ReadLines(path, UInit::TempMemo);
     for (const QString& raw : UInit::TempMemo) {
-        // The game takes the first word of a line as the map and skips leading white space, so
-        // an indented name is read as that name rather than dropped from the cycle.
-        QString line = raw;
-        qsizetype start = 0;
-        while (start < line.size() && (line[start] == QLatin1Char(' ') || line[start] == QLatin1Char('\t')))
-            ++start;
-        line = line.mid(start);
-        const qsizetype blank = line.indexOf(QLatin1Char(' '));
-        if (blank >= 0)
-            line.truncate(blank);
-        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-        if (tab >= 0)
-            line.truncate(tab);
-        // The game skips a "//" comment; it must not turn into a map (Wanted takes any name).
-        if (line.startsWith(QLatin1String("//")))
-            continue;
-        if (IsMapPresent(line, mapsFolder, waypointFolder, requiredExt))
-            maps << line;
+        const QString map = CycleMapName(raw);
+        if (IsMapPresent(map, mapsFolder, waypointFolder, requiredExt))
+            maps << map;
     }
     if (mapCycle)
         mapCycle->addItems(maps);

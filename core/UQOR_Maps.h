@@ -57,9 +57,14 @@ bool IsMapPresent(const QString& map, const QString& mapsFolder,
 // mod's profile hides.
 bool MapFileExists(const QString& map, const QString& folder, const QString& ext);
 
+// The map a map-cycle line names, as the game reads it: its first word, where every control
+// character, Unicode blank and byte order mark counts as a blank; "" for an empty line or a
+// "//" comment. QOR.ini "First Map" is read the same way.
+QString CycleMapName(const QString& line);
+
 // LoadConf: fills the map cycle. flag "O": QOR.ini "First Map" first (when present), then the
-// lines of modFolder\mapcycle.txt (each cut before its first blank, then its first TAB); maps
-// that are no longer present, empty lines and "//" comment lines are dropped silently. flag "N": mapcycle.txt only. Holds
+// lines of modFolder\mapcycle.txt, each read with CycleMapName; maps that are no longer
+// present, empty lines and "//" comment lines are dropped silently. flag "N": mapcycle.txt only. Holds
 // UInit::LoadingDone at 0 while it fills the list and sets it to 1 at the end.
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
                   QListWidget* mapCycle, const QString& requiredExt = QString(),

@@ -105,15 +105,6 @@ bool Writable(const QString& path)
 #endif
 }
 
-bool Latin1Holds(const QStringList& lines)
-{
-    for (const QString& line : lines)
-        for (QChar c : line)
-            if (c.unicode() > 0xFF)
-                return false;
-    return true;
-}
-
 } // namespace
 
 quint64 ChangeCount()
@@ -311,20 +302,65 @@ bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QSt
 
 QString Decode(const QByteArray& bytes, TEncoding* encoding)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes);
-    TEncoding found = TEncoding::Utf8;
+    // Exactly one mark is taken off: the decoder is told to keep any further one as text, so
+    // each load and save of a file with two marks keeps both.
+    const bool mark = bytes.startsWith("\xEF\xBB\xBF");
+    const QByteArrayView body = mark ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder(body);
+    TEncoding found = mark ? TEncoding::Utf8Bom : TEncoding::Utf8;
     if (decoder.hasError()) {
-        found = TEncoding::Latin1;
-        text = QString::fromLatin1(bytes);
-    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
-        found = TEncoding::Utf8Bom;
-        if (text.startsWith(QChar(0xFEFF)))   // the decoder may have skipped the mark already
-            text.remove(0, 1);
+        // Another code page. The mark still is no part of the text: left in, it would hide
+        // the first section of a profile file behind three odd characters.
+        found = mark ? TEncoding::Latin1Bom : TEncoding::Latin1;
+        text = QString::fromLatin1(body);
     }
     if (encoding)
         *encoding = found;
     return text;
+}
+
+bool IsLatin1(TEncoding encoding)
+{
+    return encoding == TEncoding::Latin1 || encoding == TEncoding::Latin1Bom;
+}
+
+TEncoding WithoutMark(TEncoding encoding)
+{
+    switch (encoding) {
+    case TEncoding::Utf8Bom:
+        return TEncoding::Utf8;
+    case TEncoding::Latin1Bom:
+        return TEncoding::Latin1;
+    case TEncoding::Utf8:
+    case TEncoding::Latin1:
+        break;
+    }
+    return encoding;
+}
+
+bool ReadsBackAs(const QString& text, TEncoding encoding)
+{
+    switch (encoding) {
+    case TEncoding::Utf8Bom:
+        return true;   // UTF-8 holds every character, and a mark after the first stays text
+    case TEncoding::Utf8:
+        // Written without a mark of its own, a mark at the front would be taken for one.
+        return !text.startsWith(QChar(0xFEFF));
+    case TEncoding::Latin1:
+    case TEncoding::Latin1Bom:
+        break;
+    }
+    bool wide = false;
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return false;
+        wide = wide || c.unicode() >= 0x80;
+    }
+    // Plain ASCII reads back the same in any of them; other bytes only while they are not
+    // valid UTF-8 as a whole (and do not begin like a mark).
+    return !wide || Decode(Encode(text, encoding)) == text;
 }
 
 QStringList SplitLines(const QString& text)
@@ -348,18 +384,16 @@ QStringList SplitLines(const QString& text)
 
 QByteArray Encode(const QString& text, TEncoding encoding)
 {
-    switch (encoding) {
-    case TEncoding::Latin1:
+    const bool mark = encoding == TEncoding::Utf8Bom || encoding == TEncoding::Latin1Bom;
+    QByteArray bytes = mark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    if (IsLatin1(encoding)) {
+        bool holds = true;
         for (QChar c : text)
-            if (c.unicode() > 0xFF)
-                return text.toUtf8();   // Latin-1 cannot hold it; keep every character
-        return text.toLatin1();
-    case TEncoding::Utf8Bom:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    case TEncoding::Utf8:
-        break;
+            holds = holds && c.unicode() <= 0xFF;
+        // Where Latin-1 cannot hold a character, every character is kept rather than one lost.
+        return bytes + (holds ? text.toLatin1() : text.toUtf8());
     }
-    return text.toUtf8();
+    return bytes + text.toUtf8();
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
@@ -411,8 +445,11 @@ bool WriteLines(const QString& path, const QStringList& lines, TEncoding encodin
         text += l;
         text += QStringLiteral("\r\n");
     }
-    if (encoding == TEncoding::Latin1 && !Latin1Holds(lines))
-        encoding = TEncoding::Utf8;
+    if (!ReadsBackAs(text, encoding)) {
+        const bool mark = encoding == TEncoding::Utf8Bom || encoding == TEncoding::Latin1Bom
+                          || text.startsWith(QChar(0xFEFF));
+        encoding = mark ? TEncoding::Utf8Bom : TEncoding::Utf8;
+    }
     return WriteBytes(path, Encode(text, encoding), error);
 }
 

@@ -35,16 +35,29 @@ bool DeleteFile(const QString& path);
 bool MakeDirs(const QString& path);
 
 // Utf8Bom: UTF-8 that began with a byte order mark; the mark is not part of the text and is
-// written back when the same encoding is passed to a writer.
-enum class TEncoding { Utf8, Latin1, Utf8Bom };
+// written back when the same encoding is passed to a writer. Latin1Bom: a file that begins with
+// the mark but whose rest is not UTF-8 (a name typed in another code page): the rest is read as
+// Latin-1, and the mark is neither part of the text nor lost.
+enum class TEncoding { Utf8, Latin1, Utf8Bom, Latin1Bom };
+
+// True for the encodings that read the rest of the file as Latin-1.
+bool IsLatin1(TEncoding encoding);
+// The same encoding without the byte order mark (Utf8Bom -> Utf8, Latin1Bom -> Latin1).
+TEncoding WithoutMark(TEncoding encoding);
+// True when text written in encoding reads back as exactly that text: every character fits
+// the encoding and the bytes are not taken for another one (Latin-1 bytes that happen to be
+// valid UTF-8 would read back as UTF-8).
+bool ReadsBackAs(const QString& text, TEncoding encoding);
 
 // Splits text into lines the way ReadLines does (CR LF, LF, CR; a last line without an ending
 // counts; no line for a final ending).
 QStringList SplitLines(const QString& text);
-// The text of a file's bytes: UTF-8 when they are valid UTF-8 (Utf8Bom when they begin with a
-// byte order mark, which is not part of the text), otherwise Latin-1. Encode(Decode(b)) == b.
+// The text of a file's bytes: UTF-8 when they are valid UTF-8, otherwise Latin-1. One leading
+// byte order mark is not part of the text (Utf8Bom, Latin1Bom); a second one is.
+// Encode(Decode(b, &e), e) == b for any bytes.
 QString Decode(const QByteArray& bytes, TEncoding* encoding = nullptr);
-// Text as bytes of the encoding; Latin-1 that cannot hold a character falls back to UTF-8.
+// Text as bytes of the encoding; Latin-1 that cannot hold a character falls back to UTF-8 (the
+// mark, when the encoding has one, stays).
 QByteArray Encode(const QString& text, TEncoding encoding);
 // Writes bytes atomically (temporary file + rename); false with a message when it failed, and
 // then the target keeps its old contents.
@@ -56,8 +69,10 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = n
 bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding = nullptr,
                QString* error = nullptr);
 
-// Writes lines, each followed by CR LF, atomically. With Latin1, text that Latin-1 cannot hold
-// falls back to UTF-8 so nothing is lost.
+// Writes lines, each followed by CR LF, atomically. Every line is the caller's new text, so
+// with a Latin-1 encoding text that would not read back the same (a character Latin-1 cannot
+// hold, or bytes that would read as UTF-8) is written as UTF-8 instead: nothing is lost and
+// the file reads back as written.
 bool WriteLines(const QString& path, const QStringList& lines,
                 TEncoding encoding = TEncoding::Utf8, QString* error = nullptr);
 

@@ -134,7 +134,7 @@ void SplitWithEnds(const QString& text, TDoc& doc)
     }
 }
 
-QByteArray Compose(const TDoc& doc)
+QString Compose(const TDoc& doc)
 {
     QString text;
     qsizetype size = 0;
@@ -145,7 +145,7 @@ QByteArray Compose(const TDoc& doc)
         text += doc.Lines[i];
         text += doc.Ends[i];
     }
-    return FileSys::Encode(text, doc.Encoding);
+    return text;
 }
 
 std::shared_ptr<TDoc> Parse(const QByteArray& bytes)
@@ -286,14 +286,47 @@ QString OneLine(const QString& s)
     return r;
 }
 
-bool Store(const QString& path, std::shared_ptr<TDoc> doc)
+// Why text cannot be written in the file's encoding without changing how the rest reads, or "".
+QString EncodingProblem(const QString& text, TEncoding encoding)
 {
-    const QByteArray bytes = Compose(*doc);
+    if (FileSys::ReadsBackAs(text, encoding))
+        return QString();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].unicode() > 0xFF) {
+            const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            return QStringLiteral("the file is written in a single-byte code page, which cannot "
+                                  "hold \"%1\"; nothing was changed").arg(text.mid(i, n));
+        }
+    return QStringLiteral("the file is written in a single-byte code page, and without the "
+                          "change's old text the rest of it would read as another encoding; "
+                          "nothing was changed");
+}
+
+bool Store(const QString& path, std::shared_ptr<TDoc> doc, QString& error)
+{
+    const QString text = Compose(*doc);
+    // Re-encoding the whole file in another encoding would change every line the write does
+    // not touch, so a text the file's encoding cannot carry is refused instead.
+    error = EncodingProblem(text, doc->Encoding);
+    if (!error.isEmpty())
+        return false;
+    const QByteArray bytes = FileSys::Encode(text, doc->Encoding);
     if (!FileSys::WriteBytes(path, bytes))
         return false;
+    // A Latin-1 file whose last non-ASCII byte went is plain ASCII now, which is read as UTF-8
+    // from now on, here as after a restart.
+    FileSys::Decode(bytes, &doc->Encoding);
     Index(*doc);
     g_cache.insert(path, {Stamp(path), doc, bytes, false});
     return true;
+}
+
+// A key name that a reader would take for something else: another split at "=", a comment or
+// a section header.
+bool UnreadableKeyName(const QString& name)
+{
+    return name.contains(QLatin1Char('=')) || name.startsWith(QLatin1Char(';'))
+           || name.startsWith(QLatin1Char('['));
 }
 
 bool ParseInteger(const QString& text, int& result)
@@ -359,8 +392,13 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
     const QString sectionName = OneLine(section).trimmed();
     const QString keyName = OneLine(key).trimmed();
     const QString v = OneLine(value);
+    m_error.clear();
     if (sectionName.isEmpty() || keyName.isEmpty())
         return false;
+    if (UnreadableKeyName(keyName)) {
+        m_error = QStringLiteral("the key name \"%1\" would not read back as a key").arg(keyName);
+        return false;
+    }
 
     const QString path = DiskPath(m_fileName);
     QMutexLocker lock(&g_lock);
@@ -397,7 +435,7 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
         doc->Lines << QLatin1Char('[') + sectionName + QLatin1Char(']') << newLine;
         doc->Ends << QStringLiteral("\r\n") << QStringLiteral("\r\n");
     }
-    return Store(path, doc);
+    return Store(path, doc, m_error);
 }
 
 bool TIniFile::WriteInteger(const QString& section, const QString& key, int value)
@@ -407,6 +445,7 @@ bool TIniFile::WriteInteger(const QString& section, const QString& key, int valu
 
 bool TIniFile::EraseSection(const QString& section)
 {
+    m_error.clear();
     const QString path = DiskPath(m_fileName);
     QMutexLocker lock(&g_lock);
     const auto current = LoadLocked(path);
@@ -426,7 +465,7 @@ bool TIniFile::EraseSection(const QString& section)
     }
     if (!erased)
         return true;
-    return Store(path, doc);
+    return Store(path, doc, m_error);
 }
 
 bool TIniFile::SectionExists(const QString& section) const

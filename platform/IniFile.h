@@ -4,6 +4,10 @@
 // matching section and key win, ";" lines are comments, values are trimmed and lose one pair of
 // enclosing quotes, a missing file/section/key gives the caller's default, a present but empty
 // key gives "". Writes change only the key's own line (or add one) and keep every other byte.
+// A file keeps the encoding it was read in: a write that the file's single-byte code page cannot
+// hold, or that would make the rest of the file read differently, is refused (LastError says
+// why) rather than changing other bytes. Key names that would not read back as the same key
+// ("a=b", ";x", "[x") are refused too.
 // Parsed files are cached by path and revalidated by size and modification time, so reading a
 // thousand sections key by key parses the file once.
 #include <QString>
@@ -23,6 +27,9 @@ public:
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool WriteInteger(const QString& section, const QString& key, int value);
     bool EraseSection(const QString& section);
+    // Why the last write or erase through this object failed ("" when it did not or when the
+    // file could not be replaced, which the caller names itself).
+    const QString& LastError() const { return m_error; }
 
     // A section "exists" when it holds at least one key.
     bool SectionExists(const QString& section) const;
@@ -34,4 +41,5 @@ public:
 
 private:
     QString m_fileName;
+    QString m_error;
 };

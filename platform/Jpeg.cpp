@@ -61,6 +61,13 @@ QImage Decode(const QByteArray& bytes)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // The header alone says how large the picture claims to be: a huge one is refused before
+    // the decoder reserves its buffers (a progressive picture's reach the whole image).
+    if (info.image_width == 0 || info.image_height == 0
+        || static_cast<unsigned long long>(info.image_width) * info.image_height > MaxPixels) {
+        jpeg_destroy_decompress(&info);
+        return QImage();
+    }
 
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBX;

@@ -515,9 +515,9 @@ bool TModLogic::WriteBotsIni(QString& error)
             ok = ini.EraseSection(BotSection(n));
 
     QStringList lines;
+    QString why = ini.LastError();
     if (ok)
         ok = FileSys::ReadLines(work, lines, &encoding);
-    QString why;
     if (ok) {
         FileSys::MakeDirs(QFileInfo(target).absolutePath());
         ok = FileSys::WriteLines(target, lines, encoding, &why);

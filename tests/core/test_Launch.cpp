@@ -580,6 +580,10 @@ TEST_P(FilterLineTest, CommentsOutManagedCommandsOnly)
         UQOR::FilterCfgLines(QStringList{QString::fromLatin1(c.Line)}, UInit::ManagedCvars, &changed);
     EXPECT_EQ(out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), QString::fromLatin1(c.Written));
     EXPECT_EQ(changed, out != QStringList{QString::fromLatin1(c.Line)});
+    // The filter's own output is left as it is: a second launch changes nothing.
+    bool again = true;
+    EXPECT_EQ(UQOR::FilterCfgLines(out, UInit::ManagedCvars, &again), out);
+    EXPECT_FALSE(again);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -604,6 +608,11 @@ INSTANTIATE_TEST_SUITE_P(
         TFilterCase{"InsideQuotes", "say \"x; mp_timelimit 5\"", "say \"x; mp_timelimit 5\"\r\n"},
         TFilterCase{"SeveralCommands", "hostname \"LAN\"; mp_timelimit 20;  say hi",
                     "hostname \"LAN\"\r\n//mp_timelimit 20\r\nsay hi\r\n"},
+        // Empty commands in front: "//" would hide only the empty one.
+        TFilterCase{"AfterEmptyCommand", ";mp_timelimit 5", "//mp_timelimit 5\r\n"},
+        TFilterCase{"AfterBlankCommands", " ; ;mp_timelimit 5;say hi", "//mp_timelimit 5\r\nsay hi\r\n"},
+        // The engine takes control characters for blanks.
+        TFilterCase{"VerticalTabs", "\vmp_timelimit\v5", "//\vmp_timelimit\v5\r\n"},
         // The engine still runs what follows ";" after a comment.
         TFilterCase{"AfterComment", "//old; mp_fraglimit 3", "//old\r\n//mp_fraglimit 3\r\n"}),
     [](const auto& info) { return std::string(info.param.Name); });

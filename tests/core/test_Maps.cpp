@@ -1,6 +1,7 @@
 // The Maps page routines: available list, map cycle files, list edits and map comments.
 #include "core/ModTable.h"
 #include "core/UInit.h"
+#include "core/UQOR_Launch.h"
 #include "core/UQOR_Maps.h"
 #include "core/UQOR_Settings.h"
 #include "CoreTestHelpers.h"
@@ -117,6 +118,40 @@ TEST_F(MapsTest, ReadMapCycleTakesTheFirstWordAndDropsMissingMaps) {
     UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
     EXPECT_EQ(Items(m_cycle),
               (QStringList{"crossfire", "de_dust", "cs_office", "as_oilrig"}));
+}
+
+TEST_F(MapsTest, FirstMapAndCycleLinesAreReadAsTheSameFirstWord) {
+    const struct {
+        QString Line;
+        QString Map;
+    } words[] = {
+        {"crossfire  // comment", "crossfire"},
+        {"\vcrossfire", "crossfire"},
+        {"\f\x01" "crossfire\x0bsome rules", "crossfire"},
+        {QString::fromUtf8("\xc2\xa0" "crossfire\xe3\x80\x80x"), "crossfire"},
+        {QString(QChar(0xFEFF)) + "crossfire", "crossfire"},
+        {"  //crossfire", ""},
+        {"\t \v", ""},
+    };
+    for (const auto& w : words)
+        EXPECT_EQ(UQOR::CycleMapName(w.Line), w.Map) << w.Line.toStdString();
+
+    // The start map stored with a comment behind it, the cycle with a vertical tab in front:
+    // both give the bare map, and a save and a read keep the cycle as it was.
+    for (const QString& m : {"crossfire", "de_dust"})
+        m_hl.AddMap(QStringLiteral("cstrike"), m);
+    m_program.AddFile(QStringLiteral("QOR.ini"), "[CStrike]\r\nFirst Map=crossfire  // comment\r\n");
+    m_hl.AddFile(QStringLiteral("cstrike/mapcycle.txt"), "\vde_dust\r\n\vcrossfire\x0b//x\r\n");
+    TIniFile::FlushCache();
+    UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
+    const QStringList read{"crossfire", "de_dust", "crossfire"};
+    EXPECT_EQ(Items(m_cycle), read);
+    QString start;
+    UQOR::GetStartMap(start);
+    EXPECT_EQ(start, QStringLiteral("crossfire"));
+    ASSERT_TRUE(UQOR::WriteMapCycle(QStringLiteral("O"), m_modDir, &m_cycle));
+    UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), read);
 }
 
 TEST_F(MapsTest, ReadMapCycleSkipsCommentLinesEvenWhereAnyNameIsAMap) {

@@ -154,6 +154,55 @@ TEST_F(FileSysTest, AnyBytesSurviveALoadAndSaveInTheirEncoding)
     EXPECT_EQ(Bytes("euro.txt"), QByteArray("\xe2\x82\xac\r\n"));
 }
 
+TEST_F(FileSysTest, MarksAndCodePagesDecodeAndEncodeBackToTheSameBytes)
+{
+    const QString mark(QChar(0xFEFF));
+    const struct {
+        QByteArray Bytes;
+        QString Text;
+        TEncoding Encoding;
+    } cases[] = {
+        // The mark before a name typed in another code page is still no part of the text.
+        {"\xef\xbb\xbf[Default]\r\nnom=Caf\xe9", QString::fromLatin1("[Default]\r\nnom=Caf\xe9"),
+         TEncoding::Latin1Bom},
+        // Only the first of two marks is the file's; the second is text.
+        {"\xef\xbb\xbf\xef\xbb\xbfx", mark + "x", TEncoding::Utf8Bom},
+        {"\xef\xbb\xbf", "", TEncoding::Utf8Bom},
+        {"\xef\xbb", QString::fromLatin1("\xef\xbb"), TEncoding::Latin1},
+        {QByteArray("a\0b", 3), QString("a") + QChar(0) + "b", TEncoding::Utf8},
+        {"\xed\xa0\x80", QString::fromLatin1("\xed\xa0\x80"), TEncoding::Latin1},   // a lone surrogate
+        {"\xc0\xaf", QString::fromLatin1("\xc0\xaf"), TEncoding::Latin1},           // overlong "/"
+        {"\xf4\x90\x80\x80", QString::fromLatin1("\xf4\x90\x80\x80"), TEncoding::Latin1},
+    };
+    for (const auto& c : cases) {
+        TEncoding encoding;
+        EXPECT_EQ(Decode(c.Bytes, &encoding), c.Text) << c.Bytes.toHex().toStdString();
+        EXPECT_EQ(encoding, c.Encoding) << c.Bytes.toHex().toStdString();
+        EXPECT_EQ(Encode(Decode(c.Bytes, &encoding), encoding), c.Bytes) << c.Bytes.toHex().toStdString();
+    }
+}
+
+TEST_F(FileSysTest, RewrittenLinesReadBackAsWritten)
+{
+    // Latin-1 text whose bytes happen to be valid UTF-8 ("\xc3\xa9" read in another code page)
+    // would come back as other text: it is written as UTF-8 instead.
+    const QStringList latin{QString::fromLatin1("caf\xc3\xa9"), "plain"};
+    ASSERT_TRUE(WriteLines(P("memo.txt"), latin, TEncoding::Latin1));
+    QStringList lines;
+    ASSERT_TRUE(ReadLines(P("memo.txt"), lines));
+    EXPECT_EQ(lines, latin);
+    // Text that begins with a mark keeps it as text.
+    const QStringList marked{QString(QChar(0xFEFF)) + "x"};
+    for (TEncoding e : {TEncoding::Utf8, TEncoding::Latin1, TEncoding::Utf8Bom}) {
+        ASSERT_TRUE(WriteLines(P("marked.txt"), marked, e));
+        ASSERT_TRUE(ReadLines(P("marked.txt"), lines));
+        EXPECT_EQ(lines, marked) << int(e);
+    }
+    // A file that stays in its code page keeps its bytes.
+    ASSERT_TRUE(WriteLines(P("latin.txt"), {QString::fromLatin1("Jos\xe9")}, TEncoding::Latin1Bom));
+    EXPECT_EQ(Bytes("latin.txt"), QByteArray("\xef\xbb\xbfJos\xe9\r\n"));
+}
+
 TEST_F(FileSysTest, SaveIntoReadOnlyFolderReportsAndKeepsTheOldFile)
 {
     Make("locked/game.cfg", "old contents\r\n");

@@ -208,6 +208,68 @@ TEST_F(IniFileTest, NonUtf8BytesSurviveAWriteAndReadAsLatin1)
     EXPECT_EQ(Bytes("bom.ini"), QByteArray("\xef\xbb\xbf[Bots]\r\nname=y\r\n"));
 }
 
+TEST_F(IniFileTest, EachFileKeepsItsEncodingAndItsMarksOnEveryWrite)
+{
+    // A mark in front of a store with one byte of another code page: the first section is
+    // still found, and a write keeps the mark and the byte.
+    const QByteArray marked = "\xef\xbb\xbf[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Caf\xe9";
+    TIniFile store(Write("store.ini", marked));
+    EXPECT_EQ(store.ReadInteger("Default", "numbot", 0), 1);
+    EXPECT_EQ(store.ReadSections(), (QStringList{"Default", "Bot 1"}));
+    EXPECT_EQ(store.ReadString("Bot 1", "nom", ""), QString::fromLatin1("Caf\xe9"));
+    ASSERT_TRUE(store.WriteInteger("Default", "numbot", 2));
+    EXPECT_EQ(Bytes("store.ini"), QByteArray(marked).replace("numbot=1", "numbot=2"));
+
+    // A second mark is text of the first line and stays there.
+    const QByteArray twice = "\xef\xbb\xbf\xef\xbb\xbf; notes\r\n[A]\r\nk=1\r\n";
+    TIniFile second(Write("twice.ini", twice));
+    ASSERT_TRUE(second.WriteString("A", "k", "2"));
+    EXPECT_EQ(Bytes("twice.ini"), QByteArray(twice).replace("k=1", "k=2"));
+
+    // A value a Latin-1 file cannot hold is refused with the reason; no byte changes.
+    const QByteArray latin = "[A]\r\na=caf\xe9\r\nb=x\r\n";
+    TIniFile code(Write("latin.ini", latin));
+    EXPECT_FALSE(code.WriteString("A", "b", QString::fromUtf8("\xe2\x82\xac")));
+    EXPECT_TRUE(code.LastError().contains(QString::fromUtf8("\xe2\x82\xac"))) << code.LastError().toStdString();
+    EXPECT_EQ(Bytes("latin.ini"), latin);
+    ASSERT_TRUE(code.WriteString("A", "b", QString::fromLatin1("\xe8")));
+    EXPECT_TRUE(code.LastError().isEmpty());
+    EXPECT_EQ(Bytes("latin.ini"), QByteArray("[A]\r\na=caf\xe9\r\nb=\xe8\r\n"));
+
+    // Removing the one byte that is not UTF-8 would make the other keys read as UTF-8: refused,
+    // so the other keys read the same from the cache and after a restart.
+    const QByteArray lone = "[A]\r\na=caf\xc3\xa9\r\nb=\xe9\r\n";
+    TIniFile one(Write("lone.ini", lone));
+    const QString before = one.ReadString("A", "a", "");
+    EXPECT_EQ(before, QString::fromLatin1("caf\xc3\xa9"));
+    EXPECT_FALSE(one.WriteString("A", "b", "x"));
+    EXPECT_FALSE(one.LastError().isEmpty());
+    EXPECT_EQ(Bytes("lone.ini"), lone);
+    TIniFile::FlushCache();
+    EXPECT_EQ(one.ReadString("A", "a", ""), before);
+    // Without such bytes the file simply becomes plain text, read the same either way.
+    TIniFile plain(Write("plain.ini", "[A]\r\na=x\r\nb=\xe9\r\n"));
+    ASSERT_TRUE(plain.WriteString("A", "b", "y"));
+    ASSERT_TRUE(plain.WriteString("A", "c", QString::fromUtf8("\xe2\x82\xac")));
+    EXPECT_EQ(Bytes("plain.ini"), QByteArray("[A]\r\na=x\r\nb=y\r\nc=\xe2\x82\xac\r\n"));
+    TIniFile::FlushCache();
+    EXPECT_EQ(plain.ReadString("A", "c", ""), QString::fromUtf8("\xe2\x82\xac"));
+}
+
+TEST_F(IniFileTest, KeyNamesThatWouldReadAsSomethingElseAreRefused)
+{
+    const QByteArray before = "[A]\r\nk=1\r\n";
+    TIniFile ini(Write("keys.ini", before));
+    for (const char* key : {"a=b", ";k", "  ;k", "[B]", "=", "[x"}) {
+        EXPECT_FALSE(ini.WriteString("A", key, "v")) << key;
+        EXPECT_FALSE(ini.LastError().isEmpty()) << key;
+    }
+    EXPECT_EQ(Bytes("keys.ini"), before);
+    // Brackets and a semicolon inside a name are harmless.
+    ASSERT_TRUE(ini.WriteString("A", "k[1];x", "v"));
+    EXPECT_EQ(ini.ReadString("A", "K[1];X", ""), "v");
+}
+
 TEST_F(IniFileTest, PathsMatchWithoutRegardToCaseAndBackslashes)
 {
     QDir(m_dir.path()).mkpath("Mods");

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -81,6 +82,31 @@ TEST_F(JpegTest, DamagedFilesGiveANullImage)
         EXPECT_TRUE(Pictures::DecodeJpeg(Write(c.Name, c.Bytes)).isNull()) << c.Name;
     EXPECT_TRUE(Pictures::DecodeJpeg(Path("missing.jpg")).isNull());
     EXPECT_TRUE(Pictures::LoadPicture(Path("missing.bmp")).isNull());
+}
+
+TEST_F(JpegTest, APictureClaimingAHugeSizeIsRefused)
+{
+    // A progressive picture would make the decoder reserve a buffer for every coefficient of
+    // the whole image: 65500 x 65500 is refused on the header's word.
+    QImage small(16, 16, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QImageWriter writer(Path("progressive.jpg"), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(small));
+    QByteArray bytes = FileBytes(Path("progressive.jpg"));
+    for (const char sof : {char(0xC2), char(0xC0)}) {
+        const qsizetype at = bytes.indexOf(QByteArray("\xff") + sof);
+        if (at < 0)
+            continue;
+        // Marker, length (2), precision (1), then height and width (2 each).
+        for (int i : {5, 7}) {
+            bytes[at + i] = char(0xFF);
+            bytes[at + i + 1] = char(0xDC);
+        }
+        EXPECT_TRUE(Pictures::DecodeJpeg(Write("huge.jpg", bytes)).isNull());
+        return;
+    }
+    FAIL() << "no frame header";
 }
 
 TEST_F(JpegTest, BitmapsLoadThroughQt)

@@ -531,6 +531,25 @@ TEST_F(OperaTest, StoreWithMissingSectionsAndHighSkillsReadsWithDefaults)
     EXPECT_FALSE(w->GB_BotProp->isHidden());
 }
 
+TEST_F(OperaTest, AStoreWithAMarkAndAnotherCodePageKeepsItsBotsThroughASave)
+{
+    // Notepad's mark in front, a name typed in another code page: the bots are read, and the
+    // save keeps them, the mark and the byte.
+    const QByteArray store = "\xef\xbb\xbf[Default]\r\nnumbot=1\r\nskill5=2\r\nspawnbot=1\r\n"
+                             "[Bot 1]\r\nnom=Caf\xe9\r\nmodele=bobby\r\nskill5=3\r\n";
+    WriteStore(store);
+    Env.HL.AddFile(QStringLiteral("opera/mapcycle.txt"), "op_db_chrest\r\nop_lms_chrest\r\n");
+    auto w = Open();
+    ASSERT_EQ(w->ListBot->count(), 1);
+    EXPECT_EQ(w->botname->text(), QString::fromLatin1("Caf\xe9"));
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    const QByteArray saved = TModTestEnv::Read(StorePath());
+    EXPECT_TRUE(saved.startsWith("\xef\xbb\xbf[Default]\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("[Bot 1]\r\nnom=Caf\xe9\r\nmodele=bobby\r\nskill5=3\r\n")) << saved.toStdString();
+    EXPECT_EQ(saved.count("[Default]"), 1);
+}
+
 TEST_F(OperaTest, SavingTwoBotsOverFiveErasesTheStaleSectionsAndKeepsOneChatKey)
 {
     QByteArray store = "[Default]\r\nnumbot=5\r\nskill5=2\r\nspawnbot=3\r\nChatfreq=30\r\n";
