@@ -37,6 +37,19 @@ using ModControls::SetSlider;
 
 } // namespace
 
+namespace ModClasses {
+
+QString ReadClassNumber(const QString& stored, int count, const QString& readDefault)
+{
+    bool ok = false;
+    const int v = stored.trimmed().toInt(&ok);
+    if (ok && v >= 1 && v <= count)
+        return QString::number(v);
+    return readDefault;
+}
+
+} // namespace ModClasses
+
 TModLogic::TModLogic(TModTraits traits) : m_traits(std::move(traits))
 {
     if (m_traits.PageControl.isEmpty())
@@ -210,6 +223,8 @@ void TModLogic::FillModelChooser()
         models = UInit::ModModelNames(State.ModModelsDir);
     else if (m_traits.Models == TModelSource::PlayerModels)
         models = UInit::PlayerModelNames();
+    else if (m_traits.Models == TModelSource::ClassList)
+        models = m_traits.ClassNames;
     else
         return;
     UInit::ReplaceChooserItems(w->botmodel, models);
@@ -428,6 +443,9 @@ void TModLogic::ReadBotsIni()
             TBot bot;
             bot[0] = ini.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot"));
             bot[1] = ini.ReadString(section, QStringLiteral("modele"), m_traits.ModeleDefault);
+            if (m_traits.Models == TModelSource::ClassList)
+                bot[1] = ModClasses::ReadClassNumber(bot[1], m_traits.ClassNames.size(),
+                                                     m_traits.ModeleDefault);
             const QString skill = ini.ReadString(section, skillKey, QStringLiteral("0"));
             bool ok = false;
             const int v = skill.trimmed().toInt(&ok);
@@ -536,6 +554,11 @@ int TModLogic::ModelIndex(const TBot& bot) const
     const TModWindow* w = Form();
     if (!w || !w->botmodel)
         return -1;
+    if (m_traits.Models == TModelSource::ClassList) {
+        bool ok = false;
+        const int number = bot[1].trimmed().toInt(&ok);
+        return ok && number >= 1 && number <= w->botmodel->count() ? number - 1 : -1;
+    }
     int found = -1;
     for (int i = 0; i < w->botmodel->count(); ++i)
         if (w->botmodel->itemText(i) == bot[1])
@@ -617,8 +640,12 @@ TBot TModLogic::NewBot(bool random)
     bot[0] = UQOR::PickRandomBotName(w->ListBot);
     const int models = w->botmodel ? w->botmodel->count() : 0;
     // An empty chooser gives the mod's plain model rather than nothing.
-    bot[1] = models > 0 ? w->botmodel->itemText(UQOR::RandomInRange(0, models - 1))
-                        : m_traits.DefaultModel;
+    if (models <= 0)
+        bot[1] = m_traits.DefaultModel;
+    else if (m_traits.Models == TModelSource::ClassList)
+        bot[1] = QString::number(UQOR::RandomInRange(1, models));
+    else
+        bot[1] = w->botmodel->itemText(UQOR::RandomInRange(0, models - 1));
     bot[2] = QString::number(UQOR::RandomInRange(1, MaxSkill()));
     return bot;
 }
@@ -768,4 +795,6 @@ void TModLogic::RegisterHooks(std::function<QDialog*(QWidget* owner)> createWind
     row->Hooks.LaunchWriters = [this](QString& error) { return LaunchWriters(error); };
     row->Profile = m_traits.Profile;
     row->Profile.OwnModelFolder = m_traits.Models == TModelSource::OwnFolder;
+    if (m_traits.Models == TModelSource::ClassList)
+        row->Profile.ModelStorage = TModelStorage::ClassNumber;
 }

@@ -17,7 +17,9 @@
 //   - the map list: the waypoint keys of TModTraits (a marking and a required extension), the
 //     "config" marker (MapConfig) and WaypointFolderPath() / MapConfigFolder() where the folders
 //     lie elsewhere than <moddir>\<waypath>;
-//   - the model chooser (own models, the main list, a fixed class list, none): FillModelChooser,
+//   - the model chooser (own models, the main list, a fixed class list, none): a fixed class list
+//     stored as its class number is TModelSource::ClassList with TModTraits::ClassNames (and
+//     ModeleDefault "0" where a stored "0" means no class); otherwise FillModelChooser,
 //     ModelIndex (a model stored as an index or a class number), PictureName and NewBot; the
 //     side of a bot: TModWindow::AddSideRadios with FillSideModels for per-side lists; slots 3
 //     and 4 and further [Bot N] keys: ReadBotRecord and WriteBotRecord; further [Default] keys:
@@ -56,7 +58,15 @@ enum class TModelSource {
     OwnFolder,     // <moddir>\models\player (ListModModels)
     PlayerModels,  // Half-Life's player models (UInit::ModelList)
     ModFills,      // the mod's own FillModelChooser / FillSideModels (fixed or per-side lists)
+    ClassList,     // TModTraits::ClassNames, a fixed list stored as the class number (index + 1)
 };
+
+namespace ModClasses {
+// The class number a stored [Bot N] modele stands for in a list of count classes: a whole number
+// 1..count as it was written; anything else (letters, empty, out of the list) is the mod's read
+// default (ModeleDefault: a class, or "0" where the mod reads that as no class chosen).
+QString ReadClassNumber(const QString& stored, int count, const QString& readDefault);
+} // namespace ModClasses
 
 // What the template needs to know about a mod. The names follow from the prefix.
 struct TModTraits {
@@ -83,6 +93,9 @@ struct TModTraits {
     bool AkimbotSliders = true;   // the chat sliders shown for "Akimbot"
     bool AkimbotLines = true;     // Akimbot's lines in the bot file
     TModelSource Models = TModelSource::OwnFolder;
+    // Models == ClassList: the chooser's items in order; class k is item k - 1, and its picture
+    // is named after the number. The row's ModelStorage is then ClassNumber.
+    QStringList ClassNames;
     bool HasModelChooser = true;  // false: bots without a model (no chooser, arrows, picture)
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
     // False for the mods without a choice of bot (no Mods file): the first activation only
