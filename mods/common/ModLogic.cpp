@@ -441,7 +441,10 @@ void TModLogic::ReadBotsIni()
         for (int n = 1; n <= numbot; ++n) {
             const QString section = BotSection(n);
             TBot bot;
-            bot[0] = ini.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot"));
+            // A hand-edited name keeps the one name rule too, as typing would.
+            bot[0] = ModWriters::CleanBotName(
+                ini.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot")),
+                EngineReadsBotLines());
             bot[1] = ini.ReadString(section, QStringLiteral("modele"), m_traits.ModeleDefault);
             if (m_traits.Models == TModelSource::ClassList)
                 bot[1] = ModClasses::ReadClassNumber(bot[1], m_traits.ClassNames.size(),
@@ -637,7 +640,7 @@ TBot TModLogic::NewBot(bool random)
         bot[2] = m_traits.DefaultSkill;
         return bot;
     }
-    bot[0] = UQOR::PickRandomBotName(w->ListBot);
+    bot[0] = ModWriters::CleanBotName(UQOR::PickRandomBotName(w->ListBot), EngineReadsBotLines());
     const int models = w->botmodel ? w->botmodel->count() : 0;
     // An empty chooser gives the mod's plain model rather than nothing.
     if (models <= 0)
@@ -646,7 +649,10 @@ TBot TModLogic::NewBot(bool random)
         bot[1] = QString::number(UQOR::RandomInRange(1, models));
     else
         bot[1] = w->botmodel->itemText(UQOR::RandomInRange(0, models - 1));
-    bot[2] = QString::number(UQOR::RandomInRange(1, MaxSkill()));
+    // Drawn within what the skill slider can show.
+    const int low = w->Botskill ? qMax(1, w->Botskill->minimum()) : 1;
+    const int high = w->Botskill ? w->Botskill->maximum() : MaxSkill();
+    bot[2] = QString::number(UQOR::RandomInRange(low, high));
     return bot;
 }
 
@@ -684,7 +690,7 @@ bool TModLogic::WriteLiblist(QString& error)
 
 ModWriters::TPlaceholderTable TModLogic::Placeholders(const QString& skillKey) const
 {
-    return ModWriters::TemplatePlaceholders(skillKey);
+    return ModWriters::TemplatePlaceholders(skillKey, {}, {}, {}, EngineReadsBotLines());
 }
 
 QStringList TModLogic::BotFileHeader(const TBotFileContext& c) const

@@ -79,7 +79,8 @@ struct TModTraits {
     QString DefaultSkill = QStringLiteral("1");   // the plain create button's skill
     QString ModeleDefault = QStringLiteral("1");  // [Bot N] modele read default
     QString DefaultDll;     // Mods ini "dll" default for liblist.gam ("opera.dll")
-    QString ForbiddenNameChars = QStringLiteral(" \"';");   // dropped from bot names; ";" would end the bot's add command
+    // Characters refused in bot names beyond the one rule every mod keeps (ModWriters::IsBotNameChar).
+    QString ForbiddenNameChars;
     QString PauseLine = QStringLiteral("pause 3");
     QString MapComFile;     // empty: "<Prefix>_mapcom.ini"
     QString BotsFile;       // empty: "Bots\<Prefix>_Bots.ini"
@@ -221,6 +222,9 @@ public:
     virtual TCvarTable Cvars() const { return {}; }
     // liblist.gam, every line literal but the gamedll one, for which GameDllLine(dll) is used.
     virtual QStringList LiblistLines(const QString& dll) const;
+    // True where the engine's tokenizer reads the bot lines (a bot program's command run by the
+    // console): names then also refuse ( ) { } , : and non-ASCII letters.
+    virtual bool EngineReadsBotLines() const { return false; }
     // The bot file's line template: its placeholders in order (the default: the template's
     // three) and the tags the mod's writer knows (the default: none).
     virtual ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const;

@@ -5,6 +5,7 @@
 #include "core/UQOR.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
+#include "mods/common/ModWriters.h"
 #include "ui/NumberEdit.h"
 #include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
@@ -31,9 +32,31 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QValidator>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
+
+namespace {
+
+// The one name rule of every mod, as the name field's validator: typing and pasting both pass it.
+class TBotNameValidator : public QValidator {
+public:
+    TBotNameValidator(const TModLogic& logic, QObject* parent) : QValidator(parent), m_logic(logic) {}
+    State validate(QString& input, int&) const override
+    {
+        const bool engine = m_logic.EngineReadsBotLines();
+        for (const QChar c : input)
+            if (!ModWriters::IsBotNameChar(c, engine) || m_logic.Traits().ForbiddenNameChars.contains(c))
+                return Invalid;
+        return input.toUtf8().size() > ModWriters::MaxBotNameBytes ? Invalid : Acceptable;
+    }
+
+private:
+    const TModLogic& m_logic;
+};
+
+}  // namespace
 
 namespace {
 
@@ -309,15 +332,8 @@ void TModWindow::BuildBotsPage(QWidget* p)
     // into an 80-byte buffer: a longer name would be cut in the game and push the skill (or the
     // rest of the line) out of the bot's line.
     botname->setMaxLength(31);
-    {
-        // Typing and pasting both pass the validator, so the forbidden characters never enter.
-        QString cls;
-        for (const QChar c : traits.ForbiddenNameChars)
-            cls += QRegularExpression::escape(QString(c));
-        if (!cls.isEmpty())
-            botname->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("[^") + cls + QStringLiteral("]*")), botname));
-    }
+    // Typing and pasting both pass the validator, so a refused character never enters.
+    botname->setValidator(new TBotNameValidator(m_logic, botname));
     // Mods whose bots have no model leave out the chooser, its arrows and the picture.
     if (traits.HasModelChooser) {
         AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);

@@ -19,7 +19,8 @@
 //   - the side of a bot (Auto / one side / the other, stored in slot 3): AddSideRadios() in
 //     BuildExtraPages; their clicks run TeamClick(), and ShowBot ticks the bot's side. What a
 //     side change does to the model list and picture is the logic's SideChanged();
-// The bot-name filter is TModTraits::ForbiddenNameChars (a validator, so paste is filtered too).
+// The bot-name field keeps the one name rule (ModWriters::IsBotNameChar, 31 bytes) plus
+// TModTraits::ForbiddenNameChars, through a validator, so paste is filtered too.
 // Handlers a mod's description names differently keep the template's body: bind the mod's own
 // controls to them. "Edit config" opens the map's file in TModLogic::MapConfigFolder() when
 // TModTraits::MapConfigOpens is set; override BEditCfgClick where the mod opens another file.

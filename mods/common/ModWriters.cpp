@@ -16,12 +16,54 @@ QString NumberOr(const QString& value, const QString& fallback)
     return ok ? value.trimmed() : fallback;
 }
 
+bool IsBotNameChar(QChar c, bool engineTokens)
+{
+    if (c.isSpace() || c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\'')
+        || c == QLatin1Char(';'))
+        return false;
+    if (engineTokens) {
+        if (c.unicode() >= 0x80)
+            return false;
+        for (const char t : {'(', ')', '{', '}', ',', ':'})
+            if (c == QLatin1Char(t))
+                return false;
+    }
+    return true;
+}
+
+QString CleanBotName(const QString& name, bool engineTokens)
+{
+    QString clean;
+    int bytes = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        // A character outside the basic plane is a pair of halves: kept or dropped whole.
+        const bool pair = name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate();
+        const QString ch = pair ? name.mid(i, 2) : QString(name.at(i));
+        if (pair)
+            ++i;
+        if (!pair && !IsBotNameChar(ch.at(0), engineTokens))
+            continue;
+        if (pair && engineTokens)
+            continue;
+        const int size = static_cast<int>(ch.toUtf8().size());
+        if (bytes + size > MaxBotNameBytes)
+            break;
+        bytes += size;
+        clean += ch;
+    }
+    // A bot without a name stays so (the bot program then picks one); a name that held only
+    // refused characters takes the plain one.
+    return clean.isEmpty() && !name.isEmpty() ? QStringLiteral("NewBot") : clean;
+}
+
 TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault,
-                                       const QString& nameDefault, const QString& skillDefault)
+                                       const QString& nameDefault, const QString& skillDefault,
+                                       bool engineTokens)
 {
     return {
         {QStringLiteral("<model>"), QStringLiteral("modele"), modelDefault, {}},
-        {QStringLiteral("<name>"), QStringLiteral("nom"), nameDefault, {}},
+        {QStringLiteral("<name>"), QStringLiteral("nom"), nameDefault,
+         [engineTokens](const QString& name, int) { return CleanBotName(name, engineTokens); }},
         {QStringLiteral("<skill>"), skillKey, skillDefault,
          [skillDefault](const QString& skill, int) { return NumberOr(skill, skillDefault); }},
     };

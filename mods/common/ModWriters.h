@@ -27,15 +27,28 @@ struct TPlaceholder {
 };
 using TPlaceholderTable = QVector<TPlaceholder>;
 
+// The one rule for bot names, on every road in (typed, pasted, drawn from bot_names.txt, read
+// from a hand-edited store) and in every file written: the bot programs split their add line at
+// blanks and keep quotes as characters, the console ends a command at ";", and the game keeps 31
+// bytes of a player's name. Where the engine's tokenizer reads the line (engineTokens) it also
+// splits at ( ) { } , : and drops bytes from 0x80 up.
+constexpr int MaxBotNameBytes = 31;
+bool IsBotNameChar(QChar c, bool engineTokens);
+// The name with every refused character dropped and cut to MaxBotNameBytes of UTF-8 (never
+// inside a character); "NewBot" when nothing is left of a name that was not empty.
+QString CleanBotName(const QString& name, bool engineTokens);
+
 // A stored number as it is, or fallback when the text is no whole number: a hand-edited store
 // must not hand a bot program "botskill abc".
 QString NumberOr(const QString& value, const QString& fallback);
 
 // The template's three, in the fixed order "<model>", "<name>", "<skill>"; skillKey is
-// "skill" + maxskill. A mod adds its own before or after them and may give them defaults.
+// "skill" + maxskill. A mod adds its own before or after them and may give them defaults. The
+// name is written clean (CleanBotName), with the engine's rule where engineTokens says so.
 TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault = {},
                                        const QString& nameDefault = {},
-                                       const QString& skillDefault = {});
+                                       const QString& skillDefault = {},
+                                       bool engineTokens = false);
 
 // The tags of the template besides the placeholders. Each mod's description says which of them
 // its writer knows; a tag it does not know stays in the line as written.

@@ -46,7 +46,6 @@ TModTraits CstrikeTraits()
     s.DefaultSkill = QStringLiteral("0");
     s.ModeleDefault = QStringLiteral("0");
     s.DefaultDll = QStringLiteral("mp.dll");
-    s.ForbiddenNameChars = QStringLiteral(" \";");   // ";" would end the add command
     s.ChatKeys = false;          // the chat rate is read with the mod's own keys
     s.AkimbotSliders = false;
     s.Models = TModelSource::ModFills;   // the models are per side, filled when a bot is shown
@@ -353,6 +352,12 @@ void TCstrike::ReadDefaultSection(const TIniFile& store)
     TModLogic::ReadDefaultSection(store);
     // The minimum skill was read after the default skill: the two are kept in step.
     KeepSkillsInStep();
+}
+
+bool TCstrike::EngineReadsBotLines() const
+{
+    // RealBot's add command is a console command: the engine's tokenizer reads it.
+    return IsBot(RealBot);
 }
 
 TStoreTable TCstrike::StoreRows() const

@@ -113,6 +113,7 @@ public:
     ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
     ModWriters::TFillOptions FillOptions() const override;
     QStringList BotFileHeader(const TBotFileContext& c) const override;
+    bool EngineReadsBotLines() const override;
     TStoreTable StoreRows() const override;
     TStoreTable BotStoreRows() const override;
     void ReadDefaultSection(const TIniFile& store) override;

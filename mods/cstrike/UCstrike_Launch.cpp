@@ -268,18 +268,11 @@ QStringList TCstrike::LiblistLines(const QString& dll) const
 ModWriters::TPlaceholderTable TCstrike::Placeholders(const QString& skillKey) const
 {
     ModWriters::TPlaceholderTable table = EntryPlaceholders(skillKey);
-    // The console ends a command at ";" (a name "x;quit" would run "quit"), and the bot programs
-    // split their add line at blanks and keep double quotes: a name from a hand-edited store or
-    // from bot_names.txt loses those characters, as typing in the window does.
+    // The name rule of the bot program read: RealBot's command goes through the console.
+    const bool engine = EngineReadsBotLines();
     for (ModWriters::TPlaceholder& p : table)
         if (p.Name == QLatin1String("<name>"))
-            p.Convert = [](const QString& name, int) {
-                QString clean;
-                for (const QChar c : name)
-                    if (!c.isSpace() && c != QLatin1Char('"') && c != QLatin1Char(';'))
-                        clean += c;
-                return clean.isEmpty() ? QStringLiteral("NewBot") : clean;
-            };
+            p.Convert = [engine](const QString& name, int) { return ModWriters::CleanBotName(name, engine); };
     // A bot left at "Default" (skill 0) is meant to play at the bot program's own level. To
     // P.O.D.Bot 0 is its worst skill and to RealBot its best; both take -1 as "draw one from my
     // own range", so that is what such a bot gets.

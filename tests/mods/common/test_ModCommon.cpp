@@ -114,6 +114,37 @@ INSTANTIATE_TEST_SUITE_P(
         return n;
     });
 
+TEST(BotNames, OneRuleForEveryFileAndTheEngineRuleWhereTheConsoleReadsTheLine)
+{
+    const struct {
+        const char* In;
+        bool Engine;
+        const char* Out;
+    } cases[] = {
+        {"Alpha", false, "Alpha"},
+        {"Big Bob", false, "BigBob"},
+        {"\"x\";quit's", false, "xquits"},
+        {"tab\there", false, "tabhere"},
+        {"(x),{y}:z", false, "(x),{y}:z"},
+        {"(x),{y}:z", true, "xyz"},
+        {"Caf\xC3\xA9", false, "Caf\xC3\xA9"},
+        {"Caf\xC3\xA9", true, "Caf"},
+        {"' ; '", false, "NewBot"},
+        {"", false, ""},
+        {"1234567890123456789012345678901234", false, "1234567890123456789012345678901"},
+        // Thirty bytes of a three-byte letter fit; the eleventh would make 33.
+        {"\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"
+         "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", false,
+         "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"
+         "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"},
+        // A letter outside the basic plane is kept or dropped whole, never halved.
+        {"abcdefghijklmnopqrstuvwxyz01\xF0\x9F\x98\x80", false, "abcdefghijklmnopqrstuvwxyz01"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ModWriters::CleanBotName(QString::fromUtf8(c.In), c.Engine), QString::fromUtf8(c.Out))
+            << c.In << (c.Engine ? " (engine)" : "");
+}
+
 TEST(BotFileSkeleton, HeaderAndAkimbotLinesHaveTheirFixedForm)
 {
     EXPECT_EQ(ModWriters::BotFileHeader(QStringLiteral("addbot <name>"), QStringLiteral("pause 5"),

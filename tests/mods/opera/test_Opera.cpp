@@ -671,10 +671,18 @@ TEST_F(OperaTest, TypingFiltersRefuseForbiddenCharactersAndKeysNeverChangeTheMod
     TModTestEnv::Type(w->botname, QStringLiteral("A b\"c'd;e"));
     EXPECT_EQ(w->botname->text(), QStringLiteral("Abcde"));
     EXPECT_EQ(UOpera::Logic().Bots()[0][0], QStringLiteral("Abcde"));
-    // A name stops at the game's 31 characters, so the bot's add line stays whole.
+    // A name stops at the game's 31 bytes, so the bot's add line stays whole: 31 letters, or
+    // ten of three bytes each.
     w->botname->selectAll();
     TModTestEnv::Type(w->botname, QString(40, QLatin1Char('n')));
     EXPECT_EQ(UOpera::Logic().Bots()[0][0], QString(31, QLatin1Char('n')));
+    w->botname->selectAll();
+    TModTestEnv::Type(w->botname, QString(20, QChar(0x20AC)));
+    EXPECT_EQ(UOpera::Logic().Bots()[0][0], QString(10, QChar(0x20AC)));
+    // Pasted text passes the same rule.
+    w->botname->clear();
+    w->botname->insert(QStringLiteral("Big Bob"));
+    EXPECT_EQ(w->botname->text(), QString());
 
     const int before = w->botmodel->currentIndex();
     TModTestEnv::Type(w->botmodel, QStringLiteral("l"));
@@ -838,6 +846,19 @@ INSTANTIATE_TEST_SUITE_P(
                      "[Default]\r\nspawnbot=2\r\nskill5=2\r\nnumbot=1\r\n[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\n",
                      "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 2\r\n \r\n"
                      "addbot bobby Alpha 3\r\naddbot   \r\n"},
+        // A hand-edited name keeps the one name rule in the file: no blank, quote, apostrophe
+        // or ";", at most 31 bytes (ten 3-byte letters fill 30 of them), and a name of refused
+        // characters only becomes the plain one.
+        TBotFileCase{"hand-edited names", "HPB Bot",
+                     "[Default]\r\nspawnbot=3\r\n[Bot 1]\r\nnom=\"Big Bob's\";quit\r\n"
+                     "[Bot 2]\r\nnom=\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"
+                     "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\r\n"
+                     "[Bot 3]\r\nnom=' ; '\r\n",
+                     "# addbot <model> <name> <skill>\r\npause 3\r\n\r\nbotskill 0\r\n \r\n"
+                     "addbot  BigBobsquit \r\n"
+                     "addbot  \xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC"
+                     "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC \r\n"
+                     "addbot  NewBot \r\n"},
         TBotFileCase{"name twice", "Twice",
                      "[Default]\r\nspawnbot=1\r\n[Bot 1]\r\nnom=Alpha\r\nmodele=bobby\r\nskill5=3\r\n",
                      "# addbot <name> <name> <skill>\r\npause 3\r\n\r\nbotskill 0\r\n \r\n"
