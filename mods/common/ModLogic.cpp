@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -135,6 +136,10 @@ void TModLogic::ReadBotSection()
     }
     if (m_traits.MapConfig)
         State.Config = mods.ReadString(s, QStringLiteral("config"), QString());
+    State.WaypointLegend = false;
+    for (const QString& key : m_traits.LegendKeys)
+        if (!mods.ReadString(s, key, QString()).isEmpty())
+            State.WaypointLegend = true;
 }
 
 // ---------------------------------------------------------------- LoadConf and friends
@@ -211,6 +216,8 @@ void TModLogic::ListAvailableMaps()
     UInit::ListMaps(w->MapDispo, State.ModMapsDir, w->MapLabel,
                     marks ? MapConfigFolder() : QString(), marks ? State.Config : QString(),
                     State.WaypointExt, WaypointFolderPath(), State.RequiredWaypointExt);
+    if (State.WaypointLegend && w->MapLabel && State.WaypointExt.isEmpty() && !marks)
+        w->MapLabel->setText(UInit::WaypointMarker + QStringLiteral(" Waypoints\r\n"));
 }
 
 void TModLogic::FillModelChooser()
@@ -239,6 +246,10 @@ void TModLogic::LoadDefaults()
     if (!w)
         return;
     UInit::LoadingDone = 0;
+    if (m_traits.DefaultsEmptyMapCycle && w->MapCycle) {
+        const QSignalBlocker block(w->MapCycle);
+        w->MapCycle->clear();
+    }
     ListAvailableMaps();
     FillModelChooser();
     UInit::FillKeyCombos(w->KeyChoosers);
@@ -684,8 +695,28 @@ bool TModLogic::WriteLiblist(QString& error)
         error = QStringLiteral("Can't find ") + NativePath(ModDir());
         return false;
     }
-    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), QStringLiteral("liblist.gam")),
-                                 LiblistLines(dll), error);
+    const QString path = FileSys::JoinPath(ModDir(), QStringLiteral("liblist.gam"));
+    QStringList lines = LiblistLines(dll);
+    auto key = [](const QString& line) {
+        const QString t = line.trimmed();
+        return t.left(t.indexOf(QRegularExpression(QStringLiteral("[\\s\"]")))).toLower();
+    };
+    auto keyIndex = [&key](const QStringList& list, const QString& wanted) {
+        for (int i = 0; i < list.size(); ++i)
+            if (key(list[i]) == wanted)
+                return i;
+        return -1;
+    };
+    const QString linuxKey = QStringLiteral("gamedll_linux");
+    QStringList old;
+    if (keyIndex(lines, linuxKey) < 0 && FileSys::FileExists(path) && FileSys::ReadLines(path, old)) {
+        const int at = keyIndex(old, linuxKey);
+        if (at >= 0) {
+            const int dllAt = keyIndex(lines, QStringLiteral("gamedll"));
+            lines.insert(dllAt < 0 ? lines.size() : dllAt + 1, old[at]);
+        }
+    }
+    return ModWriters::WriteFile(path, lines, error);
 }
 
 ModWriters::TPlaceholderTable TModLogic::Placeholders(const QString& skillKey) const
@@ -719,6 +750,13 @@ QStringList TModLogic::BotFileLines(const TBotFileContext& c) const
     return lines;
 }
 
+int TModLogic::MostBots()
+{
+    // On a listen server the host takes one of the 32 player slots.
+    return UInit::DedicatedSetting == QLatin1String("O") ? ModWriters::MaxBotEntries
+                                                         : ModWriters::MaxBotEntries - 1;
+}
+
 bool TModLogic::WriteBotCfg(QString& error)
 {
     const TIniFile mods(ModsIniPath());
@@ -742,8 +780,7 @@ bool TModLogic::WriteBotCfg(QString& error)
         skillKey,
         mods.ReadString(section, QStringLiteral("addbot"), QString()),
         ModWriters::NumberOr(store.ReadString(kDefault, skillKey, QStringLiteral("0")), QStringLiteral("0")),
-        qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0),
-               ModWriters::MaxBotEntries)};
+        qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), MostBots())};
     if (!ModWriters::WriteFile(FileSys::JoinPath(ModDir(), botfile), BotFileLines(context), error))
         return false;
     return !m_traits.ExecBind || AppendExecBind(mods, section, error);

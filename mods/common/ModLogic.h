@@ -116,6 +116,16 @@ struct TModTraits {
     // The chat-file chooser (<Prefix>_Selectchat): the folder below <moddir> its names lie in
     // ("plbot\" for PlBot's; empty: <moddir> itself).
     QString ChatChooserFolder;
+    // The maps come from Half-Life's own valve\maps (with the profile's stock maps) rather than
+    // from <moddir>\maps: the mod plays on the stock maps.
+    bool ValveMaps = false;
+    // Restore Default empties the map cycle as well (LoadDefaults clears it).
+    bool DefaultsEmptyMapCycle = false;
+    // Mods-file keys whose value shows the waypoint legend on the Maps page, even where no map
+    // can carry the marker (a required extension only hides maps).
+    QStringList LegendKeys;
+    // The caption after the first activation, before " - <bot>" (empty: Title).
+    QString ActiveTitle;
 
     // What the core's shared routines need to know of the mod (model storage, pictures, maps,
     // launch); put on the mod's row when it registers. Its OwnModelFolder follows Models.
@@ -131,7 +141,7 @@ struct TBotFileContext {
     QString SkillKey;         // "skill" + MaxSkill
     QString Template;         // "addbot"
     QString DefaultSkill;     // [Default] skill<max> of the store ("0")
-    int SpawnBot = 0;         // [Default] spawnbot, within 0..ModWriters::MaxBotEntries
+    int SpawnBot = 0;         // [Default] spawnbot, within 0..TModLogic::MostBots()
 };
 
 class TModLogic {
@@ -177,6 +187,7 @@ public:
         QString BotEditorPath;
         QString Config;
         QString RequiredWaypointExt;
+        bool WaypointLegend = false;   // one of TModTraits::LegendKeys is set for the bot
         int BotCount = 0;
         // The chat file exists but could not be read: saving must not replace it with the
         // (empty) memo.
@@ -204,6 +215,9 @@ public:
     // The launch writers: from files only (no window needed).
     virtual bool WriteLiblist(QString& error);
     virtual bool WriteBotCfg(QString& error);
+    // The most bots a launch writes: 31 on a listen server (the host is the 32nd player), 32 on
+    // a dedicated one, whatever a hand-edited store asks for.
+    static int MostBots();
     // The row's LaunchWriters: WriteLiblist, then WriteBotCfg.
     virtual bool LaunchWriters(QString& error);
     // "Restore Default" after its confirmation: LoadDefaults, ReadBotsIni, the chat memo reread.
@@ -221,6 +235,8 @@ public:
     // The mod's game.cfg rows, in file order (without sv_sendvelocity).
     virtual TCvarTable Cvars() const { return {}; }
     // liblist.gam, every line literal but the gamedll one, for which GameDllLine(dll) is used.
+    // WriteLiblist keeps a gamedll_linux line of the old file (after the gamedll line) when
+    // these lines carry none: without it the game cannot load the mod on Linux.
     virtual QStringList LiblistLines(const QString& dll) const;
     // True where the engine's tokenizer reads the bot lines (a bot program's command run by the
     // console): names then also refuse ( ) { } , : and non-ASCII letters.

@@ -100,6 +100,8 @@ TModWindow::TModWindow(TModLogic& logic, QWidget* owner) : QDialog(owner), m_log
     st.Modified = 0;
     st.ModMapsDir = FileSys::JoinPath(m_logic.ModDir(), QStringLiteral("maps"));
     st.ModModelsDir = FileSys::JoinPath(m_logic.ModDir(), QStringLiteral("models\\player"));
+    if (m_logic.Traits().ValveMaps)
+        st.ModMapsDir = UInit::ValveMapsDir;
     m_logic.SetForm(this);
     if (TModRow* row = m_logic.Row())
         row->Window = this;
@@ -639,7 +641,8 @@ void TModWindow::FormActivate()
     }
     if (Label84)
         Label84->setText(QStringLiteral("Available maps for ") + bot);
-    setWindowTitle(traits.Title + QStringLiteral(" - ") + bot);
+    setWindowTitle((traits.ActiveTitle.isEmpty() ? traits.Title : traits.ActiveTitle) +
+                   QStringLiteral(" - ") + bot);
 
     m_logic.LoadConf();
     st.ActivationFlag = QStringLiteral("O");
