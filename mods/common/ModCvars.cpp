@@ -73,6 +73,22 @@ TCvarRow Fixed(const QString& cvar, const QString& literal)
     return row;
 }
 
+TCvarRow RadioPair(const QString& cvar, const QString& onControl, const QString& offControl,
+                   bool defaultOn)
+{
+    TCvarRow row;
+    row.Cvar = cvar;
+    row.Control = onControl;
+    row.Control2 = offControl;
+    row.Read = TCvarRead::Radio;
+    row.Written = TCvarWrite::Raw;
+    row.Values = {QStringLiteral("1"), QStringLiteral("0")};
+    // Unticking a radio of an exclusive pair does nothing: the default ticks the other one.
+    const QString ticked = defaultOn ? onControl : offControl;
+    row.DefaultRule = [ticked](TModWindow& w) { SetControlValue(w.ControlWidget(ticked), QStringLiteral("1")); };
+    return row;
+}
+
 QString CvarLine(const QString& name, const QString& value)
 {
     return kQuote + name + kQuote + QStringLiteral("\t\t") + kQuote + value + kQuote;

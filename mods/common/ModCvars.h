@@ -71,6 +71,11 @@ TCvarRow Check(const QString& cvar, const QString& control, const QString& def =
 TCvarRow Index(const QString& cvar, const QString& control, const QStringList& values,
                const QString& def = QString(), bool withTail = false);
 TCvarRow Fixed(const QString& cvar, const QString& literal);
+// A pair of radios (fall damage Normal / Realistic): the value "1" ticks onControl, any other
+// value offControl; written "1" or "0"; the defaults tick onControl when defaultOn, else
+// offControl.
+TCvarRow RadioPair(const QString& cvar, const QString& onControl, const QString& offControl,
+                   bool defaultOn = false);
 
 // "name"<TAB><TAB>"value".
 QString CvarLine(const QString& name, const QString& value);

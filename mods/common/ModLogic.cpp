@@ -466,7 +466,7 @@ void TModLogic::ReadBotsIni()
             // A skill that is no whole number reads as the bot's own default (0).
             if (!ok)
                 bot[2] = QStringLiteral("0");
-            else if (v > maxSkill)
+            else if (v > maxSkill && !m_traits.PlainSkillKey)
                 bot[2] = QString::number(maxSkill);
             else
                 bot[2] = skill;
@@ -771,7 +771,7 @@ bool TModLogic::WriteBotCfg(QString& error)
     }
     const TIniFile store(BotsIniPath());
     const QString maxSkill = mods.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
-    const QString skillKey = QStringLiteral("skill") + maxSkill;
+    const QString skillKey = SkillKeyFor(maxSkill);
     const TBotFileContext context{
         mods,
         store,

@@ -126,6 +126,9 @@ struct TModTraits {
     QStringList LegendKeys;
     // The caption after the first activation, before " - <bot>" (empty: Title).
     QString ActiveTitle;
+    // The bot store keeps its skills under the plain key "skill" (not "skill" + maxskill), and a
+    // bot's stored skill is read as it is, not cut to the slider's maximum.
+    bool PlainSkillKey = false;
 
     // What the core's shared routines need to know of the mod (model storage, pictures, maps,
     // launch); put on the mod's row when it registers. Its OwnModelFolder follows Models.
@@ -138,7 +141,7 @@ struct TBotFileContext {
     const TIniFile& Store;    // the bot store
     QString Section;          // the selected bot's section
     QString MaxSkill;         // "maxskill" as written ("5")
-    QString SkillKey;         // "skill" + MaxSkill
+    QString SkillKey;         // "skill" + MaxSkill (SkillKeyFor)
     QString Template;         // "addbot"
     QString DefaultSkill;     // [Default] skill<max> of the store ("0")
     int SpawnBot = 0;         // [Default] spawnbot, within 0..TModLogic::MostBots()
@@ -163,8 +166,12 @@ public:
     QString ModsIniPath() const;
     QString BotsIniPath() const;
     QString MapComFile() const;
-    // "skill" + MaxSkillText.
-    QString SkillKey() const { return QStringLiteral("skill") + State.MaxSkillText; }
+    // "skill" + MaxSkillText (plain "skill" where the traits say so).
+    QString SkillKey() const { return SkillKeyFor(State.MaxSkillText); }
+    QString SkillKeyFor(const QString& maxSkill) const
+    {
+        return m_traits.PlainSkillKey ? QStringLiteral("skill") : QStringLiteral("skill") + maxSkill;
+    }
     // MaxSkillText as a whole number (5 when it is not one, at least 1).
     int MaxSkill() const;
 
