@@ -157,7 +157,7 @@ void TModLogic::LoadConf()
     if (w->MapCycle)
         UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle,
                            State.RequiredWaypointExt, WaypointFolderPath());
-    if (m_traits.HasBotsPage)
+    if (m_traits.HasBotsPage || m_traits.StoreWithoutBotsPage)
         ReadBotsIni();
     ReadChatMemo();
     // The teams read from game.cfg go into choosers that LoadDefaults has just filled.
@@ -336,7 +336,7 @@ bool TModLogic::SaveConf()
                                         : error);
         return false;
     }
-    if (m_traits.HasBotsPage && !WriteBotsIni(error)) {
+    if ((m_traits.HasBotsPage || m_traits.StoreWithoutBotsPage) && !WriteBotsIni(error)) {
         ReportSaveError(error);
         return false;
     }
@@ -410,6 +410,15 @@ bool TModLogic::WriteBotRecord(TIniFile& store, const QString& section, const TB
 void TModLogic::ReadBotsIni()
 {
     TModWindow* w = Form();
+    if (w && !w->ListBot && m_traits.StoreWithoutBotsPage) {
+        UInit::LoadingDone = 0;
+        Bots().clear();
+        State.BotCount = 0;
+        if (FileSys::FileExists(BotsIniPath()))
+            ReadDefaultSection(TIniFile(BotsIniPath()));
+        UInit::LoadingDone = 1;
+        return;
+    }
     if (!w || !w->ListBot)
         return;
     UInit::LoadingDone = 0;
@@ -521,11 +530,13 @@ bool TModLogic::WriteBotsIni(QString& error)
     TIniFile ini(work);
     const QString skillKey = SkillKey();
     const QVector<TBot>& bots = Bots();
+    // Without a bot list the store keeps only the count and the mod's own rows.
+    const bool list = w->ListBot != nullptr;
     bool ok = ini.WriteInteger(kDefault, QStringLiteral("numbot"), State.BotCount);
-    ok = ok && ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0);
-    ok = ok && ini.WriteInteger(kDefault, QStringLiteral("spawnbot"),
-                                w->spawnbot ? w->spawnbot->ClampedValue(1) : 1);
-    if (m_traits.ChatKeys) {
+    ok = ok && (!list || ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0));
+    ok = ok && (!list || ini.WriteInteger(kDefault, QStringLiteral("spawnbot"),
+                                          w->spawnbot ? w->spawnbot->ClampedValue(1) : 1));
+    if (m_traits.ChatKeys && list) {
         ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq"),
                                     w->Chatfreq ? w->Chatfreq->value() : 10);
         ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_kill"),
@@ -542,7 +553,7 @@ bool TModLogic::WriteBotsIni(QString& error)
              ini.WriteString(section, QStringLiteral("modele"), bot[1]) &&
              ini.WriteString(section, skillKey, bot[2]) && WriteBotRecord(ini, section, bot);
     }
-    for (int n = count + 1; ok && n <= kErasedSections; ++n)
+    for (int n = count + 1; ok && list && n <= kErasedSections; ++n)
         if (ini.SectionExists(BotSection(n)))
             ok = ini.EraseSection(BotSection(n));
 

@@ -129,6 +129,11 @@ struct TModTraits {
     // The bot store keeps its skills under the plain key "skill" (not "skill" + maxskill), and a
     // bot's stored skill is read as it is, not cut to the slider's maximum.
     bool PlainSkillKey = false;
+    // A mod without a Bots page that still keeps [Default] keys in the bot store (its number of
+    // bots on the Game page): LoadConf reads its StoreRows when the store is there (a missing
+    // store is no error) and SaveConf writes numbot 0 and those rows; no [Bot N] section is
+    // read, written or erased.
+    bool StoreWithoutBotsPage = false;
 
     // What the core's shared routines need to know of the mod (model storage, pictures, maps,
     // launch); put on the mod's row when it registers. Its OwnModelFolder follows Models.

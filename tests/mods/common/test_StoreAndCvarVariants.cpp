@@ -1,10 +1,14 @@
-// Two template variants: a bot store whose skills sit under the plain key "skill" and are read
-// without cutting, and the radio-pair game.cfg row (fall damage Normal / Realistic).
+// Template variants of the bot store and the game page: skills under the plain key "skill" read
+// without cutting, a store kept without a Bots page, and the radio-pair game.cfg row (fall
+// damage Normal / Realistic).
 #include "mods/common/ModTestEnv.h"
 
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
+
+#include "mods/common/ModStore.h"
+#include "ui/NumberEdit.h"
 
 #include <QListWidget>
 #include <QRadioButton>
@@ -100,6 +104,64 @@ TEST(RadioPairRow, OnlyAOneTicksTheFirstAndDefaultsTickTheChosenOne)
                       ModCvars::CvarLine(QStringLiteral("mp_falldamage"),
                                          c.Realistic ? QStringLiteral("1") : QStringLiteral("0")));
         }
+    }
+}
+
+// A mod whose number of bots sits on its Game page, kept in the store without a Bots page.
+class TNoListLogic : public TModLogic {
+public:
+    TNoListLogic() : TModLogic(Traits()) {}
+    static TModTraits Traits()
+    {
+        TModTraits s = ProbeTraits();
+        s.HasBotsPage = false;
+        s.HasChatPage = false;
+        s.ChatKeys = false;
+        s.StoreWithoutBotsPage = true;
+        return s;
+    }
+    TStoreTable StoreRows() const override
+    {
+        return {ModStore::Number(QStringLiteral("Default"), QStringLiteral("spawnbot"),
+                                 QStringLiteral("PK_spawnbot"), QStringLiteral("1"), 1, 32)};
+    }
+};
+
+class TNoListWindow : public TModWindow {
+public:
+    explicit TNoListWindow(TModLogic& logic) : TModWindow(logic, nullptr) { BuildWindow(); }
+
+protected:
+    void BuildGamePage(QWidget* page) override { AddNumber(page, QStringLiteral("PK_spawnbot"), 1, 32, 2, 0, 0, 50); }
+};
+
+TEST(StoreWithoutBotsPage, KeepsTheCountAndItsRowsAndLeavesBotSectionsAlone)
+{
+    TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("HPB Bot"));
+    env.HL.AddMap(QStringLiteral("opera"), QStringLiteral("op_db_chrest"));
+    env.HL.AddFile(QStringLiteral("opera/mapcycle.txt"), "op_db_chrest\r\n");
+    const QString store = env.ProgramFile(QStringLiteral("Bots/PK_Bots.ini"));
+    TIniFile::FlushCache();
+    TNoListLogic logic;
+    for (const char* before : {"", "[Default]\r\nnumbot=3\r\nspawnbot=many\r\n[Bot 1]\r\nnom=Kept\r\n",
+                               "[Default]\r\nnumbot=0\r\nspawnbot=12\r\n"}) {
+        QFile::remove(store);
+        if (*before)
+            env.Program.AddFile(QStringLiteral("Bots/PK_Bots.ini"), before);
+        TIniFile::FlushCache();
+        env.Dialogs.Clear();
+        TNoListWindow w(logic);
+        w.FormActivate();
+        EXPECT_TRUE(env.Dialogs.Texts().isEmpty()) << before;   // a missing store is no error
+        auto* count = w.Control<TNumberEdit>(QStringLiteral("PK_spawnbot"));
+        EXPECT_EQ(count->Text(), QString::fromLatin1(QByteArray(before).contains("=12") ? "12" : "1")) << before;
+        count->SetText(QStringLiteral("6"));
+        ASSERT_TRUE(logic.CheckConf()) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+        ASSERT_TRUE(logic.SaveConf());
+        const QByteArray saved = TModTestEnv::Read(store);
+        EXPECT_TRUE(saved.startsWith("[Default]\r\nnumbot=0\r\nspawnbot=6\r\n")) << saved.constData();
+        EXPECT_EQ(saved.contains("[Bot 1]\r\nnom=Kept\r\n"), QByteArray(before).contains("Kept")) << before;
+        EXPECT_FALSE(saved.contains("skill")) << saved.constData();
     }
 }
 
