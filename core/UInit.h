@@ -24,6 +24,19 @@ extern QString SelectedBot;      // section name of the chosen bot in the mod's 
 
 extern int LoadingDone;          // 0 while a window is being filled, 1 otherwise
 
+// LoadingDone is 0 for the life of the guard and back to what it was after, whichever way the
+// filling ends (an early return, an exception).
+class TLoadingGuard {
+public:
+    TLoadingGuard() : m_previous(LoadingDone) { LoadingDone = 0; }
+    ~TLoadingGuard() { LoadingDone = m_previous; }
+    TLoadingGuard(const TLoadingGuard&) = delete;
+    TLoadingGuard& operator=(const TLoadingGuard&) = delete;
+
+private:
+    int m_previous;
+};
+
 // Registry option letters: "O" yes, anything else no.
 extern QString CloseQORSetting;
 extern QString AutoStartSetting;

@@ -214,7 +214,7 @@ QString CycleMapName(const QString& line)
 
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
                   QListWidget* mapCycle, const QString& requiredExt, const QString& waypointFolder) {
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     if (mapCycle)
         mapCycle->clear();
     QStringList maps;
@@ -237,7 +237,6 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
     if (mapCycle)
         mapCycle->addItems(maps);
     UInit::TempMemo.clear();
-    UInit::LoadingDone = 1;
 }
 
 bool WriteMapCycle(const QString& flag, const QString& modFolder, QListWidget* mapCycle,

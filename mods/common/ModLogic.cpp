@@ -245,7 +245,7 @@ void TModLogic::LoadDefaults()
     TModWindow* w = Form();
     if (!w)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     if (m_traits.DefaultsEmptyMapCycle && w->MapCycle) {
         const QSignalBlocker block(w->MapCycle);
         w->MapCycle->clear();
@@ -269,7 +269,6 @@ void TModLogic::LoadDefaults()
     }
     LoadModDefaults();
     ClearBotFields();
-    UInit::LoadingDone = 1;
 }
 
 void TModLogic::ClearBotFields()
@@ -352,7 +351,7 @@ bool TModLogic::SaveConf()
 
 void TModLogic::ReadGameCfg()
 {
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     UInit::TempMemo.clear();
     const QString path = FileSys::JoinPath(ModDir(), QStringLiteral("game.cfg"));
     if (FileSys::FileExists(path) && FileSys::ReadLines(path, UInit::TempMemo)) {
@@ -363,7 +362,6 @@ void TModLogic::ReadGameCfg()
             ApplyGameCfgCvar(name, value);
         }
     }
-    UInit::LoadingDone = 1;
 }
 
 bool TModLogic::ApplyGameCfgCvar(const QString& name, const QString& value)
@@ -421,7 +419,7 @@ void TModLogic::ReadBotsIni()
     }
     if (!w || !w->ListBot)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     QVector<TBot>& bots = Bots();
     bots.clear();
     {
@@ -501,7 +499,6 @@ void TModLogic::ReadBotsIni()
         }
         ShowBot();
     }
-    UInit::LoadingDone = 1;
 }
 
 bool TModLogic::WriteBotsIni(QString& error)
@@ -627,7 +624,7 @@ void TModLogic::ShowBot()
     TModWindow* w = Form();
     if (!w || !w->ListBot)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     const int i = w->ListBot->currentRow();
     const QVector<TBot>& bots = Bots();
     if (i < 0 || i >= bots.size()) {
@@ -637,7 +634,6 @@ void TModLogic::ShowBot()
     } else {
         ShowBotRecord(bots[i]);
     }
-    UInit::LoadingDone = 1;
 }
 
 void TModLogic::DeleteBots()

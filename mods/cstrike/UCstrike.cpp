@@ -252,7 +252,7 @@ void TCstrike::LoadDefaults()
     TFCstrike* w = Win();
     if (!w)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     // The waypoint folder comes first: the map list is built from it.
     const TIniFile store(BotsIniPath());
     if (IsBot(NNBot)) {
@@ -505,7 +505,7 @@ void TCstrike::ReadBotSkillCfg()
     TFCstrike* w = Win();
     if (!w || !w->CS_Skills)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     LabelSkillGrid(w->CS_Skills);
     const QString path = BotSkillCfgPath();
     QStringList lines;
@@ -515,7 +515,6 @@ void TCstrike::ReadBotSkillCfg()
         ParseBotSkill(lines, table);
         TableToGrid(table, w->CS_Skills);
     }
-    UInit::LoadingDone = 1;
 }
 
 bool TCstrike::WriteBotSkillCfg(QString& error)
