@@ -238,7 +238,7 @@ void TModWindow::BuildMapsPage(QWidget* p)
     MapCom->setGeometry(8, 282, 210, 84);
     MapCom->installEventFilter(this);
 
-    MapLabel = AddLabel(p, Prefixed(QStringLiteral("MapLabel")), QString(), 486, 200, 80, 40);
+    MapLabel = AddLabel(p, Prefixed(QStringLiteral("MapLabel")), QString(), 482, 200, 89, 40);
     QFont bold = MapLabel->font();
     bold.setBold(true);
     MapLabel->setFont(bold);

@@ -1,0 +1,79 @@
+#include "mods/efmatch/UExtreme.h"
+
+#include "mods/common/GameSettings.h"
+#include "mods/common/ModWriters.h"
+#include "mods/common/TeamPanel.h"
+#include "mods/efmatch/UFExtreme.h"
+
+namespace UExtreme {
+
+namespace {
+
+TModTraits ExtremeTraits()
+{
+    TModTraits s;
+    s.Key = QStringLiteral("EFMatch");
+    s.Prefix = QStringLiteral("EF");
+    s.Title = QStringLiteral("Extreme Fragmatch");
+    s.ShortName = QStringLiteral("EFM");
+    s.DefaultModel = QStringLiteral("drake");
+    s.DefaultDll = QStringLiteral("dm.dll");
+    s.Models = TModelSource::OwnFolder;
+    s.Profile.PreviewFollows = true;
+    return s;
+}
+
+} // namespace
+
+TExtreme::TExtreme() : TModLogic(ExtremeTraits()) {}
+
+TCvarTable TExtreme::Cvars() const
+{
+    auto row = [](const char* cvar) { return GameSettings::Row(QStringLiteral("EF"), QString::fromLatin1(cvar)); };
+    return {
+        ModCvars::TeamListRow(),
+        row("mp_fraglimit"),
+        row("mp_timelimit"),
+        row("mp_falldamage"),
+        ModCvars::TeamplayRow(),
+        row("mp_friendlyfire"),
+        row("mp_weaponstay"),
+        row("mp_forcerespawn"),
+        row("mp_footsteps"),
+        row("mp_flashlight"),
+        row("mp_autocrosshair"),
+    };
+}
+
+QStringList TExtreme::LiblistLines(const QString& dll) const
+{
+    using ModWriters::LiblistLine;
+    return {
+        LiblistLine(QStringLiteral("game"), QStringLiteral("Extreme Fragmatch")),
+        LiblistLine(QStringLiteral("url_info"), QString()),
+        LiblistLine(QStringLiteral("url_dl"), QString()),
+        LiblistLine(QStringLiteral("version"), QStringLiteral("0.1")),
+        LiblistLine(QStringLiteral("size"), QStringLiteral("33")),
+        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
+        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")) + QLatin1Char(' '),
+        LiblistLine(QStringLiteral("hlversion"), QStringLiteral("1106")),
+        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
+        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_player_deathmatch")),
+        ModWriters::GameDllLine(dll),
+    };
+}
+
+TExtreme& Logic()
+{
+    static TExtreme logic;
+    return logic;
+}
+
+void Register()
+{
+    RegisterModWindow<TFExtreme>(Logic(), FExtreme);
+}
+
+} // namespace UExtreme
+
+void RegisterMod_efmatch() { UExtreme::Register(); }

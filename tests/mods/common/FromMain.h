@@ -1,0 +1,85 @@
+#pragma once
+// The road a user takes through the main window, for the end-to-end tests of the mods: the
+// mod's button, its bot in the selector, "Edit Mod Config" with the window driven by the test,
+// then "Launch Half-Life". The fake game records how it was started.
+#include "mods/common/ModTestEnv.h"
+
+#include "mods/common/ModWindow.h"
+#include "ui/UMain.h"
+
+#include <QComboBox>
+#include <functional>
+#include <gtest/gtest.h>
+
+class TFromMain {
+public:
+    explicit TFromMain(TModTestEnv& env) : m_env(env)
+    {
+        env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("AppPath"), env.Program.Root());
+        env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
+        Main = std::make_unique<TMain>();
+    }
+
+    // Picks the mod and its bot; false when the button or the bot is not offered.
+    bool Pick(const QString& key, const QString& bot)
+    {
+        Main->ModButtonClick(key);
+        QComboBox* bots = Main->BotSelector();
+        const int at = bots->findText(bot);
+        if (at < 0)
+            return false;
+        bots->setCurrentIndex(at);
+        return true;
+    }
+
+    // "Edit Mod Config": edit runs on the activated window; true when it closed by its buttons.
+    bool Edit(const std::function<void(TModWindow&)>& edit)
+    {
+        bool closed = false;
+        TMain::SetModalRunner([&](QDialog& dialog) {
+            auto* w = qobject_cast<TModWindow*>(&dialog);
+            if (!w)
+                return dialog.exec();
+            w->FormActivate();
+            edit(*w);
+            closed = w->ClosedByButtons();
+            return dialog.result();
+        });
+        Main->SB_EditConfClick();
+        TMain::SetModalRunner({});
+        return closed;
+    }
+
+    // "Launch Half-Life": the recorded arguments of the game's start (empty when it did not).
+    QStringList Launch()
+    {
+        Main->SB_HLClick();
+        if (!m_env.HL.WaitForRuns(1))
+            return {};
+        return m_env.HL.RecordedRuns().front().Args;
+    }
+
+    QString Shown() const { return m_env.Dialogs.Texts().join(QLatin1Char('|')); }
+
+    std::unique_ptr<TMain> Main;
+
+private:
+    TModTestEnv& m_env;
+};
+
+// The launch's command line with automatic start on a listen server.
+inline QStringList ListenArgs(const QString& gameDir, const QString& map)
+{
+    return {QStringLiteral("-console"), QStringLiteral("-game"), gameDir, QStringLiteral("+sv_lan"),
+            QStringLiteral("1"), QStringLiteral("+maxplayers"), QStringLiteral("32"),
+            QStringLiteral("+connect"), QStringLiteral("+map"), map};
+}
+
+// A file's lines joined with CR LF, each ended by one.
+inline QByteArray Crlf(std::initializer_list<const char*> lines)
+{
+    QByteArray out;
+    for (const char* l : lines)
+        out += QByteArray(l) + "\r\n";
+    return out;
+}
