@@ -68,7 +68,7 @@ QGroupBox* Build(TModWindow& w, QWidget* page, const QStringList& switches, int 
         const TSwitch* s = FindSwitch(stem);
         if (!s)
             continue;
-        w.AddCheck(g, w.Prefixed(stem), QString::fromLatin1(s->Caption), 12, row, 200,
+        w.AddCheck(g, w.Prefixed(stem), QString::fromLatin1(s->Caption), 12, row, 134,
                    QString::fromLatin1(s->Hint))
             ->setChecked(QLatin1String(s->Default) == QLatin1String("1"));
         row += 24;

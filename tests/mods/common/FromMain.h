@@ -8,6 +8,10 @@
 #include "ui/UMain.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QToolButton>
+#include "mods/common/TeamPanel.h"
+#include "ui/NumberEdit.h"
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -83,3 +87,25 @@ inline QByteArray Crlf(std::initializer_list<const char*> lines)
         out += QByteArray(l) + "\r\n";
     return out;
 }
+
+// A user's choice in a chooser of the window (it must list the item).
+inline void Choose(TModWindow& w, const QString& chooser, const QString& item)
+{
+    auto* c = w.Control<QComboBox>(chooser);
+    ASSERT_NE(c, nullptr) << chooser.toStdString();
+    const int at = c->findText(item);
+    ASSERT_GE(at, 0) << item.toStdString();
+    c->setCurrentIndex(at);
+    emit c->activated(at);
+}
+
+inline void StepTeams(TModWindow& w, int steps)
+{
+    TNumberEdit* n = w.TeamPanel->NumTeam;
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(n, &in);
+    n->stepBy(steps);
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(n, &out);
+}
+

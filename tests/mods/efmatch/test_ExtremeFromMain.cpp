@@ -16,26 +16,6 @@
 
 namespace {
 
-void Choose(TModWindow& w, const QString& chooser, const QString& item)
-{
-    auto* c = w.Control<QComboBox>(chooser);
-    ASSERT_NE(c, nullptr) << chooser.toStdString();
-    const int at = c->findText(item);
-    ASSERT_GE(at, 0) << item.toStdString();
-    c->setCurrentIndex(at);
-    emit c->activated(at);
-}
-
-void StepTeams(TModWindow& w, int steps)
-{
-    TNumberEdit* n = w.TeamPanel->NumTeam;
-    QFocusEvent in(QEvent::FocusIn);
-    QApplication::sendEvent(n, &in);
-    n->stepBy(steps);
-    QFocusEvent out(QEvent::FocusOut);
-    QApplication::sendEvent(n, &out);
-}
-
 class ExtremeFromMain : public ::testing::TestWithParam<bool> {};
 
 TEST_P(ExtremeFromMain, PickEditApplyAndLaunchWriteTheModsFiles)
