@@ -1,0 +1,92 @@
+#include "mods/darkmatch/UDarkmatch.h"
+
+#include "mods/common/GameSettings.h"
+#include "mods/common/ModWriters.h"
+#include "mods/common/TeamPanel.h"
+#include "mods/darkmatch/UFDarkmatch.h"
+
+namespace UDarkmatch {
+
+namespace {
+
+TModTraits DarkmatchTraits()
+{
+    TModTraits s;
+    s.Key = QStringLiteral("Darkmatch");
+    s.Prefix = QStringLiteral("DK");
+    s.Title = QStringLiteral("Darkmatch");
+    s.ShortName = QStringLiteral("Darkmatch");
+    s.DefaultModel = QStringLiteral("gordon");
+    s.DefaultDll = QStringLiteral("Darkmatch.dll");
+    s.MapComFile = QStringLiteral("mapcom.ini");
+    s.Models = TModelSource::PlayerModels;
+    s.DefaultsEmptyMapCycle = true;
+    // "optwaypt" marks the maps with a waypoint file; "waypt" only shows the legend.
+    s.WaypointKey = QStringLiteral("optwaypt");
+    s.LegendKeys = {QStringLiteral("waypt"), QStringLiteral("optwaypt")};
+    s.Profile.PreviewFollows = true;
+    return s;
+}
+
+} // namespace
+
+TDarkmatch::TDarkmatch() : TModLogic(DarkmatchTraits()) {}
+
+TCvarTable TDarkmatch::Cvars() const
+{
+    auto row = [](const char* cvar) { return GameSettings::Row(QStringLiteral("DK"), QString::fromLatin1(cvar)); };
+    // The equipment switches have no default: LoadDefaults leaves them as they are.
+    auto equipment = [](const char* cvar, const char* control) {
+        return ModCvars::Check(QString::fromLatin1(cvar), QString::fromLatin1(control));
+    };
+    return {
+        ModCvars::TeamListRow(),
+        row("mp_fraglimit"),
+        row("mp_timelimit"),
+        row("mp_falldamage"),
+        ModCvars::TeamplayRow(),
+        row("mp_friendlyfire"),
+        row("mp_forcerespawn"),
+        row("mp_footsteps"),
+        row("mp_flashlight"),
+        row("mp_autocrosshair"),
+        row("mp_weaponstay"),
+        equipment("mp_flares", "DK_flares"),
+        equipment("mp_boots", "DK_boots"),
+        equipment("mp_nvg", "DK_nvg"),
+        equipment("mp_radar", "DK_radar"),
+    };
+}
+
+QStringList TDarkmatch::LiblistLines(const QString& dll) const
+{
+    return {
+        QStringLiteral("game \"Darkmatch Alpha 1\"        //Game title"),
+        QStringLiteral("url_info \"www.planethalflife.com/darkmatch\"  //Info URL"),
+        QStringLiteral("url_dl \"www.planethalflife.com/darkmatch/download\"//Downloading URL"),
+        QStringLiteral("version \"Alpha 1\"  //version of mod"),
+        QStringLiteral("size \"5000\" //size of mod"),
+        QStringLiteral("svonly \"0\" //server side only mod?\t(1=yes, 0=no)"),
+        QStringLiteral("cldll \"1\" //client side dll?"),
+        QStringLiteral("hlversion \"Newest\"  //version of Half-life"),
+        QStringLiteral("type \"multiplayer_only\" //type of mod"),
+        QStringLiteral("nomodels \"1\" //game selects player model"),
+        QStringLiteral("mpentity \"info_player_deathmatch\" //name of multiplayer spawn entity"),
+        ModWriters::GameDllLine(dll),
+    };
+}
+
+TDarkmatch& Logic()
+{
+    static TDarkmatch logic;
+    return logic;
+}
+
+void Register()
+{
+    RegisterModWindow<TFDarkmatch>(Logic(), FDarkmatch);
+}
+
+} // namespace UDarkmatch
+
+void RegisterMod_darkmatch() { UDarkmatch::Register(); }

@@ -1,0 +1,18 @@
+#pragma once
+// Darkmatch's logic: the variant with teams over nine choosers of Half-Life's player models, the
+// mod's own maps, and four equipment switches (radar, flares, stealth boots, night goggles).
+#include "mods/common/ModLogic.h"
+
+namespace UDarkmatch {
+
+class TDarkmatch : public TModLogic {
+public:
+    TDarkmatch();
+    TCvarTable Cvars() const override;
+    QStringList LiblistLines(const QString& dll) const override;
+};
+
+TDarkmatch& Logic();
+void Register();
+
+} // namespace UDarkmatch
