@@ -59,7 +59,7 @@ extern const QString ConfigMarker;     // "+"
 
 // The main window's hidden work lists (plain containers, not widgets).
 extern QStringList TempMemo;
-extern QStringList MapList;
+extern QStringList MapList;      // the .bsp files last listed (folder order) and stock maps
 extern QStringList DirList;
 extern QStringList ModelList;    // sorted case-insensitively
 extern QStringList Bot_Names;

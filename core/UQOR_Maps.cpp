@@ -31,22 +31,21 @@ bool Hidden(const TModProfile& profile, const QString& map) {
     return profile.HidesMap && profile.HidesMap(map);
 }
 
-// The lower-case names of every file in a folder, listed once; the per-map lookups then cost a
-// hash probe instead of a directory scan each.
-QSet<QString> LowerCaseFileNames(const QString& folder) {
-    QSet<QString> names;
+// The lower-case stems of a folder's files that end in one of the extensions (given in lower
+// case), one set per extension: the folder is listed once, each name lowered once, and a map's
+// marker is then one hash probe with its lowered name. A file matches when its lowered name is
+// the map's lowered name followed by the lowered extension.
+QList<QSet<QString>> LowerCaseStems(const QString& folder, const QStringList& extensions) {
+    QList<QSet<QString>> stems(extensions.size());
     if (folder.isEmpty())
-        return names;
-    const QStringList files = FileSys::ListFiles(folder);
-    names.reserve(files.size());
-    for (const QString& f : files)
-        names.insert(f.toLower());
-    return names;
-}
-
-bool LessInsensitive(const QString& a, const QString& b) {
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
+        return stems;
+    for (const QString& file : FileSys::ListFilesUnsorted(folder)) {
+        const QString lower = file.toLower();
+        for (qsizetype i = 0; i < extensions.size(); ++i)
+            if (!extensions[i].isEmpty() && lower.endsWith(extensions[i]))
+                stems[i].insert(lower.chopped(extensions[i].size()));
+    }
+    return stems;
 }
 
 // The map name of an available-list entry: everything before its first blank.
@@ -86,9 +85,10 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
         }
     }
 
-    // The hidden file list of the window, as a plain list: the folder's .bsp files ...
+    // The hidden file list of the window, as a plain list: the folder's .bsp files (in the
+    // folder's order: only the entries are sorted, once, at the end) ...
     QStringList& files = UInit::MapList;
-    files = FileSys::ListFiles(mapsFolder, QStringLiteral("*.bsp"));
+    files = FileSys::ListFilesUnsorted(mapsFolder, QStringLiteral("*.bsp"));
     // ... and the stock maps, unless the folder already holds them.
     QStringList stock;
     if (profile.DeathmatchStockMaps
@@ -109,18 +109,23 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
     }
 
     // Each marker folder is listed once (twice only when they differ).
-    const bool wantWaypoints = !waypointExt.isEmpty() || !requiredExt.isEmpty();
-    const QSet<QString> waypointNames =
-        wantWaypoints ? LowerCaseFileNames(waypointFolder) : QSet<QString>();
-    QSet<QString> configNames;
-    if (!configExt.isEmpty()) {
-        configNames = (wantWaypoints && FileSys::Resolve(configFolder) == FileSys::Resolve(waypointFolder))
-                          ? waypointNames
-                          : LowerCaseFileNames(configFolder);
-    }
     const QString waypointExtLower = waypointExt.toLower();
     const QString requiredExtLower = requiredExt.toLower();
     const QString configExtLower = configExt.toLower();
+    const bool wantWaypoints = !waypointExt.isEmpty() || !requiredExt.isEmpty();
+    const bool sameFolder = wantWaypoints && !configExt.isEmpty()
+                            && FileSys::Resolve(configFolder) == FileSys::Resolve(waypointFolder);
+    QList<QSet<QString>> marks;   // waypoint, required, config
+    if (wantWaypoints)
+        marks = LowerCaseStems(waypointFolder, {waypointExtLower, requiredExtLower,
+                                                sameFolder ? configExtLower : QString()});
+    else
+        marks = {{}, {}, {}};
+    if (!configExt.isEmpty() && !sameFolder)
+        marks[2] = LowerCaseStems(configFolder, {configExtLower}).front();
+    const QSet<QString>& waypointStems = marks[0];
+    const QSet<QString>& requiredStems = marks[1];
+    const QSet<QString>& configStems = marks[2];
 
     entries.reserve(entries.size() + files.size());
     for (const QString& file : files) {
@@ -128,23 +133,26 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
         if (Hidden(profile, map))
             continue;
         const QString lower = map.toLower();
-        if (!requiredExt.isEmpty() && !waypointNames.contains(lower + requiredExtLower))
+        if (!requiredExt.isEmpty() && !requiredStems.contains(lower))
             continue;
         if (wanted && held.contains(lower))
             continue;
-        QString markers = QStringLiteral(" ");
-        if (!waypointExt.isEmpty() && waypointNames.contains(lower + waypointExtLower))
-            markers += UInit::WaypointMarker;
-        if (!configExt.isEmpty() && configNames.contains(lower + configExtLower))
-            markers += UInit::ConfigMarker;
-        entries << map + markers;
+        QString entry;
+        entry.reserve(map.size() + 3);
+        entry += map;
+        entry += QLatin1Char(' ');
+        if (!waypointExt.isEmpty() && waypointStems.contains(lower))
+            entry += UInit::WaypointMarker;
+        if (!configExt.isEmpty() && configStems.contains(lower))
+            entry += UInit::ConfigMarker;
+        entries << entry;
         if (wanted)
             held.insert(lower);
     }
 
     // The list shows its entries sorted without regard to case, as the original's sorted list
     // box did (Qt's own sorting would put "Z" before "a").
-    std::stable_sort(entries.begin(), entries.end(), LessInsensitive);
+    FileSys::SortInsensitive(entries);
     available->setUpdatesEnabled(false);
     available->clear();
     available->addItems(entries);

@@ -1,11 +1,13 @@
 #include "FileSys.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -14,9 +16,13 @@
 #include <chrono>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -185,27 +191,131 @@ bool DirectoryExists(const QString& path)
 
 namespace {
 
-QStringList SortedInsensitive(QStringList names)
+// The order key of a name: each UTF-16 unit replaced by its simple case folding, exactly as a
+// case-insensitive QString::compare folds while it compares (a pair of surrogates folds as one
+// character). Comparing keys code unit by code unit then orders as that compare does, so a sort
+// folds every name once instead of at each of its n log n comparisons.
+QString OrderKey(const QString& name)
 {
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = QString::compare(a, b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+    QString key(name.size(), Qt::Uninitialized);
+    const char16_t* in = reinterpret_cast<const char16_t*>(name.utf16());
+    char16_t* out = reinterpret_cast<char16_t*>(key.data());
+    char16_t last = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = in[i];
+        if (unit < 0x80) {
+            out[i] = unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit;
+        } else if (QChar::isLowSurrogate(unit) && QChar::isHighSurrogate(last)) {
+            out[i] = QChar::lowSurrogate(QChar::toCaseFolded(QChar::surrogateToUcs4(last, unit)));
+        } else {
+            out[i] = static_cast<char16_t>(QChar::toCaseFolded(char32_t(unit)));
+        }
+        last = unit;
+    }
+    return key;
+}
+
+// What a listing keeps of a name: everything for an empty mask or "*", a suffix test for the
+// usual "*.bsp", and QDir's own wildcard rule (without regard to case) for anything else.
+class TNameMask {
+public:
+    explicit TNameMask(const QString& mask)
+    {
+        if (mask.isEmpty() || mask == QLatin1String("*"))
+            return;
+        const QString rest = mask.mid(1);
+        if (mask.startsWith(QLatin1Char('*')) && !rest.contains(QLatin1Char('*'))
+            && !rest.contains(QLatin1Char('?')) && !rest.contains(QLatin1Char('[')))
+            m_suffix = rest;
+        else
+            m_wildcard = QRegularExpression(QRegularExpression::wildcardToRegularExpression(mask),
+                                            QRegularExpression::CaseInsensitiveOption);
+    }
+    bool Matches(const QString& name) const
+    {
+        if (!m_suffix.isEmpty())
+            return name.endsWith(m_suffix, Qt::CaseInsensitive);
+        if (m_wildcard.isValid() && !m_wildcard.pattern().isEmpty())
+            return m_wildcard.match(name).hasMatch();
+        return true;
+    }
+
+private:
+    QString m_suffix;
+    QRegularExpression m_wildcard;
+};
+
+// The names of a folder's entries that are not folders: files, and as QDir's Files | Hidden |
+// System would give them, hidden files, links to files, dangling links, FIFOs and the like; in
+// the order the folder holds them. The entry types come with the names (the file systems in use
+// report them), so only links and entries of unknown type cost a stat: a folder of 50,000 maps
+// is one pass.
+QStringList ScanFiles(const QString& dir, const QString& mask)
+{
+    const QString d = Resolve(dir);
+    if (d.isEmpty())
+        return {};
+    const TNameMask wanted(mask);
+    QStringList names;
+#ifdef Q_OS_UNIX
+    DIR* folder = ::opendir(QFile::encodeName(d).constData());
+    if (!folder)
+        return {};
+    const int fd = ::dirfd(folder);
+    while (const dirent* entry = ::readdir(folder)) {
+        const char* raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        bool folderEntry = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat target;
+            folderEntry = ::fstatat(fd, raw, &target, 0) == 0 && S_ISDIR(target.st_mode);
+        }
+        if (folderEntry)
+            continue;
+        QString name = QFile::decodeName(raw);
+        if (wanted.Matches(name))
+            names.append(std::move(name));
+    }
+    ::closedir(folder);
+#else
+    QDirIterator it(d, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (wanted.Matches(name))
+            names.append(name);
+    }
+#endif
     return names;
 }
 
 } // namespace
 
+void SortInsensitive(QStringList& names)
+{
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(names.size());
+    for (QString& n : names) {
+        QString key = OrderKey(n);
+        keyed.emplace_back(std::move(key), std::move(n));
+    }
+    // Equal keys fall back to the names themselves, so the order never depends on the input's.
+    std::sort(keyed.begin(), keyed.end());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[i].second);
+}
+
 QStringList ListFiles(const QString& dir, const QString& mask)
 {
-    const QString d = Resolve(dir);
-    if (d.isEmpty() || !QFileInfo(d).isDir())
-        return {};
-    QDir qdir(d);
-    // QDir name filters compare without regard to case unless QDir::CaseSensitive is given.
-    const QStringList filters{mask.isEmpty() ? QStringLiteral("*") : mask};
-    return SortedInsensitive(
-        qdir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort));
+    QStringList names = ScanFiles(dir, mask);
+    SortInsensitive(names);
+    return names;
+}
+
+QStringList ListFilesUnsorted(const QString& dir, const QString& mask)
+{
+    return ScanFiles(dir, mask);
 }
 
 QStringList ListDirs(const QString& dir)
@@ -213,8 +323,9 @@ QStringList ListDirs(const QString& dir)
     const QString d = Resolve(dir);
     if (d.isEmpty() || !QFileInfo(d).isDir())
         return {};
-    return SortedInsensitive(
-        QDir(d).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort));
+    QStringList names = QDir(d).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    SortInsensitive(names);
+    return names;
 }
 
 bool CopyFile(const QString& from, const QString& to, bool overwrite)

@@ -26,9 +26,16 @@ bool FileExists(const QString& path);       // an existing file (a folder is not
 bool DirectoryExists(const QString& path);
 
 // Names (not paths) of the files in dir matching a mask such as "*.bsp", compared without
-// regard to case; sorted case-insensitively. An empty mask means "*".
+// regard to case; sorted case-insensitively. An empty mask means "*". Files are everything
+// that is not a folder (links to files, hidden files, FIFOs ...); one pass over the folder.
 QStringList ListFiles(const QString& dir, const QString& mask = QString());
+// The same names in the order the folder holds them, for callers that only look names up.
+QStringList ListFilesUnsorted(const QString& dir, const QString& mask = QString());
 QStringList ListDirs(const QString& dir);
+// Sorts names as every sorted list of the program does: without regard to case (simple case
+// folding, as QString::compare with Qt::CaseInsensitive), names equal but for case in a fixed
+// order by their code units. Each name is folded once.
+void SortInsensitive(QStringList& names);
 
 bool CopyFile(const QString& from, const QString& to, bool overwrite = true);
 bool DeleteFile(const QString& path);

@@ -264,6 +264,22 @@ TEST_F(MapsTest, ListMapsMarksWaypointsAndConfigsAndSortsWithoutCase) {
     EXPECT_EQ(m_mod.Marks, 2);
 }
 
+TEST_F(MapsTest, ListMapsFindsMarkersBesideTheMapsAndSortsTheEntries) {
+    // Waypoints and configurations in the maps folder itself, as many bots keep them; the
+    // entries sort with their markers ("a " before "a-b ", though "a-b.bsp" lists first).
+    for (const char* map : {"a-b", "a", "Über", "under", "_x", "Zulu"})
+        m_hl.AddMap(QStringLiteral("cstrike"), QString::fromUtf8(map));
+    m_hl.AddFile(QStringLiteral("cstrike/maps/A.WPT"));
+    m_hl.AddFile(QStringLiteral("cstrike/maps/a-b.Cfg"));
+    m_hl.AddFile(QString::fromUtf8("cstrike/maps/über.wpt"));
+    m_hl.AddFile(QString::fromUtf8("cstrike/maps/über.cfg"));
+    m_hl.AddFile(QStringLiteral("cstrike/maps/zulu.wpt.cfg"));   // neither marker
+    m_hl.AddFile(QStringLiteral("cstrike/maps/under.bsp.wpt"));  // neither marker
+    UInit::ListMaps(&m_available, m_maps, nullptr, m_maps, ".cfg", ".wpt", m_maps);
+    EXPECT_EQ(Items(m_available), (QStringList{"_x ", "a *", "a-b +", "under ", "Zulu ",
+                                               QString::fromUtf8("Über *+")}));
+}
+
 TEST_F(MapsTest, ListMapsWithRequiredExtensionListsOnlyMapsWithThatFile) {
     m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("a"));
     m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("b"));

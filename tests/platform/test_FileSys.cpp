@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fcntl.h>
+#include <unistd.h>
 #include <sys/stat.h>
 #include <ctime>
 
@@ -98,6 +101,43 @@ TEST_F(FileSysTest, ListingsMatchMasksWithoutRegardToCaseAndSkipFolders)
     EXPECT_EQ(ListFiles(P("valve/maps")), (QStringList{"boot_camp.bsp", "Crossfire.BSP", "readme.TXT"}));
     EXPECT_EQ(ListDirs(P("valve")), QStringList{"MAPS"});
     EXPECT_TRUE(ListFiles(P("nowhere"), "*.bsp").isEmpty());
+}
+
+TEST_F(FileSysTest, ListingsTellLinksToFoldersFromLinksToFiles)
+{
+    // The listing takes entry types from the folder itself; a link has to be followed.
+    ASSERT_EQ(symlink(QFile::encodeName(P("Valve/MAPS/boot_camp.bsp")).constData(),
+                      QFile::encodeName(P("Valve/MAPS/linked.bsp")).constData()), 0);
+    ASSERT_EQ(symlink(QFile::encodeName(P("Valve/MAPS/Sub.bsp")).constData(),
+                      QFile::encodeName(P("Valve/MAPS/folder.bsp")).constData()), 0);
+    Make("Valve/MAPS/.hidden.bsp", "x");
+    EXPECT_EQ(ListFiles(P("valve/maps"), "*.bsp"),
+              (QStringList{".hidden.bsp", "boot_camp.bsp", "Crossfire.BSP", "linked.bsp"}));
+    QStringList unsorted = ListFilesUnsorted(P("valve/maps"), "*.BSP");
+    SortInsensitive(unsorted);
+    EXPECT_EQ(unsorted, ListFiles(P("valve/maps"), "*.bsp"));
+    EXPECT_EQ(ListFiles(P("valve/maps"), "readme.*"), QStringList{"readme.TXT"});
+}
+
+TEST(SortInsensitiveTest, OrdersAsTheCaseInsensitiveCompare)
+{
+    // Names whose order a plain lower-casing or a byte compare gets wrong: "_" lies between
+    // the upper- and lower-case letters, accents and Greek fold, "ς" folds to "σ", a blank or a
+    // dash sorts before the dot of an extension, and a surrogate pair folds as one letter.
+    QStringList names{"zoo", "Zeta", "_under", "a-b", "a", "A", "a.b", "a b", "École", "ecole",
+                      "éclair", "ΣΟΦΙΑ", "σοφια", "σοφιας", "σοφιαΣ", "Straße", "STRASSE",
+                      "\U00010400x", "\U00010428a", "map10", "Map9", "MAP_1", ""};
+    QStringList expected = names;
+    std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    for (int round = 0; round < 3; ++round) {
+        std::rotate(names.begin(), names.begin() + 7, names.end());
+        QStringList sorted = names;
+        SortInsensitive(sorted);
+        EXPECT_EQ(sorted, expected);
+    }
 }
 
 TEST_F(FileSysTest, JoinAcceptsBackslashes)
