@@ -276,10 +276,12 @@ void FillKeyCombos(const QVector<QComboBox*>& choosers)
     for (QComboBox* box : choosers) {
         if (!box)
             continue;
-        // Filling replaces the items: a second LoadDefaults must not list every key twice.
+        // Filling replaces the items: a second LoadDefaults must not list every key twice. No
+        // key is chosen until the user or the store chooses one: no key, no bind line.
         const QSignalBlocker block(box);
         box->clear();
         box->addItems(names);
+        box->setCurrentIndex(-1);
     }
 }
 

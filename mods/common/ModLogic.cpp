@@ -431,6 +431,9 @@ void TModLogic::ReadBotsIni()
 
     const QString path = BotsIniPath();
     if (!FileSys::FileExists(path)) {
+        // No store reads as a store without the keys: the first save then writes what a later
+        // read would give.
+        ModStore::ApplyDefaults(*w, StoreRows());
         const bool outsideEditor = m_traits.OutsideBotEditor && !State.BotEditor.isEmpty();
         if (!outsideEditor)
             Dialogs::ShowWarning(QStringLiteral("Bots definition file empty. No bot loaded.\r\n"
@@ -475,6 +478,8 @@ void TModLogic::ReadBotsIni()
                 bot[2] = QStringLiteral("0");
             else if (v > maxSkill && !m_traits.PlainSkillKey)
                 bot[2] = QString::number(maxSkill);
+            else if (v < 0 && !m_traits.PlainSkillKey)
+                bot[2] = QStringLiteral("0");   // below every slider: the bot's own default
             else
                 bot[2] = skill;
             ReadBotRecord(ini, section, bot);

@@ -123,6 +123,13 @@ QString ShownValue(const TModWindow& w, const TStoreRow& row)
     return row.WriteAs ? row.WriteAs(value) : value;
 }
 
+void ApplyDefaults(TModWindow& w, const TStoreTable& rows)
+{
+    // An empty store: every key missing, so each row reads as its default.
+    const TIniFile none{QString()};
+    ReadRows(w, none, rows);
+}
+
 void ReadRows(TModWindow& w, const TIniFile& store, const TStoreTable& rows)
 {
     for (const TStoreRow& row : rows) {

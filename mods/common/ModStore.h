@@ -68,6 +68,9 @@ QString ReadValue(const TIniFile& store, const QString& section, const TStoreRow
 // The value a window row writes: the control's value as the row keeps it.
 QString ShownValue(const TModWindow& w, const TStoreRow& row);
 
+// Reading without a store: every window row's control shows the row's default, the value a
+// store without the key reads as, so a first save writes what a later read would give.
+void ApplyDefaults(TModWindow& w, const TStoreTable& rows);
 // The window rows: every row that holds sets its control from the store (no change signal).
 void ReadRows(TModWindow& w, const TIniFile& store, const TStoreTable& rows);
 // Writes them in table order; false at the first key that could not be written.

@@ -29,6 +29,16 @@ const QString ModKey = QStringLiteral("CStrike");
 
 namespace {
 
+// A skill as P.O.D.Bot takes it: a whole number within 0..100 (fallback when it is none).
+QString PodBotSkill(const QString& stored, const QString& fallback)
+{
+    bool ok = false;
+    const int v = stored.trimmed().toInt(&ok);
+    if (!ok)
+        return fallback;
+    return v < 0 || v > 100 ? QString::number(qBound(0, v, 100)) : stored.trimmed();
+}
+
 const QString kDefault = QStringLiteral("Default");
 const QString kPlBotSection = QStringLiteral("PlBot");
 const QString kPodSection = QStringLiteral("PODBot");
@@ -207,8 +217,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         if (!folder.isEmpty()
             && FileSys::DirectoryExists(FileSys::JoinPath(Logic().ModDir(), QStringLiteral("PodBot\\") + folder)))
             lines << QStringLiteral("wptfolder ") + folder;
-        lines << QStringLiteral("minbotskill ") + minSkill()
-              << QStringLiteral("maxbotskill ") + skill
+        lines << QStringLiteral("minbotskill ") + PodBotSkill(minSkill(), QStringLiteral("1"))
+              << QStringLiteral("maxbotskill ") + PodBotSkill(skill, QStringLiteral("0"))
               << QStringLiteral("jasonmode ") + OnOff(d("knifeonly", "0"))
               << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
               << QStringLiteral("botsfollowuser ") + d("bot_control", "0")
@@ -273,16 +283,20 @@ ModWriters::TPlaceholderTable TCstrike::Placeholders(const QString& skillKey) co
     for (ModWriters::TPlaceholder& p : table)
         if (p.Name == QLatin1String("<name>"))
             p.Convert = [engine](const QString& name, int) { return ModWriters::CleanBotName(name, engine); };
-    // A bot left at "Default" (skill 0) is meant to play at the bot program's own level. To
-    // P.O.D.Bot 0 is its worst skill and to RealBot its best; both take -1 as "draw one from my
-    // own range", so that is what such a bot gets.
-    if (UInit::SelectedBot == PodBot || UInit::SelectedBot == RealBot)
+    // A bot left at "Default" (skill 0) is meant to play at RealBot's own level: 0 is its best
+    // skill, and -1 tells it to draw one from its own range.
+    if (UInit::SelectedBot == RealBot)
         for (ModWriters::TPlaceholder& p : table)
             if (p.Name == QLatin1String("<skill>"))
                 p.Convert = [](const QString& skill, int) {
                     const QString level = ModWriters::NumberOr(skill, QStringLiteral("1"));
                     return level == QLatin1String("0") ? QStringLiteral("-1") : level;
                 };
+    // P.O.D.Bot creates no bot at all for a skill outside 0..100 (-1 included).
+    if (UInit::SelectedBot == PodBot)
+        for (ModWriters::TPlaceholder& p : table)
+            if (p.Name == QLatin1String("<skill>"))
+                p.Convert = [](const QString& skill, int) { return PodBotSkill(skill, QStringLiteral("1")); };
     return table;
 }
 

@@ -236,8 +236,8 @@ TEST_F(CstrikeLaunch, RealBotWritesNoBotskillLineIntoItsOwnFolder)
                     "rb_setrandom  2 4", "rb_forceskill 1", "rb_internet 1", "realbot add 2 6 1 Rex"}));
 }
 
-// A bot left at "Default" (skill 0): P.O.D.Bot and RealBot read 0 as a skill of their own scale
-// and -1 as their own choice; JoeBot already takes 0 as its own choice.
+// A bot left at "Default" (skill 0): RealBot reads 0 as a skill of its own scale and -1 as its
+// own choice; JoeBot already takes 0 as its own choice; P.O.D.Bot refuses -1, so it gets 0.
 TEST_F(CstrikeLaunch, DefaultSkillBotLeavesTheLevelToTheBotProgram)
 {
     const struct {
@@ -246,7 +246,8 @@ TEST_F(CstrikeLaunch, DefaultSkillBotLeavesTheLevelToTheBotProgram)
         const char* BotFile;   // below the Half-Life folder
         const char* Entry;
     } cases[] = {
-        {UCstrike::PodBot, "skill100", "cstrike/PODBot/podbot.cfg", "addbot -1 5 0 Zed"},
+        // P.O.D.Bot makes no bot of a skill outside 0..100: its "Default" is written as stored.
+        {UCstrike::PodBot, "skill100", "cstrike/PODBot/podbot.cfg", "addbot 0 5 0 Zed"},
         {UCstrike::RealBot, "skill10", "realbot/bot.cfg", "realbot add 5 -1 0 Zed"},
         {UCstrike::JoeBot, "skill100", "cstrike/joebot/bot.cfg", "addbot 5 0 Zed 0"},
     };
@@ -264,6 +265,35 @@ TEST_F(CstrikeLaunch, DefaultSkillBotLeavesTheLevelToTheBotProgram)
         EXPECT_TRUE(lines[lines.size() - 2].contains(" 10") && !lines[lines.size() - 2].contains("-1"))
             << lines[lines.size() - 2].toStdString();
     }
+}
+
+TEST_F(CstrikeLaunch, PodBotSkillsStayWithinWhatItAccepts)
+{
+    UInit::SelectedBot = UCstrike::PodBot;
+    WriteStore("[Default]\r\nnumbot=3\r\nspawnbot=3\r\nskill100=250\r\nminskill=-4\r\n"
+               "[Bot 1]\r\nnom=A\r\nteam=1\r\nmodele=1\r\nskill100=150\r\n"
+               "[Bot 2]\r\nnom=B\r\nteam=1\r\nmodele=1\r\nskill100=-20\r\n"
+               "[Bot 3]\r\nnom=C\r\nteam=1\r\nmodele=1\r\nskill100=abc\r\n");
+    QString error;
+    ASSERT_TRUE(RunWriters(error)) << error.toStdString();
+    const QByteArray file = TModTestEnv::Read(Env.HL.Path(QStringLiteral("cstrike/PODBot/podbot.cfg")));
+    for (const char* line : {"\r\nminbotskill 0\r\n", "\r\nmaxbotskill 100\r\n", "\r\naddbot 100 1 1 A\r\n",
+                             "\r\naddbot 0 1 1 B\r\n", "\r\naddbot 1 1 1 C\r\n"})
+        EXPECT_TRUE(file.contains(line)) << line << "\n" << file.toStdString();
+}
+
+TEST_F(CstrikeLaunch, AListenServerLeavesTheHostASlot)
+{
+    UInit::SelectedBot = UCstrike::JoeBot;
+    WriteStore("[Default]\r\nnumbot=0\r\nspawnbot=40\r\n");
+    for (const auto& [dedicated, bots] : {std::pair{"N", 31}, std::pair{"O", 32}}) {
+        UInit::DedicatedSetting = QString::fromLatin1(dedicated);
+        QString error;
+        ASSERT_TRUE(RunWriters(error)) << error.toStdString();
+        const QByteArray file = TModTestEnv::Read(Env.HL.Path(QStringLiteral("cstrike/joebot/bot.cfg")));
+        EXPECT_EQ(file.count("\r\naddbot "), bots) << dedicated;
+    }
+    UInit::DedicatedSetting = QStringLiteral("N");
 }
 
 TEST_F(CstrikeLaunch, NoStoreWritesTheHeaderOnly)

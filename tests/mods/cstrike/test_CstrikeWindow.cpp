@@ -345,9 +345,8 @@ TEST_F(CstrikeWindow, FirstSaveWithoutStoreGivesPodBotItsOwnTimings)
 }
 
 // A first save without a bot store, then a launch: the bot programs that take a skill range get
-// a minimum no higher than the maximum, the others keep the default level 0; the spawn-key bind
-// reaches config.cfg only for a bot program with an execute command, although every save
-// stores the key chooser's first entry.
+// a minimum no higher than the maximum, the others keep the default level 0; no key chooser
+// starts with a key chosen, so no bind line reaches config.cfg until the user picks a key.
 struct TFirstSaveCase {
     const char* Bot;
     const char* BotFile;                    // below the mod folder
@@ -371,7 +370,14 @@ TEST_P(CstrikeFirstSave, SkillRangeIsInOrderAndOnlyAnExecuteCommandIsBound)
     w->SBCreeBot->click();
     w->BApplyConf->click();
     ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
-    ASSERT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("ExecKey")), QStringLiteral("F1"));
+    EXPECT_EQ(w->CS_ExecKey->currentIndex(), -1);
+    EXPECT_EQ(w->CS_botmenu->currentIndex(), -1);
+    ASSERT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("ExecKey")), QString());
+    ASSERT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("botmenu")), QString());
+    // A first save writes what a store without these keys would read as.
+    EXPECT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("bot_control")), QStringLiteral("3"));
+    EXPECT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("bot_group")), QStringLiteral("1"));
+    EXPECT_EQ(Stored(QStringLiteral("Default"), QStringLiteral("plbot_nav")), QStringLiteral("1"));
 
     TModRow* row = ModTable::Find(QStringLiteral("CStrike"));
     ASSERT_TRUE(row && row->Hooks.LaunchWriters);
@@ -391,8 +397,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "name \"Me\"\r\n"},
         TFirstSaveCase{"JoeBot", "joebot/bot.cfg", {"botskill_min 1", "botskill_max 1"}, "name \"Me\"\r\n"},
         TFirstSaveCase{"BottBot", "bot.cfg", {"bt_minskill 1", "bt_maxskill 1"}, "name \"Me\"\r\n"},
-        TFirstSaveCase{"Swat Bot", "bot.cfg", {"botskill 0"},
-                       "name \"Me\"\r\nbind \"F1\" \"exec bot.cfg\"\r\n"}),
+        TFirstSaveCase{"Swat Bot", "bot.cfg", {"botskill 0"}, "name \"Me\"\r\n"}),
     [](const auto& info) {
         std::string name;
         for (const char ch : std::string(info.param.Bot))

@@ -508,14 +508,16 @@ TEST_F(OperaTest, SavingCreatesNoEmptyChatFileAndLeavesAnUnreadableOneAlone)
 
 TEST_F(OperaTest, StoreWithMissingSectionsAndHighSkillsReadsWithDefaults)
 {
-    WriteStore("[Default]\r\nnumbot=3\r\nskill5=0\r\nspawnbot=40\r\nChatfreq=30\r\n"
-               "[Bot 1]\r\nnom=Alpha\r\nmodele=lucia\r\nskill5=9\r\n");
+    WriteStore("[Default]\r\nnumbot=4\r\nskill5=0\r\nspawnbot=40\r\nChatfreq=30\r\n"
+               "[Bot 1]\r\nnom=Alpha\r\nmodele=lucia\r\nskill5=9\r\n"
+               "[Bot 4]\r\nnom=Delta\r\nmodele=bobby\r\nskill5=-3\r\n");
     auto w = Open();
     const QVector<TBot>& bots = UOpera::Logic().Bots();
-    ASSERT_EQ(bots.size(), 3);
-    EXPECT_EQ(w->ListBot->count(), 3);
+    ASSERT_EQ(bots.size(), 4);
+    EXPECT_EQ(w->ListBot->count(), 4);
     EXPECT_EQ(bots[0][0], QStringLiteral("Alpha"));
     EXPECT_EQ(bots[0][2], QStringLiteral("5"));     // cut to the maximum
+    EXPECT_EQ(bots[3][2], QStringLiteral("0"));     // below the slider: the bot's own default
     for (int i : {1, 2}) {
         EXPECT_EQ(bots[i][0], QStringLiteral("NewBot"));
         EXPECT_EQ(bots[i][1], QStringLiteral("1"));
