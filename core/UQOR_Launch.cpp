@@ -362,7 +362,9 @@ bool LaunchHalfLife(QWidget* mainWindow)
             window->activateWindow();
         }
         cursor.Restore();
-        Dialogs::ShowError(QStringLiteral("Can't start ") + command.Executable + QStringLiteral("."),
+        // The shell's reason names the program and says why ("Can't start hl.exe: ...").
+        Dialogs::ShowError(why.isEmpty() ? QStringLiteral("Can't start ") + command.Executable + QStringLiteral(".")
+                                         : why + QStringLiteral("."),
                            mainWindow);
         return false;
     }

@@ -1,5 +1,7 @@
 #include "ui/UCommLine.h"
 
+#include <QRegularExpression>
+
 #include "core/UInit.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
@@ -67,11 +69,17 @@ QString TCommLine::ReservedWordIn(const QString& text)
 {
     // The launch sets these itself; a second copy on the command line would fight with it. Each
     // later hit replaces the earlier one, so "map" wins over "maxplayers".
+    // Only whole commands count ("+map", "-Console"), whatever their case: "+exec mymaps.cfg"
+    // or "+mapcyclefile x" set nothing of the launch's.
     static const char* const words[] = {"console", "game", "sv_lan", "maxplayers", "connect", "map"};
+    QStringList commands;
+    for (const QString& token : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (token.size() > 1 && (token.startsWith(QLatin1Char('+')) || token.startsWith(QLatin1Char('-'))))
+            commands << token.mid(1);
     QString found;
     for (const char* word : words) {
         const QString w = QString::fromLatin1(word);
-        if (text.contains(w, Qt::CaseSensitive))
+        if (commands.contains(w, Qt::CaseInsensitive))
             found = w;
     }
     return found;

@@ -668,12 +668,9 @@ void TMain::ViewReadmetxt1Click()
     Shell::TRequest request;
     request.File = QStringLiteral("readme.txt");
     request.WorkDir = UInit::AppPath;
-    QString why;
-    if (!Shell::Open(request, &why))
-        // The shell's reason already names the file ("Can't start readme.txt: ..."); say it once.
-        Dialogs::ShowError(why.isEmpty() ? QStringLiteral("Can't open readme.txt.")
-                                         : why + QStringLiteral("."),
-                           this);
+    // Without a desktop handler for text files the program's own editor shows it.
+    if (!Shell::Open(request))
+        TEditor::Edit_File(UInit::AppFile(QStringLiteral("readme.txt")), this);
 }
 
 void TMain::About1Click()

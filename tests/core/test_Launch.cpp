@@ -119,7 +119,7 @@ protected:
         Shell::SetStarter([this](const Shell::TRequest& request, QString* error) {
             m_started.push_back(request);
             if (!m_startSucceeds && error)
-                *error = QStringLiteral("refused");
+                *error = QStringLiteral("Can't start hl.exe: refused");
             return m_startSucceeds;
         });
         SelectMod(QStringLiteral("CStrike"), QStringLiteral("cstrike"));
@@ -473,7 +473,7 @@ TEST_F(LaunchTest, FailedStartIsReportedAndKeepsTheProgramOpen)
     m_main.show();
     EXPECT_FALSE(Launch());
     EXPECT_EQ(m_started.size(), 1u);
-    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error), QStringList{QStringLiteral("Can't start hl.exe.")});
+    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error), QStringList{QStringLiteral("Can't start hl.exe: refused.")});
     EXPECT_TRUE(m_main.isVisible());
     EXPECT_FALSE(m_main.isMinimized());
     EXPECT_EQ(UInit::MapList, QStringList{QStringLiteral("cs_italy")});
@@ -555,7 +555,9 @@ TEST_F(LaunchTest, MissingExecutableIsAFailedStart)
     Shell::SetStarter({});
     UInit::DedicatedSetting = QStringLiteral("O");   // no hlds.exe in the fake tree
     EXPECT_FALSE(Launch());
-    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error), QStringList{QStringLiteral("Can't start hlds.exe.")});
+    // The reason is shown, not only that it failed.
+    EXPECT_EQ(m_dialogs.Texts(Dialogs::TKind::Error),
+              QStringList{QStringLiteral("Can't start hlds.exe: the file does not exist.")});
 }
 
 // ---- The server-config filter ----

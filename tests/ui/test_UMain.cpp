@@ -590,14 +590,20 @@ TEST_F(MainWindow, ReadmeAndBotNamesOpenTheirFiles)
     Shell::SetDocumentOpener({});
 }
 
-TEST_F(MainWindow, AReadmeNothingCanOpenIsReportedOnceInOneSentence)
+TEST_F(MainWindow, AReadmeNothingCanOpenIsShownInTheProgramsOwnEditor)
 {
     Shell::SetDocumentOpener([](const QString&) { return false; });
+    QString edited;
+    script = [&](QDialog& dialog) {
+        if (auto* editor = qobject_cast<TEditor*>(&dialog))
+            edited = editor->FilePath();
+        return int(QDialog::Rejected);
+    };
     Start();
     main->ViewReadmetxt1Click();
     Shell::SetDocumentOpener({});
-    EXPECT_EQ(dialogs.Texts(),
-              QStringList{QStringLiteral("Can't start readme.txt: no program is set up to open it.")});
+    EXPECT_EQ(QFileInfo(edited).canonicalFilePath(), program.Path("readme.txt"));
+    EXPECT_TRUE(dialogs.Texts().isEmpty()) << dialogs.Texts().join(QLatin1Char('|')).toStdString();
 }
 
 } // namespace
