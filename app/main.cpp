@@ -1,4 +1,6 @@
 #include "platform/Dialogs.h"
+#include "platform/FontPreload.h"
+#include "platform/SessionBus.h"
 #include "ui/UAbout.h"
 #include "ui/UMain.h"
 
@@ -10,7 +12,11 @@
 // The program's main block: splash, application, main window, event loop.
 static int ProgramMain(int argc, char** argv)
 {
+    // Where no session bus runs, the first window would wait for an attempt to start one.
+    SessionBus::TNoAutolaunch noBusAutolaunch;
+    FontPreload::TPreload fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     // Also: closing the last window on screen (a mod window while the main window is hidden)
     // does not end the program; closing the main window does.
     TMain::ConfigureApplication();
@@ -39,6 +45,9 @@ static int ProgramMain(int argc, char** argv)
     QObject::connect(mainWindow, &TMain::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     mainWindow->show();
     mainWindow->activateWindow();
+    // Qt has asked for the bus by now (and keeps the answer); the programs Qorvane starts get
+    // the environment it was given.
+    noBusAutolaunch.Release();
     const int result = app.exec();
     delete mainWindow;
     return result;

@@ -8,8 +8,11 @@ cd "$(dirname "$0")/.."
 command -v convert >/dev/null || { echo "ImageMagick's convert is needed" >&2; exit 1; }
 
 FONT=DejaVu-Sans-Bold
-# No timestamps in the files, so a re-run gives the same bytes.
-STRIP="-strip -define png:exclude-chunks=date,time"
+# No timestamps in the files, so a re-run gives the same bytes. The pictures are stored as 8-bit
+# PNGs without compression (and compiled in without compression, see the .qrc files): the
+# program decodes them while it starts, and an uncompressed 8-bit picture costs almost nothing
+# to decode.
+STRIP="-strip -define png:exclude-chunks=date,time -depth 8 -define png:compression-level=0"
 
 mkdir -p ui/logos ui/about data/models
 
@@ -62,7 +65,7 @@ printf '%s\n' "$LOGOS" | while IFS='|' read -r key label; do
         -draw "roundrectangle 2,2 62,62 9,9" \
         -stroke none -fill "hsla($hue,60%,80%,0.25)" -draw "roundrectangle 6,6 58,30 6,6" \
         -font "$FONT" -pointsize "$size" -fill white -gravity center -annotate +0+1 "$label" \
-        $STRIP "ui/logos/$key.png"
+        $STRIP "PNG32:ui/logos/$key.png"
     i=$(( i + 1 ))
 done
 
@@ -71,7 +74,7 @@ done
     echo '<!DOCTYPE RCC><RCC version="1.0">'
     echo '<qresource prefix="/logos">'
     printf '%s\n' "$LOGOS" | while IFS='|' read -r key label; do
-        echo "    <file alias=\"$key.png\">logos/$key.png</file>"
+        echo "    <file alias=\"$key.png\" compression-algorithm=\"none\">logos/$key.png</file>"
     done
     echo '</qresource>'
     echo '</RCC>'
@@ -86,12 +89,12 @@ convert -size 300x225 gradient:'#1d2b45'-'#6a4a3c' \
     -fill '#f2ecda' -annotate +0+42 'Qorvane' \
     -font DejaVu-Sans -pointsize 13 -fill '#d2ac93' -annotate +0+104 'Half-Life games with bots' \
     -stroke '#d2ac93' -strokewidth 1 -draw "line 70,128 230,128" \
-    $STRIP ui/about/about.png
+    $STRIP PNG24:ui/about/about.png
 
 {
     echo '<!DOCTYPE RCC><RCC version="1.0">'
     echo '<qresource prefix="/about">'
-    echo '    <file alias="about.png">about/about.png</file>'
+    echo '    <file alias="about.png" compression-algorithm="none">about/about.png</file>'
     echo '</qresource>'
     echo '</RCC>'
 } > ui/about.qrc

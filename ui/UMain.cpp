@@ -25,6 +25,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -38,10 +40,13 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 TMain* Main = nullptr;
 
@@ -128,6 +133,68 @@ QPixmap LaunchGlyph()
     });
 }
 
+// A picture of the resources decoded the first time it is painted. The main window makes a
+// button for each of the 31 mods, and only those of installed mods are ever shown; their logos
+// are decoded when they first appear, not all of them before the window can show. Painted as
+// QIcon's own engine paints a picture file: scaled down smoothly to fit, the other modes
+// derived by the style.
+class TLazyPicture : public QIconEngine {
+public:
+    explicit TLazyPicture(QString path) : m_path(std::move(path)) {}
+
+    QIconEngine* clone() const override { return new TLazyPicture(*this); }
+    QString key() const override { return QStringLiteral("TLazyPicture"); }
+    bool isNull() override { return false; }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        QSize own = Size();
+        if (own.width() > size.width() || own.height() > size.height())
+            own.scale(size, Qt::KeepAspectRatio);
+        return own;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QSize fit = actualSize(size, mode, state);
+        const quint64 key = (quint64(fit.width()) << 40) | (quint64(fit.height()) << 8) | quint64(mode);
+        auto it = m_made.constFind(key);
+        if (it != m_made.constEnd())
+            return *it;
+        if (m_picture.isNull())
+            m_picture = QPixmap(m_path);
+        QPixmap made = m_picture.size() == fit || m_picture.isNull()
+                           ? m_picture
+                           : m_picture.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Normal && !made.isNull()) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            made = QApplication::style()->generatedIconPixmap(mode, made, &option);
+        }
+        m_made.insert(key, made);
+        return made;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+private:
+    // The picture's size, read from its header without decoding it.
+    QSize Size()
+    {
+        if (!m_size.isValid())
+            m_size = m_picture.isNull() ? QImageReader(m_path).size() : m_picture.size();
+        return m_size;
+    }
+
+    QString m_path;
+    QSize m_size;
+    QPixmap m_picture;
+    QHash<quint64, QPixmap> m_made;
+};
+
 QToolButton* MakeGlyphButton(QWidget* parent, const QString& name, const QString& hint,
                              const QPixmap& glyph)
 {
@@ -204,6 +271,10 @@ void TMain::BuildWindow()
     selectLabel->setFont(MainFont(true));
     selectLabel->setGeometry(10, 2, 200, 17);
 
+    // The mod buttons: a raised edge, sunk while the mod is the selected one, as speed buttons
+    // of a group. One sheet for the area rather than one per button: each sheet is parsed on its
+    // own, and 31 of them cost the start of the program more than the rest of the window.
+    m_buttonArea->setStyleSheet(kModButtonStyle);
     m_modGroup = new QButtonGroup(this);
     m_modGroup->setExclusive(true);
     for (const TModRow& row : ModTable::Rows()) {
@@ -213,11 +284,9 @@ void TMain::BuildWindow()
         button->setCheckable(true);
         button->setAutoRaise(false);
         button->setFixedSize(65, 65);
-        // A raised edge, sunk while the mod is the selected one, as speed buttons of a group.
-        button->setStyleSheet(kModButtonStyle);
         const QString logo = QStringLiteral(":/logos/") + row.Key + QStringLiteral(".png");
         if (QFile::exists(logo)) {
-            button->setIcon(QIcon(logo));
+            button->setIcon(QIcon(new TLazyPicture(logo)));
             button->setIconSize(QSize(59, 59));
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         } else {
