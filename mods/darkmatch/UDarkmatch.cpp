@@ -18,6 +18,7 @@ TModTraits DarkmatchTraits()
     s.ShortName = QStringLiteral("Darkmatch");
     s.DefaultModel = QStringLiteral("gordon");
     s.DefaultDll = QStringLiteral("Darkmatch.dll");
+    s.ForbiddenNameChars = QStringLiteral("<>");   // besides the one name rule
     s.MapComFile = QStringLiteral("mapcom.ini");
     s.Models = TModelSource::PlayerModels;
     s.DefaultsEmptyMapCycle = true;

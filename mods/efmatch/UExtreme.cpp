@@ -18,6 +18,7 @@ TModTraits ExtremeTraits()
     s.ShortName = QStringLiteral("EFM");
     s.DefaultModel = QStringLiteral("drake");
     s.DefaultDll = QStringLiteral("dm.dll");
+    s.ForbiddenNameChars = QStringLiteral("<>");   // besides the one name rule
     s.Models = TModelSource::OwnFolder;
     s.Profile.PreviewFollows = true;
     return s;

@@ -21,6 +21,7 @@ TModTraits ESForcesTraits()
     s.ShortName = QStringLiteral("ESF");
     s.DefaultModel = QStringLiteral("goku");
     s.DefaultDll = QStringLiteral("hl.dll");
+    s.ForbiddenNameChars = QStringLiteral("<>");   // besides the one name rule
     s.Models = TModelSource::OwnFolder;
     s.Profile.PictureFolder = QStringLiteral("ESForces\\");
     return s;

@@ -18,6 +18,7 @@ TModTraits SnarkwarsTraits()
     s.ShortName = QStringLiteral("Snark Wars");
     s.DefaultModel = QStringLiteral("gordon");
     s.DefaultDll = QStringLiteral("mp.dll");
+    s.ForbiddenNameChars = QStringLiteral("<>");   // besides the one name rule
     s.MapComFile = QStringLiteral("mapcom.ini");
     s.Models = TModelSource::PlayerModels;
     s.ValveMaps = true;

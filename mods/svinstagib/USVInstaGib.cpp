@@ -24,6 +24,7 @@ TModTraits SVInstaGibTraits()
     s.ShortName = QStringLiteral("SVInstaGib");
     s.DefaultModel = QStringLiteral("gordon");
     s.DefaultDll = QStringLiteral("dm.dll");
+    s.ForbiddenNameChars = QStringLiteral("<>");   // besides the one name rule
     s.MapComFile = QStringLiteral("mapcom.ini");
     s.Models = TModelSource::PlayerModels;
     s.HasChatPage = false;

@@ -24,10 +24,15 @@ public:
         Main = std::make_unique<TMain>();
     }
 
-    // Picks the mod and its bot; false when the button or the bot is not offered.
+    // Picks the mod by its button and then its bot; false when the main window does not show the
+    // button (no bot library of the Mods file present) or the selector does not offer the bot.
     bool Pick(const QString& key, const QString& bot)
     {
-        Main->ModButtonClick(key);
+        Main->FormActivate();
+        QToolButton* button = Main->ModButton(key);
+        if (!button || button->isHidden())
+            return false;
+        button->click();
         QComboBox* bots = Main->BotSelector();
         const int at = bots->findText(bot);
         if (at < 0)

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -141,6 +142,54 @@ TEST_F(ExtremeTest, TheBotFileFollowsTheBotProgram)
         EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))), c.Expected) << c.Bot;
     }
     EXPECT_TRUE(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))).endsWith("gamedll \"dlls\\other.dll\"\r\n"));
+}
+
+TEST_F(ExtremeTest, TheUsersStepsClearOnlyTheTeamsAboveTheNewNumber)
+{
+    auto w = Open();
+    TTeamPanel* p = w->TeamPanel;
+    p->Teamplay->click();
+    p->NumTeam->SetValue(4);
+    p->EnableTeams();
+    for (int k = 0; k < 4; ++k)
+        p->Teams[k]->setCurrentIndex(k);
+    StepTeams(*w, -1);
+    EXPECT_EQ(p->TeamList(), QStringLiteral("drake;gina;ivan"));
+    EXPECT_EQ(p->Teams[3]->currentIndex(), -1);
+    StepTeams(*w, +1);
+    EXPECT_TRUE(p->Teams[3]->isEnabled());
+    EXPECT_EQ(p->TeamList(), QStringLiteral("drake;gina;ivan"));
+}
+
+TEST_F(ExtremeTest, OnlyATeamGameNeedsTwoTeams)
+{
+    Env.HL.AddFile(QStringLiteral("EFMatch/mapcycle.txt"), "dm_Bridge\r\n");
+    struct {
+        bool Teamplay;
+        int Chosen;      // teams 1..Chosen get a model
+        bool Saves;
+    } cases[] = {{false, 0, true}, {true, 1, false}, {true, 2, true}};
+    for (const auto& c : cases) {
+        Env.Dialogs.Clear();
+        auto w = Open();
+        TTeamPanel* p = w->TeamPanel;
+        (c.Teamplay ? p->Teamplay : p->DeathMatch)->click();
+        for (int k = 0; k < c.Chosen; ++k)
+            p->Teams[k]->setCurrentIndex(k);
+        w->BApplyConf->click();
+        EXPECT_EQ(w->ClosedByButtons(), c.Saves) << c.Teamplay << c.Chosen;
+        EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Error),
+                  c.Saves ? QStringList() : QStringList{TTeamPanel::TwoTeamsMessage()});
+    }
+}
+
+TEST_F(ExtremeTest, ABotNameRefusesAngleBracketsBesidesTheOneRule)
+{
+    auto w = Open();
+    w->botname->clear();
+    TModTestEnv::Type(w->botname, QStringLiteral("A<b> c\"d;e"));
+    EXPECT_EQ(w->botname->text(), QStringLiteral("Abcde"));
+    EXPECT_EQ(UExtreme::Logic().Bots()[0][0], QStringLiteral("Abcde"));
 }
 
 } // namespace

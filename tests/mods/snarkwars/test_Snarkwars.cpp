@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 namespace {
 
@@ -55,6 +56,12 @@ TEST_P(SnarkwarsFromMain, PickEditApplyAndLaunchWriteTheModsFiles)
         if (!teamplay)
             w.Control<QRadioButton>(QStringLiteral("SW_deathmatch"))->click();
         w.Control<QCheckBox>(QStringLiteral("SW_weaponstay"))->click();
+        // Every chat rate is a saved setting: moving any of them is an edit.
+        for (QSlider* rate : {w.Chatfreq, w.chatfreq_kill, w.Chatfreq_died}) {
+            w.Logic().State.Modified = 0;
+            rate->setValue(rate->value() + 5);
+            EXPECT_EQ(w.Logic().State.Modified, 1) << rate->objectName().toStdString();
+        }
         SelectMaps(w.MapDispo, {QStringLiteral("boot_camp"), QStringLiteral("crossfire")});
         w.AddMapClick();
         w.SBCreeBot->click();
@@ -71,8 +78,8 @@ TEST_P(SnarkwarsFromMain, PickEditApplyAndLaunchWriteTheModsFiles)
                     "\"sv_sendvelocity\"\t\t\"0\""}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("mapcycle.txt"))), Crlf({"crossfire"}));
     EXPECT_EQ(TModTestEnv::Read(env.ProgramFile(QStringLiteral("Bots/SW_Bots.ini"))),
-              Crlf({"[Default]", "numbot=1", "skill5=1", "spawnbot=1", "chatfreq=10",
-                    "chatfreq_kill=20", "chatfreq_died=10", "[Bot 1]", "nom=NewBot",
+              Crlf({"[Default]", "numbot=1", "skill5=1", "spawnbot=1", "chatfreq=15",
+                    "chatfreq_kill=25", "chatfreq_died=15", "[Bot 1]", "nom=NewBot",
                     "modele=gordon", "skill5=1"}));
 
     EXPECT_EQ(road.Launch(), ListenArgs(QStringLiteral("snark_wars"), QStringLiteral("boot_camp")))
@@ -90,7 +97,7 @@ TEST_P(SnarkwarsFromMain, PickEditApplyAndLaunchWriteTheModsFiles)
                     "gamedll \"dlls\\akimbot.dll\""}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("bot.cfg"))),
               Crlf({"# addbot <model> <name> <skill>", "pause 3", "", "botskill 1", " ",
-                    "bot_chat_percent 10", "bot_taunt_percent 20", "bot_whine_percent 10",
+                    "bot_chat_percent 15", "bot_taunt_percent 25", "bot_whine_percent 15",
                     "addbot gordon NewBot 1", "disablebotwaypointmessage"}));
 }
 
