@@ -634,12 +634,16 @@ void TMain::SB_EditConfClick()
     QPointer<QDialog> window;
     QString failure;
     try {
+        // A child of the main window, centred on it (the main window keeps its place while it
+        // is hidden), unless the mod's window has a place of its own.
         if (row->Hooks.CreateWindow)
-            window = row->Hooks.CreateWindow(nullptr);
+            window = row->Hooks.CreateWindow(this);
         if (window) {
             row->Window = window;
             if (row->Profile.WindowAtMainCorner)
                 window->move(x() + 4, y() + 22);
+            else
+                window->move(frameGeometry().center() - window->rect().center());
             RunModal(*window);
         }
     } catch (const std::exception& e) {

@@ -175,6 +175,11 @@ void TModWindow::BuildWindow()
     }
     BuildExtraPages(PC);
     BuildButtons();
+    // Tab (and Ctrl+Tab) leaves every memo of the window instead of writing a TAB into it.
+    for (QPlainTextEdit* memo : findChildren<QPlainTextEdit*>()) {
+        memo->setTabChangesFocus(true);
+        memo->installEventFilter(this);
+    }
 }
 
 void TModWindow::BuildButtons()
@@ -859,6 +864,12 @@ bool TModWindow::eventFilter(QObject* watched, QEvent* e)
             return true;
         if (watched == MapCom && key->text().contains(QLatin1Char('|')))
             return true;
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            if (qobject_cast<QPlainTextEdit*>(watched)) {
+                focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+        }
         if (watched == Selectchat && (key->key() == Qt::Key_F4 ||
                                       (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier))))
             SelectchatDropDown();

@@ -533,7 +533,7 @@ TEST_F(MainWindow, EditModConfigRunsTheModsWindowWhileTheMainWindowIsHidden)
     row->Hooks = saved;
 }
 
-TEST_F(MainWindow, WizardWarsAndWormsWindowsOpenBesideTheMainWindow)
+TEST_F(MainWindow, ModWindowsAreChildrenCentredOnTheMainWindowOrBesideIt)
 {
     const std::pair<const char*, bool> cases[] = {{"Wizwars", true}, {"WormsHL", true}, {"Opera", false}};
     InstallWithBot("wizwars", "Wizwars.ini", "WizBot");
@@ -544,23 +544,31 @@ TEST_F(MainWindow, WizardWarsAndWormsWindowsOpenBesideTheMainWindow)
     Start();
     main->show();
     main->move(200, 150);
-    const QPoint unplaced = QDialog().pos();
     for (const auto& [key, beside] : cases) {
         SCOPED_TRACE(key);
         TModRow* row = ModTable::Find(key);
         const TModHooks saved = row->Hooks;
-        row->Hooks.CreateWindow = [](QWidget*) { return new QDialog; };
+        row->Hooks.CreateWindow = [](QWidget* owner) {
+            auto* d = new QDialog(owner);
+            d->resize(300, 200);
+            return d;
+        };
         QPoint place;
         QPoint mainPlace;
+        QPoint centred;
+        QWidget* parent = nullptr;
         script = [&](QDialog& dialog) {
             place = dialog.pos();
             mainPlace = main->pos();
+            centred = main->frameGeometry().center() - dialog.rect().center();
+            parent = dialog.parentWidget();
             return int(QDialog::Accepted);
         };
         main->ModButtonClick(key);
         main->SB_EditConfClick();
         row->Hooks = saved;
-        EXPECT_EQ(place, beside ? mainPlace + QPoint(4, 22) : unplaced);
+        EXPECT_EQ(place, beside ? mainPlace + QPoint(4, 22) : centred);
+        EXPECT_EQ(parent, main.get());
     }
 }
 

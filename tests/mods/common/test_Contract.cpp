@@ -9,7 +9,9 @@
 #include "platform/FileSys.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -103,6 +105,27 @@ TEST_P(ModContract, OpensAndASaveReloadsAsTheSameStore)
     EXPECT_EQ(again->Logic().State.Modified, 0);
     ASSERT_TRUE(again->Logic().SaveConf()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Store(*again), first);
+}
+
+TEST_P(ModContract, HasNoTitleBarButtonsAndTabLeavesEveryMemo)
+{
+    auto w = Open();
+    ASSERT_TRUE(w);
+    const Qt::WindowFlags flags = w->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    for (const Qt::WindowType button : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                        Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint})
+        EXPECT_FALSE(flags.testFlag(button)) << button;
+    for (QPlainTextEdit* memo : w->findChildren<QPlainTextEdit*>()) {
+        SCOPED_TRACE(memo->objectName().toStdString());
+        const QString before = memo->toPlainText();
+        for (const Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::NoModifier),
+                                                 Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, mods, QStringLiteral("\t"));
+            QApplication::sendEvent(memo, &tab);
+        }
+        EXPECT_EQ(memo->toPlainText(), before);
+    }
 }
 
 TEST_P(ModContract, RestoreDefaultAndEmptyOrDamagedStoresLoadWithoutACrash)
