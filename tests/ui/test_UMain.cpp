@@ -155,6 +155,30 @@ TEST_F(MainWindow, LayoutMenusAndStartState)
                      }));
 }
 
+TEST_F(MainWindow, AShownModButtonPaintsItsLogoAndSinksWhenChosen)
+{
+    game.AddMod("goldeneye");
+    Start();
+    QToolButton* button = main->ModButton("Goldeneye");
+    ASSERT_FALSE(button->isHidden());
+    // The logo (read when the button is first painted) covers the middle of the button; the
+    // face around it keeps the window's colour.
+    const auto logoPixels = [button] {
+        const QImage face = button->grab().toImage();
+        int covered = 0;
+        for (int y = 12; y < 52; ++y)
+            for (int x = 12; x < 52; ++x)
+                covered += QColor(face.pixel(x, y)) != QColor(147, 172, 210);
+        return std::make_pair(covered, QColor(face.pixel(32, 1)));
+    };
+    const auto [raised, raisedEdge] = logoPixels();
+    EXPECT_GT(raised, 40 * 40 * 3 / 4);
+    main->ModButtonClick("Goldeneye");
+    const auto [sunk, sunkEdge] = logoPixels();
+    EXPECT_GT(sunk, 40 * 40 * 3 / 4);
+    EXPECT_NE(sunkEdge, raisedEdge);   // the top edge turns dark when the mod is chosen
+}
+
 TEST_F(MainWindow, InstalledModsFillTheGridAndRelayFromTheOrigin)
 {
     InstallWithBot("cstrike", "CStrike.ini", "Zeta");
