@@ -230,7 +230,7 @@ void TModLogic::FillModelChooser()
         models = UInit::ModModelNames(State.ModModelsDir);
     else if (m_traits.Models == TModelSource::PlayerModels)
         models = UInit::PlayerModelNames();
-    else if (m_traits.Models == TModelSource::ClassList)
+    else if (m_traits.Models == TModelSource::ClassList && !m_traits.ClassesPerSide)
         models = m_traits.ClassNames;
     else
         return;
@@ -467,7 +467,7 @@ void TModLogic::ReadBotsIni()
                 ini.ReadString(section, QStringLiteral("nom"), QStringLiteral("NewBot")),
                 EngineReadsBotLines());
             bot[1] = ini.ReadString(section, QStringLiteral("modele"), m_traits.ModeleDefault);
-            if (m_traits.Models == TModelSource::ClassList)
+            if (m_traits.Models == TModelSource::ClassList && !m_traits.ClassesPerSide)
                 bot[1] = ModClasses::ReadClassNumber(bot[1], m_traits.ClassNames.size(),
                                                      m_traits.ModeleDefault);
             const QString skill = ini.ReadString(section, skillKey, QStringLiteral("0"));
@@ -576,6 +576,11 @@ bool TModLogic::WriteBotsIni(QString& error)
     return true;
 }
 
+QStringList TModLogic::SideClassNames(const QString&) const
+{
+    return {};
+}
+
 int TModLogic::ModelIndex(const TBot& bot) const
 {
     const TModWindow* w = Form();
@@ -593,7 +598,12 @@ int TModLogic::ModelIndex(const TBot& bot) const
     return found;
 }
 
-void TModLogic::FillSideModels(const QString&) {}
+void TModLogic::FillSideModels(const QString& side)
+{
+    TModWindow* w = Form();
+    if (w && m_traits.Models == TModelSource::ClassList && m_traits.ClassesPerSide)
+        UInit::ReplaceChooserItems(w->botmodel, SideClassNames(side));
+}
 
 void TModLogic::SideChanged(const TBot& bot)
 {

@@ -98,6 +98,10 @@ struct TModTraits {
     // is named after the number. The row's ModelStorage is then ClassNumber.
     QStringList ClassNames;
     bool HasModelChooser = true;  // false: bots without a model (no chooser, arrows, picture)
+    // With Models ClassList: the class list depends on the bot's side (slot 3) and is refilled
+    // when the side changes: TModLogic::SideClassNames instead of ClassNames. The stored class
+    // number is then checked by the mod's BotStoreRows (a ModStore::ListSlot).
+    bool ClassesPerSide = false;
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
     // False for the mods without a choice of bot (no Mods file): the first activation only
     // loads, with no bot-dependent captions, slider maxima or pages.
@@ -281,12 +285,21 @@ public:
     // slot 1; mods that store a number override it (an index, a class number from 1).
     virtual int ModelIndex(const TBot& bot) const;
     // The picture name of a record (the default: its model; "<side>_<class>" for the side mods).
-    virtual QString PictureName(const TBot& bot) const { return bot[1]; }
+    // Side pictures (Profile.SidePictures) are "<slot 3>_<slot 1>", as the core's model stepper
+    // names them.
+    virtual QString PictureName(const TBot& bot) const
+    {
+        return m_traits.Profile.SidePictures ? bot[3] + QLatin1Char('_') + bot[1] : bot[1];
+    }
     // The record slot the model chooser stores into: 1, or another (a capture-the-flag model
     // kept in slot 4), which then holds the chooser's index from 0.
     virtual int ModelSlot() const { return 1; }
-    // A mod whose model list depends on the side refills it here (the default: nothing).
+    // A mod whose model list depends on the side refills it here (the default: nothing, or the
+    // side's SideClassNames for a per-side class list).
     virtual void FillSideModels(const QString& side);
+    // The class names of a side ("0", "1" ...) for a per-side class list (Models ClassList with
+    // ClassesPerSide): an unknown side has none.
+    virtual QStringList SideClassNames(const QString& side) const;
     // After the side radios changed slot 3: the models of the new side, the same model number
     // selected, the picture shown again.
     virtual void SideChanged(const TBot& bot);

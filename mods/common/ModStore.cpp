@@ -36,13 +36,16 @@ QString NumberInRange(const TStoreRow& row, const QString& text)
 {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
+    const int high = HighestOf(row);
+    const bool inRange = ok && v >= row.Min && v <= high;
+    if (!inRange && row.OutsideReadsDefault)
+        return row.Default;
     if (!ok) {
         if (text == row.Default)
             return text;
         return NumberInRange(row, row.Default);
     }
-    const int high = HighestOf(row);
-    if (v < row.Min || v > high)
+    if (!inRange)
         return QString::number(qBound(row.Min, v, qMax(row.Min, high)));
     return text;
 }
@@ -78,6 +81,13 @@ TStoreRow Slot(const QString& key, int slot, const QString& def, int min, int ma
 {
     TStoreRow row = Number(QString(), key, QString(), def, min, max);
     row.Slot = slot;
+    return row;
+}
+
+TStoreRow ListSlot(const QString& key, int slot, const QString& def, int min, int max)
+{
+    TStoreRow row = Slot(key, slot, def, min, max);
+    row.OutsideReadsDefault = true;
     return row;
 }
 

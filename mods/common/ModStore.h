@@ -43,6 +43,9 @@ struct TStoreRow {
     std::function<QString(const QString& shown)> WriteAs;
     // Numbers whose range depends on the window (a list's last index): overrides Max.
     std::function<int()> Highest;
+    // A number out of range reads as Default instead of the nearest end (a class or side that
+    // is no item of its list: the read default, which may itself be "no class").
+    bool OutsideReadsDefault = false;
 };
 
 using TStoreTable = QVector<TStoreRow>;
@@ -62,6 +65,9 @@ TStoreRow ChooserText(const QString& section, const QString& key, const QString&
 TStoreRow Slot(const QString& key, int slot, const QString& def, int min = INT_MIN,
                int max = INT_MAX);
 TStoreRow SlotText(const QString& key, int slot, const QString& def = QString());
+// A slot holding an item number of a list (a side, a class): a value that is no number within
+// min..max reads as def, whatever def is.
+TStoreRow ListSlot(const QString& key, int slot, const QString& def, int min, int max);
 
 // The value a row reads from the store (the conversions and the range applied).
 QString ReadValue(const TIniFile& store, const QString& section, const TStoreRow& row);

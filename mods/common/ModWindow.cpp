@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QComboBox>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -542,6 +543,55 @@ void TModWindow::AddSideRadios(QWidget* parent, const QVector<TSideRadio>& radio
     }
 }
 
+void TModWindow::PlaceInCaptionGap(QLabel* label, QWidget* control, const QString& after, int height)
+{
+    const QString caption = label->text();
+    const qsizetype start = caption.indexOf(after);
+    if (start < 0)
+        return;
+    const qsizetype gapStart = start + after.size();
+    qsizetype gapEnd = gapStart;
+    while (gapEnd < caption.size() && caption.at(gapEnd) == QLatin1Char(' '))
+        ++gapEnd;
+    const QFontMetrics fm(label->font());
+    const int x = label->x() + fm.horizontalAdvance(caption.left(gapStart));
+    const int w = fm.horizontalAdvance(caption.mid(gapStart, gapEnd - gapStart));
+    label->resize(fm.horizontalAdvance(caption) + 4, label->height());
+    control->setGeometry(x + 3, label->y() + (label->height() - height) / 2, qMax(20, w - 6), height);
+    control->raise();
+}
+
+void TModWindow::CoupleMinSkill(QSlider* minSkill)
+{
+    MinSkill = minSkill;
+    if (!MinSkill || !defskill)
+        return;
+    connect(MinSkill, &QSlider::valueChanged, this, &TModWindow::MinskillChange);
+    connect(defskill, &QSlider::valueChanged, this, &TModWindow::DefskillChange);
+}
+
+void TModWindow::MinskillChange()
+{
+    if (UInit::LoadingDone != 1 || !MinSkill || !defskill)
+        return;
+    if (MinSkill->value() > defskill->value()) {
+        const QSignalBlocker block(defskill);
+        defskill->setValue(MinSkill->value());
+    }
+    Modif_Param();
+}
+
+void TModWindow::DefskillChange()
+{
+    if (UInit::LoadingDone != 1 || !MinSkill || !defskill)
+        return;
+    if (defskill->value() < MinSkill->value()) {
+        const QSignalBlocker block(MinSkill);
+        MinSkill->setValue(defskill->value());
+    }
+    Modif_Param();
+}
+
 void TModWindow::ShowSide(const QString& value)
 {
     for (int i = 0; i < SideRadios.size(); ++i) {
@@ -786,7 +836,21 @@ void TModWindow::SelectChatChange()
 {
     if (UInit::LoadingDone != 1 || !Selectchat || Selectchat->currentText().isEmpty() || !chatkill)
         return;
-    m_logic.State.ChatFileName = m_logic.Traits().ChatChooserFolder + Selectchat->currentText();
+    const QString folder = m_logic.Traits().ChatChooserFolder;
+    const QString chosen = folder + Selectchat->currentText();
+    if (chosen.compare(m_logic.State.ChatFileName, Qt::CaseInsensitive) == 0)
+        return;
+    // The text typed so far belongs to the file it was loaded from: it goes there first, however
+    // the choice was made (the keyboard changes the choice without opening the list).
+    QString error;
+    if (!m_logic.WriteChatMemo(error)) {
+        Dialogs::ShowError(error, this);
+        const QSignalBlocker block(Selectchat);
+        Selectchat->setCurrentIndex(
+            Selectchat->findText(m_logic.State.ChatFileName.mid(folder.size()), Qt::MatchFixedString));
+        return;
+    }
+    m_logic.State.ChatFileName = chosen;
     // The memo shows the chosen file only: a file that does not exist yet starts empty rather
     // than with the previous file's text, which the next save would write into it.
     {
@@ -802,11 +866,23 @@ void TModWindow::ShowChatFiles(const QStringList& files)
         return;
     QStringList sorted = files;
     sorted.sort(Qt::CaseInsensitive);
+    TModLogic::TState& st = m_logic.State;
+    const QString folder = m_logic.Traits().ChatChooserFolder;
+    // The chooser shows the file the memo is loaded from and saved to: the bot section's chat
+    // file when it is one of the list, else the first of the list, which then becomes the file.
+    int current = -1;
+    for (int i = 0; i < sorted.size(); ++i)
+        if ((folder + sorted[i]).compare(st.ChatFileName, Qt::CaseInsensitive) == 0)
+            current = i;
+    if (current < 0 && !sorted.isEmpty()) {
+        current = 0;
+        st.ChatFileName = folder + sorted.first();
+    }
     {
         const QSignalBlocker block(Selectchat);
         Selectchat->clear();
         Selectchat->addItems(sorted);
-        Selectchat->setCurrentIndex(sorted.isEmpty() ? -1 : 0);
+        Selectchat->setCurrentIndex(current);
     }
     Lab_SelectChat->show();
     Selectchat->show();

@@ -176,11 +176,13 @@ public:
     // The ticked radio's value ("" when none is).
     QString CheckedSide() const;
     // The chat-file chooser: before its list opens the memo goes to the current chat file; a
-    // choice (by the user) makes the chosen file the current one and loads it into the memo.
+    // choice (by the user) saves the memo to the current file again, makes the chosen file the
+    // current one and loads it into the memo (empty for a file that does not exist yet).
     void SelectchatDropDown();
     void SelectChatChange();
-    // Fills the chooser with the bot program's chat files, selects the first and shows it (the
-    // current chat file stays the bot section's "chatfile" until the user chooses).
+    // Fills the chooser with the bot program's chat files and shows it, with the current chat
+    // file chosen (the bot section's "chatfile"; when that is none of them, the first becomes
+    // the current file). Call it before the chat memo is loaded (AfterBotSection).
     void ShowChatFiles(const QStringList& files);
     // <XX>_OnChange: every game setting, spawnbot, defskill, the chat sliders and the memo.
     void OnChange();
@@ -212,6 +214,17 @@ public:
     };
     void AddSideRadios(QWidget* parent, const QVector<TSideRadio>& radios, int x, int y, int w,
                        int step = 24);
+    // Puts control into the blank run of a caption such as "Bind      for in-game bot menu",
+    // right after the text `after` (the key choosers sit inside their captions).
+    static void PlaceInCaptionGap(QLabel* label, QWidget* control, const QString& after,
+                                  int height = 22);
+    // A minimum-skill slider kept in step with the default skill (defskill): raising the minimum
+    // above the default raises the default, lowering the default below the minimum lowers the
+    // minimum; both user changes mark the mod modified.
+    void CoupleMinSkill(QSlider* minSkill);
+    void MinskillChange();
+    void DefskillChange();
+    QSlider* MinSkill = nullptr;
 
 protected:
     // ---- Extension points. ----

@@ -69,6 +69,15 @@ TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& m
     };
 }
 
+TPlaceholder AutoTeamPlaceholder()
+{
+    return {QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("5"),
+            [](const QString& stored, int) {
+                const QString team = NumberOr(stored, QStringLiteral("5"));
+                return team == QLatin1String("0") ? QStringLiteral("5") : team;
+            }};
+}
+
 QStringList FillTemplate(const QString& templ, const TPlaceholderTable& table,
                          const TIniFile& store, int botNumber, const TFillOptions& options)
 {

@@ -50,6 +50,10 @@ TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& m
                                        const QString& skillDefault = {},
                                        bool engineTokens = false);
 
+// "<team>" from the bot's "team", where the bot programs take 5 for "join the side the game
+// picks": a stored 0 (Auto), a missing team and one that is no number are written as 5.
+TPlaceholder AutoTeamPlaceholder();
+
 // The tags of the template besides the placeholders. Each mod's description says which of them
 // its writer knows; a tag it does not know stays in the line as written.
 struct TFillOptions {

@@ -103,13 +103,7 @@ QString WeaponName(int index)
 
 ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey)
 {
-    ModWriters::TPlaceholderTable table{
-        // The bot programs take 5 for "join the side the game picks".
-        {QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("5"),
-         [](const QString& stored, int) {
-             const QString team = ModWriters::NumberOr(stored, QStringLiteral("5"));
-             return team == QLatin1String("0") ? QStringLiteral("5") : team;
-         }}};
+    ModWriters::TPlaceholderTable table{ModWriters::AutoTeamPlaceholder()};
     table += ModWriters::TemplatePlaceholders(skillKey, QStringLiteral("1"), QStringLiteral("NewBot"),
                                               QStringLiteral("1"));
     // The models are numbered here: a stored text stands for the first one.

@@ -46,26 +46,6 @@ private:
     int m_step;
 };
 
-// Puts control into the blank run of a caption such as "Bind      for in-game bot menu", right
-// after the text `after`, as the original window laid its choosers into their captions.
-void PlaceInGap(QLabel* label, QWidget* control, const QString& after, int height = 22)
-{
-    const QString caption = label->text();
-    const qsizetype start = caption.indexOf(after);
-    if (start < 0)
-        return;
-    const qsizetype gapStart = start + after.size();
-    qsizetype gapEnd = gapStart;
-    while (gapEnd < caption.size() && caption.at(gapEnd) == QLatin1Char(' '))
-        ++gapEnd;
-    const QFontMetrics fm(label->font());
-    const int x = label->x() + fm.horizontalAdvance(caption.left(gapStart));
-    const int w = fm.horizontalAdvance(caption.mid(gapStart, gapEnd - gapStart));
-    label->resize(fm.horizontalAdvance(caption) + 4, label->height());
-    control->setGeometry(x + 3, label->y() + (label->height() - height) / 2, qMax(20, w - 6), height);
-    control->raise();
-}
-
 bool IsBelow(const QString& folder, const QString& root, QString& relative)
 {
     const QString f = QDir::cleanPath(FileSys::NormalizeSeparators(folder));
@@ -169,13 +149,13 @@ void TFCstrike::BuildGamePage(QWidget* p)
                            QStringLiteral("Bind                             for in-game bot menu"), 10, my + 3);
     CS_botmenu = AddCombo(g, QStringLiteral("CS_botmenu"), {}, 0, 0, 100,
                           QStringLiteral("Key that opens the bot program's menu in the game"));
-    PlaceInGap(Lab_Botmenu, CS_botmenu, QStringLiteral("Bind"));
+    PlaceInCaptionGap(Lab_Botmenu, CS_botmenu, QStringLiteral("Bind"));
     my += 32;
     Lab_ExecKey = AddLabel(g, QStringLiteral("Lab_ExecKey"),
                            QStringLiteral("Bind                             to spawn the bots"), 10, my + 3);
     CS_ExecKey = AddCombo(g, QStringLiteral("CS_ExecKey"), {}, 0, 0, 100,
                           QStringLiteral("Key that adds the bots in the game"));
-    PlaceInGap(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
+    PlaceInCaptionGap(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
     KeyChoosers = {CS_botmenu, CS_ExecKey};
     for (QWidget* w : std::initializer_list<QWidget*>{Lab_Botmenu, CS_botmenu, Lab_ExecKey, CS_ExecKey})
         w->hide();
@@ -388,8 +368,7 @@ void TFCstrike::AdaptBotsPage()
     Label19 = AddLabel(GroupBox16, QStringLiteral("Label19"), QStringLiteral("Bad"), 530, 346, 40);
     for (QWidget* w : std::initializer_list<QWidget*>{Label16, CS_minskill, Label17, Label18, Label19})
         w->hide();
-    connect(CS_minskill, &QSlider::valueChanged, this, &TFCstrike::CS_minskillChange);
-    connect(defskill, &QSlider::valueChanged, this, &TFCstrike::CS_defskillChange);
+    CoupleMinSkill(CS_minskill);
 
     QWidget* b = GB_BotProp;
     AddSideRadios(b, {{QStringLiteral("CS_BotT"), QStringLiteral("Terrorists"), QStringLiteral("1")},
@@ -422,7 +401,7 @@ void TFCstrike::AdaptChatPage()
     Lab_chat->setObjectName(QStringLiteral("Lab_chat"));
     Lab_chat->setText(QStringLiteral("Chat frequency : Never                            Always"));
     Lab_chat->setGeometry(140, 314, 10, 20);
-    PlaceInGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
+    PlaceInCaptionGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
     CS_chatfreq->hide();
     Lab_chat->hide();
 
@@ -528,7 +507,7 @@ void TFCstrike::AfterBotSection(const TIniFile&, const QString& bot)
         Label1->hide();
         Label67->hide();
         Lab_chat->setText(QStringLiteral("        Chat leet : Never                            Always"));
-        PlaceInGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
+        PlaceInCaptionGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
         show({CS_chatfreq, Lab_chat});
     } else if (bot == UCstrike::NNBot) {
         show({GB_misc, CS_botchat, CS_knifeonly, CS_pistolonly, CS_subonly, CS_usesmoke});
@@ -596,28 +575,6 @@ void TFCstrike::CS_bottypeChange()
     if (UInit::LoadingDone != 1 || UCstrike::JoeBot != UInit::SelectedBot)
         return;
     UQOR::SetBotParam2(ListBot, UCstrike::Logic().Bots(), QString::number(CS_Bottype->currentIndex()));
-    Modif_Param();
-}
-
-void TFCstrike::CS_minskillChange()
-{
-    if (UInit::LoadingDone != 1)
-        return;
-    if (CS_minskill->value() > defskill->value()) {
-        const QSignalBlocker block(defskill);
-        defskill->setValue(CS_minskill->value());
-    }
-    Modif_Param();
-}
-
-void TFCstrike::CS_defskillChange()
-{
-    if (UInit::LoadingDone != 1)
-        return;
-    if (defskill->value() < CS_minskill->value()) {
-        const QSignalBlocker block(CS_minskill);
-        CS_minskill->setValue(defskill->value());
-    }
     Modif_Param();
 }
 

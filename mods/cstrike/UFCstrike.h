@@ -133,8 +133,8 @@ public:
     // Handlers of its own (the side radios run the template's TeamClick).
     void CS_TeamClick() { TeamClick(); }
     void CS_bottypeChange();
-    void CS_minskillChange();
-    void CS_defskillChange();
+    void CS_minskillChange() { MinskillChange(); }
+    void CS_defskillChange() { DefskillChange(); }
     void CS_SkillsSetEditText();
     // A folder chosen for the waypoints; refused (with the reason shown) unless it lies below
     // the root the bot program reads its waypoints from.

@@ -280,6 +280,7 @@ TEST_F(UInitKeyCombos, FillingReplacesTheItemsOfEveryChooserGiven)
         EXPECT_EQ(box->itemText(0), "F1");
         EXPECT_EQ(box->itemText(10), "Num Keypad 0");
         EXPECT_EQ(box->itemText(23), "Num Keypad -");
+        EXPECT_EQ(box->currentIndex(), -1) << "a key chosen before the user chose one";
     }
     EXPECT_EQ(other->count(), 1);
 }

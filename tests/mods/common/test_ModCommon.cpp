@@ -401,7 +401,8 @@ TEST(ChatFileChooser, SavesBeforeOpeningAndShowsOnlyTheChosenFile)
     EXPECT_FALSE(w.Selectchat->isHidden());
     EXPECT_FALSE(w.Lab_SelectChat->isHidden());
     EXPECT_EQ(w.Selectchat->itemText(0), QStringLiteral("loss.txt"));
-    EXPECT_EQ(w.Selectchat->currentIndex(), 0);
+    // The chooser shows the file the memo was loaded from.
+    EXPECT_EQ(w.Selectchat->currentText(), QStringLiteral("taunt.txt"));
     EXPECT_EQ(logic.State.ChatFileName, QStringLiteral("chat\\taunt.txt"));
 
     // Opening the list keeps what was typed in the file it belongs to ...
@@ -421,7 +422,19 @@ TEST(ChatFileChooser, SavesBeforeOpeningAndShowsOnlyTheChosenFile)
     w.Selectchat->setCurrentIndex(1);
     w.SelectChatChange();
     EXPECT_EQ(w.chatkill->toPlainText(), QStringLiteral("gg\nwp"));
+    // A choice made without opening the list (the keyboard) keeps the typed text too.
+    w.chatkill->setPlainText(QStringLiteral("gg\nwp\nlol"));
+    w.Selectchat->setCurrentIndex(0);
+    w.SelectChatChange();
+    EXPECT_EQ(TModTestEnv::Read(taunt), QByteArray("gg\r\nwp\r\nlol\r\n"));
+    EXPECT_TRUE(w.chatkill->toPlainText().isEmpty());
     EXPECT_TRUE(env.Dialogs.Texts(Dialogs::TKind::Error).isEmpty());
+
+    // A bot section whose chat file is none of the list: the first one is shown and loaded.
+    logic.State.ChatFileName = QStringLiteral("other.txt");
+    w.ShowChatFiles({QStringLiteral("taunt.txt"), QStringLiteral("loss.txt")});
+    EXPECT_EQ(w.Selectchat->currentText(), QStringLiteral("loss.txt"));
+    EXPECT_EQ(logic.State.ChatFileName, QStringLiteral("chat\\loss.txt"));
 }
 
 
