@@ -795,6 +795,9 @@ void TModWindow::SBCreeBotClick(bool random)
     const TBot bot = m_logic.NewBot(random);
     UQOR::AddBotRecord(m_logic.State.BotCount, m_logic.Bots(), bot[0], bot[1], bot[2], bot[3],
                        bot[4], ListBot);
+    // The mods with further slots (traits, weapon preferences) get the whole new record.
+    if (m_logic.State.BotCount > 0 && m_logic.State.BotCount <= m_logic.Bots().size())
+        m_logic.Bots()[m_logic.State.BotCount - 1] = bot;
     m_logic.ShowBot();
 }
 
