@@ -9,11 +9,6 @@
 
 namespace ModWriters {
 
-int BotLimit()
-{
-    return UInit::DedicatedSetting == QStringLiteral("O") ? MaxBotEntries : MaxBotEntries - 1;
-}
-
 QString NumberOr(const QString& value, const QString& fallback)
 {
     bool ok = false;

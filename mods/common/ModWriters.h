@@ -14,9 +14,6 @@ namespace ModWriters {
 // A Half-Life server holds 32 players at most: a hand-edited bot store asking for more bots
 // must not make a launch write (and the game add) thousands of entries.
 constexpr int MaxBotEntries = 32;
-// How many bots a launch may bring in: on a listen server the host takes one of the 32 player
-// slots (31 bots), a dedicated server may fill them all.
-int BotLimit();
 
 // One placeholder of an addbot template: replaced by the value of Key in the bot's [Bot i]
 // section of the bot store (Default when the key is missing), passed through Convert when set

@@ -88,7 +88,7 @@ TModTraits DeathmatchTraits()
                     QDir::toNativeSeparators(path) + QStringLiteral(" is not a whole number.");
             return false;
         }
-        maxPlayers = QString::number(qMin(qBound(0, spawnbot, ModWriters::BotLimit()) + 1,
+        maxPlayers = QString::number(qMin(qBound(0, spawnbot, TModLogic::MostBots()) + 1,
                                           ModWriters::MaxBotEntries));
         return true;
     };
@@ -179,7 +179,7 @@ bool TDeathmatch::BotFolders(const TIniFile& mods, QString& botDir, QString& gam
 
 int TDeathmatch::SpawnBots(const TIniFile& store)
 {
-    return qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), ModWriters::BotLimit());
+    return qBound(0, store.ReadInteger(kDefault, QStringLiteral("spawnbot"), 0), TModLogic::MostBots());
 }
 
 void TDeathmatch::ReadBotSection()

@@ -278,7 +278,7 @@ bool TDeathmatch::PatchJumbotCfg(QString& error)
     patch.BotRandom = Switch(store, kDefault, QStringLiteral("bot_random"));
     bool ok = false;
     const int spawn = store.ReadString(kDefault, QStringLiteral("spawnbot"), QStringLiteral("1")).trimmed().toInt(&ok);
-    patch.BotNum = QString::number(ok ? qBound(0, spawn, ModWriters::BotLimit()) : 1);
+    patch.BotNum = QString::number(ok ? qBound(0, spawn, TModLogic::MostBots()) : 1);
     patch.SpawnDelay = StoredNumber(store, QStringLiteral("spawndelay"), "2");
     patch.BotSkill = StoredNumber(store, QStringLiteral("skill") + maxSkill, "0");
     return ModWriters::WriteFile(path, Jumbot::PatchLines(lines, patch), error);
