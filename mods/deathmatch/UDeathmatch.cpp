@@ -262,6 +262,19 @@ void TDeathmatch::LoadModDefaults()
     }
 }
 
+void TDeathmatch::ReadBotsIni()
+{
+    const bool stored = FileSys::FileExists(BotsIniPath());
+    TModLogic::ReadBotsIni();
+    // Without a store every game setting stays as the window's defaults put it (footsteps,
+    // flashlight and crosshair on), not as the missing keys would read.
+    if (!stored && Form()) {
+        UInit::LoadingDone = 0;
+        LoadModDefaults();
+        UInit::LoadingDone = 1;
+    }
+}
+
 void TDeathmatch::ClearBotFields()
 {
     TModLogic::ClearBotFields();

@@ -30,6 +30,7 @@ public:
     void ReadBotSection() override;
     void LoadConf() override;
     void LoadModDefaults() override;
+    void ReadBotsIni() override;
     void ClearBotFields() override;
     bool CheckConf() override;
     bool SaveConf() override;
