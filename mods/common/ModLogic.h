@@ -14,7 +14,9 @@
 //   - game.cfg rows of every kind (number, check box, radio pair, chooser index with or without
 //     the tail, fixed and conditional lines, own rules): Cvars() rows (mods/common/ModCvars.h);
 //     values kept elsewhere (QOR.ini, the bot store): an Own row or ReadDefaultSection;
-//   - the map list: the waypoint keys of TModTraits (a marking and a required extension), the
+//   - the map list: the waypoint keys of TModTraits (a marking and a required extension, the
+//     keys that show the legend: LegendKeys), Half-Life's own maps (ValveMaps), a Restore
+//     Default that empties the cycle (DefaultsEmptyMapCycle), the
 //     "config" marker (MapConfig) and WaypointFolderPath() / MapConfigFolder() where the folders
 //     lie elsewhere than <moddir>\<waypath>;
 //   - the model chooser (own models, the main list, a fixed class list, none): a fixed class list
@@ -32,7 +34,8 @@
 //     shape; the spawn-key bind into config.cfg: TModTraits::ExecBind; further launch files: override
 //     LaunchWriters and call the template writers from it;
 //   - the variant with teams (game type, number of teams, team choosers, preview):
-//     mods/common/TeamPanel.h, which LoadConf, CheckConf and the row's EnableTeams serve;
+//     mods/common/TeamPanel.h, which LoadConf, CheckConf and the row's EnableTeams serve; the
+//     whole game page of those mods (game type, game settings, teams): mods/common/GameSettings.h;
 //   - a mod that writes its files at save time: call WriteLiblist / WriteBotCfg from SaveConf.
 #include "core/ModTable.h"
 #include "core/Types.h"

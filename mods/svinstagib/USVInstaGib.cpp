@@ -42,9 +42,9 @@ TModTraits SVInstaGibTraits()
     return s;
 }
 
-TFSVInstaGib* Window(const TModWindow& w)
+TFSVInstaGib* Window(TModWindow& w)
 {
-    return qobject_cast<TFSVInstaGib*>(const_cast<TModWindow*>(&w));
+    return qobject_cast<TFSVInstaGib*>(&w);
 }
 
 // A beam channel: a whole number before the first "." moves its slider (and repaints the

@@ -192,4 +192,22 @@ TEST_F(ExtremeTest, ABotNameRefusesAngleBracketsBesidesTheOneRule)
     EXPECT_EQ(UExtreme::Logic().Bots()[0][0], QStringLiteral("Abcde"));
 }
 
+TEST_F(ExtremeTest, RandomBotsTakeTheirSkillWithinTheSliderAndTheirModelFromTheChooser)
+{
+    const QByteArray mods = TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Mods/EFMatch.ini")));
+    Env.Program.AddFile(QStringLiteral("Mods/EFMatch.ini"), mods + "\r\n[Three]\r\ndll=dlls\\t.dll\r\nmaxskill=3\r\n");
+    UInit::SelectedBot = QStringLiteral("Three");
+    TIniFile::FlushCache();
+    auto w = Open();
+    ASSERT_EQ(w->Botskill->maximum(), 3);
+    const QStringList models{"drake", "gina", "ivan", "zombie"};
+    for (int i = 0; i < 40; ++i) {
+        w->SBCreeRandomBot->click();
+        const TBot& bot = UExtreme::Logic().Bots().last();
+        const int skill = bot[2].toInt();
+        EXPECT_TRUE(skill >= 1 && skill <= 3) << bot[2].toStdString();
+        EXPECT_TRUE(models.contains(bot[1])) << bot[1].toStdString();
+    }
+}
+
 } // namespace
