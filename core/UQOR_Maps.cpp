@@ -269,12 +269,18 @@ bool WriteMapCycle(const QString& flag, const QString& modFolder, QListWidget* m
         return false;
     }
     if (flag == QLatin1String("O")) {
-        const QString first = count > 0 ? mapCycle->item(0)->text() : QString();
-        QString ignored;
-        if (!AccessModSetting(QStringLiteral("First Map"), first, QStringLiteral("Write"), ignored)) {
+        QString first = count > 0 ? mapCycle->item(0)->text() : QString();
+        // The profile reader drops one pair of enclosing quotes; a name that has them keeps
+        // them inside a pair of its own.
+        if (first.size() >= 2 && (first.front() == QLatin1Char('"') || first.front() == QLatin1Char('\''))
+            && first.back() == first.front())
+            first = QLatin1Char('"') + first + QLatin1Char('"');
+        QString why;
+        if (!AccessModSetting(QStringLiteral("First Map"), first, QStringLiteral("Write"), why)) {
             if (error)
                 *error = QStringLiteral("Can't write ")
-                         + FileSys::JoinPath(UInit::AppPath, QStringLiteral("QOR.ini"));
+                         + FileSys::JoinPath(UInit::AppPath, QStringLiteral("QOR.ini"))
+                         + (why.isEmpty() ? QString() : QStringLiteral(": ") + why);
             return false;
         }
     }
@@ -511,7 +517,7 @@ bool AccessMapComment(QListWidget* available, const QString& commentFile, const 
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         memo->setPlainText(text);
         memo->setProperty(kMemoMap, focused);
-        memo->setProperty(kMemoText, memo->toPlainText());
+        memo->setProperty(kMemoText, MemoText(memo));
         return true;
     }
     if (mode != QLatin1String("Write"))
@@ -522,15 +528,15 @@ bool AccessMapComment(QListWidget* available, const QString& commentFile, const 
     const QString shownFor = memo->property(kMemoMap).toString();
     QString map = focused;
     if (!shownFor.isEmpty() && shownFor != focused)
-        map = memo->toPlainText() != memo->property(kMemoText).toString() ? shownFor : QString();
+        map = MemoText(memo) != memo->property(kMemoText).toString() ? shownFor : QString();
     if (map.isEmpty())
         return true;
     // The memo's line breaks are stored as the CR LF pair the comment files have always held.
-    QString text = memo->toPlainText();
+    QString text = MemoText(memo);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const bool written = WriteMapComment(map, commentFile, QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
     if (written && map == shownFor)
-        memo->setProperty(kMemoText, memo->toPlainText());
+        memo->setProperty(kMemoText, MemoText(memo));
     return written;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/IniFile.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace UQOR {
 
@@ -67,7 +68,10 @@ bool AccessModSetting(const QString& key, const QString& value, const QString& m
     }
     if (mode == QLatin1String("Write")) {
         TIniFile ini(UInit::AppFile(QStringLiteral("QOR.ini")));
-        return ini.WriteString(UInit::SelectedMod, key, value);
+        const bool written = ini.WriteString(UInit::SelectedMod, key, value);
+        if (!written)
+            result = ini.LastError();
+        return written;
     }
     return true;
 }
@@ -103,6 +107,16 @@ bool AccessMemoFile(const QString& mode, QStringList& lines, const QString& fold
     return true;
 }
 
+QString MemoText(const QPlainTextEdit* memo)
+{
+    if (!memo)
+        return QString();
+    // The document separates its blocks with paragraph separators; everything else is kept.
+    QString text = memo->document()->toRawText();
+    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
+    return text;
+}
+
 bool AccessMemoFile(const QString& mode, QPlainTextEdit* memo, const QString& folder,
                     const QString& fileName, QString* error)
 {
@@ -118,7 +132,7 @@ bool AccessMemoFile(const QString& mode, QPlainTextEdit* memo, const QString& fo
         return true;
     }
     if (mode == QLatin1String("Write")) {
-        const QString text = memo->toPlainText();
+        const QString text = MemoText(memo);
         // The memo's lines as a text editor counts them: an empty memo is an empty file, and a
         // final line break does not add an empty line.
         if (!text.isEmpty())

@@ -12,7 +12,8 @@ namespace UQOR {
 // result is emptied first. mode "Read": result := the stored value ("" when the file or key is
 // missing). mode "Write": stores value (the file and section are created when needed). Modes are
 // compared case-sensitively; any other mode does nothing. Returns false only when a write could
-// not be done (the file then keeps its old contents) or no mod is selected.
+// not be done (the file then keeps its old contents; result then says why when the file itself
+// refused the text, e.g. a character its code page cannot hold) or no mod is selected.
 bool AccessModSetting(const QString& key, const QString& value, const QString& mode,
                       QString& result);
 
@@ -23,6 +24,10 @@ bool AccessModSetting(const QString& key, const QString& value, const QString& m
 // contents.
 bool AccessMemoFile(const QString& mode, QStringList& lines, const QString& folder,
                     const QString& fileName, QString* error = nullptr);
+// The text of a memo control as typed, lines separated by LF. (QPlainTextEdit::toPlainText
+// also turns no-break spaces into plain ones, which would change a chat file's text on save.)
+QString MemoText(const QPlainTextEdit* memo);
+
 // The same for a memo control: its lines are the plain text's lines.
 bool AccessMemoFile(const QString& mode, QPlainTextEdit* memo, const QString& folder,
                     const QString& fileName, QString* error = nullptr);

@@ -23,6 +23,22 @@ namespace {
 
 using FileSys::TEncoding;
 
+// A name or value must stay on its own line, or one write could plant other keys or sections.
+QString OneLine(const QString& s)
+{
+    QString r = s;
+    r.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    r.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    r.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return r;
+}
+
+// How a caller's section or key name is looked up: as the writer would store it.
+QString Folded(const QString& name)
+{
+    return OneLine(name).trimmed().toCaseFolded();
+}
+
 // One parsed profile file. The text is kept line by line together with each line's own ending,
 // so a write changes exactly the lines it means to and every other byte comes back as it was.
 struct TDoc {
@@ -48,7 +64,7 @@ struct TDoc {
 
     const TSection* Find(const QString& section) const
     {
-        const auto it = SectionIndex.constFind(section.trimmed().toCaseFolded());
+        const auto it = SectionIndex.constFind(Folded(section));
         return it == SectionIndex.constEnd() ? nullptr : &Sections[*it];
     }
 };
@@ -276,16 +292,6 @@ std::shared_ptr<const TDoc> Load(const QString& fileName)
     return LoadLocked(path);
 }
 
-// A name or value must stay on its own line, or one write could plant other keys or sections.
-QString OneLine(const QString& s)
-{
-    QString r = s;
-    r.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    r.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    r.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return r;
-}
-
 // Why text cannot be written in the file's encoding without changing how the rest reads, or "".
 QString EncodingProblem(const QString& text, TEncoding encoding)
 {
@@ -376,7 +382,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
     const TDoc::TSection* s = doc->Find(section);
     if (!s)
         return def;
-    const auto it = s->KeyIndex.constFind(key.trimmed().toCaseFolded());
+    const auto it = s->KeyIndex.constFind(Folded(key));
     return it == s->KeyIndex.constEnd() ? def : s->Keys[*it].Value;
 }
 
@@ -451,7 +457,7 @@ bool TIniFile::EraseSection(const QString& section)
     const auto current = LoadLocked(path);
     if (!current)
         return !Stamp(path).Exists;
-    const QString folded = section.trimmed().toCaseFolded();
+    const QString folded = Folded(section);
     auto doc = std::make_shared<TDoc>(*current);
     bool erased = false;
     // Every copy of the section goes, last first so earlier line numbers stay valid.

@@ -1,6 +1,7 @@
 #include "ui/UEditor.h"
 
 #include "core/UInit.h"
+#include "core/UQOR_Settings.h"
 #include "platform/Dialogs.h"
 #include "ui/AuxStyle.h"
 #include "ui/ModalRunner.h"
@@ -106,7 +107,7 @@ void TEditor::Edit_File(const QString& path, QWidget* parent)
 
 void TEditor::BEdit_SaveClick()
 {
-    QStringList lines = m_memo->toPlainText().split(QLatin1Char('\n'));
+    QStringList lines = UQOR::MemoText(m_memo).split(QLatin1Char('\n'));
     // A final line break ends the last line rather than starting another: "a<NL>" is one line.
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -520,11 +521,11 @@ bool TModLogic::WriteBotsIni(QString& error)
         return false;
     }
     const QString work = temp.filePath(QStringLiteral("store.ini"));
-    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
+    // The copy is byte for byte, so every line the save does not manage keeps its bytes, its
+    // line end and the file's encoding.
     if (FileSys::FileExists(target)) {
-        QStringList lines;
-        if (!FileSys::ReadLines(target, lines, &encoding) ||
-            !FileSys::WriteLines(work, lines, encoding)) {
+        QFile original(target);
+        if (!original.open(QIODevice::ReadOnly) || !FileSys::WriteBytes(work, original.readAll())) {
             error = QStringLiteral("Can't read ") + NativePath(target) + QStringLiteral(".");
             return false;
         }
@@ -559,13 +560,13 @@ bool TModLogic::WriteBotsIni(QString& error)
         if (ini.SectionExists(BotSection(n)))
             ok = ini.EraseSection(BotSection(n));
 
-    QStringList lines;
     QString why = ini.LastError();
-    if (ok)
-        ok = FileSys::ReadLines(work, lines, &encoding);
+    QFile written(work);
+    ok = ok && written.open(QIODevice::ReadOnly);
     if (ok) {
+        const QByteArray bytes = written.readAll();
         FileSys::MakeDirs(QFileInfo(target).absolutePath());
-        ok = FileSys::WriteLines(target, lines, encoding, &why);
+        ok = FileSys::WriteBytes(target, bytes, &why);
     }
     if (!ok) {
         error = QStringLiteral("Can't write ") + NativePath(target) +

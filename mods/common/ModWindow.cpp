@@ -3,6 +3,7 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR.h"
+#include "core/UQOR_Settings.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWriters.h"
@@ -281,7 +282,7 @@ void TModWindow::BuildMapsPage(QWidget* p)
     // The comment key holds one line of at most 255 characters and "|" is refused; paste is
     // filtered the same way as typing.
     connect(MapCom, &QPlainTextEdit::textChanged, this, [this] {
-        const QString text = MapCom->toPlainText();
+        const QString text = UQOR::MemoText(MapCom);
         QString clean = text;
         clean.remove(QLatin1Char('|'));
         if (clean.size() > kMapCommentMax)
