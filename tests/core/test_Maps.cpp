@@ -154,6 +154,22 @@ TEST_F(MapsTest, FirstMapAndCycleLinesAreReadAsTheSameFirstWord) {
     EXPECT_EQ(Items(m_cycle), read);
 }
 
+TEST_F(MapsTest, AQuotedStartMapSurvivesTheSaveAndARefusedOneSaysWhy) {
+    // Any name is a map of Wanted's; the profile reader would drop the quotes of "'a'".
+    Select(QStringLiteral("Wantedhl"));
+    m_cycle.addItems({"'a'", "b"});
+    ASSERT_TRUE(UQOR::WriteMapCycle(QStringLiteral("O"), m_modDir, &m_cycle));
+    UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), (QStringList{"'a'", "b"}));
+
+    // A QOR.ini in another code page that the new start map would turn into UTF-8.
+    m_program.AddFile(QStringLiteral("QOR.ini"), "[Wantedhl]\r\nFirst Map=\xff\r\nName=Caf\xc3\xa9\r\n");
+    TIniFile::FlushCache();
+    QString error;
+    EXPECT_FALSE(UQOR::WriteMapCycle(QStringLiteral("O"), m_modDir, &m_cycle, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("code page"))) << error.toStdString();
+}
+
 TEST_F(MapsTest, ReadMapCycleSkipsCommentLinesEvenWhereAnyNameIsAMap) {
     Select(QStringLiteral("Wantedhl"));
     m_hl.AddFile(QStringLiteral("cstrike/mapcycle.txt"), "// my cycle\r\ncanyon\r\n//dusk\r\n");

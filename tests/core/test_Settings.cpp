@@ -160,6 +160,18 @@ TEST_F(MemoFileTest, PlainTextMemoRoundTripsKeepingLatin1Bytes)
     EXPECT_EQ(ReadBytes(File("taunts.txt")), QByteArray());
 }
 
+TEST_F(MemoFileTest, AMemoSaveKeepsNoBreakSpaces)
+{
+    // French chat lines put a no-break space before "!" and "?"; the control's plain text would
+    // turn it into an ordinary one.
+    const QByteArray bytes = "bien jou\xe9\xa0!\r\nencore\xa0?\r\n";
+    WriteBytes(File("chat.txt"), bytes);
+    QPlainTextEdit memo;
+    ASSERT_TRUE(UQOR::AccessMemoFile(QStringLiteral("Read"), &memo, Folder(), QStringLiteral("chat.txt")));
+    ASSERT_TRUE(UQOR::AccessMemoFile(QStringLiteral("Write"), &memo, Folder(), QStringLiteral("chat.txt")));
+    EXPECT_EQ(ReadBytes(File("chat.txt")), bytes);
+}
+
 struct TSplitCase {
     const char* Mod;
     const char* Line;

@@ -28,6 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QStringList read{QStringLiteral("stale")};
     FUZZ_CHECK(UQOR::AccessMemoFile(QStringLiteral("Read"), read, folder, file, &error), error);
     FUZZ_CHECK(read == lines, Fuzz::Shown(read));
+    // The saves and what they read back for one input in two.
+    if (!Fuzz::Sampled(bytes, 2))
+        return 0;
     FUZZ_CHECK(UQOR::AccessMemoFile(QStringLiteral("Write"), read, folder, file, &error), error);
     QString text;
     for (const QString& l : lines)
@@ -39,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(UQOR::AccessMemoFile(QStringLiteral("Read"), again, folder, file, &error), error);
     FUZZ_CHECK(again == lines, Fuzz::Shown(lines) + QStringLiteral(" -> ") + Fuzz::Shown(again));
 
-    // Through the memo control, as the chat page does (one input in four).
-    if (!Fuzz::Sampled(bytes, 4))
+    // Through the memo control, as the chat page does (one input in eight).
+    if (!Fuzz::Sampled(bytes, 8))
         return 0;
     static QPlainTextEdit memo;
     FUZZ_CHECK(UQOR::AccessMemoFile(QStringLiteral("Read"), &memo, folder, file, &error), error);

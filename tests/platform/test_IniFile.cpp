@@ -265,6 +265,13 @@ TEST_F(IniFileTest, KeyNamesThatWouldReadAsSomethingElseAreRefused)
         EXPECT_FALSE(ini.LastError().isEmpty()) << key;
     }
     EXPECT_EQ(Bytes("keys.ini"), before);
+    // A name with a line break is stored on one line, and read by the same name.
+    ASSERT_TRUE(ini.WriteString("Two\r\nLines", "a\nb", "v"));
+    EXPECT_EQ(ini.ReadString("Two\r\nLines", "a\nb", ""), "v");
+    TIniFile::FlushCache();
+    EXPECT_EQ(ini.ReadString("Two\r\nLines", "a\nb", ""), "v");
+    ASSERT_TRUE(ini.EraseSection("Two\r\nLines"));
+    EXPECT_EQ(Bytes("keys.ini"), before);
     // Brackets and a semicolon inside a name are harmless.
     ASSERT_TRUE(ini.WriteString("A", "k[1];x", "v"));
     EXPECT_EQ(ini.ReadString("A", "K[1];X", ""), "v");

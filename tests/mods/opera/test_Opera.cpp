@@ -552,6 +552,20 @@ TEST_F(OperaTest, AStoreWithAMarkAndAnotherCodePageKeepsItsBotsThroughASave)
     EXPECT_EQ(saved.count("[Default]"), 1);
 }
 
+TEST_F(OperaTest, ASaveKeepsTheStoresOtherLinesByteForByte)
+{
+    // LF and CR line ends, notes, a section of another program and a last line without an end.
+    WriteStore("; my notes\n[Default]\nnumbot=1\nskill5=2\r[Bot 1]\nnom=Alpha\nmodele=bobby\n"
+               "skill5=3\n[Bot 40]\r\nnom=Far\n[Other]\rx = 1");
+    Env.HL.AddFile(QStringLiteral("opera/mapcycle.txt"), "op_db_chrest\r\nop_lms_chrest\r\n");
+    auto w = Open();
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    const QByteArray saved = TModTestEnv::Read(StorePath());
+    EXPECT_TRUE(saved.startsWith("; my notes\n[Default]\nnumbot=1\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("[Bot 40]\r\nnom=Far\n[Other]\rx = 1")) << saved.toStdString();
+}
+
 TEST_F(OperaTest, SavingTwoBotsOverFiveErasesTheStaleSectionsAndKeepsOneChatKey)
 {
     QByteArray store = "[Default]\r\nnumbot=5\r\nskill5=2\r\nspawnbot=3\r\nChatfreq=30\r\n";
@@ -804,6 +818,17 @@ TEST_F(OperaTest, LiblistIsWrittenByteForByteWithTheBotsLibrary)
                          "mpentity \"info_player_deathmatch\"\r\n"
                          "gamedll \"dlls\\hpb_bot.dll\"\r\n"
                          "gamedll_linux \"dlls/opera_i386.so\"\r\n"));
+}
+
+TEST_F(OperaTest, ADoubleQuoteInTheBotsLibraryStopsTheLaunchWithTheReason)
+{
+    Env.Program.AddFile(QStringLiteral("Mods/Opera.ini"), "[HPB Bot]\r\ndll=dlls\\\"x\".dll\r\n");
+    Env.HL.AddFile(QStringLiteral("opera/liblist.gam"), "old\r\n");
+    TIniFile::FlushCache();
+    QString error;
+    EXPECT_FALSE(UOpera::Logic().WriteLiblist(error));
+    EXPECT_TRUE(error.contains(QStringLiteral("double quote"))) << error.toStdString();
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))), QByteArray("old\r\n"));
 }
 
 TEST_F(OperaTest, LiblistWithoutADllKeyUsesTheModsOwnLibrary)
