@@ -722,13 +722,15 @@ bool TModLogic::WriteLiblist(QString& error)
     QStringList lines = LiblistLines(dll);
     // The game reads each value up to the next double quote: a hand-edited Mods ini value that
     // holds one would start the game with another library (or none).
-    for (const QString& line : lines)
-        if (line.count(QLatin1Char('"')) != 2) {
+    for (const QString& line : lines) {
+        const qsizetype quotes = line.count(QLatin1Char('"'));
+        if (quotes != 0 && quotes != 2 && !line.trimmed().startsWith(QLatin1String("//"))) {
             error = QStringLiteral("Can't write ") + NativePath(path) + QStringLiteral(": the line ") + line +
                     QStringLiteral(" holds a double quote from ") + NativePath(ModsIniPath()) +
                     QStringLiteral(", which the game would not read back.");
             return false;
         }
+    }
     auto key = [](const QString& line) {
         const QString t = line.trimmed();
         return t.left(t.indexOf(QRegularExpression(QStringLiteral("[\\s\"]")))).toLower();
