@@ -6,9 +6,12 @@
 #include "mods/dod/UDod.h"
 #include "mods/dod/UFDod.h"
 #include "ui/NumberEdit.h"
+#include "ui/ModalRunner.h"
+#include "ui/UEditor.h"
 #include "ui/UMain.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -251,6 +254,30 @@ TEST_F(Dod, EachSideHasItsClassesAndStoredOutsidersShowNoClass)
     }
     EXPECT_TRUE(w->DD_BotA->isChecked());   // side 7 reads as Auto
     EXPECT_FALSE(w->DD_BotAl->isChecked());
+}
+
+TEST_F(Dod, EveryMapMayHaveItsOwnConfigInTheModFolder)
+{
+    Env.HL.AddFile(QStringLiteral("dod/dod_anzio.cfg"), "mp_timelimit 5\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    ASSERT_FALSE(w->BEditCfg->isHidden());
+    EXPECT_EQ(w->BEditCfg->objectName(), QStringLiteral("TF_BEditCfg"));
+    ASSERT_EQ(w->MapDispo->count(), 2);
+    EXPECT_EQ(w->MapDispo->item(0)->text().trimmed(), QStringLiteral("dod_anzio +"));
+    EXPECT_EQ(w->MapDispo->item(1)->text().trimmed(), QStringLiteral("dod_avalanche"));
+
+    QString opened;
+    ModalRunner::Set([&opened](QDialog& d) {
+        if (auto* editor = qobject_cast<TEditor*>(&d))
+            opened = editor->FilePath();
+        return 0;
+    });
+    w->MapDispo->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    w->BEditCfg->click();
+    ModalRunner::Set({});
+    EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(opened)).toLower(),
+              Env.HL.Path(QStringLiteral("dod/dod_anzio.cfg")).toLower());
 }
 
 } // namespace

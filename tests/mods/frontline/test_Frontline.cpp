@@ -6,9 +6,12 @@
 #include "mods/frontline/UFFrontline.h"
 #include "mods/frontline/UFrontline.h"
 #include "ui/NumberEdit.h"
+#include "ui/ModalRunner.h"
+#include "ui/UEditor.h"
 #include "ui/UMain.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -274,6 +277,35 @@ TEST_F(FrontlineOddBot, ChatChooserShowsTheLoadedFileAndSwitchingKeepsEveryText)
     w->BApplyConf->click();
     ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(TModTestEnv::Read(taunt), QByteArray("too easy\r\ngg\r\n"));
+}
+
+TEST_F(Frontline, EditConfigOpensTheFileThePlusMarkFound)
+{
+    // The map configuration files lie beside the waypoints; a map without its waypoint file is
+    // not offered at all when "waypt" is set.
+    Env.Program.AddFile(QStringLiteral("Mods/Frontline.ini"),
+                        "[HPB Bot]\r\ndll=dlls\\hpb_bot.dll\r\nwaypath=waypoints\r\nwaypt=.wpt\r\n"
+                        "config=.cfg\r\n");
+    Env.HL.AddFile(QStringLiteral("frontline/waypoints/flf_village.wpt"), "w");
+    Env.HL.AddFile(QStringLiteral("frontline/waypoints/flf_village.cfg"), "mp_timelimit 5\r\n");
+    Env.HL.AddFile(QStringLiteral("frontline/maps/flf_village.cfg"), "wrong place\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    ASSERT_FALSE(w->BEditCfg->isHidden());
+    ASSERT_EQ(w->MapDispo->count(), 1);
+    EXPECT_EQ(w->MapDispo->item(0)->text().trimmed(), QStringLiteral("flf_village +"));
+
+    QString opened;
+    ModalRunner::Set([&opened](QDialog& d) {
+        if (auto* editor = qobject_cast<TEditor*>(&d))
+            opened = editor->FilePath();
+        return 0;
+    });
+    w->MapDispo->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    w->BEditCfg->click();
+    ModalRunner::Set({});
+    EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(opened)).toLower(),
+              Env.HL.Path(QStringLiteral("frontline/waypoints/flf_village.cfg")).toLower());
 }
 
 } // namespace
