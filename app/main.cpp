@@ -16,7 +16,6 @@ static int ProgramMain(int argc, char** argv)
     SessionBus::TNoAutolaunch noBusAutolaunch;
     FontPreload::TPreload fonts;
     QApplication app(argc, argv);
-    fonts.Wait();
     // Also: closing the last window on screen (a mod window while the main window is hidden)
     // does not end the program; closing the main window does.
     TMain::ConfigureApplication();
