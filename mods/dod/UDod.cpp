@@ -48,6 +48,8 @@ TModTraits DodTraits()
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
     s.ExecBind = true;
+    // Restore Default starts the map cycle afresh.
+    s.DefaultsEmptyMapCycle = true;
     return s;
 }
 

@@ -37,6 +37,8 @@ TModTraits ExistenceTraits()
     s.RequiredWaypointKey = QStringLiteral("waypt");
     s.OutsideBotEditor = true;
     s.ExecBind = true;
+    // Restore Default starts the map cycle afresh.
+    s.DefaultsEmptyMapCycle = true;
     return s;
 }
 

@@ -262,4 +262,21 @@ TEST_F(Existence, SwitchingSidesKeepsTheCharacterNumberAndOutsidersShowNoSide)
     EXPECT_EQ(w->botmodel->currentIndex(), -1);   // class 8 is none of the seven
 }
 
+TEST_F(Existence, RestoreDefaultEmptiesTheMapCycleAndKeepsTheTimers)
+{
+    Env.HL.AddFile(QStringLiteral("EXistence/mapcycle.txt"), "ex_subway\r\n");
+    Env.HL.AddFile(QStringLiteral("EXistence/game.cfg"),
+                   "\"mp_restarttime\"\t\t\"20.00000\"\r\n\"mp_footsteps\"\t\t\"0\"\r\n");
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=A\r\nteam=1\r\nmodele=1\r\n");
+    auto w = Open();
+    ASSERT_GT(w->MapCycle->count(), 0);
+    ASSERT_FALSE(w->EX_footsteps->isChecked());
+    Env.Dialogs.ExpectConfirm(true);
+    w->BRestoreDef->click();
+    EXPECT_EQ(w->MapCycle->count(), 0);
+    EXPECT_TRUE(w->EX_footsteps->isChecked());
+    EXPECT_EQ(w->EX_restarttime->Text(), QStringLiteral("20"));
+    EXPECT_EQ(w->ListBot->count(), 1);
+}
+
 } // namespace
