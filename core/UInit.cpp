@@ -135,6 +135,9 @@ void LoadRegistrySettings()
     // scatter QOR.ini and log.txt wherever the program happened to be started from.
     if (AppPath.isEmpty())
         AppPath = ProgramFolder();
+    // What a killed earlier run left of its saves in the program's own folders goes now.
+    for (const char* sub : {"", "Bots", "Maps"})
+        FileSys::RemoveStaleTemporaries(FileSys::JoinPath(AppPath, QString::fromLatin1(sub)));
 
     if (HLPath.isEmpty()) {
         const TRegistryKey valve(ValveKeyPath, true);

@@ -24,6 +24,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #endif
 
 namespace FileSys {
@@ -507,42 +510,134 @@ QByteArray Encode(const QString& text, TEncoding encoding)
     return bytes + text.toUtf8();
 }
 
+namespace {
+
+const QString kTempMark = QStringLiteral(".qorvane-");
+
+QString TempNameFor(const QString& name, qint64 pid)
+{
+    return QLatin1Char('.') + name + kTempMark + QString::number(pid) + QStringLiteral(".tmp");
+}
+
+bool ProcessRuns(qint64 pid)
+{
+#ifdef Q_OS_UNIX
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+#else
+    Q_UNUSED(pid);
+    return true;   // without a way to ask, a temporary is never taken for a leftover
+#endif
+}
+
+#ifdef Q_OS_UNIX
+bool WriteAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+void SyncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+#endif
+
+} // namespace
+
+void RemoveStaleTemporaries(const QString& folder, const QString& forName)
+{
+    const QString dir = Resolve(folder);
+    const QString pattern = QLatin1Char('.') + (forName.isEmpty() ? QStringLiteral("*") : forName) +
+                            kTempMark + QStringLiteral("*.tmp");
+    const QStringList found =
+        QDir(dir).entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : found) {
+        const qsizetype at = name.lastIndexOf(kTempMark);
+        bool ok = false;
+        const qint64 pid = name.mid(at + kTempMark.size()).chopped(4).toLongLong(&ok);
+        if (ok && !ProcessRuns(pid))
+            QFile::remove(dir + QLatin1Char('/') + name);
+    }
+}
+
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const QString p = Resolve(path);
-    const QString shown = QDir::toNativeSeparators(p);
-    if (QFileInfo(p).isDir()) {
+    const QString resolved = Resolve(path);
+    const QString shown = QDir::toNativeSeparators(resolved);
+    // Through a link, the file it points at is replaced, not the link.
+    const QFileInfo asked(resolved);
+    const QString p = asked.isSymLink() && !asked.canonicalFilePath().isEmpty() ? asked.canonicalFilePath()
+                                                                              : resolved;
+    auto fail = [&](const QString& why) {
         if (error)
-            *error = QStringLiteral("Can't write %1: it is a folder").arg(shown);
+            *error = QStringLiteral("Can't write %1: %2").arg(shown, why);
         return false;
-    }
+    };
+    const QFileInfo target(p);
+    if (target.isDir())
+        return fail(QStringLiteral("it is a folder"));
     // The replacement is a new file, so a read-only target would be replaced silently; a
     // read-only file must stay as it is, as it did on Windows.
-    if (QFileInfo::exists(p) && !Writable(p)) {
-        if (error)
-            *error = QStringLiteral("Can't write %1: the file is read-only").arg(shown);
-        return false;
+    if (target.exists() && !Writable(p))
+        return fail(QStringLiteral("the file is read-only"));
+#ifdef Q_OS_UNIX
+    const QString folder = target.absolutePath();
+    RemoveStaleTemporaries(folder, target.fileName());
+    const QString temp = folder + QLatin1Char('/') + TempNameFor(target.fileName(), ::getpid());
+    const QByteArray tempName = QFile::encodeName(temp);
+    struct stat old {};
+    const mode_t mode = ::stat(QFile::encodeName(p).constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
+    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0)
+        return fail(QString::fromLocal8Bit(::strerror(errno)));
+    // A new file gets the mode the umask allows; a replaced one keeps its own.
+    if (target.exists())
+        ::fchmod(fd, mode);
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeErrno = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(tempName.constData());
+        return fail(QString::fromLocal8Bit(::strerror(written ? errno : writeErrno)));
     }
+    if (::rename(tempName.constData(), QFile::encodeName(p).constData()) != 0) {
+        const int renameErrno = errno;
+        ::unlink(tempName.constData());
+        ForgetParentListing(p);
+        return fail(QString::fromLocal8Bit(::strerror(renameErrno)));
+    }
+    SyncFolder(folder);
+    ForgetParentListing(p);
+    return true;
+#else
     QSaveFile f(p);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("Can't write %1: %2").arg(shown, f.errorString());
-        return false;
-    }
+    if (!f.open(QIODevice::WriteOnly))
+        return fail(f.errorString());
     if (f.write(bytes) != bytes.size()) {
-        if (error)
-            *error = QStringLiteral("Can't write %1: %2").arg(shown, f.errorString());
+        const QString why = f.errorString();
         f.cancelWriting();
-        return false;
+        return fail(why);
     }
     if (!f.commit()) {
-        if (error)
-            *error = QStringLiteral("Can't write %1: %2").arg(shown, f.errorString());
         ForgetParentListing(p);
-        return false;
+        return fail(f.errorString());
     }
     ForgetParentListing(p);
     return true;
+#endif
 }
 
 bool WriteLines(const QString& path, const QStringList& lines, TEncoding encoding, QString* error)

@@ -67,8 +67,14 @@ QString Decode(const QByteArray& bytes, TEncoding* encoding = nullptr);
 // mark, when the encoding has one, stays).
 QByteArray Encode(const QString& text, TEncoding encoding);
 // Writes bytes atomically (temporary file + rename); false with a message when it failed, and
-// then the target keeps its old contents.
+// then the target keeps its old contents. The temporary lies beside the target as
+// ".<name>.qorvane-<pid>.tmp", is synced before the rename (and the folder after it), and is
+// removed whatever happens short of the program being killed; such leftovers of a killed run are
+// removed by the next write of that file and by RemoveStaleTemporaries.
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// Removes the leftover temporaries of our own writes in a folder (those of a program that is no
+// longer running). The start-up runs it over the program's own folders.
+void RemoveStaleTemporaries(const QString& folder, const QString& forName = QString());
 
 // Reads every line; CR LF, LF and CR all end a line, a last line without an ending counts.
 // Bytes are decoded as UTF-8 when the file is valid UTF-8, otherwise as Latin-1, so a load

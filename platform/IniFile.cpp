@@ -317,13 +317,28 @@ bool Store(const QString& path, std::shared_ptr<TDoc> doc, QString& error)
     if (!error.isEmpty())
         return false;
     const QByteArray bytes = FileSys::Encode(text, doc->Encoding);
-    if (!FileSys::WriteBytes(path, bytes))
+    QString why;
+    if (!FileSys::WriteBytes(path, bytes, &why)) {
+        // The reason alone ("the file is read-only"): the caller names the file itself.
+        const qsizetype at = why.indexOf(QLatin1String(": "));
+        error = at >= 0 ? why.mid(at + 2) : QString();
         return false;
+    }
     // A Latin-1 file whose last non-ASCII byte went is plain ASCII now, which is read as UTF-8
     // from now on, here as after a restart.
     FileSys::Decode(bytes, &doc->Encoding);
     Index(*doc);
     g_cache.insert(path, {Stamp(path), doc, bytes, false});
+    return true;
+}
+
+// A batch's change, kept in memory: refused as Store would refuse it, the sections found anew.
+bool Keep(TDoc& doc, QString& error)
+{
+    error = EncodingProblem(Compose(doc), doc.Encoding);
+    if (!error.isEmpty())
+        return false;
+    Index(doc);
     return true;
 }
 
@@ -372,11 +387,54 @@ bool ParseInteger(const QString& text, int& result)
 
 } // namespace
 
+struct TIniBatch {
+    QString Path;
+    std::shared_ptr<TDoc> Doc;
+    bool Unreadable = false;   // the file is there but could not be read
+};
+
+namespace {
+
+// The document a reader of ini sees: its batch's, or the file's.
+std::shared_ptr<const TDoc> Current(const TIniFile& ini, const std::shared_ptr<TIniBatch>& batch)
+{
+    if (batch)
+        return batch->Doc;
+    return Load(ini.FileName());
+}
+
+} // namespace
+
 TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {}
+
+bool TIniFile::BeginBatch()
+{
+    m_error.clear();
+    auto batch = std::make_shared<TIniBatch>();
+    batch->Path = DiskPath(m_fileName);
+    QMutexLocker lock(&g_lock);
+    const auto current = LoadLocked(batch->Path);
+    batch->Unreadable = !current && Stamp(batch->Path).Exists;
+    batch->Doc = current ? std::make_shared<TDoc>(*current) : std::make_shared<TDoc>();
+    m_batch = batch;
+    return !batch->Unreadable;
+}
+
+bool TIniFile::Commit()
+{
+    const std::shared_ptr<TIniBatch> batch = std::move(m_batch);
+    m_batch.reset();
+    if (!batch)
+        return true;
+    if (batch->Unreadable)
+        return false;   // never replace what we could not read
+    QMutexLocker lock(&g_lock);
+    return Store(batch->Path, batch->Doc, m_error);
+}
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    const auto doc = Load(m_fileName);
+    const auto doc = Current(*this, m_batch);
     if (!doc)
         return def;
     const TDoc::TSection* s = doc->Find(section);
@@ -406,12 +464,21 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
         return false;
     }
 
-    const QString path = DiskPath(m_fileName);
-    QMutexLocker lock(&g_lock);
-    const auto current = LoadLocked(path);
-    if (!current && Stamp(path).Exists)
-        return false;   // there but unreadable: never overwrite what we could not read
-    auto doc = current ? std::make_shared<TDoc>(*current) : std::make_shared<TDoc>();
+    std::shared_ptr<TDoc> doc;
+    QString path;
+    std::unique_ptr<QMutexLocker<QMutex>> lock;
+    if (m_batch) {
+        if (m_batch->Unreadable)
+            return false;
+        doc = std::make_shared<TDoc>(*m_batch->Doc);   // a refused change leaves the batch as it was
+    } else {
+        path = DiskPath(m_fileName);
+        lock = std::make_unique<QMutexLocker<QMutex>>(&g_lock);
+        const auto current = LoadLocked(path);
+        if (!current && Stamp(path).Exists)
+            return false;   // there but unreadable: never overwrite what we could not read
+        doc = current ? std::make_shared<TDoc>(*current) : std::make_shared<TDoc>();
+    }
 
     const TDoc::TSection* s = doc->Find(sectionName);
     const QString newLine = keyName + QLatin1Char('=') + v;
@@ -441,7 +508,12 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
         doc->Lines << QLatin1Char('[') + sectionName + QLatin1Char(']') << newLine;
         doc->Ends << QStringLiteral("\r\n") << QStringLiteral("\r\n");
     }
-    return Store(path, doc, m_error);
+    if (!m_batch)
+        return Store(path, doc, m_error);
+    if (!Keep(*doc, m_error))
+        return false;
+    m_batch->Doc = doc;
+    return true;
 }
 
 bool TIniFile::WriteInteger(const QString& section, const QString& key, int value)
@@ -452,13 +524,22 @@ bool TIniFile::WriteInteger(const QString& section, const QString& key, int valu
 bool TIniFile::EraseSection(const QString& section)
 {
     m_error.clear();
-    const QString path = DiskPath(m_fileName);
-    QMutexLocker lock(&g_lock);
-    const auto current = LoadLocked(path);
-    if (!current)
-        return !Stamp(path).Exists;
+    std::shared_ptr<TDoc> doc;
+    QString path;
+    std::unique_ptr<QMutexLocker<QMutex>> lock;
+    if (m_batch) {
+        if (m_batch->Unreadable)
+            return false;
+        doc = std::make_shared<TDoc>(*m_batch->Doc);   // a refused change leaves the batch as it was
+    } else {
+        path = DiskPath(m_fileName);
+        lock = std::make_unique<QMutexLocker<QMutex>>(&g_lock);
+        const auto current = LoadLocked(path);
+        if (!current)
+            return !Stamp(path).Exists;
+        doc = std::make_shared<TDoc>(*current);
+    }
     const QString folded = Folded(section);
-    auto doc = std::make_shared<TDoc>(*current);
     bool erased = false;
     // Every copy of the section goes, last first so earlier line numbers stay valid.
     for (qsizetype i = doc->Sections.size() - 1; i >= 0; --i) {
@@ -471,12 +552,17 @@ bool TIniFile::EraseSection(const QString& section)
     }
     if (!erased)
         return true;
-    return Store(path, doc, m_error);
+    if (!m_batch)
+        return Store(path, doc, m_error);
+    if (!Keep(*doc, m_error))
+        return false;
+    m_batch->Doc = doc;
+    return true;
 }
 
 bool TIniFile::SectionExists(const QString& section) const
 {
-    const auto doc = Load(m_fileName);
+    const auto doc = Current(*this, m_batch);
     if (!doc)
         return false;
     const TDoc::TSection* s = doc->Find(section);
@@ -486,7 +572,7 @@ bool TIniFile::SectionExists(const QString& section) const
 QStringList TIniFile::ReadSections() const
 {
     QStringList names;
-    const auto doc = Load(m_fileName);
+    const auto doc = Current(*this, m_batch);
     if (!doc)
         return names;
     QSet<QString> seen;
@@ -503,7 +589,7 @@ QStringList TIniFile::ReadSections() const
 QStringList TIniFile::ReadSectionKeys(const QString& section) const
 {
     QStringList keys;
-    const auto doc = Load(m_fileName);
+    const auto doc = Current(*this, m_batch);
     if (!doc)
         return keys;
     if (const TDoc::TSection* s = doc->Find(section))

@@ -12,6 +12,9 @@
 // thousand sections key by key parses the file once.
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+struct TIniBatch;
 
 class TIniFile {
 public:
@@ -27,9 +30,17 @@ public:
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool WriteInteger(const QString& section, const QString& key, int value);
     bool EraseSection(const QString& section);
-    // Why the last write or erase through this object failed ("" when it did not or when the
-    // file could not be replaced, which the caller names itself).
+    // Why the last write, erase or commit through this object failed, without the file's name
+    // (which the caller gives): "" when it did not fail.
     const QString& LastError() const { return m_error; }
+
+    // Many writes, one file write: after BeginBatch the writes and erases (and the reads through
+    // this object) work on the file's text in memory, and Commit replaces the file once, whole;
+    // until then the file on disk is untouched. Commit is false, with the file as it was, when
+    // it cannot be written or the file could not be read (a file there but unreadable is never
+    // replaced). Without Commit the writes are dropped.
+    bool BeginBatch();
+    bool Commit();
 
     // A section "exists" when it holds at least one key.
     bool SectionExists(const QString& section) const;
@@ -42,4 +53,5 @@ public:
 private:
     QString m_fileName;
     QString m_error;
+    std::shared_ptr<TIniBatch> m_batch;
 };

@@ -22,7 +22,6 @@
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -513,24 +512,13 @@ bool TModLogic::WriteBotsIni(QString& error)
     if (!w)
         return false;
     const QString target = FileSys::Resolve(BotsIniPath());
-    // The key-by-key writes go to a copy; the store itself is replaced once, whole, so a store
-    // that cannot be written keeps every byte it had.
-    QTemporaryDir temp;
-    if (!temp.isValid()) {
-        error = QStringLiteral("Can't write ") + NativePath(target) + QStringLiteral(".");
+    // The key-by-key writes stay in memory; the store itself is replaced once, whole, so a
+    // store that cannot be written keeps every byte it had, and no copy is left anywhere.
+    TIniFile ini(target);
+    if (!ini.BeginBatch()) {
+        error = QStringLiteral("Can't read ") + NativePath(target) + QStringLiteral(".");
         return false;
     }
-    const QString work = temp.filePath(QStringLiteral("store.ini"));
-    // The copy is byte for byte, so every line the save does not manage keeps its bytes, its
-    // line end and the file's encoding.
-    if (FileSys::FileExists(target)) {
-        QFile original(target);
-        if (!original.open(QIODevice::ReadOnly) || !FileSys::WriteBytes(work, original.readAll())) {
-            error = QStringLiteral("Can't read ") + NativePath(target) + QStringLiteral(".");
-            return false;
-        }
-    }
-    TIniFile ini(work);
     const QString skillKey = SkillKey();
     const QVector<TBot>& bots = Bots();
     // Without a bot list the store keeps only the count and the mod's own rows.
@@ -561,12 +549,10 @@ bool TModLogic::WriteBotsIni(QString& error)
             ok = ini.EraseSection(BotSection(n));
 
     QString why = ini.LastError();
-    QFile written(work);
-    ok = ok && written.open(QIODevice::ReadOnly);
     if (ok) {
-        const QByteArray bytes = written.readAll();
         FileSys::MakeDirs(QFileInfo(target).absolutePath());
-        ok = FileSys::WriteBytes(target, bytes, &why);
+        ok = ini.Commit();
+        why = ini.LastError();
     }
     if (!ok) {
         error = QStringLiteral("Can't write ") + NativePath(target) +

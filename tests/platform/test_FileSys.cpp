@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <ctime>
 
@@ -289,6 +290,36 @@ TEST_F(FileSysTest, SaveKeepsTheFilesModeAndWritesThroughALink)
     EXPECT_EQ(Bytes("Valve/shared/server.cfg"), QByteArray("new\r\n"));
     const auto ownerGroupOther = QFileDevice::Permissions(0xF0FF);   // "user" mirrors "owner"
     EXPECT_EQ(QFile::permissions(P("Valve/shared/server.cfg")) & ownerGroupOther, mode);
+}
+
+TEST_F(FileSysTest, ASaveLeavesNoTemporaryAndLeftoversOfAKilledRunGo)
+{
+    const QString folder = m_dir.path() + QStringLiteral("/saves");
+    QDir().mkpath(folder);
+    const QString file = folder + QStringLiteral("/store.ini");
+    // What a run killed in the middle of a save left: its pid no longer runs (a child that has
+    // exited and been reaped), beside a temporary of a running program that must stay.
+    const pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    int status = 0;
+    waitpid(gone, &status, 0);
+    const QString leftover = folder + QStringLiteral("/.store.ini.qorvane-%1.tmp").arg(gone);
+    const QString other = folder + QStringLiteral("/.other.ini.qorvane-%1.tmp").arg(gone);
+    const QString running = folder + QStringLiteral("/.store.ini.qorvane-%1.tmp").arg(getppid());
+    for (const QString& f : {leftover, other, running})
+        PutBytes(f, "half");
+
+    ASSERT_TRUE(WriteBytes(file, "new"));
+    EXPECT_EQ(FileBytes(file), QByteArray("new"));
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_TRUE(QFile::exists(other)) << "a write looks only at its own file's leftovers";
+    EXPECT_TRUE(QFile::exists(running));
+    RemoveStaleTemporaries(folder);
+    EXPECT_FALSE(QFile::exists(other));
+    EXPECT_TRUE(QFile::exists(running));
+    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, (QStringList{QFileInfo(running).fileName(), QStringLiteral("store.ini")}));
 }
 
 TEST_F(FileSysTest, OutFileWritesCrLfAndAppendKeepsTheOldLines)
