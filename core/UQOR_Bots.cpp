@@ -348,7 +348,9 @@ void ReplaceChooserItems(QComboBox* combo, const QStringList& items) {
 QStringList ModModelNames(const QString& folder) {
     QStringList models;
     for (const QString& dir : FileSys::ListDirs(folder)) {
-        if (dir.trimmed().isEmpty())
+        // A model the bot line cannot carry whole (a blank, a letter outside ASCII, over 31
+        // bytes) is not offered.
+        if (!UQOR::IsGameReadableName(dir))
             continue;
         if (FileSys::FileExists(FileSys::JoinPath(folder, dir + QLatin1Char('/') + dir + QStringLiteral(".mdl"))))
             models << dir;

@@ -3,6 +3,7 @@
 #include "core/UInit.h"
 #include "core/UQOR_Dispatch.h"
 #include "core/UQOR_Settings.h"
+#include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 #include "core/ModTable.h"
@@ -130,7 +131,7 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
     entries.reserve(entries.size() + files.size());
     for (const QString& file : files) {
         const QString map = file.left(file.size() - 4);
-        if (Hidden(profile, map))
+        if (Hidden(profile, map) || !UQOR::IsGameReadableName(map))
             continue;
         const QString lower = map.toLower();
         if (!requiredExt.isEmpty() && !requiredStems.contains(lower))
@@ -179,10 +180,19 @@ bool MapFileExists(const QString& map, const QString& folder, const QString& ext
     return FileSys::FileExists(FileSys::JoinPath(folder, map + ext));
 }
 
+bool IsGameReadableName(const QString& name) {
+    if (name.isEmpty() || name.size() > 31)
+        return false;
+    for (const QChar c : name)
+        if (c.unicode() <= 0x20 || c.unicode() >= 0x7F)
+            return false;
+    return true;
+}
+
 bool IsMapPresent(const QString& mapName, const QString& mapsFolder, const QString& waypointFolder,
                   const QString& requiredExt) {
     const QString map = mapName.trimmed();
-    if (map.isEmpty())
+    if (!IsGameReadableName(map))
         return false;
     const TModProfile& profile = SelectedProfile();
     bool present = profile.FixedMapList || DeathmatchStockMaps().contains(map)
@@ -237,14 +247,22 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
     const QString path = FileSys::JoinPath(modFolder, QStringLiteral("mapcycle.txt"));
     if (mapCycle && FileSys::FileExists(path))
         FileSys::ReadLines(path, UInit::TempMemo);
+    QStringList unreadable;
     for (const QString& raw : UInit::TempMemo) {
         const QString map = CycleMapName(raw);
         if (IsMapPresent(map, mapsFolder, waypointFolder, requiredExt))
             maps << map;
+        else if (!map.isEmpty() && !IsGameReadableName(map))
+            unreadable << map;
     }
     if (mapCycle)
         mapCycle->addItems(maps);
     UInit::TempMemo.clear();
+    if (mapCycle && !unreadable.isEmpty())
+        Dialogs::ShowWarning(QStringLiteral("These maps of mapcycle.txt are left out: the game cannot read a map "
+                                            "name with a blank, a letter outside plain ASCII or more than 31 "
+                                            "characters.\r\n") + unreadable.join(QStringLiteral("\r\n")),
+                             mapCycle->window());
 }
 
 bool WriteMapCycle(const QString& flag, const QString& modFolder, QListWidget* mapCycle,

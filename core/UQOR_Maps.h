@@ -42,6 +42,11 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
 
 namespace UQOR {
 
+// True when the game's readers take the name whole: 1 to 31 bytes, each a printable ASCII
+// character other than a blank (the map-cycle reader splits at blanks and at bytes from 0x80
+// up, and keeps 31 characters). Maps and models with other names are not offered.
+bool IsGameReadableName(const QString& name);
+
 // The eight deathmatch maps of Half-Life's own folder, accepted by name.
 const QStringList& DeathmatchStockMaps();
 

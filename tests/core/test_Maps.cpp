@@ -7,6 +7,7 @@
 #include "CoreTestHelpers.h"
 #include "fixtures/FakeHalfLife.h"
 #include "fixtures/ProgramFolder.h"
+#include "fixtures/ScriptedDialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
@@ -292,8 +293,28 @@ TEST_F(MapsTest, ListMapsFindsMarkersBesideTheMapsAndSortsTheEntries) {
     m_hl.AddFile(QStringLiteral("cstrike/maps/zulu.wpt.cfg"));   // neither marker
     m_hl.AddFile(QStringLiteral("cstrike/maps/under.bsp.wpt"));  // neither marker
     UInit::ListMaps(&m_available, m_maps, nullptr, m_maps, ".cfg", ".wpt", m_maps);
-    EXPECT_EQ(Items(m_available), (QStringList{"_x ", "a *", "a-b +", "under ", "Zulu ",
-                                               QString::fromUtf8("Über *+")}));
+    // "Über" is not offered: the game's map-cycle reader cannot read its name.
+    EXPECT_EQ(Items(m_available), (QStringList{"_x ", "a *", "a-b +", "under ", "Zulu "}));
+}
+
+TEST_F(MapsTest, MapsTheGameCannotReadAreNotOfferedAndAStoredCycleSaysWhichWentMissing) {
+    const QString longName(32, QLatin1Char('l'));
+    for (const QString& map : {QStringLiteral("fine"), QStringLiteral("my map"), QString::fromUtf8("caf\xC3\xA9"),
+                               longName, QString(31, QLatin1Char('k'))})
+        m_hl.AddMap(QStringLiteral("cstrike"), map);
+    UInit::ListMaps(&m_available, m_maps, nullptr);
+    EXPECT_EQ(Items(m_available), (QStringList{"fine ", QString(31, QLatin1Char('k')) + " "}));
+    for (const QString& map : {QStringLiteral("my"), QString::fromUtf8("caf\xC3\xA9"), longName})
+        EXPECT_FALSE(UQOR::IsMapPresent(map, m_maps)) << map.toStdString();
+
+    m_hl.AddFile(QStringLiteral("cstrike/mapcycle.txt"),
+                 QByteArray("fine\r\ncaf\xC3\xA9\r\n") + longName.toLatin1() + "\r\n");
+    ScriptedDialogs dialogs;
+    UQOR::ReadMapCycle(QStringLiteral("N"), m_modDir, m_maps, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), QStringList{"fine"});
+    const QStringList warnings = dialogs.Texts(Dialogs::TKind::Warning);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().contains(QString::fromUtf8("\r\ncaf\xC3\xA9\r\n") + longName));
 }
 
 TEST_F(MapsTest, ListMapsWithRequiredExtensionListsOnlyMapsWithThatFile) {
