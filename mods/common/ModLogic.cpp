@@ -541,7 +541,7 @@ bool TModLogic::WriteBotsIni(QString& error)
         const TBot& bot = bots[i - 1];
         const QString section = BotSection(i);
         ok = ini.WriteString(section, QStringLiteral("nom"), bot[0]) &&
-             ini.WriteString(section, QStringLiteral("modele"), bot[1]) &&
+             (!m_traits.ModeleKey || ini.WriteString(section, QStringLiteral("modele"), bot[1])) &&
              ini.WriteString(section, skillKey, bot[2]) && WriteBotRecord(ini, section, bot);
     }
     for (int n = count + 1; ok && list && n <= kErasedSections; ++n)

@@ -7,6 +7,7 @@
 #include "core/UQOR.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModWriters.h"
+#include "mods/common/SkillGrid.h"
 #include "ui/NumberEdit.h"
 #include "mods/cstrike/UFCstrike.h"
 #include "platform/FileSys.h"
@@ -85,64 +86,32 @@ QString TimerOrDefault(const QString& text, const char* fallback)
 }
 
 
-// The skill-table cells that hold values (not the headings nor the row labels).
-QTableWidgetItem* Cell(QTableWidget* grid, int row, int column)
-{
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grid->setItem(row, column, item);
-    }
-    return item;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- skill grid
 
 void LabelSkillGrid(QTableWidget* grid)
 {
-    if (!grid)
-        return;
-    const QSignalBlocker block(grid);
-    grid->setRowCount(SkillKeyCount + 1);
-    grid->setColumnCount(SkillBandCount + 1);
-    auto fixed = [grid](int row, int column, const QString& text) {
-        QTableWidgetItem* item = Cell(grid, row, column);
-        item->setText(text);
-        item->setFlags(Qt::ItemIsEnabled);
-        item->setBackground(grid->palette().button());
-    };
-    fixed(0, 0, QString());
-    for (int b = 0; b < SkillBandCount; ++b)
-        fixed(0, b + 1, SkillBandHeadings().at(b));
-    for (int k = 0; k < SkillKeyCount; ++k) {
-        fixed(k + 1, 0, SkillRowLabels().at(k));
-        for (int b = 0; b < SkillBandCount; ++b)
-            Cell(grid, k + 1, b + 1)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                                               Qt::ItemIsEditable);
-    }
+    SkillGrid::Label(grid, SkillBandHeadings(), SkillRowLabels());
 }
 
 void GridToTable(const QTableWidget* grid, TSkillTable& table)
 {
     if (!grid)
         return;
+    const SkillGrid::TCells cells = SkillGrid::Read(grid);
     for (int k = 0; k < SkillKeyCount; ++k)
-        for (int b = 0; b < SkillBandCount; ++b) {
-            const QTableWidgetItem* item = grid->item(k + 1, b + 1);
-            table[k][b] = item ? item->text() : QString();
-        }
+        for (int b = 0; b < SkillBandCount; ++b)
+            table[k][b] = cells.value(k).value(b);
 }
 
 void TableToGrid(const TSkillTable& table, QTableWidget* grid)
 {
-    if (!grid)
-        return;
-    const QSignalBlocker block(grid);
+    SkillGrid::TCells cells = SkillGrid::EmptyCells(SkillKeyCount, SkillBandCount);
     for (int k = 0; k < SkillKeyCount; ++k)
         for (int b = 0; b < SkillBandCount; ++b)
-            Cell(grid, k + 1, b + 1)->setText(table[k][b]);
+            cells[k][b] = table[k][b];
+    SkillGrid::Write(cells, grid);
 }
 
 // ---------------------------------------------------------------- the logic object
