@@ -67,14 +67,26 @@ void AddBotRecord(int& count, QVector<TBot>& bots, const QString& name, const QS
                   QListWidget* list) {
     if (count < 0)
         count = 0;
-    if (bots.size() <= count)
-        bots.resize(count + 1);
-    TBot& bot = bots[count];
-    bot[0] = name;
-    bot[1] = model;
-    bot[2] = skill;
-    bot[3] = param1;
-    bot[4] = param2;
+    if (QVector<TRocBot>* roc = OwnRecords()) {
+        if (roc->size() <= count)
+            roc->resize(count + 1);
+        TRocBot& bot = (*roc)[count];
+        bot = TRocBot{};
+        bot[0] = name;
+        bot[1] = model;
+        bot[2] = skill;
+        bot[3] = param1;
+        bot[4] = param2;
+    } else {
+        if (bots.size() <= count)
+            bots.resize(count + 1);
+        TBot& bot = bots[count];
+        bot[0] = name;
+        bot[1] = model;
+        bot[2] = skill;
+        bot[3] = param1;
+        bot[4] = param2;
+    }
     ++count;
     if (list) {
         list->addItem(name);

@@ -79,6 +79,48 @@ QVector<TBot>& TModLogic::Bots()
     return none;
 }
 
+QVector<TBot> TModLogic::Records() const
+{
+    TModRow* row = Row();
+    if (!row)
+        return {};
+    if (!row->Profile.OwnBotRecords)
+        return row->Bots;
+    QVector<TBot> bots(row->RocBots.size());
+    for (int i = 0; i < bots.size(); ++i)
+        for (int k = 0; k < int(TRocBot{}.s.size()); ++k)
+            bots[i][k] = row->RocBots[i][k];
+    return bots;
+}
+
+void TModLogic::SetRecords(QVector<TBot> bots)
+{
+    TModRow* row = Row();
+    if (!row)
+        return;
+    if (!row->Profile.OwnBotRecords) {
+        row->Bots = bots;
+        return;
+    }
+    row->Bots.clear();
+    row->RocBots.resize(bots.size());
+    for (int i = 0; i < bots.size(); ++i)
+        for (int k = 0; k < int(TRocBot{}.s.size()); ++k)
+            row->RocBots[i][k] = bots[i][k];
+}
+
+void TModLogic::ResizeRecords(int count)
+{
+    TModRow* row = Row();
+    if (!row)
+        return;
+    count = qMax(0, count);
+    if (row->Profile.OwnBotRecords)
+        row->RocBots.resize(count);
+    else
+        row->Bots.resize(count);
+}
+
 QString TModLogic::ModsIniPath() const
 {
     const TModRow* row = Row();
@@ -299,7 +341,7 @@ bool TModLogic::CheckConf()
         ok = false;
     }
     if (w && w->TeamPanel && !w->TeamPanel->HasTwoTeams()) {
-        Dialogs::ShowError(TTeamPanel::TwoTeamsMessage(), w);
+        Dialogs::ShowError(w->TeamPanel->TwoTeamsText, w);
         ok = false;
     }
     if (m_traits.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
@@ -490,6 +532,11 @@ void TModLogic::ReadBotsIni()
         w->ListBot->addItems(names);
     }
     State.BotCount = static_cast<int>(bots.size());
+    // A mod with records of its own keeps them there (the list routines work on those).
+    if (Row() && Row()->Profile.OwnBotRecords) {
+        SetRecords(bots);
+        bots.clear();
+    }
 
     if (w->ListBot->count() == 0) {
         if (w->GB_BotProp)
@@ -520,7 +567,7 @@ bool TModLogic::WriteBotsIni(QString& error)
         return false;
     }
     const QString skillKey = SkillKey();
-    const QVector<TBot>& bots = Bots();
+    const QVector<TBot> bots = Records();
     // Without a bot list the store keeps only the count and the mod's own rows.
     const bool list = w->ListBot != nullptr;
     bool ok = ini.WriteInteger(kDefault, QStringLiteral("numbot"), State.BotCount);
@@ -628,7 +675,7 @@ void TModLogic::ShowBot()
         return;
     const UInit::TLoadingGuard loading;
     const int i = w->ListBot->currentRow();
-    const QVector<TBot>& bots = Bots();
+    const QVector<TBot> bots = Records();
     if (i < 0 || i >= bots.size()) {
         ClearBotFields();
         if (w->GB_BotProp)
@@ -646,7 +693,7 @@ void TModLogic::DeleteBots()
     if (!Dialogs::Confirm(QStringLiteral("Are you sure you want to delete selected bot(s) ?"), w))
         return;
     UQOR::DeleteSelectedBots(State.BotCount, Bots(), w->ListBot);
-    Bots().resize(State.BotCount);
+    ResizeRecords(State.BotCount);
     ShowBot();
 }
 

@@ -174,6 +174,11 @@ public:
     TModRow* Row() const;
     QString ModDir() const;
     QVector<TBot>& Bots();
+    // The bot records as the template reads, shows, saves and cuts them: the row's Bots, or the
+    // row's own records where the profile keeps them (TRocBot, whose 13 slots are TBot's 0..12).
+    QVector<TBot> Records() const;
+    void SetRecords(QVector<TBot> bots);
+    void ResizeRecords(int count);
 
     // Files. The Mods file of the row ("Mods\Opera.ini"), the bot store ("Bots\OP_Bots.ini").
     QString ModsIniPath() const;

@@ -711,7 +711,7 @@ void TModWindow::CloseWindow()
     // The team-model preview belongs to this window.
     if (TeamPanel && UInit::PreviewOpen)
         UPreview::ClosePreview();
-    m_logic.Bots().clear();
+    m_logic.ResizeRecords(0);
     m_logic.State.BotCount = 0;
     accept();
 }

@@ -31,20 +31,37 @@ void TTeamPanel::BuildGameType(QWidget* parent, int x, int y)
     Teamplay->setObjectName(m_window.Prefixed(QStringLiteral("teamplay")));
     Teamplay->setToolTip(QStringLiteral("Allows you to play a teams match"));
     Teamplay->setGeometry(x, y + 24, 110, 20);
+    BuildNumTeam(parent, x + 120, y, m_count);
+
+    connect(DeathMatch, &QRadioButton::clicked, this, &TTeamPanel::SetGameType);
+    connect(Teamplay, &QRadioButton::clicked, this, &TTeamPanel::SetGameType);
+}
+
+void TTeamPanel::BuildGameTypeChooser(QWidget* parent, int x, int y, const QStringList& items,
+                                      int numTeamMaximum)
+{
+    GameType = new QComboBox(parent);
+    GameType->setObjectName(m_window.Prefixed(QStringLiteral("Teamplay")));
+    GameType->addItems(items);
+    GameType->setCurrentIndex(0);
+    GameType->setGeometry(x, y + 22, 130, 22);
+    BuildNumTeam(parent, x + 150, y, numTeamMaximum > 0 ? numTeamMaximum : m_count);
+    connect(GameType, &QComboBox::activated, this, &TTeamPanel::SetGameType);
+}
+
+void TTeamPanel::BuildNumTeam(QWidget* parent, int x, int y, int maximum)
+{
     LabelNumTeam = m_window.AddLabel(parent, m_window.Prefixed(QStringLiteral("label_numteam")),
-                                     QStringLiteral("Number of teams"), x + 120, y + 2, 110);
-    NumTeam = new TNumberEdit(2, m_count, 2, parent);
+                                     QStringLiteral("Number of teams"), x, y + 2, 110);
+    NumTeam = new TNumberEdit(2, qMax(2, maximum), 2, parent);
     NumTeam->setObjectName(m_window.Prefixed(QStringLiteral("numteam")));
     NumTeam->setToolTip(QStringLiteral("Maximum number of teams in your game"));
     NumTeam->SetTypingDisabled(true);
     NumTeam->SetValue(2);
-    NumTeam->setGeometry(x + 120, y + 22, 50, 22);
+    NumTeam->setGeometry(x, y + 22, 50, 22);
     NumTeam->installEventFilter(this);
     LabelNumTeam->setEnabled(false);
     NumTeam->setEnabled(false);
-
-    connect(DeathMatch, &QRadioButton::clicked, this, &TTeamPanel::SetGameType);
-    connect(Teamplay, &QRadioButton::clicked, this, &TTeamPanel::SetGameType);
     connect(NumTeam, &TNumberEdit::Edited, this, &TTeamPanel::NumTeamChange);
 }
 
@@ -74,7 +91,23 @@ void TTeamPanel::BuildTeams(QWidget* parent, int x, int y, int rowHeight)
 
 bool TTeamPanel::IsTeamplay() const
 {
-    return Teamplay && Teamplay->isChecked();
+    return (Teamplay && Teamplay->isChecked()) || GameTypeIndex() > 0;
+}
+
+int TTeamPanel::GameTypeIndex() const
+{
+    return GameType ? GameType->currentIndex() : -1;
+}
+
+void TTeamPanel::SetGameTypeIndex(int index)
+{
+    if (!GameType || index < 0 || index >= GameType->count())
+        return;
+    {
+        const QSignalBlocker block(GameType);
+        GameType->setCurrentIndex(index);
+    }
+    ApplyGameType();
 }
 
 void TTeamPanel::SetGameType()
@@ -261,6 +294,12 @@ TCvarRow TeamplayRow(const QString& cvar)
     row.Written = TCvarWrite::Own;
     row.ReadRule = [](TModWindow& w, const QString& value) {
         TTeamPanel* p = w.TeamPanel;
+        if (p && p->GameType) {
+            // A later mp_ctf "1" is not undone by an mp_teamplay line after it.
+            if (UInit::TextToBool(value) && p->GameTypeIndex() == 0)
+                p->SetGameTypeIndex(1);
+            return;
+        }
         if (!p || !p->Teamplay || !p->DeathMatch)
             return;
         // One of the two is always selected, so the window never shows no game type at all.
@@ -276,6 +315,22 @@ TCvarRow TeamplayRow(const QString& cvar)
     };
     row.WriteRule = [](const TModWindow& w) {
         return w.TeamPanel && w.TeamPanel->IsTeamplay() ? QStringLiteral("1") : QStringLiteral("0");
+    };
+    return row;
+}
+
+TCvarRow CtfRow(const QString& cvar)
+{
+    TCvarRow row;
+    row.Cvar = cvar;
+    row.Read = TCvarRead::Own;
+    row.Written = TCvarWrite::Own;
+    row.ReadRule = [](TModWindow& w, const QString& value) {
+        if (w.TeamPanel && UInit::TextToBool(value))
+            w.TeamPanel->SetGameTypeIndex(2);
+    };
+    row.WriteRule = [](const TModWindow& w) {
+        return w.TeamPanel && w.TeamPanel->IsCtf() ? QStringLiteral("1") : QStringLiteral("0");
     };
     return row;
 }

@@ -37,11 +37,18 @@ public:
 
     // The "Game Type" controls inside parent: the two buttons and the number of teams.
     void BuildGameType(QWidget* parent, int x, int y);
+    // The game type as one chooser (<Prefix>_Teamplay) instead of the two buttons: item 0 is
+    // DeathMatch, every further item a team game (Rocket Crowbar's Teamplay and Capture the
+    // Flag). numTeamMaximum: the highest number of teams the field offers when it runs past the
+    // choosers (0: the number of choosers); a number above them enables every chooser.
+    void BuildGameTypeChooser(QWidget* parent, int x, int y, const QStringList& items,
+                              int numTeamMaximum = 0);
     // The team choosers, one under the other ("Your Team", "Team 2" ...), and the preview button.
     void BuildTeams(QWidget* parent, int x, int y, int rowHeight = 26);
 
     QRadioButton* DeathMatch = nullptr;
     QRadioButton* Teamplay = nullptr;
+    QComboBox* GameType = nullptr;   // BuildGameTypeChooser's chooser
     QLabel* LabelNumTeam = nullptr;
     TNumberEdit* NumTeam = nullptr;
     QVector<QLabel*> Labels;
@@ -75,13 +82,21 @@ public:
     // A team chooser clicked or entered: its model in the preview (when open).
     void TeamChooserClick(QComboBox* chooser);
 
+    // True for every team game: Teamplay, or any chooser item past DeathMatch.
     bool IsTeamplay() const;
+    // The chooser's item (-1 without a chooser), and its change by the program: no change
+    // signal, then ApplyGameType. The third item is Capture the Flag.
+    int GameTypeIndex() const;
+    void SetGameTypeIndex(int index);
+    bool IsCtf() const { return GameTypeIndex() == 2; }
     // The team list written: team 1's name always (even empty), then ";" + each further
     // team's name that is not empty, whatever the game type and the number of teams.
     QString TeamList() const;
     // False with Teamplay when team 1 or team 2 has no selection.
     bool HasTwoTeams() const;
     static QString TwoTeamsMessage();   // "You must select at least two teams for a teamplay."
+    // The check's message as the mod words it.
+    QString TwoTeamsText = TwoTeamsMessage();
 
     // The list read from game.cfg, applied after the bots are read (ApplyTeamList).
     QString PendingTeamList;
@@ -93,6 +108,7 @@ protected:
 
 private:
     void SetTeamEnabled(int k, bool on);   // k from 1
+    void BuildNumTeam(QWidget* parent, int x, int y, int maximum);
 
     TModWindow& m_window;
     QString m_stem;
@@ -106,5 +122,9 @@ TCvarRow TeamListRow(const QString& cvar = QStringLiteral("mp_teamlist"));
 // mp_teamplay: "1" when Teamplay is selected, else "0"; a value read selects the game type it
 // names (true Teamplay, anything else DeathMatch) and applies it.
 TCvarRow TeamplayRow(const QString& cvar = QStringLiteral("mp_teamplay"));
+// mp_ctf (with the game-type chooser): "1" for Capture the Flag, else "0"; a read "1" selects
+// Capture the Flag, "0" changes nothing (with the chooser, a read mp_teamplay "1" selects Teamplay
+// only from DeathMatch, so the two lines read back whatever their order).
+TCvarRow CtfRow(const QString& cvar = QStringLiteral("mp_ctf"));
 
 } // namespace ModCvars
