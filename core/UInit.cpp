@@ -269,6 +269,23 @@ void TextToOnOff(const QString& text, QString& out)
     out = TextToBool(text) ? QStringLiteral("on") : QStringLiteral("off");
 }
 
+QString GameProgram(bool dedicated)
+{
+    if (HLPath.isEmpty())
+        return QString();
+    const QString windows = dedicated ? QStringLiteral("hlds.exe") : HLExe;
+    if (FileSys::FileExists(HLFile(windows)))
+        return windows;
+    if (windows.compare(QLatin1String(dedicated ? "hlds.exe" : "hl.exe"), Qt::CaseInsensitive) != 0)
+        return QString();
+    const QStringList native = dedicated ? QStringList{QStringLiteral("hlds_run"), QStringLiteral("hlds_linux")}
+                                         : QStringList{QStringLiteral("hl.sh"), QStringLiteral("hl_linux")};
+    for (const QString& name : native)
+        if (FileSys::FileExists(HLFile(name)))
+            return name;
+    return QString();
+}
+
 void FillKeyCombos(const QVector<QComboBox*>& choosers)
 {
     if (KeyTable.size() <= KeyTableHigh)

@@ -93,6 +93,11 @@ void BoolTo01(bool flag, QString& text);
 void BoolToYesNo(bool flag, QString& text);
 void TextToOnOff(const QString& text, QString& out);
 
+// The program that starts the game in HLPath: HLExe when it is there; for the stock hl.exe
+// (dedicated: hlds.exe) a native Linux installation's own launcher instead (hl.sh or
+// hl_linux; hlds_run or hlds_linux); "" when none is there.
+QString GameProgram(bool dedicated = false);
+
 // Key table helpers.
 // Fills each key chooser with the key table's display names (replacing its items).
 void FillKeyCombos(const QVector<QComboBox*>& choosers);

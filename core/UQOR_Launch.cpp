@@ -281,9 +281,10 @@ TLaunchCommand BuildLaunchCommand(const QString& gameDir)
     if (!extra.trimmed().isEmpty())
         command.Parameters += QStringLiteral(" ") + extra;
 
-    command.Executable = UInit::HLExe;
-    if (UInit::DedicatedSetting == QLatin1String("O"))
-        command.Executable = QStringLiteral("hlds.exe");
+    // A native Linux installation starts through its own launcher.
+    const bool dedicated = UInit::DedicatedSetting == QLatin1String("O");
+    const QString program = UInit::GameProgram(dedicated);
+    command.Executable = !program.isEmpty() ? program : dedicated ? QStringLiteral("hlds.exe") : UInit::HLExe;
     // The key-layout tool starts the game itself; while its window is open it is running.
     const bool toolRunning = WindowLookup::WindowExists(HLKeyFrWindowTitle);
     if (UInit::HLKeyFrSetting == QLatin1String("O") && !toolRunning)

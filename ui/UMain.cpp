@@ -451,7 +451,7 @@ void TMain::FormActivate()
         m_hlKeyFr->setEnabled(true);
 
     const bool haveGame =
-        !UInit::HLPath.isEmpty() && FileSys::FileExists(UInit::HLFile(UInit::HLExe));
+        !UInit::GameProgram().isEmpty();
     if (haveGame) {
         m_skipActivation = false;
         UInit::ShowInstalledMods();
@@ -479,7 +479,7 @@ void TMain::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange)
         return;
     if (isActiveWindow()) {
-        if (m_skipActivation && !FileSys::FileExists(UInit::HLFile(UInit::HLExe))) {
+        if (m_skipActivation && UInit::GameProgram().isEmpty()) {
             m_skipActivation = false;
             return;
         }
@@ -884,7 +884,7 @@ void ShowInstalledMods()
     Main->FitButtonArea(0);
 
     // Without the game there is nothing to start, whatever folders an earlier path left.
-    const bool haveGame = !HLPath.isEmpty() && FileSys::FileExists(HLFile(HLExe));
+    const bool haveGame = !GameProgram().isEmpty();
     if (haveGame) {
         for (const TModRow& row : ModTable::Rows()) {
             // A mod without a folder of its own is played from Half-Life's own folders.

@@ -155,8 +155,7 @@ void TRep::HLDirBrowseClick()
 
 bool TRep::Valide_HLExe()
 {
-    const QString exe = FileSys::JoinPath(UInit::HLPath, UInit::HLExe);
-    if (!UInit::HLPath.isEmpty() && FileSys::FileExists(FileSys::Resolve(exe)))
+    if (!UInit::GameProgram().isEmpty())
         return true;
     if (!UInit::HLPath.isEmpty())
         Dialogs::ShowError(UInit::HLExe + QStringLiteral(" can't be found in ") + UInit::HLPath, this);

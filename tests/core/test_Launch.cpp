@@ -465,6 +465,42 @@ TEST_F(LaunchTest, UnwritableServerConfigStopsTheLaunch)
     EXPECT_FALSE(QFile::exists(m_program.Path(QStringLiteral("log.txt"))));
 }
 
+TEST_F(LaunchTest, ANativeLinuxInstallationStartsThroughItsOwnLauncher)
+{
+    const struct {
+        const char* Files;      // below the Half-Life folder, ";"-separated
+        const char* Dedicated;
+        const char* Started;    // "" : nothing to start
+    } cases[] = {
+        {"hl_linux", "N", "hl_linux"},
+        {"hl.sh;hl_linux", "N", "hl.sh"},
+        {"hl.exe;hl_linux", "N", "hl.exe"},
+        {"hlds_linux", "O", "hlds_linux"},
+        {"hlds_run;hlds_linux", "O", "hlds_run"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Files);
+        FakeHalfLife hl;
+        UInit::HLPath = hl.Root();
+        QFile::remove(hl.Path(QStringLiteral("hl.exe")));
+        for (const QString& f : QString::fromLatin1(c.Files).split(QLatin1Char(';')))
+            hl.AddFile(f, "#!/bin/sh\n");
+        UInit::DedicatedSetting = QString::fromLatin1(c.Dedicated);
+        EXPECT_EQ(UInit::GameProgram(UInit::DedicatedSetting == QLatin1String("O")), QString::fromLatin1(c.Started));
+        SelectMod(QStringLiteral("CStrike"), QStringLiteral("cstrike"));
+        m_started.clear();
+        Launch();
+        ASSERT_EQ(m_started.size(), 1u);
+        EXPECT_EQ(m_started.front().File, QString::fromLatin1(c.Started));
+    }
+    // A retail Counter-Strike has no native launcher of its own.
+    FakeHalfLife hl;
+    UInit::HLPath = hl.Root();
+    hl.AddFile(QStringLiteral("hl_linux"), "#!/bin/sh\n");
+    UInit::HLExe = QStringLiteral("cstrike.exe");
+    EXPECT_EQ(UInit::GameProgram(), QString());
+}
+
 TEST_F(LaunchTest, FailedStartIsReportedAndKeepsTheProgramOpen)
 {
     UInit::CloseQORSetting = QStringLiteral("O");
