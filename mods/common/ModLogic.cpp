@@ -571,7 +571,8 @@ bool TModLogic::WriteBotsIni(QString& error)
     // Without a bot list the store keeps only the count and the mod's own rows.
     const bool list = w->ListBot != nullptr;
     bool ok = ini.WriteInteger(kDefault, QStringLiteral("numbot"), State.BotCount);
-    ok = ok && (!list || ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0));
+    ok = ok && (!list || !m_traits.DefaultSkillKey ||
+                ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0));
     ok = ok && (!list || ini.WriteInteger(kDefault, QStringLiteral("spawnbot"),
                                           w->spawnbot ? w->spawnbot->ClampedValue(1) : 1));
     if (m_traits.ChatKeys && list) {

@@ -105,7 +105,8 @@ struct TModTraits {
     // when the side changes: TModLogic::SideClassNames instead of ClassNames. The stored class
     // number is then checked by the mod's BotStoreRows (a ModStore::ListSlot).
     bool ClassesPerSide = false;
-    bool ModeleKey = true;        // false: [Bot N] keeps no "modele" key (bots without a model)
+    bool ModeleKey = true;
+    bool DefaultSkillKey = true;  // false: [Default] keeps no skill key (no default-skill slider)        // false: [Bot N] keeps no "modele" key (bots without a model)
     bool WritesGameCfg = true;    // false: no game.cfg at all (Palisade)
     // False for the mods without a choice of bot (no Mods file): the first activation only
     // loads, with no bot-dependent captions, slider maxima or pages.
