@@ -162,7 +162,8 @@ void TModLogic::ReadBotSection()
     const TIniFile mods(ModsIniPath());
     const QString s = UInit::SelectedBot;
     State.WaypointFolder = mods.ReadString(s, QStringLiteral("waypath"), QStringLiteral("maps"));
-    State.WaypointExt = mods.ReadString(s, m_traits.WaypointKey, QString());
+    State.WaypointExt = m_traits.WaypointKey.isEmpty() ? QString()
+                                                       : mods.ReadString(s, m_traits.WaypointKey, QString());
     State.RequiredWaypointExt = m_traits.RequiredWaypointKey.isEmpty()
                                     ? QString()
                                     : mods.ReadString(s, m_traits.RequiredWaypointKey, QString());
@@ -451,12 +452,11 @@ void TModLogic::ReadBotsIni()
 {
     TModWindow* w = Form();
     if (w && !w->ListBot && m_traits.StoreWithoutBotsPage) {
-        UInit::LoadingDone = 0;
+        const UInit::TLoadingGuard loading;
         Bots().clear();
         State.BotCount = 0;
         if (FileSys::FileExists(BotsIniPath()))
             ReadDefaultSection(TIniFile(BotsIniPath()));
-        UInit::LoadingDone = 1;
         return;
     }
     if (!w || !w->ListBot)

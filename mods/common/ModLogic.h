@@ -113,6 +113,7 @@ struct TModTraits {
     bool ReadsBotSection = true;
     // The waypoint extension that marks a map ("waypt", or "optwaypt" where the mod reads that),
     // and the one a map must have to be offered at all (empty: none; some mods read "waypt" so).
+    // An empty WaypointKey: no map is marked.
     QString WaypointKey = QStringLiteral("waypt");
     QString RequiredWaypointKey;
     bool OutsideBotEditor = false;   // reads BotEditor/BotEditorPath (first activation step)

@@ -10,7 +10,9 @@
 #include "mods/common/ModStore.h"
 #include "ui/NumberEdit.h"
 
+#include <QFile>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QSlider>
 #include <gtest/gtest.h>
