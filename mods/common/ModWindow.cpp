@@ -510,6 +510,17 @@ QComboBox* TModWindow::AddCombo(QWidget* parent, const QString& name, const QStr
     return c;
 }
 
+QRadioButton* TModWindow::AddRadio(QWidget* parent, const QString& name, const QString& caption,
+                                   int x, int y, int w, const QString& hint)
+{
+    auto* r = new QRadioButton(caption, parent);
+    r->setObjectName(name);
+    r->setGeometry(x, y, w, 20);
+    r->setToolTip(hint);
+    connect(r, &QRadioButton::clicked, this, &TModWindow::OnChange);
+    return r;
+}
+
 QGroupBox* TModWindow::AddGroup(QWidget* parent, const QString& name, const QString& caption,
                                 int x, int y, int w, int h)
 {

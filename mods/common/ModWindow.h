@@ -201,6 +201,8 @@ public:
                         int y, int w, const QString& hint = QString());
     QComboBox* AddCombo(QWidget* parent, const QString& name, const QStringList& items, int x,
                         int y, int w, const QString& hint = QString());
+    QRadioButton* AddRadio(QWidget* parent, const QString& name, const QString& caption, int x,
+                           int y, int w, const QString& hint = QString());
     QGroupBox* AddGroup(QWidget* parent, const QString& name, const QString& caption, int x,
                         int y, int w, int h);
     QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int x,

@@ -196,14 +196,8 @@ protected:
     TCvarTable Table() const
     {
         using namespace ModCvars;
-        TCvarRow radio;
-        radio.Cvar = QStringLiteral("mp_falldamage");
-        radio.Control = QStringLiteral("XX_real");
-        radio.Control2 = QStringLiteral("XX_classic");
-        radio.Default = QStringLiteral("1");
-        radio.Read = TCvarRead::Radio;
-        radio.Written = TCvarWrite::Raw;
-        radio.Values = {QStringLiteral("1"), QStringLiteral("0")};
+        TCvarRow radio = RadioPair(QStringLiteral("mp_falldamage"), QStringLiteral("XX_real"),
+                                   QStringLiteral("XX_classic"), true);
         TCvarRow shown = Fixed(QStringLiteral("mp_botteam"), QStringLiteral("0"));
         shown.When = [](const TModWindow& w) {
             return w.Control<QCheckBox>(QStringLiteral("XX_box"))->isChecked();
@@ -256,6 +250,23 @@ TEST_F(CvarRows, ReadingFollowsEachRowsRuleAndTellsKnownNames)
     EXPECT_EQ(W.Control<QComboBox>(QStringLiteral("XX_mode"))->currentIndex(), 2);
     EXPECT_TRUE(W.Control<QRadioButton>(QStringLiteral("XX_classic"))->isChecked());
     EXPECT_EQ(OwnValue, QStringLiteral("a;b"));
+}
+
+// Only the exact "1" ticks the first radio of a pair; what the other reads take for true does not.
+TEST_F(CvarRows, RadioPairTicksTheFirstForExactlyOne)
+{
+    const TCvarTable t = Table();
+    auto* real = W.Control<QRadioButton>(QStringLiteral("XX_real"));
+    auto* classic = W.Control<QRadioButton>(QStringLiteral("XX_classic"));
+    for (const char* value : {"1", "0", "Yes", "1.00000", " 1", "2", ""}) {
+        const bool first = QByteArray(value) == "1";
+        ModCvars::ApplyCvar(W, t, QStringLiteral("mp_falldamage"), QString::fromLatin1(value));
+        EXPECT_EQ(real->isChecked(), first) << value;
+        EXPECT_EQ(classic->isChecked(), !first) << value;
+        EXPECT_TRUE(ModCvars::GameCfgLines(W, t).contains(
+            QStringLiteral("\"mp_falldamage\"\t\t\"") + (first ? "1" : "0") + QStringLiteral("\"")))
+            << value;
+    }
 }
 
 TEST_F(CvarRows, WritingGivesEachRowsFormConditionalLinesAndSendVelocityLast)
