@@ -156,10 +156,13 @@ class DragonmodzBotFile : public DragonmodzTest, public ::testing::WithParamInte
 
 TEST_P(DragonmodzBotFile, WritesTheCharacterAsAWholeNumber)
 {
-    if (*GetParam().Mods)
+    // A case with its own section is another bot program's, named "Other".
+    if (*GetParam().Mods) {
         Env.Program.AddFile(QStringLiteral("Mods/DragonmodZ.ini"),
-                            QByteArray("[Default]\r\ndispo=1\r\nBot1=Akimbot\r\n[Akimbot]\r\n") +
+                            QByteArray("[Default]\r\ndispo=1\r\nBot1=Other\r\n[Other]\r\n") +
                                 GetParam().Mods);
+        UInit::SelectedBot = QStringLiteral("Other");
+    }
     WriteStore(GetParam().Store);
     EXPECT_EQ(Launch(), GetParam().Expected);
 }
