@@ -89,6 +89,13 @@ TCvarRow RadioPair(const QString& cvar, const QString& onControl, const QString&
     return row;
 }
 
+TCvarRow KeptRadioPair(const QString& cvar, const QString& onControl, const QString& offControl)
+{
+    TCvarRow row = RadioPair(cvar, onControl, offControl);
+    row.DefaultRule = {};
+    return row;
+}
+
 QString CvarLine(const QString& name, const QString& value)
 {
     return kQuote + name + kQuote + QStringLiteral("\t\t") + kQuote + value + kQuote;

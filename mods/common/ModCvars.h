@@ -76,6 +76,8 @@ TCvarRow Fixed(const QString& cvar, const QString& literal);
 // offControl.
 TCvarRow RadioPair(const QString& cvar, const QString& onControl, const QString& offControl,
                    bool defaultOn = false);
+// The same pair, left as it stands by the defaults (a mod whose Restore Default keeps it).
+TCvarRow KeptRadioPair(const QString& cvar, const QString& onControl, const QString& offControl);
 
 // "name"<TAB><TAB>"value".
 QString CvarLine(const QString& name, const QString& value);

@@ -50,8 +50,9 @@ TCvarTable TDragonmodz::Cvars() const
         Fixed(QStringLiteral("mp_teamlist"), QString()),
         Number(QStringLiteral("mp_fraglimit"), QStringLiteral("DZ_fraglimit"), QStringLiteral("0")),
         Number(QStringLiteral("mp_timelimit"), QStringLiteral("DZ_timelimit"), QStringLiteral("0")),
-        RadioPair(QStringLiteral("mp_falldamage"), QStringLiteral("DZ_fallreal"),
-                  QStringLiteral("DZ_fallnorm")),
+        // The defaults leave the fall damage as it is.
+        KeptRadioPair(QStringLiteral("mp_falldamage"), QStringLiteral("DZ_fallreal"),
+                      QStringLiteral("DZ_fallnorm")),
         Fixed(QStringLiteral("mp_teamplay"), QStringLiteral("0")),
         Check(QStringLiteral("mp_friendlyfire"), QStringLiteral("DZ_friendlyfire"), QStringLiteral("0")),
         Check(QStringLiteral("mp_forcerespawn"), QStringLiteral("DZ_forcerespawn"), QStringLiteral("0")),

@@ -267,6 +267,14 @@ TEST_F(CvarRows, RadioPairTicksTheFirstForExactlyOne)
             QStringLiteral("\"mp_falldamage\"\t\t\"") + (first ? "1" : "0") + QStringLiteral("\"")))
             << value;
     }
+    // The kept pair is read and written alike, but the defaults leave it as it stands.
+    const TCvarTable kept{ModCvars::KeptRadioPair(QStringLiteral("mp_falldamage"), QStringLiteral("XX_real"),
+                                                  QStringLiteral("XX_classic"))};
+    ModCvars::ApplyCvar(W, kept, QStringLiteral("mp_falldamage"), QStringLiteral("0"));
+    ModCvars::ApplyDefaults(W, kept);
+    EXPECT_TRUE(classic->isChecked());
+    ModCvars::ApplyDefaults(W, t);
+    EXPECT_TRUE(real->isChecked());
 }
 
 TEST_F(CvarRows, WritingGivesEachRowsFormConditionalLinesAndSendVelocityLast)
