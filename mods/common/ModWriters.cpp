@@ -78,6 +78,19 @@ TPlaceholder AutoTeamPlaceholder()
             }};
 }
 
+TPlaceholderTable WholeNumberModel(TPlaceholderTable table)
+{
+    for (TPlaceholder& p : table) {
+        if (p.Name != QStringLiteral("<model>"))
+            continue;
+        p.Default = QStringLiteral("0");
+        p.Convert = [](const QString& v, int) {
+            return QString::number(NumberOr(v, QStringLiteral("0")).toInt());
+        };
+    }
+    return table;
+}
+
 QStringList FillTemplate(const QString& templ, const TPlaceholderTable& table,
                          const TIniFile& store, int botNumber, const TFillOptions& options)
 {

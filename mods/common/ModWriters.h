@@ -54,6 +54,10 @@ TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& m
 // picks": a stored 0 (Auto), a missing team and one that is no number are written as 5.
 TPlaceholder AutoTeamPlaceholder();
 
+// The table with "<model>" written as a whole number (a class number), 0 when the key is missing
+// or holds no number ("010" is written 10).
+TPlaceholderTable WholeNumberModel(TPlaceholderTable table);
+
 // The tags of the template besides the placeholders. Each mod's description says which of them
 // its writer knows; a tag it does not know stays in the line as written.
 struct TFillOptions {

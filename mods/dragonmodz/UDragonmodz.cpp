@@ -85,13 +85,7 @@ QStringList TDragonmodz::LiblistLines(const QString& dll) const
 
 ModWriters::TPlaceholderTable TDragonmodz::Placeholders(const QString& skillKey) const
 {
-    ModWriters::TPlaceholderTable table = ModWriters::TemplatePlaceholders(skillKey);
-    // The character is written as a whole number; missing or letters give 0.
-    table[0].Default = QStringLiteral("0");
-    table[0].Convert = [](const QString& v, int) {
-        return QString::number(ModWriters::NumberOr(v, QStringLiteral("0")).toInt());
-    };
-    return table;
+    return ModWriters::WholeNumberModel(ModWriters::TemplatePlaceholders(skillKey));
 }
 
 TDragonmodz& Logic()

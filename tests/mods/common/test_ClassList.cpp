@@ -5,8 +5,11 @@
 
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
+#include "mods/common/ModWriters.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -33,6 +36,27 @@ TEST(ClassNumber, ReadsOnlyNumbersOfTheList)
                                               QString::fromLatin1(c.ReadDefault)),
                   QString::fromLatin1(c.Expected))
             << c.Stored << " of " << c.Count;
+}
+
+// At launch the class goes into the bot line as the number the store holds, 0 for none.
+TEST(ClassNumber, BotFileGetsTheStoredNumberAsAWholeNumber)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("store.ini"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Bot 1]\r\nmodele=3\r\n[Bot 2]\r\nmodele=abc\r\n[Bot 3]\r\nmodele=010\r\n"
+            "[Bot 4]\r\nnom=x\r\n[Bot 5]\r\nmodele= 7 \r\n");
+    f.close();
+    TIniFile::FlushCache();
+    const TIniFile store(path);
+    const ModWriters::TPlaceholderTable table =
+        ModWriters::WholeNumberModel(ModWriters::TemplatePlaceholders(QStringLiteral("skill5")));
+    const char* expected[] = {"3", "0", "10", "0", "7"};
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(ModWriters::FillTemplate(QStringLiteral("<model>"), table, store, n),
+                  QStringList{QString::fromLatin1(expected[n - 1])})
+            << n;
 }
 
 class TClassWindow : public TModWindow {
