@@ -167,7 +167,7 @@ void TModLogic::ReadBotSection()
     State.RequiredWaypointExt = m_traits.RequiredWaypointKey.isEmpty()
                                     ? QString()
                                     : mods.ReadString(s, m_traits.RequiredWaypointKey, QString());
-    State.MaxSkillText = mods.ReadString(s, QStringLiteral("maxskill"), QStringLiteral("5"));
+    State.MaxSkillText = mods.ReadString(s, QStringLiteral("maxskill"), m_traits.MaxSkillDefault);
     State.ChatFileName = mods.ReadString(s, QStringLiteral("chatfile"), QString());
     State.Skill0 = mods.ReadString(s, QStringLiteral("skill0"), QStringLiteral("better"));
     State.BotEditor.clear();
@@ -838,7 +838,7 @@ bool TModLogic::WriteBotCfg(QString& error)
         return false;
     }
     const TIniFile store(BotsIniPath());
-    const QString maxSkill = mods.ReadString(section, QStringLiteral("maxskill"), QStringLiteral("5"));
+    const QString maxSkill = mods.ReadString(section, QStringLiteral("maxskill"), m_traits.MaxSkillDefault);
     const QString skillKey = SkillKeyFor(maxSkill);
     const TBotFileContext context{
         mods,

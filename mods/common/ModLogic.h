@@ -85,6 +85,9 @@ struct TModTraits {
     // Characters refused in bot names beyond the one rule every mod keeps (ModWriters::IsBotNameChar).
     QString ForbiddenNameChars;
     QString PauseLine = QStringLiteral("pause 3");
+    // "maxskill" when the bot's section lacks it: the window's sliders and the launch's skill key
+    // both follow it, so the skills saved are the ones launched.
+    QString MaxSkillDefault = QStringLiteral("5");
     QString MapComFile;     // empty: "<Prefix>_mapcom.ini"
     QString BotsFile;       // empty: "Bots\<Prefix>_Bots.ini"
 
