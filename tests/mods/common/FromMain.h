@@ -84,15 +84,6 @@ inline QStringList ListenArgs(const QString& gameDir, const QString& map)
             QStringLiteral("+connect"), QStringLiteral("+map"), map};
 }
 
-// A file's lines joined with CR LF, each ended by one.
-inline QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 // A user's choice in a chooser of the window (it must list the item).
 inline void Choose(TModWindow& w, const QString& chooser, const QString& item)
 {

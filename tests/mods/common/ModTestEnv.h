@@ -3,6 +3,7 @@
 // program folder with a copy of data/, scripted dialogs, and the globals pointing at both; every
 // global and mod row it changes is put back when it goes.
 #include "fixtures/FakeHalfLife.h"
+#include "fixtures/FileBytes.h"
 #include "fixtures/ProgramFolder.h"
 #include "fixtures/ScriptedDialogs.h"
 

@@ -17,14 +17,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 // ---------------------------------------------------------------- one bot's entry
 
 struct TEntryCase {

@@ -25,14 +25,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 class Dod : public ::testing::Test {
 protected:
     Dod() : Env(QStringLiteral("Dod"), QStringLiteral("dod"), QStringLiteral("Sturmbot"))

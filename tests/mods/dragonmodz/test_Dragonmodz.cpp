@@ -24,14 +24,6 @@ namespace {
 const QString kKey = QStringLiteral("DragonmodZ");
 const QString kFolder = QStringLiteral("DragonmodZ");
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 void AddTree(TModTestEnv& env)
 {
     env.HL.AddFile(kFolder + QStringLiteral("/dlls/akimbot.dll"), "MZ");

@@ -23,14 +23,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 class Existence : public ::testing::Test {
 protected:
     Existence() : Env(QStringLiteral("Existence"), QStringLiteral("EXistence"), QStringLiteral("Akimbot"))

@@ -23,14 +23,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 // A second bot program beside FireBot, and one with an outside editor.
 const QByteArray kExtraSections =
     "\r\n[Plain Bot]\r\ndll=dlls\\plain.dll\r\nmaxskill=10\r\naddbot=addbot <team> <weapon> <name> <skill>\r\n"

@@ -28,14 +28,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 class Frontline : public ::testing::Test {
 protected:
     explicit Frontline(const QString& bot = QStringLiteral("HPB Bot"))

@@ -22,14 +22,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 void AddTree(TModTestEnv& env)
 {
     env.HL.AddFile(QStringLiteral("gangstawars/dlls/gwars27.dll"), "MZ");

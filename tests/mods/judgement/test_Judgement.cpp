@@ -26,14 +26,6 @@ namespace {
 const QString kKey = QStringLiteral("Judgedm");
 const QString kFolder = QStringLiteral("judgedm");
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 void AddTree(TModTestEnv& env)
 {
     env.HL.AddFile(kFolder + QStringLiteral("/dlls/judge.dll"), "MZ");

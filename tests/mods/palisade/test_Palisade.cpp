@@ -23,14 +23,6 @@ namespace {
 const QString kKey = QStringLiteral("Palisade");
 const QString kFolder = QStringLiteral("palisade");
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 const QByteArray kGameCfg = Crlf({"\"mp_timelimit\"\t\t\"25.00000\"", "// the user's own"});
 
 void AddTree(TModTestEnv& env)

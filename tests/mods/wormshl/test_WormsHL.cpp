@@ -23,14 +23,6 @@
 
 namespace {
 
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QByteArray out;
-    for (const char* l : lines)
-        out += QByteArray(l) + "\r\n";
-    return out;
-}
-
 void AddTree(TModTestEnv& env)
 {
     env.HL.AddFile(QStringLiteral("wormshl/dlls/akimbot.dll"), "MZ");
