@@ -296,9 +296,11 @@ void TModLogic::LoadDefaults()
     ListAvailableMaps();
     FillModelChooser();
     UInit::FillKeyCombos(w->KeyChoosers);
-    ModCvars::ApplyDefaults(*w, Cvars());
+    // Before the cvar rows: a mod that keeps its number of bots in game.cfg binds a row to this
+    // field, and that row's default is the one shown.
     if (w->spawnbot)
         w->spawnbot->SetValue(1);
+    ModCvars::ApplyDefaults(*w, Cvars());
     // The memo is emptied first, so reloading without a chat file does not keep stale text.
     if (w->chatkill) {
         const QSignalBlocker block(w->chatkill);
