@@ -4,6 +4,7 @@
 #include "core/UInit.h"
 #include "core/UQOR.h"
 #include "mods/action/UFAction.h"
+#include "mods/common/BotFiles.h"
 #include "mods/common/GameSettings.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
@@ -268,16 +269,7 @@ QString LaunchBotsLine(const QString& bot, const TIniFile& store)
 
 QString BotInfoName(const QString& name, int botNumber)
 {
-    QString clean;
-    for (const QChar c : name.trimmed())
-        if (c >= QLatin1Char(' ') && !QStringLiteral("\\/:*?\"<>|").contains(c))
-            clean += c;
-    while (clean.contains(QLatin1String("..")))
-        clean.replace(QLatin1String(".."), QLatin1String("."));
-    clean = clean.trimmed();
-    while (clean.startsWith(QLatin1Char('.')))
-        clean.remove(0, 1);
-    return clean.isEmpty() ? QStringLiteral("NewBot") + QString::number(botNumber) : clean;
+    return BotFiles::FileStem(name, QStringLiteral("NewBot") + QString::number(botNumber));
 }
 
 QStringList BotInfoLines(const TIniFile& store, int botNumber, const QString& name,
@@ -565,9 +557,7 @@ bool TAction::CheckConf()
         names << BotInfoName(bots[i][0], i + 1);
     const QString twice = DuplicateName(names);
     if (!twice.isEmpty()) {
-        Dialogs::ShowError(QStringLiteral("Two bots are named \"") + twice +
-                               QStringLiteral("\": each bot needs a name of its own (its bot-info file is named after it)."),
-                           Form());
+        Dialogs::ShowError(BotFiles::DuplicateMessage(twice, QStringLiteral("its bot-info file")), Form());
         ok = false;
     }
     return ok;
@@ -575,14 +565,7 @@ bool TAction::CheckConf()
 
 QString TAction::DuplicateName(const QStringList& names)
 {
-    QSet<QString> seen;
-    for (const QString& n : names) {
-        const QString key = n.trimmed().toLower();
-        if (seen.contains(key))
-            return n.trimmed();
-        seen.insert(key);
-    }
-    return QString();
+    return BotFiles::DuplicateName(names);
 }
 
 bool TAction::SaveConf()
@@ -676,8 +659,7 @@ bool TAction::WriteBotInfoFiles(QString& error)
     }
     const QString twice = DuplicateName(names);
     if (!twice.isEmpty()) {
-        error = QStringLiteral("Two bots are named \"") + twice +
-                QStringLiteral("\": each bot needs a name of its own (its bot-info file is named after it).");
+        error = BotFiles::DuplicateMessage(twice, QStringLiteral("its bot-info file"));
         return false;
     }
     if (!FileSys::MakeDirs(folder) && !FileSys::DirectoryExists(folder)) {

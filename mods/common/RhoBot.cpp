@@ -1,5 +1,7 @@
 #include "mods/common/RhoBot.h"
 
+#include "mods/common/BotFiles.h"
+
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
@@ -41,15 +43,7 @@ QStringList BotNames(const TIniFile& store, int spawnBots)
 
 QString BotFileName(const QString& name, int botNumber)
 {
-    QString clean;
-    for (const QChar c : name)
-        if (!QStringLiteral("/\\:*?\"<>|").contains(c) && c.unicode() >= 0x20)
-            clean += c;
-    clean.replace(QStringLiteral(".."), QString());
-    clean = clean.trimmed();
-    while (clean.startsWith(QLatin1Char('.')))
-        clean.remove(0, 1);
-    return clean.isEmpty() ? QStringLiteral("NewBot") + QString::number(botNumber) : clean;
+    return BotFiles::FileStem(name, QStringLiteral("NewBot") + QString::number(botNumber));
 }
 
 QStringList CfgLines(const TIniFile& store, int spawnBots, const TFlavour& flavour)
