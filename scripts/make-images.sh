@@ -1,17 +1,16 @@
 #!/bin/sh
 # Draws the program's own pictures with ImageMagick: the 31 mod logos (65 x 65 tiles with the
 # mod's short label), the About picture (300 x 225) and the "no picture" stand-in for models
-# without a picture. The outputs are committed; run this again only to change the drawings.
+# without a picture. The outputs are committed; run this again only to change the drawings. The
+# build packs the logos and the About picture into the program's resources itself
+# (tools/pack_picture), in the pixel format the program paints from.
 set -eu
 cd "$(dirname "$0")/.."
 
 command -v convert >/dev/null || { echo "ImageMagick's convert is needed" >&2; exit 1; }
 
 FONT=DejaVu-Sans-Bold
-# No timestamps in the files, so a re-run gives the same bytes. The pictures are stored as 8-bit
-# PNGs without compression (and compiled in without compression, see the .qrc files): the
-# program decodes them while it starts, and an uncompressed 8-bit picture costs almost nothing
-# to decode.
+# No timestamps in the files, so a re-run gives the same bytes.
 STRIP="-strip -define png:exclude-chunks=date,time -depth 8 -define png:compression-level=0"
 
 mkdir -p ui/logos ui/about data/models
@@ -69,17 +68,6 @@ printf '%s\n' "$LOGOS" | while IFS='|' read -r key label; do
     i=$(( i + 1 ))
 done
 
-# The logos as resources ":/logos/<mod key>.png".
-{
-    echo '<!DOCTYPE RCC><RCC version="1.0">'
-    echo '<qresource prefix="/logos">'
-    printf '%s\n' "$LOGOS" | while IFS='|' read -r key label; do
-        echo "    <file alias=\"$key.png\" compression-algorithm=\"none\">logos/$key.png</file>"
-    done
-    echo '</qresource>'
-    echo '</RCC>'
-} > ui/logos.qrc
-
 # The About picture: the name on a dusk gradient; the lower third stays calm for the texts that
 # the About window lays over it.
 convert -size 300x225 gradient:'#1d2b45'-'#6a4a3c' \
@@ -90,14 +78,6 @@ convert -size 300x225 gradient:'#1d2b45'-'#6a4a3c' \
     -font DejaVu-Sans -pointsize 13 -fill '#d2ac93' -annotate +0+104 'Half-Life games with bots' \
     -stroke '#d2ac93' -strokewidth 1 -draw "line 70,128 230,128" \
     $STRIP PNG24:ui/about/about.png
-
-{
-    echo '<!DOCTYPE RCC><RCC version="1.0">'
-    echo '<qresource prefix="/about">'
-    echo '    <file alias="about.png" compression-algorithm="none">about/about.png</file>'
-    echo '</qresource>'
-    echo '</RCC>'
-} > ui/about.qrc
 
 # The stand-in for a model without a picture of its own, at the size of the preview's image.
 convert -size 164x200 xc:'#8f8f8f' \

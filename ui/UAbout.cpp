@@ -1,6 +1,7 @@
 #include "ui/UAbout.h"
 
 #include "ui/ModalRunner.h"
+#include "ui/StoredPicture.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -14,8 +15,7 @@
 
 void InitProgramResources()
 {
-    Q_INIT_RESOURCE(about);
-    Q_INIT_RESOURCE(logos);
+    Q_INIT_RESOURCE(pictures);
 }
 
 namespace {
@@ -59,7 +59,7 @@ TAbout::TAbout(QWidget* parent)
     m_image = new TPicture(panel);
     m_image->setObjectName(QStringLiteral("Image1"));
     m_image->setGeometry(4, 4, 300, 225);
-    m_image->setPixmap(QPixmap(QStringLiteral(":/about/about.png")));
+    m_image->setPixmap(StoredPicture::Pixmap(QStringLiteral(":/about/about")));
     m_image->setScaledContents(true);
     // As the splash the picture ignores clicks; the about box enables it.
     m_image->setEnabled(false);

@@ -4,7 +4,8 @@
 
 class QLabel;
 
-// The pictures compiled into the program (About picture, mod logos ":/logos/<mod key>.png").
+// The pictures compiled into the program (About picture, mod logos ":/logos/<mod key>",
+// ui/StoredPicture.h).
 // Safe to call more than once; the library is static, so somebody has to pull them in.
 void InitProgramResources();
 

@@ -10,6 +10,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "ui/ButtonWithColor.h"
+#include "ui/StoredPicture.h"
 #include "ui/UAbout.h"
 #include "ui/UCommLine.h"
 #include "ui/UEditor.h"
@@ -26,7 +27,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -133,9 +133,10 @@ QPixmap LaunchGlyph()
     });
 }
 
-// A picture of the resources decoded the first time it is painted. The main window makes a
-// button for each of the 31 mods, and only those of installed mods are ever shown; their logos
-// are decoded when they first appear, not all of them before the window can show. Painted as
+// A picture of the resources (ui/StoredPicture.h), taken the first time it is painted. The main
+// window makes a button for each of the 31 mods, and only those of installed mods are ever
+// shown; their logos are looked at when they first appear, not all of them before the window
+// can show, and scaled once for each size. Painted as
 // QIcon's own engine paints a picture file: scaled down smoothly to fit, the other modes
 // derived by the style.
 class TLazyPicture : public QIconEngine {
@@ -162,7 +163,7 @@ public:
         if (it != m_made.constEnd())
             return *it;
         if (m_picture.isNull())
-            m_picture = QPixmap(m_path);
+            m_picture = StoredPicture::Pixmap(m_path);
         QPixmap made = m_picture.size() == fit || m_picture.isNull()
                            ? m_picture
                            : m_picture.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -181,11 +182,11 @@ public:
     }
 
 private:
-    // The picture's size, read from its header without decoding it.
+    // The picture's size, read from its header.
     QSize Size()
     {
         if (!m_size.isValid())
-            m_size = m_picture.isNull() ? QImageReader(m_path).size() : m_picture.size();
+            m_size = m_picture.isNull() ? StoredPicture::Size(m_path) : m_picture.size();
         return m_size;
     }
 
@@ -284,7 +285,7 @@ void TMain::BuildWindow()
         button->setCheckable(true);
         button->setAutoRaise(false);
         button->setFixedSize(65, 65);
-        const QString logo = QStringLiteral(":/logos/") + row.Key + QStringLiteral(".png");
+        const QString logo = QStringLiteral(":/logos/") + row.Key;
         if (QFile::exists(logo)) {
             button->setIcon(QIcon(new TLazyPicture(logo)));
             button->setIconSize(QSize(59, 59));

@@ -10,6 +10,7 @@
 #include "platform/IniFile.h"
 #include "platform/Jpeg.h"
 #include "platform/Registry.h"
+#include "ui/StoredPicture.h"
 #include "ui/UAbout.h"
 #include "ui/UEditor.h"
 #include "ui/UPreview.h"
@@ -553,10 +554,10 @@ TEST(ProgramDataTest, EveryModHasItsLogoAndThePicturesDecode)
 {
     InitProgramResources();
     for (const TModRow& row : ModTable::Rows()) {
-        const QImage logo(QStringLiteral(":/logos/") + row.Key + QStringLiteral(".png"));
+        const QImage logo = StoredPicture::Image(QStringLiteral(":/logos/") + row.Key);
         EXPECT_EQ(logo.size(), QSize(65, 65)) << row.Key.toStdString();
     }
-    EXPECT_EQ(QImage(QStringLiteral(":/about/about.png")).size(), QSize(300, 225));
+    EXPECT_EQ(StoredPicture::Image(QStringLiteral(":/about/about")).size(), QSize(300, 225));
     const QImage nopic = Pictures::LoadPicture(QStringLiteral(QORVANE_DATA_DIR "/models/nopic.jpg"));
     EXPECT_FALSE(nopic.isNull());
 }
