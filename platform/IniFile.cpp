@@ -61,6 +61,15 @@ struct TDoc {
     QStringList Ends;                // "\r\n", "\n", "\r" or "" (last line without an ending)
     QList<TSection> Sections;
     QHash<QString, int> SectionIndex;  // folded name -> first section of that name
+    // For a Latin-1 document, what keeps it Latin-1 when read again: a line whose bytes are not
+    // UTF-8 (-1: not known). Kept so that each write of a batch checks its own lines, not the
+    // whole text again.
+    int NotUtf8Line = -1;
+
+    int FindIndex(const QString& section) const
+    {
+        return SectionIndex.value(Folded(section), -1);
+    }
 
     const TSection* Find(const QString& section) const
     {
@@ -80,10 +89,19 @@ QString Unquote(const QString& raw)
     return v;
 }
 
+// A key line's value as the reader takes it: after the first "=", trimmed, one pair of
+// enclosing quotes dropped.
+QString KeyValue(const QString& line)
+{
+    const QString t = line.trimmed();
+    return Unquote(t.mid(t.indexOf(QLatin1Char('=')) + 1));
+}
+
 void Index(TDoc& doc)
 {
     doc.Sections.clear();
     doc.SectionIndex.clear();
+    doc.NotUtf8Line = -1;
     TDoc::TSection* current = nullptr;
     const int count = int(doc.Lines.size());
     for (int i = 0; i < count; ++i) {
@@ -292,6 +310,13 @@ std::shared_ptr<const TDoc> Load(const QString& fileName)
     return LoadLocked(path);
 }
 
+QString RereadProblem()
+{
+    return QStringLiteral("the file is written in a single-byte code page, and without the "
+                          "change's old text the rest of it would read as another encoding; "
+                          "nothing was changed");
+}
+
 // Why text cannot be written in the file's encoding without changing how the rest reads, or "".
 QString EncodingProblem(const QString& text, TEncoding encoding)
 {
@@ -303,9 +328,93 @@ QString EncodingProblem(const QString& text, TEncoding encoding)
             return QStringLiteral("the file is written in a single-byte code page, which cannot "
                                   "hold \"%1\"; nothing was changed").arg(text.mid(i, n));
         }
-    return QStringLiteral("the file is written in a single-byte code page, and without the "
-                          "change's old text the rest of it would read as another encoding; "
-                          "nothing was changed");
+    return RereadProblem();
+}
+
+bool HasWide(const QString& line)
+{
+    for (QChar c : line)
+        if (c.unicode() >= 0x80)
+            return true;
+    return false;
+}
+
+// A line of a Latin-1 document whose bytes are no UTF-8; one such line keeps the file read as
+// Latin-1 (a line end breaks every multi-byte sequence, so each line counts on its own).
+bool NotUtf8(const QString& line)
+{
+    return HasWide(line) && !QByteArrayView(line.toLatin1()).isValidUtf8();
+}
+
+// What EncodingProblem would say of the document with the lines `added` put in (in place of
+// line `replaced`, or as new lines when it is -1), found without composing the whole text: the
+// new lines themselves, and for a Latin-1 document one other line that keeps it Latin-1.
+QString ChangeProblem(TDoc& doc, const QStringList& added, int replaced)
+{
+    const QString& first = replaced == 0 || doc.Lines.isEmpty() ? added.front() : doc.Lines.front();
+    switch (doc.Encoding) {
+    case TEncoding::Utf8Bom:
+        return QString();
+    case TEncoding::Utf8:
+        return first.startsWith(QChar(0xFEFF)) ? EncodingProblem(first, doc.Encoding) : QString();
+    case TEncoding::Latin1:
+    case TEncoding::Latin1Bom:
+        break;
+    }
+    bool wide = false;
+    bool kept = false;
+    for (const QString& line : added) {
+        for (QChar c : line)
+            if (c.unicode() > 0xFF)
+                return EncodingProblem(line, doc.Encoding);   // names the character
+        wide = wide || HasWide(line);
+        kept = kept || NotUtf8(line);
+    }
+    const int count = int(doc.Lines.size());
+    kept = kept || (doc.NotUtf8Line >= 0 && doc.NotUtf8Line != replaced && doc.NotUtf8Line < count
+                    && NotUtf8(doc.Lines[doc.NotUtf8Line]));
+    bool otherWide = kept;   // a line that is not UTF-8 has bytes above 0x7F
+    if (!kept) {
+        doc.NotUtf8Line = -1;
+        for (int i = 0; i < count && !kept; ++i) {
+            if (i == replaced)
+                continue;
+            kept = NotUtf8(doc.Lines[i]);
+            if (kept)
+                doc.NotUtf8Line = i;
+            otherWide = otherWide || kept || HasWide(doc.Lines[i]);
+        }
+    }
+    const bool ascii = !wide && !otherWide;
+    if (!ascii && !kept)
+        return RereadProblem();   // nothing would keep the rest read as Latin-1
+    // Written without a mark of its own, a text that begins like one would lose it.
+    if (!ascii && doc.Encoding == TEncoding::Latin1 && first.startsWith(QStringLiteral("\u00EF\u00BB\u00BF")))
+        return RereadProblem();
+    // Plain ASCII now, the file reads as UTF-8 from here on, as after a single write.
+    if (ascii)
+        doc.Encoding = doc.Encoding == TEncoding::Latin1Bom ? TEncoding::Utf8Bom : TEncoding::Utf8;
+    return QString();
+}
+
+// A line put in before line `at`: every line number from there on moves down one. Sections lie
+// in file order, so only those from the one that holds the new line on are touched.
+void ShiftFrom(TDoc& doc, int section, int at)
+{
+    for (qsizetype i = doc.Sections.size() - 1; i >= section; --i) {
+        TDoc::TSection& s = doc.Sections[i];
+        if (s.Header >= at)
+            ++s.Header;
+        if (s.LastKeyLine >= at)
+            ++s.LastKeyLine;
+        if (s.End >= at)
+            ++s.End;
+        for (TDoc::TKey& k : s.Keys)
+            if (k.Line >= at)
+                ++k.Line;
+    }
+    if (doc.NotUtf8Line >= at)
+        ++doc.NotUtf8Line;
 }
 
 bool Store(const QString& path, std::shared_ptr<TDoc> doc, QString& error)
@@ -335,9 +444,12 @@ bool Store(const QString& path, std::shared_ptr<TDoc> doc, QString& error)
 // A batch's change, kept in memory: refused as Store would refuse it, the sections found anew.
 bool Keep(TDoc& doc, QString& error)
 {
-    error = EncodingProblem(Compose(doc), doc.Encoding);
+    const QString text = Compose(doc);
+    error = EncodingProblem(text, doc.Encoding);
     if (!error.isEmpty())
         return false;
+    // As Store finds it: a Latin-1 text that lost its last byte above 0x7F reads as UTF-8.
+    FileSys::Decode(FileSys::Encode(text, doc.Encoding), &doc.Encoding);
     Index(doc);
     return true;
 }
@@ -470,7 +582,9 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
     if (m_batch) {
         if (m_batch->Unreadable)
             return false;
-        doc = std::make_shared<TDoc>(*m_batch->Doc);   // a refused change leaves the batch as it was
+        // Changed in place, each change checked before it is made, so that a batch of many
+        // writes costs each write its own lines and a refused one leaves the batch as it was.
+        doc = m_batch->Doc;
     } else {
         path = DiskPath(m_fileName);
         lock = std::make_unique<QMutexLocker<QMutex>>(&g_lock);
@@ -480,39 +594,64 @@ bool TIniFile::WriteString(const QString& section, const QString& key, const QSt
         doc = current ? std::make_shared<TDoc>(*current) : std::make_shared<TDoc>();
     }
 
-    const TDoc::TSection* s = doc->Find(sectionName);
+    // A single write is checked whole by Store; a batch's write checks its own lines here.
+    const auto refused = [&](const QStringList& added, int replaced) {
+        if (m_batch)
+            m_error = ChangeProblem(*doc, added, replaced);
+        return !m_error.isEmpty();
+    };
+    const int sectionNo = doc->FindIndex(sectionName);
     const QString newLine = keyName + QLatin1Char('=') + v;
-    if (s) {
-        const auto it = s->KeyIndex.constFind(keyName.toCaseFolded());
-        if (it != s->KeyIndex.constEnd()) {
+    if (sectionNo >= 0) {
+        TDoc::TSection& s = doc->Sections[sectionNo];
+        const auto it = s.KeyIndex.constFind(keyName.toCaseFolded());
+        if (it != s.KeyIndex.constEnd()) {
             // Keep the line's own spelling and spacing up to the value.
-            const int lineNo = s->Keys[*it].Line;
-            const QString& line = doc->Lines[lineNo];
+            TDoc::TKey& k = s.Keys[*it];
+            const QString& line = doc->Lines[k.Line];
             qsizetype j = line.indexOf(QLatin1Char('=')) + 1;
             while (j < line.size() && (line[j] == QLatin1Char(' ') || line[j] == QLatin1Char('\t')))
                 ++j;
             const QString replaced = line.left(j) + v;
             if (replaced == line)
                 return true;
-            doc->Lines[lineNo] = replaced;
+            if (refused({replaced}, k.Line))
+                return false;
+            doc->Lines[k.Line] = replaced;
+            k.Value = KeyValue(replaced);
         } else {
-            const int after = s->LastKeyLine >= 0 ? s->LastKeyLine : s->Header;
+            const int after = s.LastKeyLine >= 0 ? s.LastKeyLine : s.Header;
+            if (refused({newLine}, -1))
+                return false;
             if (doc->Ends[after].isEmpty())
                 doc->Ends[after] = QStringLiteral("\r\n");
             doc->Lines.insert(after + 1, newLine);
             doc->Ends.insert(after + 1, QStringLiteral("\r\n"));
+            ShiftFrom(*doc, sectionNo, after + 1);
+            s.LastKeyLine = after + 1;
+            s.KeyIndex.insert(keyName.toCaseFolded(), int(s.Keys.size()));
+            s.Keys.append({keyName, KeyValue(newLine), after + 1});
         }
     } else {
+        const QString header = QLatin1Char('[') + sectionName + QLatin1Char(']');
+        if (refused({header, newLine}, -1))
+            return false;
         if (!doc->Lines.isEmpty() && doc->Ends.last().isEmpty())
             doc->Ends.last() = QStringLiteral("\r\n");
-        doc->Lines << QLatin1Char('[') + sectionName + QLatin1Char(']') << newLine;
+        TDoc::TSection s;
+        s.Name = sectionName;
+        s.Header = int(doc->Lines.size());
+        s.LastKeyLine = s.Header + 1;
+        s.End = s.Header + 2;
+        s.KeyIndex.insert(keyName.toCaseFolded(), 0);
+        s.Keys.append({keyName, KeyValue(newLine), s.LastKeyLine});
+        doc->Lines << header << newLine;
         doc->Ends << QStringLiteral("\r\n") << QStringLiteral("\r\n");
+        doc->SectionIndex.insert(sectionName.toCaseFolded(), int(doc->Sections.size()));
+        doc->Sections.append(s);
     }
     if (!m_batch)
         return Store(path, doc, m_error);
-    if (!Keep(*doc, m_error))
-        return false;
-    m_batch->Doc = doc;
     return true;
 }
 

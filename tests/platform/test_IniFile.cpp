@@ -343,4 +343,66 @@ TEST_F(IniFileTest, UnwritableTargetFailsAndKeepsTheFile)
     EXPECT_EQ(nowhere.ReadString("A", "k", "def"), "def");
 }
 
+// A batch keeps its changes in memory: what it reads after each change, what it refuses and the
+// bytes it commits are those of the same changes written one by one to the file.
+TEST_F(IniFileTest, ABatchReadsRefusesAndWritesAsSingleWritesDo)
+{
+    const QList<QByteArray> starts = {
+        "",
+        "; notes\r\n[Default]\r\nnumbot=2\r\n\r\n[Bot 1]\r\nnom=a\r\n; end of bot 1\r\n[Bot 2]\r\n[bot 1]\r\nnom=dup\r\nlast=no end",
+        "[A]\r\na=caf\xc3\xa9\r\nb=\xe9\r\n[B]\nk = 'quoted'\n",
+        "\xef\xbb\xbf[A]\rx=1\r[B]\r\n",
+        "[Bot 3]\r\nnom=Jos\xe9\r\n",
+    };
+    const QStringList sections = {"Default", "Bot 1", "bot 2", "Bot 3", "B", "A", "New"};
+    const QStringList keys = {"nom", "numbot", "skill", "k", "b", "a", "x"};
+    const QStringList values = {"v", "", "  spaced  ", "\"q\"", QString::fromLatin1("\xe8"),
+                                QString::fromUtf8("\xe2\x82\xac"), "plain", "line\r\nbreak"};
+    quint32 seed = 7;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 16) % quint32(n));
+    };
+    for (int f = 0; f < starts.size(); ++f) {
+        const QString single = Write(QString("single%1.ini").arg(f), starts[f]);
+        const QString batched = Write(QString("batched%1.ini").arg(f), starts[f]);
+        TIniFile one(single);
+        TIniFile batch(batched);
+        ASSERT_TRUE(batch.BeginBatch());
+        for (int step = 0; step < 60; ++step) {
+            const QString section = sections[next(sections.size())];
+            const QString key = keys[next(keys.size())];
+            const QString value = values[next(values.size())];
+            SCOPED_TRACE(QString("file %1 step %2: [%3] %4=%5").arg(f).arg(step).arg(section, key, value).toStdString());
+            const bool erase = next(12) == 0;
+            if (erase)
+                ASSERT_EQ(batch.EraseSection(section), one.EraseSection(section));
+            else
+                ASSERT_EQ(batch.WriteString(section, key, value), one.WriteString(section, key, value));
+            TIniFile::FlushCache();
+            ASSERT_EQ(batch.ReadSections(), one.ReadSections());
+            for (const QString& s : one.ReadSections()) {
+                ASSERT_EQ(batch.ReadSectionKeys(s), one.ReadSectionKeys(s)) << s.toStdString();
+                for (const QString& k : one.ReadSectionKeys(s))
+                    ASSERT_EQ(batch.ReadString(s, k, "?"), one.ReadString(s, k, "?")) << k.toStdString();
+            }
+        }
+        ASSERT_TRUE(batch.Commit());
+        EXPECT_EQ(FileBytes(batched), FileBytes(single)) << "file " << f;
+    }
+
+    // The one byte that keeps a Latin-1 file Latin-1 cannot go in a batch either; the batch
+    // goes on as it was.
+    const QByteArray lone = "[A]\r\na=caf\xc3\xa9\r\nb=\xe9\r\n";
+    TIniFile batch(Write("lone.ini", lone));
+    ASSERT_TRUE(batch.BeginBatch());
+    EXPECT_FALSE(batch.WriteString("A", "b", "x"));
+    EXPECT_FALSE(batch.LastError().isEmpty());
+    EXPECT_EQ(batch.ReadString("A", "b", ""), QString::fromLatin1("\xe9"));
+    ASSERT_TRUE(batch.WriteString("A", "c", QString::fromLatin1("\xe8")));
+    EXPECT_TRUE(batch.WriteString("A", "b", "x"));   // now the new key keeps it
+    ASSERT_TRUE(batch.Commit());
+    EXPECT_EQ(Bytes("lone.ini"), QByteArray("[A]\r\na=caf\xc3\xa9\r\nb=x\r\nc=\xe8\r\n"));
+}
+
 } // namespace
