@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QSet>
 #include <QWidget>
 
 #include <exception>
@@ -47,131 +48,229 @@ private:
     bool m_active = true;
 };
 
-// The engine's tokenizer takes every control character for a blank, as it does a space.
-bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
+// The engine reads a .cfg file as bytes. Its tokenizer compares signed chars with the space, so
+// every byte up to 0x20 and every byte from 0x80 up (a no-break space, each byte of a UTF-8
+// letter) is white space to it.
+bool IsBlankByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return u <= 0x20 || u >= 0x80;
+}
 
-QString LeftTrimmed(const QString& text)
+// Blanks as the rewrite trims them in front of a command it puts on a line of its own: only the
+// plain ones, so the user's other bytes stay.
+QByteArray LeftTrimmed(const QByteArray& text)
 {
     qsizetype i = 0;
-    while (i < text.size() && IsBlank(text.at(i)))
+    while (i < text.size() && static_cast<unsigned char>(text.at(i)) <= 0x20)
         ++i;
     return text.mid(i);
 }
 
-// The engine's command split: ";" ends a command unless it stands inside double quotes (a
-// "//" comment does not stop the split, so "//a 1; b 2" still runs b 2).
-QStringList SplitCommands(const QString& line)
+// Characters the tokenizer makes tokens of their own, so they end a word. A double quote does
+// not end a word for the engine; taking it for an end errs on the side of a comment.
+bool EndsWord(char c)
 {
-    QStringList commands;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (c == QLatin1Char(';') && !quoted) {
-            commands.append(line.mid(start, i - start));
-            start = i + 1;
+    return IsBlankByte(c) || c == '"' || c == '{' || c == '}' || c == '(' || c == ')' ||
+           c == '\'' || c == ',' || c == ':';
+}
+
+// The longest command the engine runs; the byte after it is dropped and the rest of the text
+// runs as the next command.
+constexpr qsizetype kCommandMax = 1023;
+// The tokenizer keeps at most this many arguments of a command.
+constexpr int kMaxTokens = 80;
+// Aliases that define aliases are looked into this deep.
+constexpr int kAliasDepth = 8;
+
+// The engine's split of one line (without its line end) into the commands it runs: ";" ends a
+// command unless it stands inside double quotes (counted from the command's start), and a
+// command longer than kCommandMax is cut there. A "//" comment does not stop the split, so
+// "//a 1; b 2" still runs b 2.
+QList<QByteArray> SplitCommands(const QByteArray& line)
+{
+    QList<QByteArray> commands;
+    qsizetype at = 0;
+    while (at < line.size()) {
+        int quotes = 0;
+        qsizetype end = at;
+        for (; end < line.size(); ++end) {
+            const char c = line.at(end);
+            if (c == '"')
+                ++quotes;
+            else if (c == ';' && quotes % 2 == 0)
+                break;
+        }
+        if (end - at > kCommandMax) {
+            commands.append(line.mid(at, kCommandMax));
+            at += kCommandMax + 1;
+        } else {
+            commands.append(line.mid(at, end - at));
+            at = end + 1;
         }
     }
-    commands.append(line.mid(start));
     return commands;
 }
 
-// A command (already left-trimmed) sets a managed cvar when, after an optional opening quote,
-// it starts with the name followed by a blank, a TAB, a quote or its end. Names compare
-// case-sensitively, so "sa" matches the command sa and not say or pausable. A "//" command
-// is a comment and sets nothing.
-bool IsManaged(const QString& command, const QStringList& names)
+// The arguments of one command as the engine's tokenizer gives them: words, quoted strings
+// without their quotes, single break characters; "//" ends the command.
+QList<QByteArray> Tokens(const QByteArray& command)
 {
-    if (command.startsWith(QLatin1String("//")))
-        return false;
-    const QStringView text = command.startsWith(QLatin1Char('"')) ? QStringView(command).mid(1)
-                                                                  : QStringView(command);
-    for (const QString& name : names) {
-        if (!text.startsWith(name))
-            continue;
-        if (text.size() == name.size())
-            return true;
-        const QChar next = text.at(name.size());
-        if (IsBlank(next) || next == QLatin1Char('"'))
-            return true;
+    QList<QByteArray> tokens;
+    const qsizetype n = command.size();
+    qsizetype i = 0;
+    while (tokens.size() < kMaxTokens) {
+        while (i < n && IsBlankByte(command.at(i)))
+            ++i;
+        if (i >= n || command.mid(i, 2) == "//")
+            break;
+        const char c = command.at(i);
+        if (c == '"') {
+            const qsizetype start = ++i;
+            while (i < n && command.at(i) != '"')
+                ++i;
+            tokens.append(command.mid(start, i - start));
+            if (i < n)
+                ++i;
+        } else if (EndsWord(c)) {
+            tokens.append(command.mid(i++, 1));
+        } else {
+            const qsizetype start = i;
+            while (i < n && !EndsWord(command.at(i)))
+                ++i;
+            tokens.append(command.mid(start, i - start));
+        }
     }
+    return tokens;
+}
+
+// A command sets a managed cvar when its name is one, without regard to case ("sa" is the
+// command sa, not say), or when it defines an alias whose body does: the body runs whenever
+// the alias is used.
+bool SetsManaged(const QByteArray& command, const QSet<QByteArray>& names, int depth = 0)
+{
+    const QList<QByteArray> tokens = Tokens(command);
+    if (tokens.isEmpty())
+        return false;
+    const QByteArray name = tokens.first().toLower();
+    if (names.contains(name))
+        return true;
+    if (name != "alias" || tokens.size() < 3 || depth >= kAliasDepth)
+        return false;
+    const QByteArray body = tokens.mid(2).join(' ');
+    for (const QByteArray& inner : SplitCommands(body))
+        if (SetsManaged(inner, names, depth + 1))
+            return true;
     return false;
+}
+
+// A managed command as comment lines: "//" in front, and no line longer than the engine takes,
+// so no tail of it runs. A command holds no ";" outside quotes, so the first line hides all it
+// holds; the last bytes (a longest command leaves two) go on comment lines of their own.
+QList<QByteArray> CommentedOut(const QByteArray& command)
+{
+    const qsizetype room = kCommandMax - 2;
+    QList<QByteArray> lines{QByteArrayLiteral("//") + command.left(room)};
+    for (qsizetype i = room; i < command.size(); ++i)
+        lines.append(QByteArrayLiteral("//") + command.at(i));
+    return lines;
 }
 
 } // namespace
 
-QStringList FilterCfgLines(const QStringList& lines, const QVector<TCVar>& managed, bool* changed)
+QByteArray FilterCfgText(const QByteArray& text, const QVector<TCVar>& managed, bool* changed)
 {
-    QStringList names;
+    QSet<QByteArray> names;
     for (const TCVar& cvar : managed)
         if (!cvar.Name.isEmpty())
-            names.append(cvar.Name);
+            names.insert(cvar.Name.toLatin1().toLower());
 
+    // Only LF ends a line for the engine: a CR is a blank inside the line, so a file whose
+    // lines end in CR alone is one line up to its first LF, and it is read so here too.
+    // Lines the filter rewrites end as the file's lines do.
+    const QByteArray fileEnd = text.contains("\r\n") ? QByteArrayLiteral("\r\n")
+                               : text.contains('\n') ? QByteArrayLiteral("\n")
+                                                     : QByteArrayLiteral("\r\n");
     bool any = false;
-    QStringList out;
-    out.reserve(lines.size());
-    for (const QString& line : lines) {
+    QByteArray out;
+    out.reserve(text.size() + 64);
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype lf = text.indexOf('\n', at);
+        if (lf < 0)
+            lf = text.size();
+        const QByteArray raw = text.mid(at, lf - at + 1);   // with its LF, when it has one
+        at = lf + 1;
+        QByteArray end;
+        if (raw.endsWith("\r\n"))
+            end = QByteArrayLiteral("\r\n");
+        else if (raw.endsWith('\n'))
+            end = QByteArrayLiteral("\n");
+        const QByteArray body = raw.left(raw.size() - end.size());
+
+        const QList<QByteArray> pieces = SplitCommands(body);
         // The line's commands without their leading blanks; empty ones (";;", a final ";")
         // run nothing.
-        QStringList commands;
+        QList<QByteArray> commands;
         bool hit = false;
-        const QStringList pieces = SplitCommands(line);
-        for (const QString& command : pieces) {
-            const QString text = LeftTrimmed(command);
-            if (text.isEmpty())
+        for (const QByteArray& piece : pieces) {
+            const QByteArray command = LeftTrimmed(piece);
+            if (command.isEmpty())
                 continue;
-            hit = hit || IsManaged(text, names);
-            commands.append(text);
+            hit = hit || SetsManaged(command, names);
+            commands.append(command);
         }
         if (!hit) {
-            out.append(line);
+            out += raw;
             continue;
         }
         any = true;
         // "//" hides only the first command of the line from the engine: enough when that is
-        // the line's one command, but ";mp_timelimit 5" would still run behind the empty one.
-        if (commands.size() == 1 && !LeftTrimmed(pieces.first()).isEmpty()) {
-            out.append(QStringLiteral("//") + line);
+        // the line's one command and the line stays short enough to be read whole, but
+        // ";mp_timelimit 5" would still run behind the empty one.
+        if (commands.size() == 1 && !LeftTrimmed(pieces.first()).isEmpty() &&
+            body.size() + 2 <= kCommandMax) {
+            out += QByteArrayLiteral("//") + body + end;
             continue;
         }
         // Otherwise one line per command, so exactly the managed ones are commented out.
-        for (const QString& command : std::as_const(commands))
-            out.append(IsManaged(command, names) ? QStringLiteral("//") + command : command);
+        QList<QByteArray> lines;
+        for (const QByteArray& command : std::as_const(commands)) {
+            if (SetsManaged(command, names))
+                lines += CommentedOut(command);
+            else
+                lines.append(command);
+        }
+        out += lines.join(end.isEmpty() ? fileEnd : end) + end;
     }
+    // The engine would take a byte-order mark for part of the first command: a rewrite leaves
+    // it out.
+    if (any && out.startsWith("\xEF\xBB\xBF"))
+        out.remove(0, 3);
     if (changed)
         *changed = any;
-    return out;
+    return any ? out : text;
 }
 
 bool FilterCfgFile(const QString& path, QString* error)
 {
     if (!FileSys::FileExists(path))
         return true;
-    // The line reader keeps the file's encoding (UTF-8, or Latin-1 for another code page), so
-    // the lines written back unchanged are the user's bytes.
-    QStringList lines;
-    FileSys::TEncoding encoding = FileSys::TEncoding::Utf8;
-    if (!FileSys::ReadLines(path, lines, &encoding, error))
+    // The filter works on the bytes, as the engine reads them: lines it leaves alone keep
+    // their bytes and their line ends, whatever the encoding.
+    QByteArray bytes;
+    if (!FileSys::ReadBytes(path, bytes, error))
         return false;
 
     UInit::BuildManagedCvarList();
     bool changed = false;
-    const QStringList filtered = FilterCfgLines(lines, UInit::ManagedCvars, &changed);
+    const QByteArray filtered = FilterCfgText(bytes, UInit::ManagedCvars, &changed);
     // A file without a managed line is left exactly as it is.
     if (!changed)
         return true;
-
-    // The engine takes a byte-order mark for part of the first command, so the rewrite leaves
-    // it out; the text itself keeps its encoding.
-    encoding = FileSys::WithoutMark(encoding);
     // The writer replaces the file only once the whole text is written, and refuses a
     // read-only file, so a failure leaves the user's file as it was.
-    UInit::OutFile.Rewrite(path, encoding);
-    for (const QString& line : filtered)
-        UInit::OutFile.WriteLn(line);
-    return UInit::OutFile.Close(error);
+    return FileSys::WriteBytes(path, filtered, error);
 }
 
 bool FilterServerCfgs(const QString& modDir, QString* error)

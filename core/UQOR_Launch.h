@@ -3,6 +3,7 @@
 // line, log.txt and the start of the game.
 #include "core/Types.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -40,10 +41,11 @@ QString StockStartMap(const QString& modKey);
 bool FilterServerCfgs(const QString& modDir, QString* error = nullptr);
 // One file of the filter.
 bool FilterCfgFile(const QString& path, QString* error = nullptr);
-// The filter's rewrite of a file's lines with the given table: lines it leaves alone are kept
-// as they are; changed tells whether any line was commented out.
-QStringList FilterCfgLines(const QStringList& lines, const QVector<TCVar>& managed,
-                           bool* changed = nullptr);
+// The filter's rewrite of a file's bytes with the given table, the lines read as the engine
+// reads them; lines it leaves alone keep their bytes and line ends; changed tells whether any
+// command was commented out.
+QByteArray FilterCfgText(const QByteArray& text, const QVector<TCVar>& managed,
+                         bool* changed = nullptr);
 
 // The -game value of the selected mod (Op4 "gearbox", Rocket "rockcrowbar", Deathmatch its bot's
 // "game" in Mods\HL-DM.ini, otherwise the key in lower case).

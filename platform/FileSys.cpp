@@ -394,11 +394,9 @@ bool MakeDirs(const QString& path)
     return ok;
 }
 
-bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QString* error)
+bool ReadBytes(const QString& path, QByteArray& bytes, QString* error)
 {
-    lines.clear();
-    if (encoding)
-        *encoding = TEncoding::Utf8;
+    bytes.clear();
     const QString p = Resolve(path);
     QFile f(p);
     if (!QFileInfo(p).isFile() || !f.open(QIODevice::ReadOnly)) {
@@ -410,7 +408,19 @@ bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QSt
                                                      : QStringLiteral("no such file"));
         return false;
     }
-    lines = SplitLines(Decode(f.readAll(), encoding));
+    bytes = f.readAll();
+    return true;
+}
+
+bool ReadLines(const QString& path, QStringList& lines, TEncoding* encoding, QString* error)
+{
+    lines.clear();
+    if (encoding)
+        *encoding = TEncoding::Utf8;
+    QByteArray bytes;
+    if (!ReadBytes(path, bytes, error))
+        return false;
+    lines = SplitLines(Decode(bytes, encoding));
     return true;
 }
 

@@ -76,6 +76,9 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* error = n
 // longer running). The start-up runs it over the program's own folders.
 void RemoveStaleTemporaries(const QString& folder, const QString& forName = QString());
 
+// A file's bytes as they are; false with a message naming the file when it cannot be read.
+bool ReadBytes(const QString& path, QByteArray& bytes, QString* error = nullptr);
+
 // Reads every line; CR LF, LF and CR all end a line, a last line without an ending counts.
 // Bytes are decoded as UTF-8 when the file is valid UTF-8, otherwise as Latin-1, so a load
 // followed by a save in the reported encoding gives the same bytes back.

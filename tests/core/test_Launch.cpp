@@ -600,12 +600,14 @@ TEST_F(LaunchTest, MissingExecutableIsAFailedStart)
 
 struct TFilterCase {
     const char* Name;
-    const char* Line;
-    const char* Written;   // what the line becomes (CR LF after each line)
+    std::string Text;      // the file's bytes
+    std::string Written;   // what the filter makes of them
 };
 
 // Failure messages name the case instead of dumping its bytes.
 void PrintTo(const TFilterCase& c, std::ostream* os) { *os << c.Name; }
+
+std::string Repeat(char c, int n) { return std::string(size_t(n), c); }
 
 class FilterLineTest : public ::testing::TestWithParam<TFilterCase> {};
 
@@ -613,46 +615,76 @@ TEST_P(FilterLineTest, CommentsOutManagedCommandsOnly)
 {
     const TFilterCase& c = GetParam();
     UInit::BuildManagedCvarList();
+    const QByteArray text = QByteArray::fromStdString(c.Text);
     bool changed = false;
-    const QStringList out =
-        UQOR::FilterCfgLines(QStringList{QString::fromLatin1(c.Line)}, UInit::ManagedCvars, &changed);
-    EXPECT_EQ(out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), QString::fromLatin1(c.Written));
-    EXPECT_EQ(changed, out != QStringList{QString::fromLatin1(c.Line)});
+    const QByteArray out = UQOR::FilterCfgText(text, UInit::ManagedCvars, &changed);
+    EXPECT_EQ(out, QByteArray::fromStdString(c.Written));
+    EXPECT_EQ(changed, out != text);
     // The filter's own output is left as it is: a second launch changes nothing.
     bool again = true;
-    EXPECT_EQ(UQOR::FilterCfgLines(out, UInit::ManagedCvars, &again), out);
+    EXPECT_EQ(UQOR::FilterCfgText(out, UInit::ManagedCvars, &again), out);
     EXPECT_FALSE(again);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, FilterLineTest,
     ::testing::Values(
-        TFilterCase{"Managed", "mp_timelimit 20", "//mp_timelimit 20\r\n"},
-        TFilterCase{"ManagedQuoted", "\"mp_fraglimit\"\t\t\"30.00000\"", "//\"mp_fraglimit\"\t\t\"30.00000\"\r\n"},
-        TFilterCase{"ManagedIndented", "  \tmp_footsteps 0", "//  \tmp_footsteps 0\r\n"},
-        TFilterCase{"NameAlone", "mp_flashlight", "//mp_flashlight\r\n"},
-        TFilterCase{"ShortNameSa", "sa 1", "//sa 1\r\n"},
-        TFilterCase{"AddedName", "mp_startmoney 16000", "//mp_startmoney 16000\r\n"},
-        TFilterCase{"InstaGibName", "shootthroughwalls 1", "//shootthroughwalls 1\r\n"},
-        TFilterCase{"TrailingSemicolon", "mp_timelimit 20;", "//mp_timelimit 20;\r\n"},
-        TFilterCase{"AlreadyCommented", "//mp_timelimit 20", "//mp_timelimit 20\r\n"},
-        TFilterCase{"IndentedComment", "   // mp_timelimit 20", "   // mp_timelimit 20\r\n"},
-        TFilterCase{"Capitalised", "MP_TIMELIMIT 20", "MP_TIMELIMIT 20\r\n"},
-        TFilterCase{"SayHoldsSa", "say \"have fun\"", "say \"have fun\"\r\n"},
-        TFilterCase{"PausableHoldsSa", "pausable 0", "pausable 0\r\n"},
-        TFilterCase{"LongerName", "sv_visiblemaxplayers 16", "sv_visiblemaxplayers 16\r\n"},
-        TFilterCase{"NamePrefix", "mp_timelimitx 5", "mp_timelimitx 5\r\n"},
-        TFilterCase{"InValue", "echo mp_timelimit", "echo mp_timelimit\r\n"},
-        TFilterCase{"InsideQuotes", "say \"x; mp_timelimit 5\"", "say \"x; mp_timelimit 5\"\r\n"},
-        TFilterCase{"SeveralCommands", "hostname \"LAN\"; mp_timelimit 20;  say hi",
+        TFilterCase{"Managed", "mp_timelimit 20\r\n", "//mp_timelimit 20\r\n"},
+        TFilterCase{"ManagedQuoted", "\"mp_fraglimit\"\t\t\"30.00000\"\r\n", "//\"mp_fraglimit\"\t\t\"30.00000\"\r\n"},
+        TFilterCase{"ManagedIndented", "  \tmp_footsteps 0\r\n", "//  \tmp_footsteps 0\r\n"},
+        TFilterCase{"NameAlone", "mp_flashlight\r\n", "//mp_flashlight\r\n"},
+        TFilterCase{"ShortNameSa", "sa 1\r\n", "//sa 1\r\n"},
+        TFilterCase{"AddedName", "mp_startmoney 16000\r\n", "//mp_startmoney 16000\r\n"},
+        TFilterCase{"InstaGibName", "shootthroughwalls 1\r\n", "//shootthroughwalls 1\r\n"},
+        TFilterCase{"TrailingSemicolon", "mp_timelimit 20;\r\n", "//mp_timelimit 20;\r\n"},
+        TFilterCase{"AlreadyCommented", "//mp_timelimit 20\r\n", "//mp_timelimit 20\r\n"},
+        TFilterCase{"IndentedComment", "   // mp_timelimit 20\r\n", "   // mp_timelimit 20\r\n"},
+        // The engine finds cvars and commands without regard to case.
+        TFilterCase{"Capitalised", "MP_TIMELIMIT 20\r\n", "//MP_TIMELIMIT 20\r\n"},
+        TFilterCase{"SayHoldsSa", "say \"have fun\"\r\n", "say \"have fun\"\r\n"},
+        TFilterCase{"PausableHoldsSa", "pausable 0\r\n", "pausable 0\r\n"},
+        TFilterCase{"LongerName", "sv_visiblemaxplayers 16\r\n", "sv_visiblemaxplayers 16\r\n"},
+        TFilterCase{"NamePrefix", "mp_timelimitx 5\r\n", "mp_timelimitx 5\r\n"},
+        TFilterCase{"InValue", "echo mp_timelimit\r\n", "echo mp_timelimit\r\n"},
+        TFilterCase{"InsideQuotes", "say \"x; mp_timelimit 5\"\r\n", "say \"x; mp_timelimit 5\"\r\n"},
+        TFilterCase{"SeveralCommands", "hostname \"LAN\"; mp_timelimit 20;  say hi\r\n",
                     "hostname \"LAN\"\r\n//mp_timelimit 20\r\nsay hi\r\n"},
         // Empty commands in front: "//" would hide only the empty one.
-        TFilterCase{"AfterEmptyCommand", ";mp_timelimit 5", "//mp_timelimit 5\r\n"},
-        TFilterCase{"AfterBlankCommands", " ; ;mp_timelimit 5;say hi", "//mp_timelimit 5\r\nsay hi\r\n"},
+        TFilterCase{"AfterEmptyCommand", ";mp_timelimit 5\r\n", "//mp_timelimit 5\r\n"},
+        TFilterCase{"AfterBlankCommands", " ; ;mp_timelimit 5;say hi\r\n", "//mp_timelimit 5\r\nsay hi\r\n"},
         // The engine takes control characters for blanks.
-        TFilterCase{"VerticalTabs", "\vmp_timelimit\v5", "//\vmp_timelimit\v5\r\n"},
+        TFilterCase{"VerticalTabs", "\vmp_timelimit\v5\r\n", "//\vmp_timelimit\v5\r\n"},
         // The engine still runs what follows ";" after a comment.
-        TFilterCase{"AfterComment", "//old; mp_fraglimit 3", "//old\r\n//mp_fraglimit 3\r\n"}),
+        TFilterCase{"AfterComment", "//old; mp_fraglimit 3\r\n", "//old\r\n//mp_fraglimit 3\r\n"},
+        // Every byte up to the space and from 0x80 up is a blank to the engine, before and after
+        // a name: a no-break space (Latin-1 or UTF-8), a control byte, a UTF-8 letter. DEL is none.
+        TFilterCase{"NoBreakSpace", "\xA0mp_timelimit 5\r\n", "//\xA0mp_timelimit 5\r\n"},
+        TFilterCase{"Utf8NoBreakSpace", "\xC2\xA0mp_timelimit 5\r\n", "//\xC2\xA0mp_timelimit 5\r\n"},
+        TFilterCase{"ControlBytes", "\x01\x1Fsa 1\r\n", "//\x01\x1Fsa 1\r\n"},
+        TFilterCase{"HighByteAfterName", "mp_timelimit\xC3\xA9" "5\r\n", "//mp_timelimit\xC3\xA9" "5\r\n"},
+        TFilterCase{"DeleteByteIsNoBlank", "\x7Fmp_timelimit 5\r\n", "\x7Fmp_timelimit 5\r\n"},
+        // An alias runs its body whenever it is used, also one defined by another alias.
+        TFilterCase{"Alias", "alias setup \"mp_timelimit 5; say hi\"\r\n", "//alias setup \"mp_timelimit 5; say hi\"\r\n"},
+        TFilterCase{"AliasUnquoted", "ALIAS go mp_fraglimit 3\r\n", "//ALIAS go mp_fraglimit 3\r\n"},
+        TFilterCase{"AliasInAlias", "alias a \"alias b sa 1\"; say hi\r\n", "//alias a \"alias b sa 1\"\r\nsay hi\r\n"},
+        TFilterCase{"AliasSayingAName", "alias go \"say mp_timelimit\"\r\n", "alias go \"say mp_timelimit\"\r\n"},
+        // Only LF ends a line: a CR is a blank, so a file of CR-ended lines is one echo command,
+        // and splitting it would run what it echoes.
+        TFilterCase{"CrOnlyEcho", "echo mp_timelimit 5\rexec x.cfg\r", "echo mp_timelimit 5\rexec x.cfg\r"},
+        TFilterCase{"CrOnlyManaged", "mp_timelimit 5\rexec x.cfg\r", "//mp_timelimit 5\rexec x.cfg\r"},
+        // Untouched lines keep their ends; a split line ends as it did.
+        TFilterCase{"LineEndsKept", "say a; mp_timelimit 5\nsay b\r\nmp_fraglimit 3",
+                    "say a\n//mp_timelimit 5\nsay b\r\n//mp_fraglimit 3"},
+        // A command runs up to 1023 bytes; the engine drops the next byte and runs the rest.
+        TFilterCase{"LongestCommand", "say " + Repeat('x', 1004) + " mp_timelimit 5\r\n",
+                    "say " + Repeat('x', 1004) + " mp_timelimit 5\r\n"},
+        TFilterCase{"RestOfALongCommand", "say " + Repeat('x', 1019) + " mp_timelimit 5\r\n",
+                    "say " + Repeat('x', 1019) + "\r\n//mp_timelimit 5\r\n"},
+        TFilterCase{"RestOfALongComment", "//" + Repeat('x', 1021) + " mp_fraglimit 3\r\n",
+                    "//" + Repeat('x', 1021) + "\r\n//mp_fraglimit 3\r\n"},
+        // "//" in front of a longest command would push its last bytes into a command of their own.
+        TFilterCase{"LongManagedCommand", "mp_timelimit " + Repeat('5', 1010) + "\r\n",
+                    "//mp_timelimit " + Repeat('5', 1008) + "\r\n//5\r\n//5\r\n"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 class FilterFileTest : public ::testing::Test {
@@ -684,10 +716,10 @@ TEST_F(FilterFileTest, OnlyTheManagedLineChanges)
     EXPECT_EQ(ReadBytes(cfg), QByteArray("// my LAN\r\n"
                                          "//mp_timelimit 20\r\n"
                                          "//mp_fraglimit 5\r\n"
-                                         "MP_FRAGLIMIT 5\r\n"
-                                         "say welcome\r\n"
+                                         "//MP_FRAGLIMIT 5\r\n"
+                                         "say welcome\n"
                                          "hostname \"Caf\xe9 \xff\"\r\n"
-                                         "sv_gravity 800\r\n"));
+                                         "sv_gravity 800"));
 }
 
 // A file saved as UTF-8 comes back in kind, as Latin-1 does above; the byte-order mark, which
