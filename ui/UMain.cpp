@@ -340,14 +340,11 @@ void TMain::BuildWindow()
 
     m_selectBot = new QComboBox(m_botGroup);
     m_selectBot->setObjectName(QStringLiteral("CB_SelectBot"));
-    m_selectBot->setEditable(true);
     // Typing names no new bot: the list holds the bots of the mod's data file only.
     m_selectBot->setInsertPolicy(QComboBox::NoInsert);
-    m_selectBot->setCompleter(nullptr);
     m_selectBot->setGeometry(172, 9, 100, 22);
     // Only a pick of the user counts; refilling the list must not store anything.
     connect(m_selectBot, &QComboBox::activated, this, [this](int) { CB_SelectBotChange(); });
-    connect(m_selectBot->lineEdit(), &QLineEdit::textEdited, this, &TMain::OnBotEditTextEdited);
 
     auto* close = new TBitBtnWithColor(QStringLiteral("Quit QOR"), client);
     close->setObjectName(QStringLiteral("BClose"));
@@ -527,6 +524,7 @@ void TMain::ModButtonClick(const QString& key)
     UInit::SelectedMod = key;
     m_selMod->setText(QStringLiteral("Selected : ") + row->Label);
     if (row->HasBotSelector()) {
+        EnsureBotEdit();
         m_botGroup->show();
         m_botLabel->setText(QStringLiteral("Current Bot for ") + row->Abbreviation);
         UInit::ListModBots(row->ListKey, row->Dir);
@@ -586,6 +584,25 @@ void TMain::FitButtonArea(int bottom)
     const int viewport = m_scrollBox->viewport()->height();
     const int width = m_scrollBox->viewport()->width();
     m_buttonArea->resize(std::max(width, 390), std::max(viewport, bottom + 6));
+}
+
+QComboBox* TMain::BotSelector()
+{
+    EnsureBotEdit();
+    return m_selectBot;
+}
+
+// The selector's edit field is made when the selector is first filled or shown, not with the
+// window: the selector stays hidden until a mod with bots is chosen, and an edit field costs the
+// start of the program a font of its own and the style's clear-button icon before the window
+// can show.
+void TMain::EnsureBotEdit()
+{
+    if (m_selectBot->isEditable())
+        return;
+    m_selectBot->setEditable(true);
+    m_selectBot->setCompleter(nullptr);
+    connect(m_selectBot->lineEdit(), &QLineEdit::textEdited, this, &TMain::OnBotEditTextEdited);
 }
 
 void TMain::OnBotEditTextEdited(const QString& text)

@@ -62,7 +62,8 @@ public:
 
     // The parts UInit's routines work on.
     QToolButton* ModButton(const QString& key) const { return m_modButtons.value(key); }
-    QComboBox* BotSelector() const { return m_selectBot; }
+    // The bot selector, ready for typing (made so on first use: see EnsureBotEdit).
+    QComboBox* BotSelector();
     QWidget* ButtonArea() const { return m_buttonArea; }
     // Grows the scrolling area so that a button placed at top is reachable.
     void FitButtonArea(int bottom);
@@ -89,6 +90,7 @@ private:
     void ToggleOption(QAction* action, QString& letter);
     void StoreOptions(const QStringList& names);
     void OnBotEditTextEdited(const QString& text);
+    void EnsureBotEdit();
 
     QScrollArea* m_scrollBox = nullptr;
     QWidget* m_buttonArea = nullptr;
