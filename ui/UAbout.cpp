@@ -85,7 +85,10 @@ TAbout::TAbout(QWidget* parent)
         pal.setColor(QPalette::Active, QPalette::WindowText, QColor(0xF2, 0xEC, 0xDA));
         pal.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0xF2, 0xEC, 0xDA));
         label->setPalette(pal);
-        QFont font = label->font();
+        // The bold face of the main window's Arial 13 px: the splash shows before the main
+        // window, and a face of its own would cost the start another font to load.
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(13);
         font.setBold(true);
         label->setFont(font);
     }
