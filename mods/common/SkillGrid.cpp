@@ -1,6 +1,10 @@
 #include "mods/common/SkillGrid.h"
 
+#include <QDoubleValidator>
+#include <QLineEdit>
+#include <QLocale>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 namespace SkillGrid {
@@ -16,6 +20,71 @@ QTableWidgetItem* Cell(QTableWidget* grid, int row, int column)
     }
     return item;
 }
+
+// The editor of the value cells: a line edit that takes only numbers of the cell's row range,
+// whether typed or pasted, and a commit that keeps the value within that range.
+class TNumberDelegate : public QStyledItemDelegate {
+public:
+    TNumberDelegate(const QVector<TRange>& ranges, QObject* parent)
+        : QStyledItemDelegate(parent), m_ranges(ranges) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override
+    {
+        const TRange range = RangeOf(index);
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        auto* validator = new QDoubleValidator(range.Min, range.Max, range.Decimals, editor);
+        validator->setNotation(QDoubleValidator::StandardNotation);
+        // "0.25" as the bot programs read it, whatever the desktop's language.
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        validator->setLocale(c);
+        editor->setValidator(validator);
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setText(index.data(Qt::EditRole).toString());
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override
+    {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line)
+            return;
+        const QString text = line->text().trimmed();
+        if (text.isEmpty()) {
+            model->setData(index, QString(), Qt::EditRole);
+            return;
+        }
+        bool ok = false;
+        const double value = QLocale::c().toDouble(text, &ok);
+        if (!ok)
+            return;   // "-" or "." alone: the cell keeps its value
+        const TRange range = RangeOf(index);
+        QString stored = text;
+        if (value < range.Min)
+            stored = QLocale::c().toString(range.Min, 'g', 12);
+        else if (value > range.Max)
+            stored = QLocale::c().toString(range.Max, 'g', 12);
+        model->setData(index, stored, Qt::EditRole);
+    }
+
+private:
+    TRange RangeOf(const QModelIndex& index) const
+    {
+        if (m_ranges.isEmpty())
+            return {};
+        const int row = index.row() - 1;   // below the headings' row
+        return m_ranges.at(qBound(0, row, int(m_ranges.size()) - 1));
+    }
+
+    QVector<TRange> m_ranges;
+};
 
 } // namespace
 
@@ -37,11 +106,17 @@ bool IsEmpty(const TCells& cells)
     return true;
 }
 
-void Label(QTableWidget* grid, const QStringList& columnHeadings, const QStringList& rowLabels)
+void Label(QTableWidget* grid, const QStringList& columnHeadings, const QStringList& rowLabels,
+           const QVector<TRange>& rowRanges)
 {
     if (!grid)
         return;
     const QSignalBlocker block(grid);
+    // Labelling again replaces the editor of the values with one for these ranges.
+    QAbstractItemDelegate* old = grid->itemDelegate();
+    grid->setItemDelegate(new TNumberDelegate(rowRanges, grid));
+    if (old && old->parent() == grid && dynamic_cast<TNumberDelegate*>(old))
+        old->deleteLater();
     grid->setRowCount(int(rowLabels.size()) + 1);
     grid->setColumnCount(int(columnHeadings.size()) + 1);
     auto fixed = [grid](int row, int column, const QString& text) {

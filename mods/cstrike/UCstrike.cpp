@@ -92,7 +92,7 @@ QString TimerOrDefault(const QString& text, const char* fallback)
 
 void LabelSkillGrid(QTableWidget* grid)
 {
-    SkillGrid::Label(grid, SkillBandHeadings(), SkillRowLabels());
+    SkillGrid::Label(grid, SkillBandHeadings(), SkillRowLabels(), SkillRanges());
 }
 
 void GridToTable(const QTableWidget* grid, TSkillTable& table)

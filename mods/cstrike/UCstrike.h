@@ -4,6 +4,7 @@
 // and the bind line in config.cfg). One window serves ten outside bot programs; the section name
 // of the selected bot decides which settings are shown, saved and written.
 #include "mods/common/ModLogic.h"
+#include "mods/common/SkillGrid.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,7 @@ using TSkillTable = std::array<std::array<QString, SkillBandCount>, SkillKeyCoun
 const QStringList& SkillKeys();         // MIN_DELAY ... SEEN_SHOOTTHRU_PROB
 const QStringList& SkillRowLabels();    // " Min Delay" ...
 const QStringList& SkillBandHeadings(); // "    0 - 19" ... "    100"
+const QVector<SkillGrid::TRange>& SkillRanges(); // the numbers each row takes
 
 // Reads botskill.cfg lines into the table: comment ("#") and blank lines are skipped, each line
 // gives the value after the key it holds, and the band moves on after ten recognised keys.

@@ -337,6 +337,14 @@ const QStringList& SkillRowLabels()
     return labels;
 }
 
+const QVector<SkillGrid::TRange>& SkillRanges()
+{
+    using namespace SkillGrid;
+    static const QVector<TRange> ranges = {Seconds, Seconds, Degrees, Degrees, Offset,
+                                           Offset,  Offset,  Percent, Percent, Percent};
+    return ranges;
+}
+
 const QStringList& SkillBandHeadings()
 {
     static const QStringList headings = {

@@ -136,7 +136,8 @@ void TFFirearms::BuildExtraPages(QTabWidget* pages)
     FA_Skills->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FA_Skills->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FA_Skills->setGeometry(8, 8, 120 + 5 * 80 + 4, 7 * 24 + 4);
-    SkillGrid::Label(FA_Skills, UFirearms::SkillHeadings(), UFirearms::SkillRowLabels());
+    SkillGrid::Label(FA_Skills, UFirearms::SkillHeadings(), UFirearms::SkillRowLabels(),
+                     UFirearms::SkillRanges());
     connect(FA_Skills, &QTableWidget::itemChanged, this, &TFFirearms::FA_SkillsSetEditText);
     auto* note = AddLabel(TS_FA_Skill, QStringLiteral("Lab_SkillsNote"),
                           QStringLiteral("MIN / MAX DELAY specifies the Reaction Time in Seconds.\n"

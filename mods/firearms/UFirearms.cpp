@@ -127,6 +127,13 @@ const QStringList& SkillRowLabels()
     return labels;
 }
 
+const QVector<SkillGrid::TRange>& SkillRanges()
+{
+    using namespace SkillGrid;
+    static const QVector<TRange> ranges{Seconds, Seconds, Offset, Offset, Offset, Percent};
+    return ranges;
+}
+
 const QStringList& SkillHeadings()
 {
     static const QStringList headings{QStringLiteral("   Skill 1"), QStringLiteral("   Skill 2"),
@@ -354,7 +361,7 @@ void TFirearms::ReadBotSkillCfg()
     if (!w || !w->FA_Skills)
         return;
     UInit::LoadingDone = 0;
-    SkillGrid::Label(w->FA_Skills, SkillHeadings(), SkillRowLabels());
+    SkillGrid::Label(w->FA_Skills, SkillHeadings(), SkillRowLabels(), SkillRanges());
     const QString path = BotSkillCfgPath();
     QStringList lines;
     if (FileSys::FileExists(path) && FileSys::ReadLines(path, lines)) {

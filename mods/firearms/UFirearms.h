@@ -24,6 +24,7 @@ constexpr int SkillLevels = 5;
 const QStringList& SkillKeys();
 const QStringList& SkillRowLabels();   // " Min Delay" ...
 const QStringList& SkillHeadings();    // "   Skill 1" ...
+const QVector<SkillGrid::TRange>& SkillRanges(); // the numbers each row takes
 // Reads botskill.cfg lines into the cells: a line that keeps the written layout (key, blank,
 // skill digit 1..5, blank, value) sets its cell; comments, blank lines and lines of another
 // shape leave the cells as they were.
