@@ -521,6 +521,19 @@ QRadioButton* TModWindow::AddRadio(QWidget* parent, const QString& name, const Q
     return r;
 }
 
+QSlider* TModWindow::AddSlider(QWidget* parent, const QString& name, int minimum, int maximum,
+                               int x, int y, int w, int tickInterval, const QString& hint)
+{
+    QSlider* s = Slider(parent, name, minimum, maximum, x, y, w, hint);
+    s->setTickInterval(tickInterval);
+    s->setPageStep(tickInterval);
+    connect(s, &QSlider::valueChanged, this, [this] {
+        if (UInit::LoadingDone == 1)
+            OnChange();
+    });
+    return s;
+}
+
 QGroupBox* TModWindow::AddGroup(QWidget* parent, const QString& name, const QString& caption,
                                 int x, int y, int w, int h)
 {

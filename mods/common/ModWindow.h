@@ -203,6 +203,10 @@ public:
                         int y, int w, const QString& hint = QString());
     QRadioButton* AddRadio(QWidget* parent, const QString& name, const QString& caption, int x,
                            int y, int w, const QString& hint = QString());
+    // A horizontal slider with a mark per step; moved by the user it marks the mod modified
+    // (the loaders set it with its signals blocked).
+    QSlider* AddSlider(QWidget* parent, const QString& name, int minimum, int maximum, int x, int y,
+                       int w, int tickInterval = 1, const QString& hint = QString());
     QGroupBox* AddGroup(QWidget* parent, const QString& name, const QString& caption, int x,
                         int y, int w, int h);
     QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int x,

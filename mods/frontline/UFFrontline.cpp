@@ -1,5 +1,6 @@
 #include "mods/frontline/UFFrontline.h"
 
+#include "mods/common/OddBot.h"
 #include "mods/frontline/UFrontline.h"
 #include "ui/NumberEdit.h"
 
@@ -109,7 +110,7 @@ void TFFrontline::AfterBotSection(const TIniFile&, const QString& bot)
             w->show();
         Label75->setText(nameNote);
     } else if (bot == UFrontline::OddBot) {
-        ShowChatFiles(UFrontline::OddBotChatFiles());
+        ShowChatFiles(OddBot::ChatFiles());
         Chatfreq->show();
         Lab_chatfreq->show();
         Label75->setText(nameNote);

@@ -6,6 +6,7 @@
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
 #include "mods/common/ModWriters.h"
+#include "mods/common/OddBot.h"
 #include "mods/frontline/UFFrontline.h"
 #include "platform/IniFile.h"
 
@@ -14,7 +15,7 @@
 namespace UFrontline {
 
 const QString HpbBot = QStringLiteral("HPB Bot");
-const QString OddBot = QStringLiteral("OddBot");
+const QString& OddBot = ::OddBot::Name;
 
 namespace {
 
@@ -57,12 +58,6 @@ TFFrontline* Win()
 
 } // namespace
 
-QStringList OddBotChatFiles()
-{
-    return {QStringLiteral("odd_loss.txt"), QStringLiteral("odd_taunt.txt"),
-            QStringLiteral("odd_victory.txt")};
-}
-
 QStringList BotProgramLines(const QString& bot, const TIniFile& store)
 {
     // A hand-edited store must not hand the bot program a setting without a number.
@@ -79,16 +74,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store)
                 QStringLiteral("bot_chat_percent ") + number("chatfreq", "10"),
                 QStringLiteral("bot_taunt_percent ") + number("chatfreq_kill", "20"),
                 QStringLiteral("bot_whine_percent ") + number("chatfreq_died", "10")};
-    if (bot == OddBot) {
-        const bool shoots = store.ReadString(kDefault, QStringLiteral("botdontshoot"), QStringLiteral("0")) ==
-                            QLatin1String("0");
-        QString balance;
-        UInit::TextToOnOff(store.ReadString(kDefault, QStringLiteral("team_even"), QStringLiteral("0")), balance);
-        return {shoots ? QStringLiteral("bot_shoot on") : QStringLiteral("bot_shoot off"),
-                QStringLiteral("bot_balance ") + balance,
-                QStringLiteral("bot_chat ") + number("chatfreq", "0"),
-                QStringLiteral("bot_exec_default 0")};
-    }
+    if (bot == OddBot)
+        return ::OddBot::SettingsLines(store);
     return {};
 }
 

@@ -8,10 +8,8 @@
 namespace UFrontline {
 
 extern const QString HpbBot;   // "HPB Bot"
-extern const QString OddBot;   // "OddBot"
+extern const QString& OddBot;   // "OddBot"
 
-// OddBot's three chat files, which its chooser offers.
-QStringList OddBotChatFiles();
 // The settings lines of the selected bot program, read from the store's [Default].
 QStringList BotProgramLines(const QString& bot, const TIniFile& store);
 

@@ -1,7 +1,8 @@
 // The files of the bot programs several mods drive (Jumbot's jumbot.cfg, Parabot's parabot.cfg,
-// Rho-Bot's files) and the trait scaling their bot lines share.
+// Rho-Bot's files, OddBot's settings lines) and the trait scaling their bot lines share.
 #include "mods/common/BotProperties.h"
 #include "mods/common/Jumbot.h"
+#include "mods/common/OddBot.h"
 #include "mods/common/Parabot.h"
 #include "mods/common/RhoBot.h"
 
@@ -176,6 +177,22 @@ TEST(RhoBotFiles, TwoBotsOfOneNameAreRefusedBeforeAnythingIsWritten)
     EXPECT_TRUE(RhoBot::WriteFiles(root, empty, 2, Flavour(), error)) << error.toStdString();
     EXPECT_EQ(QDir(root + QStringLiteral("/bots")).entryList(QDir::Files),
               (QStringList{QStringLiteral("NewBot1.cfg"), QStringLiteral("NewBot2.cfg")}));
+}
+
+TEST(OddBotSettings, OnlyAnExplicitZeroLetsTheBotsShootAndTheChatRateIsANumber)
+{
+    QTemporaryDir dir;
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "bot_shoot on|bot_balance off|bot_chat 0|bot_exec_default 0"},
+        {"botdontshoot=0\r\nteam_even=1\r\nchatfreq=30\r\n", "bot_shoot on|bot_balance on|bot_chat 30|bot_exec_default 0"},
+        {"botdontshoot=1\r\nteam_even=0\r\nchatfreq=abc\r\n", "bot_shoot off|bot_balance off|bot_chat 0|bot_exec_default 0"},
+        {"botdontshoot=\r\n", "bot_shoot off|bot_balance off|bot_chat 0|bot_exec_default 0"},
+    };
+    int n = 0;
+    for (const auto& [keys, lines] : cases) {
+        const TIniFile store(Write(dir, QStringLiteral("store%1.ini").arg(n++), "[Default]\r\n" + QByteArray(keys)));
+        EXPECT_EQ(OddBot::SettingsLines(store).join(QLatin1Char('|')), QString::fromLatin1(lines)) << keys;
+    }
 }
 
 } // namespace

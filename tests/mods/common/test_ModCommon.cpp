@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QDir>
 #include <QFile>
@@ -172,6 +173,7 @@ protected:
         AddCheck(page, QStringLiteral("XX_box"), QStringLiteral("Box"), 0, 30, 80);
         AddCombo(page, QStringLiteral("XX_mode"),
                  {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 0, 60, 80);
+        AddSlider(page, QStringLiteral("XX_rate"), 0, 100, 0, 90, 100, 10);
         auto* r1 = new QRadioButton(QStringLiteral("Realistic"), page);
         r1->setObjectName(QStringLiteral("XX_real"));
         auto* r2 = new QRadioButton(QStringLiteral("Classic"), page);
@@ -230,6 +232,24 @@ TEST_F(CvarRows, DefaultsTouchOnlyRowsWithADefault)
     EXPECT_TRUE(W.Control<QCheckBox>(QStringLiteral("XX_box"))->isChecked());
     EXPECT_EQ(W.Control<QComboBox>(QStringLiteral("XX_mode"))->currentIndex(), 1);
     EXPECT_TRUE(W.Control<QRadioButton>(QStringLiteral("XX_real"))->isChecked());
+}
+
+TEST_F(CvarRows, ASliderMarksTheModModifiedOnlyWhenTheUserMovesIt)
+{
+    auto* rate = W.Control<QSlider>(QStringLiteral("XX_rate"));
+    ASSERT_NE(rate, nullptr);
+    EXPECT_EQ(rate->pageStep(), 10);
+    const int loadingDone = UInit::LoadingDone;
+    UInit::LoadingDone = 1;
+    Logic.State.Modified = 0;
+    {
+        const UInit::TLoadingGuard loading;
+        rate->setValue(30);
+    }
+    EXPECT_EQ(Logic.State.Modified, 0);
+    rate->setValue(40);
+    EXPECT_EQ(Logic.State.Modified, 1);
+    UInit::LoadingDone = loadingDone;
 }
 
 TEST_F(CvarRows, ReadingFollowsEachRowsRuleAndTellsKnownNames)
