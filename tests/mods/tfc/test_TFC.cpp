@@ -6,6 +6,7 @@
 
 #include "mods/tfc/UFTFC.h"
 #include "mods/tfc/UTFC.h"
+#include "platform/Jpeg.h"
 #include "ui/ModalRunner.h"
 #include "ui/NumberEdit.h"
 #include "ui/UEditor.h"
@@ -311,8 +312,6 @@ TEST_F(TfcAbot, SettingsBotIsWrittenWhenTheSettingsAreSaved)
 TEST_F(Tfc, StoredTeamsAndClassesReadAsTheyShouldAndSurviveASave)
 {
     Env.HL.AddFile(QStringLiteral("tfc/mapcycle.txt"), "well\r\n");
-    Env.Program.AddFile(QStringLiteral("models/tfc/0_10.jpg"),
-                        TModTestEnv::Read(QStringLiteral(QORVANE_DATA_DIR "/models/tfc/0_10.jpg")));
     WriteStore("[Default]\r\nnumbot=3\r\n"
                "[Bot 1]\r\nnom=A\r\nteam=0\r\nmodele=10\r\ntype=keep me\r\n"
                "[Bot 2]\r\nnom=B\r\nteam=7\r\nmodele=11\r\n"
@@ -321,7 +320,10 @@ TEST_F(Tfc, StoredTeamsAndClassesReadAsTheyShouldAndSurviveASave)
     ASSERT_EQ(w->ListBot->count(), 3);
     EXPECT_TRUE(w->TF_TeamAuto->isChecked());
     EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("<Random Class>"));
-    EXPECT_NE(w->BotPic->pixmap().toImage(), QImage());
+    // The picture of an Auto bot of a random class, not the stand-in of a missing one.
+    const QImage picture = Pictures::LoadPicture(Env.ProgramFile(QStringLiteral("models/tfc/0_10.jpg")));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(w->BotPic->pixmap().toImage(), QPixmap::fromImage(picture).toImage());
     for (int row : {1, 2}) {
         // Outside the lists: Auto and the first class.
         w->ListBot->setCurrentRow(row);
