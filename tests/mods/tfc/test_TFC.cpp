@@ -4,6 +4,8 @@
 // layout, OddBot's chat files, the map-configuration folder, the settings every edit marks).
 #include "mods/common/ModTestEnv.h"
 
+#include "fixtures/NoPermissionOverride.h"
+
 #include "mods/tfc/UFTFC.h"
 #include "mods/tfc/UTFC.h"
 #include "platform/Jpeg.h"
@@ -216,6 +218,34 @@ TEST_F(Tfc, GameCfgTeamplayIsIgnoredAndBadStoredRulesReadAsFull)
     ASSERT_TRUE(w->ClosedByButtons()) << Dialogs().toStdString();
     EXPECT_TRUE(TModTestEnv::Read(Env.ModFile(QStringLiteral("game.cfg"))).startsWith("\"mp_teamplay\"\t\t\"1\"\r\n"));
     EXPECT_TRUE(QorIni().contains("Teamplay_512=0\r\n"));
+}
+
+TEST_F(Tfc, ADamagedStoreReadsDefaultsAndAnUnwritableQorIniKeepsTheWindowOpen)
+{
+    Env.HL.AddFile(QStringLiteral("tfc/mapcycle.txt"), "well\r\n");
+    WriteStore("[Default]\r\nnumbot=1\r\nstrafe=abc\r\ngrenade=99\r\nlogo=-5\r\nreaction_time=x\r\n"
+               "spawnbot=zz\r\n[Bot 1]\r\nnom=A\r\nskill5=high\r\n");
+    const QString qor = Env.Program.AddFile(QStringLiteral("QOR.ini"), "[TFC]\r\nTeamplay_2=1\r\n");
+    auto w = Open();
+    EXPECT_EQ(w->TF_strafe->value(), 20);
+    EXPECT_EQ(w->TF_grenade->value(), 60);
+    EXPECT_EQ(w->TF_logo->value(), 0);
+    EXPECT_EQ(w->TF_Reaction_Time->currentIndex(), 0);
+    EXPECT_EQ(w->spawnbot->Text(), QStringLiteral("1"));
+    EXPECT_EQ(w->Botskill->value(), 0);
+
+    NoPermissionOverride guard;
+    if (!guard.Active())
+        GTEST_SKIP() << "file permissions are not enforced here";
+    QFile::setPermissions(qor, QFileDevice::ReadOwner);
+    Choose(w->TeamPlay_8, 2);
+    w->BApplyConf->click();
+    QFile::setPermissions(qor, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_FALSE(w->ClosedByButtons());
+    ASSERT_FALSE(Env.Dialogs.Texts().isEmpty());
+    EXPECT_TRUE(Env.Dialogs.Texts().last().contains(QStringLiteral("QOR.ini"))) << Dialogs().toStdString();
+    EXPECT_EQ(QorIni(), QByteArray("[TFC]\r\nTeamplay_2=1\r\n"));
+    EXPECT_FALSE(TModTestEnv::Exists(Env.ModFile(QStringLiteral("game.cfg"))));
 }
 
 // ---------------------------------------------------------------- the bot file
