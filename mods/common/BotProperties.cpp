@@ -43,8 +43,26 @@ void MoveUp(QWidget* w, int dy)
 
 } // namespace
 
-TBotPropertyTabs::TBotPropertyTabs(TModWindow& window, TBotSliderTable rows)
+TBotSliders::TBotSliders(TModWindow& window, TBotSliderTable rows)
     : QObject(&window), m_window(window), m_rows(std::move(rows))
+{
+}
+
+QSlider* TBotSliders::AddSlider(QWidget* parent, int i, int x, int y, int width, int pageStep)
+{
+    const TBotSliderRow& r = m_rows[i];
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(r.Control);
+    s->setRange(r.Min, r.Max);
+    s->setPageStep(pageStep);
+    s->setGeometry(x, y, width, 22);
+    connect(s, &QSlider::valueChanged, this, [this, i] { SliderChanged(i); });
+    Sliders << s;
+    return s;
+}
+
+TBotPropertyTabs::TBotPropertyTabs(TModWindow& window, TBotSliderTable rows)
+    : TBotSliders(window, std::move(rows))
 {
     QGroupBox* group = window.GB_BotProp;
     if (!group)
@@ -120,19 +138,13 @@ TBotPropertyTabs::TBotPropertyTabs(TModWindow& window, TBotSliderTable rows)
         }
         QLabel* label = window.AddLabel(parent, r.Control + QStringLiteral("_label"), r.Caption, x,
                                         y + 4, labelWidth);
-        auto* s = new QSlider(Qt::Horizontal, parent);
-        s->setObjectName(r.Control);
-        s->setRange(r.Min, r.Max);
-        s->setPageStep(10);
-        s->setGeometry(x + labelWidth + 4, y, sliderWidth, 22);
-        connect(s, &QSlider::valueChanged, this, [this, i] { SliderChanged(i); });
-        Sliders << s;
+        AddSlider(parent, i, x + labelWidth + 4, y, sliderWidth, 10);
         Labels << label;
     }
     Clear();
 }
 
-void TBotPropertyTabs::SliderChanged(int row)
+void TBotSliders::SliderChanged(int row)
 {
     if (UInit::LoadingDone != 1 || !m_window.ListBot)
         return;
@@ -152,12 +164,12 @@ TStoreTable BotProperties::StoreRows(const TBotSliderTable& table)
     return rows;
 }
 
-TStoreTable TBotPropertyTabs::StoreRows() const
+TStoreTable TBotSliders::StoreRows() const
 {
     return BotProperties::StoreRows(m_rows);
 }
 
-void TBotPropertyTabs::ShowRecord(const TBot& bot)
+void TBotSliders::ShowRecord(const TBot& bot)
 {
     for (int i = 0; i < m_rows.size(); ++i) {
         bool ok = false;
@@ -169,7 +181,7 @@ void TBotPropertyTabs::ShowRecord(const TBot& bot)
     }
 }
 
-void TBotPropertyTabs::Clear()
+void TBotSliders::Clear()
 {
     for (int i = 0; i < m_rows.size(); ++i) {
         const QSignalBlocker block(Sliders[i]);
@@ -177,7 +189,7 @@ void TBotPropertyTabs::Clear()
     }
 }
 
-void TBotPropertyTabs::FillNew(TBot& bot, bool random) const
+void TBotSliders::FillNew(TBot& bot, bool random) const
 {
     for (const TBotSliderRow& r : m_rows)
         bot[r.Slot] = random ? QString::number(UQOR::RandomInRange(r.Min, r.Max)) : r.NewValue;
@@ -194,4 +206,32 @@ void TBotPropertyTabs::ShowPages(bool behaviours, bool weapons)
         Sliders[i]->setVisible(on);
         Labels[i]->setVisible(on);
     }
+}
+
+TBotSliderColumn::TBotSliderColumn(TModWindow& window, TBotSliderTable rows, int x, int y, int step)
+    : TBotSliders(window, std::move(rows))
+{
+    QWidget* group = window.GB_BotProp;
+    if (!group)
+        return;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const TBotSliderRow& r = m_rows[i];
+        const int top = y + i * step;
+        QLabel* caption = window.AddLabel(group, QStringLiteral("Lab_") + r.Control, r.Caption, x, top + 2, 66);
+        QSlider* s = AddSlider(group, i, x + 68, top, 118, 1);
+        QLabel* low = window.AddLabel(group, r.Control + QStringLiteral("_low"), QStringLiteral("Low"), x + 68,
+                                      top + 20, 30);
+        QLabel* high = window.AddLabel(group, r.Control + QStringLiteral("_high"), QStringLiteral("High"),
+                                       x + 156, top + 20, 30);
+        Labels << caption;
+        m_widgets << caption << s << low << high;
+    }
+    Clear();
+    SetShown(false);
+}
+
+void TBotSliderColumn::SetShown(bool shown)
+{
+    for (QWidget* w : std::as_const(m_widgets))
+        w->setVisible(shown);
 }

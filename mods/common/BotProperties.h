@@ -57,18 +57,11 @@ namespace BotProperties {
 TStoreTable StoreRows(const TBotSliderTable& rows);
 } // namespace BotProperties
 
-class TBotPropertyTabs : public QObject {
+// The sliders over a bot record's slots, from one table of rows: what the record shown, the
+// cleared editor, the new bot and the store rows do with them. The two kinds below place them.
+class TBotSliders : public QObject {
     Q_OBJECT
 public:
-    // Builds the tabs inside the window's GB_BotProp (the template's controls move onto the
-    // "Properties" page). Page names: <Prefix>_TS_BotProp, <Prefix>_TS_BotBehav,
-    // <Prefix>_TS_BotWeap. Call from BuildExtraPages.
-    TBotPropertyTabs(TModWindow& window, TBotSliderTable rows);
-
-    QTabWidget* Tabs = nullptr;
-    QWidget* Properties = nullptr;
-    QWidget* Behaviours = nullptr;
-    QWidget* Weapons = nullptr;
     QVector<QSlider*> Sliders;   // in row order
     QVector<QLabel*> Labels;
 
@@ -83,13 +76,51 @@ public:
     void Clear();
     // The new bot's slots: the rows' new-bot values, or random ones within each slider's range.
     void FillNew(TBot& bot, bool random) const;
-    // The first activation's step: the pages shown (the Properties page always) and, on them,
-    // the sliders whose rows hold for the selected bot.
-    void ShowPages(bool behaviours, bool weapons);
 
-private:
-    void SliderChanged(int row);
+protected:
+    TBotSliders(TModWindow& window, TBotSliderTable rows);
+    // A slider of row i at (x, y) inside parent, its user's moves stored into the focused bot's
+    // slot (and the mod marked modified).
+    QSlider* AddSlider(QWidget* parent, int i, int x, int y, int width, int pageStep);
 
     TModWindow& m_window;
     TBotSliderTable m_rows;
+
+private:
+    void SliderChanged(int row);
+};
+
+class TBotPropertyTabs : public TBotSliders {
+    Q_OBJECT
+public:
+    // Builds the tabs inside the window's GB_BotProp (the template's controls move onto the
+    // "Properties" page). Page names: <Prefix>_TS_BotProp, <Prefix>_TS_BotBehav,
+    // <Prefix>_TS_BotWeap. Call from BuildExtraPages.
+    TBotPropertyTabs(TModWindow& window, TBotSliderTable rows);
+
+    QTabWidget* Tabs = nullptr;
+    QWidget* Properties = nullptr;
+    QWidget* Behaviours = nullptr;
+    QWidget* Weapons = nullptr;
+
+    // The first activation's step: the pages shown (the Properties page always) and, on them,
+    // the sliders whose rows hold for the selected bot.
+    void ShowPages(bool behaviours, bool weapons);
+};
+
+// A few trait sliders straight in the window's "Bot Properties" group, one under the other with
+// their caption and "Low" / "High" under each (Parabot's accuracy, aggression and perception in
+// Opposing Force), hidden until the bot program that reads them is chosen. Names: the row's
+// Control, Lab_<Control> for its caption, <Control>_low and <Control>_high.
+class TBotSliderColumn : public TBotSliders {
+    Q_OBJECT
+public:
+    // Call from BuildExtraPages; (x, y) is the first caption's place, step the rows' distance.
+    TBotSliderColumn(TModWindow& window, TBotSliderTable rows, int x, int y, int step = 38);
+
+    // Every slider with its labels shown or hidden.
+    void SetShown(bool shown);
+
+private:
+    QVector<QWidget*> m_widgets;
 };

@@ -794,19 +794,19 @@ void TModWindow::ListBotClick() { m_logic.ShowBot(); }
 
 void TModWindow::SpeedButton13Click()
 {
-    UQOR::StepBotModel(QStringLiteral("Next"), ListBot, botmodel, BotPic, m_logic.Bots(),
+    UQOR::StepBotModel(QStringLiteral("Next"), ListBot, SteppedModelChooser(), BotPic, m_logic.Bots(),
                        m_logic.ModelSlot());
 }
 
 void TModWindow::SpeedButton14Click()
 {
-    UQOR::StepBotModel(QStringLiteral("Prev"), ListBot, botmodel, BotPic, m_logic.Bots(),
+    UQOR::StepBotModel(QStringLiteral("Prev"), ListBot, SteppedModelChooser(), BotPic, m_logic.Bots(),
                        m_logic.ModelSlot());
 }
 
 void TModWindow::botmodelChange()
 {
-    UQOR::StepBotModel(QStringLiteral("All"), ListBot, botmodel, BotPic, m_logic.Bots(),
+    UQOR::StepBotModel(QStringLiteral("All"), ListBot, SteppedModelChooser(), BotPic, m_logic.Bots(),
                        m_logic.ModelSlot());
 }
 

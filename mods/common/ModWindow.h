@@ -160,6 +160,9 @@ public:
     void SpeedButton13Click();
     void SpeedButton14Click();
     void botmodelChange();
+    // The chooser the model arrows and botmodelChange step (botmodel; a mod with a second model
+    // per bot returns that one while it is the one shown). The logic's ModelSlot() is its slot.
+    virtual QComboBox* SteppedModelChooser() const { return botmodel; }
     void botnameChange();
     void BotskillChange();
     void SBCreeBotClick(bool random);

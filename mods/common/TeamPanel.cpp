@@ -91,7 +91,10 @@ void TTeamPanel::BuildTeams(QWidget* parent, int x, int y, int rowHeight)
 
 bool TTeamPanel::IsTeamplay() const
 {
-    return (Teamplay && Teamplay->isChecked()) || GameTypeIndex() > 0;
+    if (Teamplay && Teamplay->isChecked())
+        return true;
+    const int type = GameTypeIndex();
+    return TeamGameTypes.isEmpty() ? type > 0 : TeamGameTypes.contains(type);
 }
 
 int TTeamPanel::GameTypeIndex() const

@@ -82,8 +82,12 @@ public:
     // A team chooser clicked or entered: its model in the preview (when open).
     void TeamChooserClick(QComboBox* chooser);
 
-    // True for every team game: Teamplay, or any chooser item past DeathMatch.
+    // True for every team game: Teamplay, or a chooser item past DeathMatch that is one.
     bool IsTeamplay() const;
+    // With the chooser: the items that are team games (team choosers, the two-teams check,
+    // mp_teamplay "1"). Empty: every item past DeathMatch (Rocket Crowbar's Capture the Flag is
+    // played in teams); a mod whose Capture the Flag has sides of its own names only Teamplay.
+    QVector<int> TeamGameTypes;
     // The chooser's item (-1 without a chooser), and its change by the program: no change
     // signal, then ApplyGameType. The third item is Capture the Flag.
     int GameTypeIndex() const;

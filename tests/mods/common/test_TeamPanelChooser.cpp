@@ -119,4 +119,27 @@ TEST_F(TeamPanelChooser, TheNumberRunsPastTheChoosersAndTheCheckSaysTheModsWords
     EXPECT_TRUE(p->HasTwoTeams());
 }
 
+TEST_F(TeamPanelChooser, ACaptureTheFlagPlayedBySidesIsNoTeamGame)
+{
+    auto w = Open("\"mp_teamlist\"\t\t\"alpha\"\r\n");
+    TTeamPanel* p = w->TeamPanel;
+    p->TeamGameTypes = {1};
+    struct TCase {
+        int Type;
+        bool Teams;
+        const char* Teamplay;
+    };
+    for (const TCase& c : {TCase{2, false, "0"}, TCase{1, true, "1"}, TCase{0, false, "0"}}) {
+        SCOPED_TRACE(c.Type);
+        p->SetGameTypeIndex(c.Type);
+        EXPECT_EQ(p->IsTeamplay(), c.Teams);
+        EXPECT_EQ(p->Teams[0]->isEnabled(), c.Teams);
+        EXPECT_EQ(p->NumTeam->isEnabled(), c.Teams);
+        // Team 2 is empty: only a team game asks for it.
+        EXPECT_EQ(p->HasTwoTeams(), !c.Teams);
+        EXPECT_EQ(ModCvars::GameCfgLines(*w, Logic.Cvars()).value(1),
+                  ModCvars::CvarLine(QStringLiteral("mp_teamplay"), QString::fromLatin1(c.Teamplay)));
+    }
+}
+
 } // namespace
