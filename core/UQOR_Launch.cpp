@@ -367,6 +367,10 @@ TLaunchCommand BuildLaunchCommand(const QString& gameDir)
     if (UInit::AutoStartSetting == QLatin1String("O")) {
         QString map;
         GetStartMap(map);
+        // A start map typed by hand goes to the game with its file's case: the game folder
+        // may lie on a case-sensitive file system.
+        map = MapNameOnDisk(map, {FileSys::JoinPath(UInit::HLPath, gameDir + QStringLiteral("/maps")),
+                                  FileSys::JoinPath(UInit::HLPath, QStringLiteral("valve/maps"))});
         command.Parameters = QStringLiteral(" -console -game ") + gameDir +
                              QStringLiteral(" +sv_lan 1 +maxplayers ") + UInit::MaxPlayers +
                              QStringLiteral(" +connect +map ") + map;

@@ -180,6 +180,20 @@ bool MapFileExists(const QString& map, const QString& folder, const QString& ext
     return FileSys::FileExists(FileSys::JoinPath(folder, map + ext));
 }
 
+QString MapNameOnDisk(const QString& map, const QStringList& mapsFolders) {
+    const QString file = map + QStringLiteral(".bsp");
+    for (const QString& folder : mapsFolders) {
+        if (folder.isEmpty())
+            continue;
+        const QString path = FileSys::Resolve(FileSys::JoinPath(folder, file));
+        const QFileInfo info(path);
+        // Only the case may differ: a name that resolves to another file is no match.
+        if (info.isFile() && info.fileName().compare(file, Qt::CaseInsensitive) == 0)
+            return info.fileName().chopped(4);
+    }
+    return map;
+}
+
 bool IsGameReadableName(const QString& name) {
     if (name.isEmpty() || name.size() > 31)
         return false;
@@ -241,7 +255,7 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
         AccessModSetting(QStringLiteral("First Map"), QString(), QStringLiteral("Read"), first);
         first = CycleMapName(first);
         if (IsMapPresent(first, mapsFolder, waypointFolder, requiredExt))
-            maps << first;
+            maps << MapNameOnDisk(first, {mapsFolder});
     }
     UInit::TempMemo.clear();
     const QString path = FileSys::JoinPath(modFolder, QStringLiteral("mapcycle.txt"));
@@ -251,7 +265,7 @@ void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& 
     for (const QString& raw : UInit::TempMemo) {
         const QString map = CycleMapName(raw);
         if (IsMapPresent(map, mapsFolder, waypointFolder, requiredExt))
-            maps << map;
+            maps << MapNameOnDisk(map, {mapsFolder});
         else if (!map.isEmpty() && !IsGameReadableName(map))
             unreadable << map;
     }

@@ -58,6 +58,11 @@ bool IsMapPresent(const QString& map, const QString& mapsFolder,
                   const QString& waypointFolder = QString(),
                   const QString& requiredExt = QString());
 
+// The map's name with the case of its file in the first of the folders that holds <map>.bsp
+// (found without regard to case), so a hand-typed "De_Dust" is written as the game finds it on
+// a case-sensitive file system; the name as given when no folder holds it.
+QString MapNameOnDisk(const QString& map, const QStringList& mapsFolders);
+
 // True when ext is empty, else whether folder\<map><ext> exists; false for a map the selected
 // mod's profile hides.
 bool MapFileExists(const QString& map, const QString& folder, const QString& ext);
@@ -68,8 +73,9 @@ bool MapFileExists(const QString& map, const QString& folder, const QString& ext
 QString CycleMapName(const QString& line);
 
 // LoadConf: fills the map cycle. flag "O": QOR.ini "First Map" first (when present), then the
-// lines of modFolder\mapcycle.txt, each read with CycleMapName; maps that are no longer
-// present, empty lines and "//" comment lines are dropped silently. flag "N": mapcycle.txt only. Holds
+// lines of modFolder\mapcycle.txt, each read with CycleMapName and written as its file in
+// mapsFolder is named (MapNameOnDisk); maps that are no longer present, empty lines and "//"
+// comment lines are dropped silently. flag "N": mapcycle.txt only. Holds
 // UInit::LoadingDone at 0 while it fills the list and sets it to 1 at the end.
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
                   QListWidget* mapCycle, const QString& requiredExt = QString(),

@@ -247,6 +247,25 @@ INSTANTIATE_TEST_SUITE_P(
                      " -console -game cstrike +sv_lan 1 +maxplayers 32 +connect +map cs_assault +fps_max 100"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// The game folder may lie on a case-sensitive file system: a start map typed by hand goes to the
+// game with the case of its file, in the mod's maps or in Half-Life's own.
+TEST_F(LaunchTest, AHandTypedStartMapTakesItsFilesCase)
+{
+    m_hl.AddFile(QStringLiteral("cstrike/maps/de_dust2.bsp"));
+    m_hl.AddFile(QStringLiteral("valve/maps/CrossFire.BSP"));
+    const struct {
+        const char* Typed;
+        const char* Started;
+    } cases[] = {{"DE_Dust2", "de_dust2"}, {"crossfire", "CrossFire"}, {"Gone_Map", "Gone_Map"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        SetQorIni(QByteArray("[CStrike]\r\nFirst Map=") + c.Typed + "\r\n");
+        const QString parameters = UQOR::BuildLaunchCommand(QStringLiteral("cstrike")).Parameters;
+        EXPECT_TRUE(parameters.endsWith(QStringLiteral(" +connect +map ") + QString::fromLatin1(c.Started)))
+            << parameters.toStdString();
+    }
+}
+
 struct TModCase {
     const char* Key;
     const char* Folder;

@@ -121,6 +121,22 @@ TEST_F(MapsTest, ReadMapCycleTakesTheFirstWordAndDropsMissingMaps) {
               (QStringList{"crossfire", "de_dust", "cs_office", "as_oilrig"}));
 }
 
+// On a case-sensitive file system the game finds a map only by its file's name: a map cycle and
+// a start map typed by hand in another case are taken, and written back, as the files are named.
+TEST_F(MapsTest, HandTypedMapNamesTakeTheirFilesCase) {
+    m_hl.AddMap(QStringLiteral("cstrike"), QStringLiteral("cs_assault"));
+    m_hl.AddFile(QStringLiteral("cstrike/maps/De_Dust2.BSP"));
+    m_program.AddFile(QStringLiteral("QOR.ini"), "[CStrike]\r\nFirst Map=CS_ASSAULT\r\n");
+    TIniFile::FlushCache();
+    m_hl.AddFile(QStringLiteral("cstrike/mapcycle.txt"), "de_dust2\r\nCs_Assault\r\n");
+    UQOR::ReadMapCycle(QStringLiteral("O"), m_modDir, m_maps, &m_cycle);
+    EXPECT_EQ(Items(m_cycle), (QStringList{"cs_assault", "De_Dust2", "cs_assault"}));
+    QString error;
+    ASSERT_TRUE(UQOR::WriteMapCycle(QStringLiteral("O"), m_modDir, &m_cycle, &error)) << error.toStdString();
+    EXPECT_EQ(ReadBytes(m_modDir + "/mapcycle.txt"), QByteArray("De_Dust2\r\ncs_assault\r\n"));
+    EXPECT_EQ(FirstMap(), QStringLiteral("cs_assault"));
+}
+
 TEST_F(MapsTest, FirstMapAndCycleLinesAreReadAsTheSameFirstWord) {
     const struct {
         QString Line;
