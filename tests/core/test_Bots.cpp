@@ -368,4 +368,14 @@ TEST_F(BotsTest, ModelChoosersAreReplacedNotAppended) {
     EXPECT_EQ(chooser.itemText(1), QStringLiteral("Zed"));
 }
 
+// A mod's own model goes into the bot line as it is named: a folder whose name has a blank, a
+// letter outside plain ASCII or more than 31 bytes would break the line, so it is not offered.
+TEST_F(BotsTest, OwnModelsTheBotLineCannotCarryAreNotOffered) {
+    for (const QString& model : {QStringLiteral("lucia"), QStringLiteral("my model"), QString::fromUtf8("caf\xC3\xA9"),
+                                 QString(32, QLatin1Char('m')), QString(31, QLatin1Char('k'))})
+        m_hl.AddPlayerModel(model, QStringLiteral("opera"));
+    EXPECT_EQ(UInit::ModModelNames(m_hl.Path(QStringLiteral("opera/models/player"))),
+              (QStringList{QString(31, QLatin1Char('k')), QStringLiteral("lucia")}));
+}
+
 } // namespace
