@@ -59,7 +59,9 @@ const QString kModButtonStyle = QStringLiteral(
     "QToolButton { background-color: rgb(147,172,210); border: 2px solid;"
     " border-color: rgb(222,231,245) rgb(70,86,116) rgb(70,86,116) rgb(222,231,245); }"
     "QToolButton:checked { background-color: rgb(116,140,181);"
-    " border-color: rgb(70,86,116) rgb(222,231,245) rgb(222,231,245) rgb(70,86,116); }");
+    " border-color: rgb(70,86,116) rgb(222,231,245) rgb(222,231,245) rgb(70,86,116); }"
+    // The button the keyboard is on shows a dotted frame, as the style's own buttons do.
+    "QToolButton:focus { border: 2px dotted rgb(0,0,0); }");
 
 QColor Background()
 {
@@ -271,6 +273,15 @@ void TMain::BuildWindow()
     selectLabel->setObjectName(QStringLiteral("Label1"));
     selectLabel->setFont(MainFont(true));
     selectLabel->setGeometry(10, 2, 200, 17);
+
+    // What an empty area says: without it a first start cancelled leaves a blank window.
+    m_emptyNote = new QLabel(m_buttonArea);
+    m_emptyNote->setObjectName(QStringLiteral("Lab_Empty"));
+    m_emptyNote->setFont(MainFont());
+    m_emptyNote->setWordWrap(true);
+    m_emptyNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_emptyNote->setGeometry(10, 28, 385, 80);
+    m_emptyNote->hide();
 
     // The mod buttons: a raised edge, sunk while the mod is the selected one, as speed buttons
     // of a group. One sheet for the area rather than one per button: each sheet is parsed on its
@@ -577,6 +588,15 @@ void TMain::RefreshSelection()
         const QSignalBlocker block(m_selectBot);
         m_selectBot->setCurrentIndex(again);
     }
+}
+
+void TMain::ShowEmptyNote(bool empty, bool noGame)
+{
+    m_emptyNote->setText(
+        noGame ? QStringLiteral("No Half-Life folder is set yet. Set it in Options > Directory Setting.")
+               : QStringLiteral("No mod with a usable bot was found in the Half-Life folder. The "
+                                "folder is set in Options > Directory Setting."));
+    m_emptyNote->setVisible(empty);
 }
 
 void TMain::FitButtonArea(int bottom)
@@ -903,6 +923,7 @@ void ShowInstalledMods()
 
     // Without the game there is nothing to start, whatever folders an earlier path left.
     const bool haveGame = !GameProgram().isEmpty();
+    int shown = 0;
     if (haveGame) {
         for (const TModRow& row : ModTable::Rows()) {
             // A mod without a folder of its own is played from Half-Life's own folders.
@@ -912,8 +933,10 @@ void ShowInstalledMods()
             if (row.HasBotSelector() && UsableBots(row.ListKey, row.Dir).isEmpty())
                 continue;
             PlaceModButton(Main->ModButton(row.Key));
+            ++shown;
         }
     }
+    Main->ShowEmptyNote(shown == 0, !haveGame);
     Main->RefreshSelection();
     Main->update();
 }

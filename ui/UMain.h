@@ -73,6 +73,9 @@ public:
     void ClearSelection();
     // After a new layout: the selected mod's selector offers its bots again.
     void RefreshSelection();
+    // The note an empty button area shows: where the game folder is set (noGame: none is set,
+    // else no mod of it is shown); hidden while buttons are shown.
+    void ShowEmptyNote(bool empty, bool noGame);
 
 signals:
     // The window was closed: the program ends.
@@ -104,6 +107,7 @@ private:
     QLabel* m_botLabel = nullptr;
     QComboBox* m_selectBot = nullptr;
     QPushButton* m_close = nullptr;
+    QLabel* m_emptyNote = nullptr;
 
     QAction* m_closeQOR = nullptr;
     QAction* m_autoStart = nullptr;

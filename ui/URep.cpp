@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
+#include <QToolButton>
 
 namespace {
 
@@ -53,16 +54,19 @@ TRep::TRep(QWidget* parent)
 
     m_hlDir = new QLineEdit(this);
     m_hlDir->setObjectName(QStringLiteral("HLDir"));
-    m_hlDir->setGeometry(12, 66, 318, 24);
+    m_hlDir->setGeometry(12, 66, 290, 24);
     // Only what the user types goes through here; the dialog's own settings of the field (the
     // folder button, Cancel) take the path and check it themselves.
     connect(m_hlDir, &QLineEdit::textEdited, this, &TRep::HLDirChange);
 
-    m_browse = m_hlDir->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                  QLineEdit::TrailingPosition);
+    // A button of its own beside the field, so that Tab reaches it as it does every control.
+    m_browse = new QToolButton(this);
     m_browse->setObjectName(QStringLiteral("HLDirBrowse"));
+    m_browse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     m_browse->setToolTip(QStringLiteral("Browse for the folder"));
-    connect(m_browse, &QAction::triggered, this, &TRep::HLDirBrowseClick);
+    m_browse->setFocusPolicy(Qt::StrongFocus);
+    m_browse->setGeometry(306, 66, 26, 24);
+    connect(m_browse, &QToolButton::clicked, this, &TRep::HLDirBrowseClick);
 
     m_labExe = new QLabel(QStringLiteral("HL.exe"), this);
     m_labExe->setObjectName(QStringLiteral("Lab_exe"));
@@ -78,6 +82,15 @@ TRep::TRep(QWidget* parent)
     m_cancel->setGeometry(216, 112, 87, 30);
     m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &TRep::BCancelClick);
+
+    // The path is what the dialog asks for: the field has the focus, and Tab goes on from it
+    // to the browse button and the two buttons below.
+    setTabOrder(m_rbHL, m_rbCS);
+    setTabOrder(m_rbCS, m_hlDir);
+    setTabOrder(m_hlDir, m_browse);
+    setTabOrder(m_browse, m_apply);
+    setTabOrder(m_apply, m_cancel);
+    m_hlDir->setFocus();
 
     // FormCreate.
     SetFieldText(UInit::HLPath);

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 class TRep : public QDialog {
     Q_OBJECT
@@ -43,7 +44,7 @@ private:
     QLabel* m_labLocation = nullptr;
     QLabel* m_labExe = nullptr;
     QLineEdit* m_hlDir = nullptr;
-    QAction* m_browse = nullptr;
+    QToolButton* m_browse = nullptr;
     QPushButton* m_apply = nullptr;
     QPushButton* m_cancel = nullptr;
 

@@ -336,7 +336,7 @@ void TModWindow::BuildBotsPage(QWidget* p)
     AddLabel(b, QStringLiteral("LabelName"), QStringLiteral("Name"), 10, 28, 45);
     botname = new QLineEdit(b);
     botname->setObjectName(Prefixed(QStringLiteral("botname")));
-    botname->setGeometry(60, 24, 130, 22);
+    botname->setGeometry(52, 24, 142, 22);
     // The game keeps 31 characters of a player's name, and the bot programs read their add line
     // into an 80-byte buffer: a longer name would be cut in the game and push the skill (or the
     // rest of the line) out of the bot's line.
@@ -348,12 +348,13 @@ void TModWindow::BuildBotsPage(QWidget* p)
         AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);
         botmodel = new QComboBox(b);
         botmodel->setObjectName(Prefixed(QStringLiteral("botmodel")));
-        botmodel->setGeometry(60, 58, 130, 22);
+        // Wide enough for the longest model caption ("Phoenix / US Seal") beside the arrow.
+        botmodel->setGeometry(52, 58, 142, 22);
         botmodel->installEventFilter(this);
         SpeedButton14 = SpeedButton(b, QStringLiteral("SpeedButton14"), QStringLiteral("<"),
-                                    QStringLiteral("Previous model"), 60, 88);
+                                    QStringLiteral("Previous model"), 52, 88);
         SpeedButton13 = SpeedButton(b, QStringLiteral("SpeedButton13"), QStringLiteral(">"),
-                                    QStringLiteral("Next Model"), 94, 88);
+                                    QStringLiteral("Next Model"), 86, 88);
 
         auto* frame = new QFrame(b);
         frame->setObjectName(QStringLiteral("PanelBotPic"));

@@ -105,7 +105,7 @@ void TFRocket::BuildGamePage(QWidget* page)
     int i = 0;
     for (const TBox& b : boxes) {
         *b.Box = AddCheck(g, QString::fromLatin1(b.Name), QString::fromLatin1(b.Caption),
-                          i < 6 ? 12 : 128, y + (i % 6) * 24, i < 6 ? 112 : 138);
+                          i < 6 ? 12 : 132, y + (i % 6) * 24, i < 6 ? 118 : 138);
         ++i;
     }
 }

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -468,6 +469,56 @@ TEST_F(MainWindow, GameDirectoryDoesNotTrapTheUser)
     EXPECT_EQ(modals.size(), 2);
     main->Directories1Click();
     EXPECT_EQ(modals.size(), 3);
+}
+
+// A first start whose Game Directory is cancelled leaves no blank window: it says where the
+// folder is set, and says so too when the folder holds no mod it can show.
+TEST_F(MainWindow, AnEmptyWindowSaysWhereTheGameFolderIsSet)
+{
+    program.SetRegistry(UInit::QorKeyPath, "HLPath", "");
+    Start();
+    auto* note = main->findChild<QLabel*>("Lab_Empty");
+    ASSERT_NE(note, nullptr);
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), "No Half-Life folder is set yet. Set it in Options > Directory Setting.");
+
+    program.SetRegistry(UInit::QorKeyPath, "HLPath", game.Root());
+    main = std::make_unique<TMain>();
+    main->FormActivate();
+    note = main->findChild<QLabel*>("Lab_Empty");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_TRUE(note->text().endsWith("The folder is set in Options > Directory Setting.")) << note->text().toStdString();
+
+    InstallWithBot("cstrike", "CStrike.ini", "Zeta");
+    UInit::ShowInstalledMods();
+    EXPECT_TRUE(note->isHidden());
+}
+
+// The keyboard reaches the mod buttons with Tab, and the one it is on shows a dotted frame.
+TEST_F(MainWindow, TheModButtonTheKeyboardIsOnShowsAFocusFrame)
+{
+    InstallWithBot("cstrike", "CStrike.ini", "Zeta");
+    Start();
+    QToolButton* button = main->ModButton("CStrike");
+    ASSERT_FALSE(button->isHidden());
+    EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
+    main->show();
+    main->activateWindow();
+    QApplication::processEvents();
+    const auto dark = [button] {
+        const QImage face = button->grab().toImage();
+        int count = 0;
+        for (int x = 0; x < face.width(); ++x)
+            count += QColor(face.pixel(x, 0)).lightness() < 40;
+        return count;
+    };
+    main->findChild<QPushButton*>("BClose")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(dark(), 0);
+    button->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_GT(dark(), 10);
 }
 
 TEST_F(MainWindow, GameDirectoryApplyStoresThePathAndShowsTheMods)

