@@ -222,6 +222,28 @@ TEST_F(GameDirectoryTest, ApplyStoresThePathAndTheCaptionOfTheExecutable)
         << m_dialogs.Texts().join(u'|').toStdString();
 }
 
+// A native Linux Half-Life folder has no hl.exe: its own launcher makes it a game folder, so
+// the typed path is kept and stored.
+TEST_F(GameDirectoryTest, ANativeLinuxFolderIsAccepted)
+{
+    for (const char* launcher : {"hl.sh", "hl_linux"}) {
+        SCOPED_TRACE(launcher);
+        FakeHalfLife native;
+        QFile::remove(native.Path(QStringLiteral("hl.exe")));
+        native.AddFile(QString::fromLatin1(launcher), "#!/bin/sh\n");
+        native.AddPlayerModel(QStringLiteral("gordon"));
+        UInit::HLPath.clear();
+        m_dialogs.Clear();
+        TRep dialog;
+        Open(dialog);
+        TypeInto(Child<QLineEdit>(dialog, "HLDir"), native.Root());
+        Child<QPushButton>(dialog, "BApply")->click();
+        EXPECT_TRUE(m_dialogs.Texts(Dialogs::TKind::Error).isEmpty()) << m_dialogs.Texts().join(u'|').toStdString();
+        EXPECT_EQ(Child<QLineEdit>(dialog, "HLDir")->text(), native.Root());
+        EXPECT_EQ(StoredValue(QStringLiteral("HLPath")), native.Root());
+    }
+}
+
 TEST_F(GameDirectoryTest, ApplyOfAFolderWithoutTheExecutableStoresNothing)
 {
     const QString empty = m_hl.AddMod(QStringLiteral("notagame"));
