@@ -269,7 +269,11 @@ QString LaunchBotsLine(const QString& bot, const TIniFile& store)
 
 QString BotInfoName(const QString& name, int botNumber)
 {
-    return BotFiles::FileStem(name, QStringLiteral("NewBot") + QString::number(botNumber));
+    // The name a bot gets is the one every name keeps (a hand-edited store may hold blanks),
+    // and it names a file of its folder.
+    const QString trimmed = name.trimmed();
+    return BotFiles::FileStem(trimmed.isEmpty() ? trimmed : ModWriters::CleanBotName(trimmed, false),
+                              QStringLiteral("NewBot") + QString::number(botNumber));
 }
 
 QStringList BotInfoLines(const TIniFile& store, int botNumber, const QString& name,
@@ -396,7 +400,8 @@ TCvarTable TAction::Cvars() const
         GameSettings::Row(p, QStringLiteral("mp_fraglimit")),
         GameSettings::Row(p, QStringLiteral("mp_timelimit")),
         Number(QStringLiteral("mp_roundtimelimit"), QStringLiteral("AC_roundtimelimit"), QStringLiteral("0")),
-        GameSettings::Row(p, QStringLiteral("mp_falldamage")),
+        // Restore Default brings fall damage back to Normal too.
+        RadioPair(QStringLiteral("mp_falldamage"), QStringLiteral("AC_fallreal"), QStringLiteral("AC_fallnorm")),
         GameSettings::Row(p, QStringLiteral("mp_friendlyfire")),
         GameSettings::Row(p, QStringLiteral("mp_weaponstay")),
         GameSettings::Row(p, QStringLiteral("mp_forcerespawn")),
@@ -529,7 +534,12 @@ TBot TAction::NewBot(bool random)
     if (!random || !w)
         return bot;
     const auto draw = [](int low, int high) { return QString::number(UQOR::RandomInRange(low, high)); };
-    bot[0] = UQOR::PickRandomBotName(w->ListBot);
+    // A name from the list keeps the rule every typed name keeps, file-name characters included.
+    QString name;
+    for (const QChar c : ModWriters::CleanBotName(UQOR::PickRandomBotName(w->ListBot), EngineReadsBotLines()))
+        if (!Traits().ForbiddenNameChars.contains(c))
+            name += c;
+    bot[0] = name.isEmpty() ? QStringLiteral("NewBot") : name;
     const int models = w->botmodel ? w->botmodel->count() : 0;
     if (models > 0)
         bot[1] = w->botmodel->itemText(UQOR::RandomInRange(0, models - 1));

@@ -28,39 +28,42 @@ void TFAction::BuildGamePage(QWidget* page)
 {
     QGroupBox* type = AddGroup(page, QStringLiteral("GB_GameType"), QStringLiteral("Game Type"), 8, 8, 280, 56);
     AC_gametype = AddCombo(type, QStringLiteral("AC_gametype"), UAction::GameTypeItems(), 12, 22, 256);
+    QGroupBox* misc = AddGroup(page, QStringLiteral("GB_misc"), QStringLiteral("Misc options"), 296, 8, 267, 56);
+    AC_bot_snipe = AddCheck(misc, QStringLiteral("AC_bot_snipe"), QStringLiteral("Bots snipe"), 12, 26, 200);
+    AC_bot_snipe->hide();
+
+    // One group holds every game setting: the template's limits and switches on the left, the
+    // round, gore and team-kill rules on the right.
     QGroupBox* g = GameSettings::Build(*this, page,
                                        {QStringLiteral("friendlyfire"), QStringLiteral("weaponstay"),
                                         QStringLiteral("forcerespawn"), QStringLiteral("footsteps"),
                                         QStringLiteral("flashlight"), QStringLiteral("autocrosshair")},
-                                       8, 70, 280, 296);
-    AddLabel(g, QStringLiteral("LabelRoundLimit"), QStringLiteral("Round Limit"), 12, 266, 90);
-    AC_roundtimelimit = AddNumber(g, QStringLiteral("AC_roundtimelimit"), 0, 90, 2, 110, 262, 56,
+                                       8, 70, 555, 292);
+    AddLabel(g, QStringLiteral("LabelRoundLimit"), QStringLiteral("Round Limit"), 300, 28, 110);
+    AC_roundtimelimit = AddNumber(g, QStringLiteral("AC_roundtimelimit"), 0, 90, 2, 420, 24, 56,
                                   QStringLiteral("Maximum time of a round (0 = infinite)"));
-
-    QGroupBox* m = AddGroup(page, QStringLiteral("GB_Rules"), QStringLiteral("Rules"), 296, 8, 267, 200);
-    AddLabel(m, QStringLiteral("LabelGore"), QStringLiteral("Gore level"), 12, 26, 120);
-    AC_Gorelevel = AddCombo(m, QStringLiteral("AC_Gorelevel"), UAction::GoreLevelItems(), 12, 44, 243);
-    AddLabel(m, QStringLiteral("LabelTeamkills"), QStringLiteral("Max teamkills"), 12, 84, 120);
-    AC_teamkills = AddNumber(m, QStringLiteral("AC_teamkills"), 0, 10, 2, 140, 80, 56);
-    AddLabel(m, QStringLiteral("LabelTkDeal"), QStringLiteral("How to deal with TK"), 12, 116, 200);
-    AC_tkdeal = AddCombo(m, QStringLiteral("AC_tkdeal"), UAction::TkDealItems(), 12, 134, 243);
-
-    QGroupBox* misc = AddGroup(page, QStringLiteral("GB_misc"), QStringLiteral("Misc options"), 296, 216, 267, 60);
-    AC_bot_snipe = AddCheck(misc, QStringLiteral("AC_bot_snipe"), QStringLiteral("Bots snipe"), 12, 26, 200);
-    AC_bot_snipe->hide();
+    AddLabel(g, QStringLiteral("LabelTeamkills"), QStringLiteral("Max teamkills"), 300, 58, 110);
+    AC_teamkills = AddNumber(g, QStringLiteral("AC_teamkills"), 0, 10, 2, 420, 54, 56);
+    AddLabel(g, QStringLiteral("LabelTkDeal"), QStringLiteral("How to deal with TK"), 300, 90, 240);
+    AC_tkdeal = AddCombo(g, QStringLiteral("AC_tkdeal"), UAction::TkDealItems(), 300, 108, 240);
+    AddLabel(g, QStringLiteral("LabelGore"), QStringLiteral("Gore level"), 300, 146, 240);
+    AC_Gorelevel = AddCombo(g, QStringLiteral("AC_Gorelevel"), UAction::GoreLevelItems(), 300, 164, 240);
 }
 
 void TFAction::BuildExtraPages(QTabWidget*)
 {
-    // No default skill for this mod's bots.
+    // No default skill for this mod's bots, and a bot's skill counts from 1.
     for (QWidget* w : std::initializer_list<QWidget*>{LabelDefSkill, defskill, Label13, Label14, Label15})
         w->hide();
+    SkillFromOne();
 
-    // The bot's properties on three pages where the template has its one group.
+    // The bot's properties on three pages where the template has its one group; the pages take
+    // the room of the default skill below, and the width up to the list's buttons, so the group
+    // keeps its size inside them.
     const QRect at = GB_BotProp->geometry();
     AC_PC_Bot = new QTabWidget(GB_BotList);
     AC_PC_Bot->setObjectName(QStringLiteral("AC_PC_Bot"));
-    AC_PC_Bot->setGeometry(at.x(), at.y(), at.width(), at.height() + 60);
+    AC_PC_Bot->setGeometry(at.x() - 6, at.y(), at.width() + 8, at.height() + 50);
     const auto page = [this](const char* name, const char* caption) {
         auto* p = new QWidget;
         p->setObjectName(QString::fromLatin1(name));
@@ -73,9 +76,9 @@ void TFAction::BuildExtraPages(QTabWidget*)
     AC_TS_BotBehav = page("AC_TS_BotBehav", "Behaviours");
     AC_TS_BotChat = page("AC_TS_BotChat", "Chat");
     GB_BotProp->setParent(AC_TS_BotProp);
-    GB_BotProp->setGeometry(0, 0, at.width() - 8, at.height());
+    GB_BotProp->setGeometry(0, 0, at.width(), at.height());
     GB_BotProp->show();
-    GB_BotList->resize(GB_BotList->width(), at.height() + 66);
+    GB_BotList->resize(GB_BotList->width(), at.height() + 52);
 
     QWidget* b = AC_TS_BotBehav;
     struct TSlider {
@@ -134,11 +137,11 @@ void TFAction::BuildExtraPages(QTabWidget*)
     AC_Chat->setObjectName(QStringLiteral("AC_Chat"));
     AC_Chat->setLineWrapMode(QPlainTextEdit::NoWrap);
     AC_Chat->setTabChangesFocus(true);
-    AC_Chat->setGeometry(4, 4, 350, 260);
+    AC_Chat->setGeometry(4, 4, 360, 256);
     connect(AC_Chat, &QPlainTextEdit::textChanged, this, [this] { SetSlot(24, AC_Chat->toPlainText()); });
-    B_ResetChat = AddButton(c, QStringLiteral("B_ResetChat"), QStringLiteral("Reset to Default"), 4, 272, 130, 26);
+    B_ResetChat = AddButton(c, QStringLiteral("B_ResetChat"), QStringLiteral("Reset to Default"), 4, 266, 130, 26);
     connect(B_ResetChat, &QPushButton::clicked, this, &TFAction::B_ResetChatClick);
-    AC_canchat = AddCheck(c, QStringLiteral("AC_canchat"), QStringLiteral("Bot can chat"), 150, 274, 150);
+    AC_canchat = AddCheck(c, QStringLiteral("AC_canchat"), QStringLiteral("Bot can chat"), 150, 268, 150);
     connect(AC_canchat, &QCheckBox::clicked, this, [this](bool on) { SetSlot(4, on ? QStringLiteral("1") : QStringLiteral("0")); });
 }
 

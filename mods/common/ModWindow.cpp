@@ -376,14 +376,18 @@ void TModWindow::BuildBotsPage(QWidget* p)
     Label16 = AddLabel(b, QStringLiteral("Label16"), QStringLiteral("Default"), 56, 252, 50);
     Label1 = AddLabel(b, QStringLiteral("Label1"), QStringLiteral("Good"), 120, 252, 50);
     Label65 = AddLabel(b, QStringLiteral("Label65"), QStringLiteral("Medium"), 190, 252, 50);
-    Label67 = AddLabel(b, QStringLiteral("Label67"), QStringLiteral("Bad"), 322, 252, 30);
+    // The captions at the slider's right end end with it, whichever word they hold ("Good" when
+    // the bot counts its skill from the worst).
+    Label67 = AddLabel(b, QStringLiteral("Label67"), QStringLiteral("Bad"), 302, 252, 50);
+    Label67->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     LabelDefSkill = AddLabel(p, QStringLiteral("LabelDefSkill"), QStringLiteral("Bots default skill"),
                              8, 326, 110);
     defskill = Slider(p, Prefixed(QStringLiteral("defskill")), 1, 5, 120, 320, 200);
     Label13 = AddLabel(p, QStringLiteral("Label13"), QStringLiteral("Good"), 116, 346, 50);
     Label14 = AddLabel(p, QStringLiteral("Label14"), QStringLiteral("Medium"), 196, 346, 50);
-    Label15 = AddLabel(p, QStringLiteral("Label15"), QStringLiteral("Bad"), 300, 346, 30);
+    Label15 = AddLabel(p, QStringLiteral("Label15"), QStringLiteral("Bad"), 280, 346, 50);
+    Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* editor = new TBitBtnWithColor(QString(), p);
     editor->SetColor(kBackgroundBGR);
@@ -466,6 +470,20 @@ void TModWindow::BuildChatPage(QWidget* p)
 }
 
 // ---- Builders ----
+
+void TModWindow::SkillFromOne()
+{
+    for (QSlider* s : {defskill, Botskill})
+        if (s)
+            s->setMinimum(1);
+    if (Label16)
+        Label16->hide();
+    // The first caption moves to the slider's left end, the middle one to its middle.
+    if (Label1)
+        Label1->move(56, Label1->y());
+    if (Label65)
+        Label65->move(181, Label65->y());
+}
 
 QLabel* TModWindow::AddLabel(QWidget* parent, const QString& name, const QString& caption, int x,
                              int y, int w, int h)

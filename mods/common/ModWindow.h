@@ -195,6 +195,10 @@ public:
     // True once the window has been closed by Exit or Apply (tests and the main window).
     bool ClosedByButtons() const { return m_closing; }
 
+    // Bots whose skill counts from 1 (no "Default" skill 0): both skill sliders start at 1 and the
+    // bot's skill captions sit at the slider's ends and middle.
+    void SkillFromOne();
+
     // ---- Builders for the mod's own controls (named, user changes connected to OnChange). ----
     QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y,
                      int w = -1, int h = -1);

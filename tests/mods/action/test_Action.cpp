@@ -11,31 +11,28 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-QByteArray Crlf(const QStringList& lines)
+// A file built line by line in the test, as the written bytes.
+QByteArray CrlfLines(const QStringList& lines)
 {
     QByteArray out;
     for (const QString& l : lines)
         out += l.toUtf8() + "\r\n";
     return out;
-}
-QByteArray Crlf(std::initializer_list<const char*> lines)
-{
-    QStringList l;
-    for (const char* s : lines)
-        l << QString::fromUtf8(s);
-    return Crlf(l);
 }
 
 // The chat comment lines and the bot-info file's fixed lines, as the mod's bot documents them.
@@ -151,7 +148,7 @@ TEST_F(ActionTest, FromTheMainWindowThroughApplyAndLaunch)
     QStringList scr;
     for (int i = 1; i <= 10; ++i)
         scr << QStringLiteral("// line %1").arg(i);
-    Env.HL.AddFile(QStringLiteral("action/user.scr"), Crlf(scr));
+    Env.HL.AddFile(QStringLiteral("action/user.scr"), CrlfLines(scr));
     WriteStore("[Default]\r\nnumbot=0\r\n");
     Env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("AppPath"), Env.Program.Root());
     Env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), Env.HL.Root());
@@ -205,7 +202,7 @@ TEST_F(ActionTest, FromTheMainWindowThroughApplyAndLaunch)
             << "\t\t\t\"Very High\" \"4\"" << "\t\t\t\"Excessive\" \"5\"" << "\t\t\t\"Getting rediculous\" \"6\""
             << "\t\t}" << "\t\t{ \"5.000000\" }" << "\t}" << "" << "\t\"pickup_sounds\"" << "\t{"
             << "\t\t\"Client Side Pickup Sounds\"" << "\t\t{ BOOL }" << "\t\t{ \"1\" }" << "\t}" << "" << "}";
-    EXPECT_EQ(ModBytes(QStringLiteral("user.scr")), Crlf(userScr));
+    EXPECT_EQ(ModBytes(QStringLiteral("user.scr")), CrlfLines(userScr));
     const QByteArray store = StoreBytes();
     EXPECT_TRUE(store.contains("[Bot 1-Chat3]\r\nNBLigne=2\r\nLigne1=Cover me!\r\nLigne2=Need help\r\n")) << store.toStdString();
     EXPECT_TRUE(store.contains("[Bot 1-Chat1]\r\nNBLigne=0\r\n"));
@@ -225,10 +222,10 @@ TEST_F(ActionTest, FromTheMainWindowThroughApplyAndLaunch)
     // Two bots to spawn, one in the list: the second is named after its number.
     EXPECT_EQ(ModBytes(QStringLiteral("botinfo/biflist.txt")), Crlf({"NewBot", "NewBot2"}));
     EXPECT_EQ(ModBytes(QStringLiteral("botinfo/NewBot.bif")),
-              Crlf(Bif("NewBot", "arnie", "90", "30", 0, "90", "0", "1", "0", "0", "1", "0", "12", "0",
+              CrlfLines(Bif("NewBot", "arnie", "90", "30", 0, "90", "0", "1", "0", "0", "1", "0", "12", "0",
                        {{}, {}, {"Cover me!", "Need help"}})));
     EXPECT_EQ(ModBytes(QStringLiteral("botinfo/NewBot2.bif")),
-              Crlf(Bif("NewBot2", "arnie", "90", "1", 0, "90", "0", "0.6", "1", "0", "1", "0", "0", "0", {})));
+              CrlfLines(Bif("NewBot2", "arnie", "90", "1", 0, "90", "0", "0.6", "1", "0", "1", "0", "0", "0", {})));
 }
 
 // ---------------------------------------------------------------- chat text and store sections
@@ -318,7 +315,7 @@ TEST_F(ActionTest, BotInfoFilesStayInTheirFolderAndTwoOfOneNameAreRefused)
 {
     for (const auto& [name, file] : {std::pair{"../../evil", "evil"}, std::pair{"a\\b:c", "abc"},
                                      std::pair{"  ", "NewBot4"}, std::pair{"..", "NewBot4"},
-                                     std::pair{"Big Bob", "Big Bob"}})
+                                     std::pair{"Big Bob", "BigBob"}})
         EXPECT_EQ(UAction::BotInfoName(QString::fromLatin1(name), 4), QString::fromLatin1(file)) << name;
 
     // Old files of bots still listed are replaced, those of bots gone removed after the new ones.
@@ -401,7 +398,7 @@ TEST_F(ActionTest, DamagedStoreReadsAsDefaults)
     EXPECT_EQ(w->AC_Gorelevel->currentIndex(), 1);
     EXPECT_TRUE(w->AC_bot_snipe->isChecked());
     EXPECT_EQ(w->spawnbot->Text(), QStringLiteral("1"));
-    EXPECT_EQ(w->Botskill->value(), 0);
+    EXPECT_EQ(w->Botskill->value(), 1);   // the slider counts from 1
     EXPECT_EQ(w->AC_accuracy->value(), 1);
     EXPECT_EQ(w->AC_reflex->value(), 10);
     EXPECT_EQ(w->AC_fov->value(), 1);
@@ -409,6 +406,119 @@ TEST_F(ActionTest, DamagedStoreReadsAsDefaults)
     EXPECT_EQ(w->AC_favweapon->currentIndex(), 0);
     EXPECT_EQ(w->AC_favuniqueweapon->currentText(), QStringLiteral("12 - Akimbo SAA's"));
     EXPECT_EQ(UAction::Logic().State.Modified, 0);
+}
+
+// ---------------------------------------------------------------- the window's own behaviour
+
+TEST_F(ActionTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Alpha\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    ASSERT_EQ(UAction::Logic().State.Modified, 0);
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"game type", [&] { Choose(w->AC_gametype, 2); }},
+        {"gore level", [&] { Choose(w->AC_Gorelevel, 3); }},
+        {"dealing with TK", [&] { Choose(w->AC_tkdeal, 1); }},
+        {"round limit", [&] { w->AC_roundtimelimit->stepBy(1); }},
+        {"teamkills", [&] { w->AC_teamkills->stepBy(1); }},
+        {"bots snipe", [&] { w->AC_bot_snipe->click(); }},
+        {"fall damage", [&] { w->Control<QRadioButton>(QStringLiteral("AC_fallreal"))->click(); }},
+        {"reflexes", [&] { w->AC_reflex->setValue(3); }},
+        {"turn speed", [&] { w->AC_yawspeed->setValue(200); }},
+        {"accuracy", [&] { w->AC_accuracy->setValue(50); }},
+        {"field of view", [&] { w->AC_fov->setValue(120); }},
+        {"view distance", [&] { w->AC_distance->setValue(1024); }},
+        {"can dive", [&] { w->AC_candive->click(); }},
+        {"suicidal", [&] { w->AC_suicidal->click(); }},
+        {"can chat", [&] { w->AC_canchat->click(); }},
+        {"weapon", [&] { Choose(w->AC_favweapon, 2); }},
+        {"unique weapon", [&] { Choose(w->AC_favuniqueweapon, 3); }},
+        {"special item", [&] { Choose(w->AC_favspecial, 4); }},
+        {"bot chat", [&] { TModTestEnv::Type(w->AC_Chat, QStringLiteral("x")); }},
+        {"reset chat", [&] { w->B_ResetChat->click(); }},
+        {"bot name", [&] { TModTestEnv::Type(w->botname, QStringLiteral("y")); }},
+        {"number of bots", [&] { w->spawnbot->stepBy(1); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        UAction::Logic().State.Modified = 0;
+        edit();
+        EXPECT_EQ(UAction::Logic().State.Modified, 1) << what;
+    }
+    // The record took the behaviours as the controls show them.
+    const TBot& bot = UAction::Logic().Bots().at(0);
+    EXPECT_EQ((QStringList{bot[9], bot[23], bot[6], bot[8], bot[7], bot[10], bot[11], bot[12]}),
+              (QStringList{"3", "200", "50", "120", "1024", "4", "11", "5"}));
+
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_FALSE(TModTestEnv::Exists(Env.ModFile(QStringLiteral("game.cfg"))));
+}
+
+TEST_F(ActionTest, RestoreDefaultResetsTheGameAndRestoreConfigReadsTheFilesAgain)
+{
+    Env.HL.AddFile(QStringLiteral("action/game.cfg"),
+                   Crlf({"\"mp_gametype\"\t\t\"4\"", "\"mp_roundtimelimit\"\t\t\"5.00000\"", "\"mp_falldamage\"\t\t\"1\"",
+                         "\"mp_footsteps\"\t\t\"0\"", "\"mp_teamkills\"\t\t\"3.00000\"", "\"mp_tkdeal\"\t\t\"2\""}));
+    Env.HL.AddFile(QStringLiteral("action/mapcycle.txt"), "ahl_city\r\n");
+    WriteStore("[Default]\r\nnumbot=1\r\nspawnbot=4\r\ngore level=6\r\n[Bot 1]\r\nnom=Alpha\r\nreflex=2\r\n");
+    auto w = Open();
+    const auto shown = [&] {
+        return QStringList{QString::number(w->AC_gametype->currentIndex()), w->AC_roundtimelimit->Text(),
+                           w->Control<QRadioButton>(QStringLiteral("AC_fallreal"))->isChecked() ? "real" : "normal",
+                           w->Control<QCheckBox>(QStringLiteral("AC_footsteps"))->isChecked() ? "steps" : "quiet",
+                           w->AC_teamkills->Text(), QString::number(w->AC_tkdeal->currentIndex()),
+                           QString::number(w->AC_Gorelevel->currentIndex()), w->spawnbot->Text(),
+                           QString::number(w->ListBot->count())};
+    };
+    const QStringList read{"4", "5", "real", "quiet", "3", "2", "6", "4", "1"};
+    EXPECT_EQ(shown(), read);
+
+    Env.Dialogs.ExpectConfirm(true);
+    w->BRestoreDef->click();
+    // The game's defaults; what the bot store keeps is read from it again.
+    EXPECT_EQ(shown(), (QStringList{"0", "0", "normal", "steps", "0", "0", "6", "4", "1"}));
+    EXPECT_EQ(UAction::Logic().State.Modified, 1);
+
+    Env.Dialogs.ExpectConfirm(true);
+    w->BRestoreConf->click();
+    EXPECT_EQ(shown(), read);
+    EXPECT_EQ(UAction::Logic().State.Modified, 0);
+}
+
+TEST_F(ActionTest, WithoutABotStoreTheWindowSaysSoAndTheFirstSaveWritesTheDefaults)
+{
+    Env.HL.AddFile(QStringLiteral("action/mapcycle.txt"), "ahl_back\r\n");
+    auto w = Open();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Warning),
+              QStringList{QStringLiteral("Bots definition file empty. No bot loaded.\r\nYou must create your own bots.")});
+    EXPECT_TRUE(w->GB_BotProp->isHidden());
+    w->SBCreeBot->click();
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    // A bot without chat of its own keeps no chat sections.
+    EXPECT_EQ(StoreBytes(),
+              "[Default]\r\nnumbot=1\r\nspawnbot=1\r\nchatfreq=10\r\nchatfreq_kill=20\r\nchatfreq_died=10\r\n"
+              "gore level=1\r\nBot_Snipe=0\r\n"
+              "[Bot 1]\r\nnom=NewBot\r\nmodele=arnie\r\nskill5=1\r\naccuracy=30\r\ncandive=1\r\nreflex=6\r\n"
+              "fov=90\r\ndistance=0\r\nsuicidal=0\r\ncanchat=1\r\nfavweapon=0\r\nfavuniqueweapon=0\r\n"
+              "favspecial=0\r\nyawspeed=90\r\n");
+}
+
+TEST_F(ActionTest, TypedAndDrawnNamesKeepTheOneNameRuleAndMakeAFileName)
+{
+    Env.Program.AddFile(QStringLiteral("bot_names.txt"), "Dr.Who*<x>\r\n");
+    UInit::ReadBotNames();
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    w->SBCreeRandomBot->click();
+    EXPECT_EQ(w->botname->text(), QStringLiteral("DrWhox"));
+    w->botname->clear();
+    TModTestEnv::Type(w->botname, QStringLiteral("Big Bob's ./\\|?\"*;x"));
+    EXPECT_EQ(w->botname->text(), QStringLiteral("BigBobsx"));
 }
 
 } // namespace
