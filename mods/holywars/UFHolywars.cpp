@@ -56,9 +56,14 @@ void TFHolywars::BuildGamePage(QWidget* p)
 
 void TFHolywars::BuildExtraPages(QTabWidget*)
 {
-    HW_random_color = AddCheck(TS_Bots, QStringLiteral("HW_random_color"), QStringLiteral("Random colors"), 8, 290,
+    // Up to 32 bots; the launch keeps the host's slot on a listen server.
+    spawnbot->SetRange(1, 32);
+    // Both skills count from 1 to the bot program's maximum.
+    SkillFromOne();
+    HW_random_color = AddCheck(TS_Bots, QStringLiteral("HW_random_color"), QStringLiteral("Random colors"), 200, 8,
                                160);
     HW_random_color->hide();
+    ChatNote->setText(QStringLiteral("%n  can be used to insert the player's name."));
 
     const QVector<UHolywars::TTrait>& rows = UHolywars::TraitRows();
     for (int i = 0; i < rows.size(); ++i) {
@@ -81,9 +86,9 @@ void TFHolywars::BuildExtraPages(QTabWidget*)
     for (QWidget* w : TraitLabels)
         w->hide();
 
-    HW_AlwaysRespond = AddCheck(TS_Chat, QStringLiteral("HW_AlwaysRespond"), QStringLiteral("Always Respond"), 8,
-                                276, 140);
-    HW_Botchat = AddCheck(TS_Chat, QStringLiteral("HW_Botchat"), QStringLiteral("Bots Chat"), 160, 276, 120);
+    HW_AlwaysRespond = AddCheck(TS_Chat, QStringLiteral("HW_AlwaysRespond"), QStringLiteral("Always Respond"), 200,
+                                306, 160);
+    HW_Botchat = AddCheck(TS_Chat, QStringLiteral("HW_Botchat"), QStringLiteral("Bots Chat"), 200, 332, 160);
     HW_AlwaysRespond->hide();
     HW_Botchat->hide();
 }

@@ -38,6 +38,7 @@ TModTraits HolywarsTraits()
     s.ModeleDefault = QStringLiteral("akedo");
     s.DefaultDll = QStringLiteral("holywars.dll");
     s.Models = TModelSource::OwnFolder;
+    s.ForbiddenNameChars = QStringLiteral("*./?\\");
     s.PlainSkillKey = true;
     // Akimbot's lines come in the mod's own order (botdontshoot first, no skeleton).
     s.AkimbotLines = false;
