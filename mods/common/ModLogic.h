@@ -37,6 +37,8 @@
 //     mods/common/TeamPanel.h, which LoadConf, CheckConf and the row's EnableTeams serve; the
 //     whole game page of those mods (game type, game settings, teams): mods/common/GameSettings.h;
 //   - a mod that writes its files at save time: call WriteLiblist / WriteBotCfg from SaveConf.
+//   - a mod whose bots live in its own file of "addbot" lines (no bot store, no Mods file):
+//     mods/common/AddbotFile.h reads and writes that file from LoadConf and SaveConf.
 #include "core/ModTable.h"
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
