@@ -41,7 +41,7 @@ const TSwitch* FindSwitch(const QString& stem)
 } // namespace
 
 QGroupBox* Build(TModWindow& w, QWidget* page, const QStringList& switches, int x, int y,
-                 int width, int height)
+                 int width, int height, bool fallDamage)
 {
     QGroupBox* g = w.AddGroup(page, QStringLiteral("GB_GameSettings"), QStringLiteral("Game Settings"),
                               x, y, width, height);
@@ -51,19 +51,22 @@ QGroupBox* Build(TModWindow& w, QWidget* page, const QStringList& switches, int 
     w.AddLabel(g, QStringLiteral("LabelFragLimit"), QStringLiteral("Frag Limit"), 12, 58, 90);
     w.AddNumber(g, w.Prefixed(QStringLiteral("fraglimit")), 0, 999, 3, 110, 54, 56,
                 QStringLiteral("Maximum Frag points before changing map (0 = infinite)"));
-    w.AddLabel(g, QStringLiteral("LabelFallDamages"), QStringLiteral("Fall Damages"), 12, 88, 90);
-    const QString fallHint = QStringLiteral("Type of damages applied when a player falls");
-    auto radio = [&](const QString& stem, const QString& caption, int rx) {
-        auto* r = new QRadioButton(caption, g);
-        r->setObjectName(w.Prefixed(stem));
-        r->setToolTip(fallHint);
-        r->setGeometry(rx, 86, 76, 20);
-        QObject::connect(r, &QRadioButton::clicked, &w, &TModWindow::OnChange);
-        return r;
-    };
-    radio(QStringLiteral("fallnorm"), QStringLiteral("Normal"), 110)->setChecked(true);
-    radio(QStringLiteral("fallreal"), QStringLiteral("Realistic"), 110 + 80)->resize(86, 20);
-    int row = 118;
+    int row = 88;
+    if (fallDamage) {
+        w.AddLabel(g, QStringLiteral("LabelFallDamages"), QStringLiteral("Fall Damages"), 12, 88, 90);
+        const QString fallHint = QStringLiteral("Type of damages applied when a player falls");
+        auto radio = [&](const QString& stem, const QString& caption, int rx) {
+            auto* r = new QRadioButton(caption, g);
+            r->setObjectName(w.Prefixed(stem));
+            r->setToolTip(fallHint);
+            r->setGeometry(rx, 86, 76, 20);
+            QObject::connect(r, &QRadioButton::clicked, &w, &TModWindow::OnChange);
+            return r;
+        };
+        radio(QStringLiteral("fallnorm"), QStringLiteral("Normal"), 110)->setChecked(true);
+        radio(QStringLiteral("fallreal"), QStringLiteral("Realistic"), 110 + 80)->resize(86, 20);
+        row = 118;
+    }
     for (const QString& stem : switches) {
         const TSwitch* s = FindSwitch(stem);
         if (!s)
@@ -104,7 +107,7 @@ TCvarRow Row(const QString& prefix, const QString& cvar)
 }
 
 TTeamPage BuildTeamPage(TModWindow& w, QWidget* page, int count, const QStringList& switches,
-                        int teamsHeight, int teamRowHeight)
+                        int teamsHeight, int teamRowHeight, bool fallDamage)
 {
     TTeamPage t;
     t.Panel = new TTeamPanel(w, w.Prefixed(QStringLiteral("team")), count);
@@ -113,7 +116,7 @@ TTeamPage BuildTeamPage(TModWindow& w, QWidget* page, int count, const QStringLi
     // The caption whole, whatever font stands in for Arial.
     if (t.Panel->LabelNumTeam)
         t.Panel->LabelNumTeam->resize(t.Panel->LabelNumTeam->sizeHint());
-    t.Settings = Build(w, page, switches, 8, 92, 280, 274);
+    t.Settings = Build(w, page, switches, 8, 92, 280, 274, fallDamage);
     t.Teams = w.AddGroup(page, QStringLiteral("GB_TeamsSettings"), QStringLiteral("Teams Settings"),
                          296, 8, 270, teamsHeight);
     t.Panel->BuildTeams(t.Teams, 12, 22, teamRowHeight);

@@ -20,9 +20,10 @@ class TTeamPanel;
 
 namespace GameSettings {
 
-// The "Game Settings" group at (x, y) with the switches named, in that order.
+// The "Game Settings" group at (x, y) with the switches named, in that order; a mod without
+// fall damage leaves its radios out (fallDamage false).
 QGroupBox* Build(TModWindow& w, QWidget* page, const QStringList& switches, int x, int y,
-                 int width, int height);
+                 int width, int height, bool fallDamage = true);
 
 // The row of one of the group's settings by its cvar (mp_fraglimit, mp_timelimit,
 // mp_falldamage, mp_friendlyfire, mp_weaponstay, mp_forcerespawn, mp_footsteps, mp_flashlight,
@@ -42,7 +43,7 @@ struct TTeamPage {
 // <Prefix>_team1.., "Your Team" first, and the preview button). teamsHeight lets a mod keep
 // room below the teams for its own controls.
 TTeamPage BuildTeamPage(TModWindow& w, QWidget* page, int count, const QStringList& switches,
-                        int teamsHeight = 358, int teamRowHeight = 26);
+                        int teamsHeight = 358, int teamRowHeight = 26, bool fallDamage = true);
 
 // The Maps and Bots buttons under the names these mods' windows give them (BAddMap ...
 // MapDown, NextModel, PrevModel) instead of the template's SpeedButton1..6, 13 and 14.

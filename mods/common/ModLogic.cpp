@@ -398,7 +398,7 @@ void TModLogic::ReadGameCfg()
 {
     const UInit::TLoadingGuard loading;
     UInit::TempMemo.clear();
-    const QString path = FileSys::JoinPath(ModDir(), QStringLiteral("game.cfg"));
+    const QString path = FileSys::JoinPath(ModDir(), GameCfgName());
     if (FileSys::FileExists(path) && FileSys::ReadLines(path, UInit::TempMemo)) {
         for (const QString& line : std::as_const(UInit::TempMemo)) {
             QString name;
@@ -422,7 +422,7 @@ bool TModLogic::WriteGameCfg(QString& error)
     TModWindow* w = Form();
     if (!w)
         return false;
-    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), QStringLiteral("game.cfg")),
+    return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), GameCfgName()),
                                  ModCvars::GameCfgLines(*w, Cvars()), error);
 }
 
@@ -710,7 +710,12 @@ TBot TModLogic::NewBot(bool random)
         bot[2] = m_traits.DefaultSkill;
         return bot;
     }
-    bot[0] = ModWriters::CleanBotName(UQOR::PickRandomBotName(w->ListBot), EngineReadsBotLines());
+    // A drawn name keeps the rule of a typed one, the mod's own refused characters included.
+    QString name;
+    for (const QChar c : ModWriters::CleanBotName(UQOR::PickRandomBotName(w->ListBot), EngineReadsBotLines()))
+        if (!m_traits.ForbiddenNameChars.contains(c))
+            name += c;
+    bot[0] = name.isEmpty() ? QStringLiteral("NewBot") : name;
     const int models = w->botmodel ? w->botmodel->count() : 0;
     // An empty chooser gives the mod's plain model rather than nothing.
     if (models <= 0)

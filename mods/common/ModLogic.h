@@ -266,6 +266,9 @@ public:
     // ---- Extension points (narrower than a whole routine). ----
     // The mod's game.cfg rows, in file order (without sv_sendvelocity).
     virtual TCvarTable Cvars() const { return {}; }
+    // The file below <moddir> those rows are read from and written to (a mod may keep its server
+    // settings elsewhere than in game.cfg).
+    virtual QString GameCfgName() const { return QStringLiteral("game.cfg"); }
     // liblist.gam, every line literal but the gamedll one, for which GameDllLine(dll) is used.
     // WriteLiblist keeps a gamedll_linux line of the old file (after the gamedll line) when
     // these lines carry none: without it the game cannot load the mod on Linux.

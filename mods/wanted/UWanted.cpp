@@ -228,12 +228,6 @@ TBot TWanted::NewBot(bool random)
         bot[4] = kPlainColor;
         return bot;
     }
-    // A drawn name keeps the rule of a typed one.
-    QString name;
-    for (const QChar c : bot[0])
-        if (!Traits().ForbiddenNameChars.contains(c))
-            name += c;
-    bot[0] = name.isEmpty() ? QStringLiteral("NewBot") : name;
     bot[3] = QString::number(UQOR::RandomInRange(0, 254));
     bot[4] = QString::number(UQOR::RandomInRange(0, 254));
     return bot;

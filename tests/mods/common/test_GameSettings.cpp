@@ -15,14 +15,21 @@ namespace {
 
 class TSettingsWindow : public TModWindow {
 public:
-    explicit TSettingsWindow(TModLogic& logic) : TModWindow(logic, nullptr) { BuildWindow(); }
+    explicit TSettingsWindow(TModLogic& logic, bool fallDamage = true)
+        : TModWindow(logic, nullptr), m_fallDamage(fallDamage)
+    {
+        BuildWindow();
+    }
 
 protected:
     void BuildGamePage(QWidget* page) override
     {
         GameSettings::Build(*this, page, {QStringLiteral("footsteps"), QStringLiteral("friendlyfire")},
-                            8, 8, 280, 274);
+                            8, 8, 280, 274, m_fallDamage);
     }
+
+private:
+    bool m_fallDamage;
 };
 
 TModTraits Traits()
@@ -67,6 +74,22 @@ TEST(GameSettings, TheGroupHoldsItsSwitchesAndTheRowsReadAndWriteThem)
         EXPECT_NE(w.Control<QRadioButton>(QStringLiteral("GS_fallnorm"))->isChecked(), c.Realistic) << c.Value;
     }
     EXPECT_FALSE(ModCvars::ApplyCvar(w, rows, QStringLiteral("mp_gravity"), QStringLiteral("800")));
+}
+
+// A mod without fall damage: no radios, and the switches move up into their place.
+TEST(GameSettings, WithoutFallDamageTheSwitchesTakeItsPlace)
+{
+    TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("HPB Bot"));
+    TModLogic logic(Traits());
+    TSettingsWindow with(logic);
+    const int below = with.Control<QCheckBox>(QStringLiteral("GS_footsteps"))->y();
+    TSettingsWindow without(logic, false);
+    EXPECT_EQ(without.Control<QRadioButton>(QStringLiteral("GS_fallnorm")), nullptr);
+    EXPECT_EQ(without.Control<QRadioButton>(QStringLiteral("GS_fallreal")), nullptr);
+    const QCheckBox* footsteps = without.Control<QCheckBox>(QStringLiteral("GS_footsteps"));
+    ASSERT_NE(footsteps, nullptr);
+    EXPECT_LT(footsteps->y(), below);
+    EXPECT_GT(footsteps->y(), without.Control<TNumberEdit>(QStringLiteral("GS_fraglimit"))->y());
 }
 
 } // namespace
