@@ -25,6 +25,7 @@ public:
     bool Confirm(const QString&, QWidget*) override { return false; }
     QString SelectFolder(const QString&, const QString&, QWidget*) override { return {}; }
     bool SelectColor(QColor&, QWidget*) override { return false; }
+    QString OpenFile(const QString&, const QString&, QWidget*) override { return {}; }
 };
 
 void Touch(const QString& path, const QByteArray& bytes = QByteArray())

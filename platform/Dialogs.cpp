@@ -65,6 +65,13 @@ public:
         color = chosen;
         return true;
     }
+
+    QString OpenFile(const QString& folder, const QString& filter, QWidget* parent) override
+    {
+        const QString from = FileSys::DirectoryExists(folder) ? FileSys::Resolve(folder)
+                                                               : QDir::homePath();
+        return QFileDialog::getOpenFileName(parent, QString(), from, filter);
+    }
 };
 
 TQtProvider g_qt;
@@ -105,6 +112,11 @@ QString SelectFolder(const QString& caption, const QString& start, QWidget* pare
 bool SelectColor(QColor& color, QWidget* parent)
 {
     return Current().SelectColor(color, parent);
+}
+
+QString OpenFile(const QString& folder, const QString& filter, QWidget* parent)
+{
+    return Current().OpenFile(folder, filter, parent);
 }
 
 void SetProvider(IProvider* provider)

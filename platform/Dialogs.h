@@ -8,7 +8,7 @@ class QWidget;
 
 namespace Dialogs {
 
-enum class TKind { Error, Warning, Information, Confirmation, Folder, Color };
+enum class TKind { Error, Warning, Information, Confirmation, Folder, Color, OpenFile };
 
 class IProvider {
 public:
@@ -18,6 +18,9 @@ public:
     // Empty result: cancelled.
     virtual QString SelectFolder(const QString& caption, const QString& start, QWidget* parent) = 0;
     virtual bool SelectColor(QColor& color, QWidget* parent) = 0;           // false: cancelled
+    // The path of an existing file chosen in folder; filter as Qt writes it ("Config file
+    // (*.cfg)"). Empty result: cancelled.
+    virtual QString OpenFile(const QString& folder, const QString& filter, QWidget* parent) = 0;
 };
 
 void ShowError(const QString& text, QWidget* parent = nullptr);
@@ -26,6 +29,7 @@ void ShowInfo(const QString& text, QWidget* parent = nullptr);
 bool Confirm(const QString& text, QWidget* parent = nullptr);
 QString SelectFolder(const QString& caption, const QString& start, QWidget* parent = nullptr);
 bool SelectColor(QColor& color, QWidget* parent = nullptr);
+QString OpenFile(const QString& folder, const QString& filter, QWidget* parent = nullptr);
 
 // Replaces the Qt dialogs (tests); nullptr restores them. The provider is not owned.
 void SetProvider(IProvider* provider);

@@ -83,7 +83,7 @@ void TNumberEdit::stepBy(int steps)
 {
     // A value outside the range (as read from a file) steps from the nearer end.
     const int current = ClampedValue(m_min);
-    const int next = qBound(m_min, current + steps, m_max);
+    const int next = qBound(m_min, current + steps * m_step, m_max);
     if (Text() == QString::number(next))
         return;
     SetText(QString::number(next));

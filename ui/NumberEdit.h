@@ -26,6 +26,8 @@ public:
     void SetRange(int minimum, int maximum);
     // The original's "typing disabled": the arrows still step, the keyboard types nothing.
     void SetTypingDisabled(bool disabled);
+    // What one arrow step adds (1 unless set; a sight distance steps by 128).
+    void SetStep(int step) { m_step = qMax(1, step); }
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
@@ -41,6 +43,7 @@ private:
     int m_min;
     int m_max;
     int m_maxDigits;
+    int m_step = 1;
     bool m_setting = false;
     bool m_typed = false;   // the user typed since the last SetText
 };

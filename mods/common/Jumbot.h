@@ -25,6 +25,8 @@ enum class TValue {
     TripMine,   // bweap_tripmine: the slider's value while "Use Trip mines" is ticked, else -10
     Fixed,      // Literal, whatever the window shows
     FirstMap,   // the map cycle's first entry
+    FileInFolder, // a file name edit: Folder + the name, in double quotes; read back without
+                  // the folder when the value starts with it
 };
 
 struct TCommand {
@@ -37,15 +39,21 @@ struct TCommand {
     // Controls (stems) enabled only while this box is ticked (the sight distance and its label
     // for "Limited sight" ...).
     QStringList Enables;
+    QString Folder;    // FileInFolder: the folder the bot program finds the file in ("botfiles\")
 };
 
 using TCommandTable = QVector<TCommand>;
 
 // Every command, in the order the writer puts them in the file.
 const TCommandTable& Commands();
-// The three lines the file starts with and the fixed lines it ends with.
+// A mod's dialect of the table: the commands it does not write left out, and each command of
+// own in the place of the shared command of the same name (its own control, default or rule).
+TCommandTable Dialect(const QStringList& dropped, const TCommandTable& own);
+// The three lines the file starts with and the lines it ends with: the waypoint-editing
+// switches off, then the fixed lines (FixedTailLines) that end every jumbot.cfg.
 QStringList HeadLines();
 QStringList TailLines();
+QStringList FixedTailLines();
 
 // "1" for 10, "0." + v below it.
 QString TenthsText(int value);
@@ -62,12 +70,18 @@ bool ApplyCommand(TModWindow& w, const QString& prefix, const QString& name, con
 // The dependent controls enabled (or, for the trip-mine slider, shown) as their boxes say.
 void ApplyDependents(TModWindow& w, const QString& prefix, const TCommandTable& table = Commands());
 // Reads the file into the window; false when it does not exist or cannot be read (the window
-// keeps what it shows).
+// keeps what it shows). The value of the file's "map" line goes to firstMap when given.
 bool ReadFile(TModWindow& w, const QString& prefix, const QString& path,
-              const TCommandTable& table = Commands());
-// The whole file as the window would write it.
+              const TCommandTable& table = Commands(), QString* firstMap = nullptr);
+// The whole file as the window would write it: the head lines, the table, then TailLines() or
+// the given last lines.
 QStringList FileLines(const TModWindow& w, const QString& prefix, const QString& firstMap,
                       const TCommandTable& table = Commands());
+QStringList FileLines(const TModWindow& w, const QString& prefix, const QString& firstMap,
+                      const TCommandTable& table, const QStringList& tail);
+// A file name as a FileInFolder edit holds it: the bare name of a value read (no folder part,
+// not "." or ".."), or "" when nothing of it is a file name.
+QString BareFileName(const QString& value);
 
 // The launch's renewal of the lines the bot store keeps. A line whose first word is one of the
 // five commands (a comment line never is) is replaced by that command with the given value;

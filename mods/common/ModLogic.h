@@ -86,6 +86,8 @@ struct TModTraits {
     QString DefaultDll;     // Mods ini "dll" default for liblist.gam ("opera.dll")
     // Characters refused in bot names beyond the one rule every mod keeps (ModWriters::IsBotNameChar).
     QString ForbiddenNameChars;
+    // The bot program reads its names between double quotes: a name may hold a blank.
+    bool QuotedNames = false;
     QString PauseLine = QStringLiteral("pause 3");
     // "maxskill" when the bot's section lacks it: the window's sliders and the launch's skill key
     // both follow it, so the skills saved are the ones launched.
@@ -256,6 +258,8 @@ public:
     virtual void RestoreDefaults();
     // The bot creation handler's values (random or plain).
     virtual TBot NewBot(bool random);
+    // Whether the create buttons may add a bot now (false after telling the user why).
+    virtual bool MayCreateBot() { return true; }
     // The chat memo read from and written to <moddir>\<chatfile>. Reading remembers when the file
     // could not be read, and shows why; writing leaves such a file alone, and does not create a
     // chat file for an empty memo.

@@ -48,8 +48,9 @@ public:
     State validate(QString& input, int&) const override
     {
         const bool engine = m_logic.EngineReadsBotLines();
+        const bool quoted = m_logic.Traits().QuotedNames;
         for (const QChar c : input)
-            if (!ModWriters::IsBotNameChar(c, engine) || m_logic.Traits().ForbiddenNameChars.contains(c))
+            if (!ModWriters::IsBotNameChar(c, engine, quoted) || m_logic.Traits().ForbiddenNameChars.contains(c))
                 return Invalid;
         return input.toUtf8().size() > ModWriters::MaxBotNameBytes ? Invalid : Acceptable;
     }
@@ -834,6 +835,8 @@ void TModWindow::BotskillChange() { UQOR::SetBotSkill(ListBot, m_logic.Bots(), B
 
 void TModWindow::SBCreeBotClick(bool random)
 {
+    if (!m_logic.MayCreateBot())
+        return;
     if (GB_BotProp)
         GB_BotProp->show();
     const TBot bot = m_logic.NewBot(random);

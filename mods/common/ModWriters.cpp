@@ -16,8 +16,10 @@ QString NumberOr(const QString& value, const QString& fallback)
     return ok ? value.trimmed() : fallback;
 }
 
-bool IsBotNameChar(QChar c, bool engineTokens)
+bool IsBotNameChar(QChar c, bool engineTokens, bool quotedNames)
 {
+    if (quotedNames && c == QLatin1Char(' '))
+        return true;
     if (c.isSpace() || c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\'')
         || c == QLatin1Char(';'))
         return false;
@@ -31,7 +33,7 @@ bool IsBotNameChar(QChar c, bool engineTokens)
     return true;
 }
 
-QString CleanBotName(const QString& name, bool engineTokens)
+QString CleanBotName(const QString& name, bool engineTokens, bool quotedNames)
 {
     QString clean;
     int bytes = 0;
@@ -41,7 +43,7 @@ QString CleanBotName(const QString& name, bool engineTokens)
         const QString ch = pair ? name.mid(i, 2) : QString(name.at(i));
         if (pair)
             ++i;
-        if (!pair && !IsBotNameChar(ch.at(0), engineTokens))
+        if (!pair && !IsBotNameChar(ch.at(0), engineTokens, quotedNames))
             continue;
         if (pair && engineTokens)
             continue;
@@ -53,6 +55,8 @@ QString CleanBotName(const QString& name, bool engineTokens)
     }
     // A bot without a name stays so (the bot program then picks one); a name that held only
     // refused characters takes the plain one.
+    if (quotedNames)
+        clean = clean.trimmed();
     return clean.isEmpty() && !name.isEmpty() ? QStringLiteral("NewBot") : clean;
 }
 

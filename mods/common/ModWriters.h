@@ -32,11 +32,13 @@ using TPlaceholderTable = QVector<TPlaceholder>;
 // blanks and keep quotes as characters, the console ends a command at ";", and the game keeps 31
 // bytes of a player's name. Where the engine's tokenizer reads the line (engineTokens) it also
 // splits at ( ) { } , : and drops bytes from 0x80 up.
+// A reader that takes a name between double quotes (quotedNames) also takes the blank.
 constexpr int MaxBotNameBytes = 31;
-bool IsBotNameChar(QChar c, bool engineTokens);
+bool IsBotNameChar(QChar c, bool engineTokens, bool quotedNames = false);
 // The name with every refused character dropped and cut to MaxBotNameBytes of UTF-8 (never
-// inside a character); "NewBot" when nothing is left of a name that was not empty.
-QString CleanBotName(const QString& name, bool engineTokens);
+// inside a character); "NewBot" when nothing is left of a name that was not empty. A quoted
+// name also loses the blanks at either end.
+QString CleanBotName(const QString& name, bool engineTokens, bool quotedNames = false);
 
 // A stored number as it is, or fallback when the text is no whole number: a hand-edited store
 // must not hand a bot program "botskill abc".

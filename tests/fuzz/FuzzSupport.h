@@ -47,6 +47,7 @@ public:
     }
     QString SelectFolder(const QString&, const QString&, QWidget*) override { return QString(); }
     bool SelectColor(QColor&, QWidget*) override { return false; }
+    QString OpenFile(const QString&, const QString&, QWidget*) override { return QString(); }
     QStringList Shown;
 };
 

@@ -196,3 +196,38 @@ TEST(OddBotSettings, OnlyAnExplicitZeroLetsTheBotsShootAndTheChatRateIsANumber)
 }
 
 } // namespace
+
+namespace {
+
+TEST(JumbotDialect, LeavesOutAndReplacesCommandsInTheSharedOrder)
+{
+    Jumbot::TCommand num;
+    num.Name = QStringLiteral("bot_num");
+    num.Stem = QStringLiteral("bot_num");
+    num.Default = QStringLiteral("4");
+    const Jumbot::TCommandTable table =
+        Jumbot::Dialect({QStringLiteral("bot_ordering"), QStringLiteral("bot_squads")}, {num});
+    QStringList names;
+    for (const Jumbot::TCommand& c : table)
+        names << c.Name;
+    QStringList shared;
+    for (const Jumbot::TCommand& c : Jumbot::Commands())
+        if (c.Name != QStringLiteral("bot_ordering") && c.Name != QStringLiteral("bot_squads"))
+            shared << c.Name;
+    EXPECT_EQ(names, shared);
+    const auto at = names.indexOf(QStringLiteral("bot_num"));
+    EXPECT_EQ(table[at].Stem, QStringLiteral("bot_num"));
+    EXPECT_TRUE(table[at].Read);
+    EXPECT_EQ(table[at].Default, QStringLiteral("4"));
+}
+
+TEST(JumbotFileNames, AValueReadKeepsOnlyItsBareFileName)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"bots.cfg", "bots.cfg"}, {"..\\..\\evil.cfg", "evil.cfg"}, {"a/b/c.cfg", "c.cfg"},
+        {"..", ""}, {" x\"y.cfg ", "xy.cfg"}, {"", ""}};
+    for (const auto& [value, name] : cases)
+        EXPECT_EQ(Jumbot::BareFileName(QString::fromLatin1(value)), QString::fromLatin1(name)) << value;
+}
+
+} // namespace
