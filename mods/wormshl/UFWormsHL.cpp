@@ -55,9 +55,7 @@ void TFWormsHL::BuildExtraPages(QTabWidget*)
     spawnbot->SetRange(1, 32);
     spawnbot->setToolTip(QStringLiteral("Number of bots to spawn in the game."));
     // No "Default" skill: both sliders start at 1.
-    defskill->setMinimum(1);
-    Botskill->setMinimum(1);
-    Label16->hide();
+    SkillFromOne();
 
     auto* frame = new QFrame(GB_BotProp);
     frame->setObjectName(QStringLiteral("PanelBotPic"));
