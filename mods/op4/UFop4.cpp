@@ -30,8 +30,8 @@ void TFOp4::BuildGamePage(QWidget* p)
     auto* panel = new TTeamPanel(*this, QStringLiteral("OF_team"), 10);
     // Capture the Flag is played by the two sides, not by the teams.
     panel->TeamGameTypes = {UOp4::Teamplay};
-    QGroupBox* type = AddGroup(p, QStringLiteral("GB_GameType"), QStringLiteral("Game Type"), 8, 8, 280, 70);
-    panel->BuildGameTypeChooser(type, 12, 14, UOp4::GameTypes());
+    QGroupBox* type = AddGroup(p, QStringLiteral("GB_GameType"), QStringLiteral("Game Type"), 8, 8, 280, 76);
+    panel->BuildGameTypeChooser(type, 12, 22, UOp4::GameTypes());
     OF_Gametype = panel->GameType;
     OF_Gametype->setObjectName(QStringLiteral("OF_Gametype"));
     OF_Gametype->setToolTip(QStringLiteral("Type of game you want to play"));

@@ -47,8 +47,8 @@ void TFRocket::BuildGamePage(QWidget* page)
 {
     auto* panel = new TTeamPanel(*this, QStringLiteral("RC_team"), URocket::TeamCount);
     panel->TwoTeamsText = QStringLiteral("You must select at least two teams for Teamplay / CTF.");
-    QGroupBox* type = AddGroup(page, QStringLiteral("GB_GameType"), QStringLiteral("Game Type"), 8, 8, 278, 70);
-    panel->BuildGameTypeChooser(type, 12, 14, URocket::GameTypeItems(), 10);
+    QGroupBox* type = AddGroup(page, QStringLiteral("GB_GameType"), QStringLiteral("Game Type"), 8, 8, 278, 76);
+    panel->BuildGameTypeChooser(type, 12, 22, URocket::GameTypeItems(), 10);
     RC_Teamplay = panel->GameType;
     // The caption whole, whatever font stands in for Arial.
     panel->LabelNumTeam->resize(panel->LabelNumTeam->sizeHint());
