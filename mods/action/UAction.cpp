@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QFile>
 #include <QRegularExpression>
 #include <tuple>
@@ -247,6 +248,10 @@ bool WriteBotChat(TIniFile& store, int botNumber, const QString& text)
     if (text.trimmed().isEmpty())
         return true;
     const QVector<QStringList> blocks = ChatBlocks(text);
+    // Blocks without a line read back as no sections at all, so none are written: a bot whose
+    // chat was never filled keeps the same store however often it is saved.
+    if (std::all_of(blocks.cbegin(), blocks.cend(), [](const QStringList& b) { return b.isEmpty(); }))
+        return true;
     for (int c = 1; c <= kChats; ++c) {
         const QString section = ChatSection(botNumber, c);
         const QStringList& lines = blocks[c - 1];

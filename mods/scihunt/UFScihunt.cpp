@@ -319,7 +319,7 @@ void TFScihunt::BuildArsenalPage(QWidget* page)
     AddNumber(gore, QStringLiteral("sh_chainspark"), 0, 10, 2, 98, 78, 48);
     AddCheck(gore, QStringLiteral("SH_moregibs"), QStringLiteral("More gibs"), 8, 110, 140);
     AddCheck(gore, QStringLiteral("sh_chaingore"), QStringLiteral("Chainsaw gore"), 8, 132, 140);
-    AddCheck(gore, QStringLiteral("sh_hchorror"), QStringLiteral("Hand cannon horror"), 8, 154, 140);
+    AddCheck(gore, QStringLiteral("sh_hchorror"), QStringLiteral("Hand cannon horror"), 8, 154, 142);
     AddCheck(gore, QStringLiteral("sh_hcgib"), QStringLiteral("Hand cannon gibs"), 8, 176, 140);
 }
 
