@@ -225,4 +225,20 @@ TEST_F(BotmTest, RandomBotsStayWithinTheLists)
     }
 }
 
+// The maps are marked by the "optwaypt" extension, not by "waypt"; no map is left out for
+// lacking one.
+TEST_F(BotmTest, OptionalWaypointsMarkTheMaps)
+{
+    Env.Program.AddFile(QStringLiteral("Mods/Botm.ini"),
+                        "[Default]\r\ndispo=1\r\nBot1=Akimbot\r\n[Akimbot]\r\nwaypt=.way\r\noptwaypt=.wpt\r\n");
+    Env.HL.AddFile(kFolder + QStringLiteral("/maps/botm_city.wpt"));
+    Env.HL.AddFile(kFolder + QStringLiteral("/maps/botm_asteroid.way"));
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    QStringList entries;
+    for (int i = 0; i < w->MapDispo->count(); ++i)
+        entries << w->MapDispo->item(i)->text();
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("botm_asteroid "), QStringLiteral("botm_city *")}));
+}
+
 } // namespace

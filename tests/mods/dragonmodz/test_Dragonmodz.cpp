@@ -258,4 +258,20 @@ TEST_F(DragonmodzTest, RestoreDefaultKeepsFallDamageAndFlashlight)
     EXPECT_FALSE(w->ClosedByButtons());
 }
 
+// The maps are marked by the "optwaypt" extension, not by "waypt"; no map is left out for
+// lacking one.
+TEST_F(DragonmodzTest, OptionalWaypointsMarkTheMaps)
+{
+    Env.Program.AddFile(QStringLiteral("Mods/DragonmodZ.ini"),
+                        "[Default]\r\ndispo=1\r\nBot1=Akimbot\r\n[Akimbot]\r\nwaypt=.way\r\noptwaypt=.wpt\r\n");
+    Env.HL.AddFile(kFolder + QStringLiteral("/maps/dmz_namek.wpt"));
+    Env.HL.AddFile(kFolder + QStringLiteral("/maps/dmz_astroid.way"));
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    QStringList entries;
+    for (int i = 0; i < w->MapDispo->count(); ++i)
+        entries << w->MapDispo->item(i)->text();
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("dmz_astroid "), QStringLiteral("dmz_namek *")}));
+}
+
 } // namespace

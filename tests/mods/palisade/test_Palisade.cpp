@@ -132,6 +132,27 @@ protected:
     TModTestEnv Env;
 };
 
+// With no Maps page the start map is the one QOR.ini names, else "wall1".
+TEST(PalisadeStartMap, QorIniFirstMapOrWall1)
+{
+    for (const char* first : {"wall2", ""}) {
+        TModTestEnv env(kKey, kFolder, QString());
+        AddTree(env);
+        env.Program.AddFile(QStringLiteral("Bots/PA_Bots.ini"),
+                            "[Default]\r\nnumbot=1\r\nspawnbot=1\r\n[Bot 1]\r\nnom=Guard\r\nskill5=2\r\n");
+        if (*first)
+            env.Program.AddFile(QStringLiteral("QOR.ini"), QByteArray("[Palisade]\r\nFirst Map=") + first + "\r\n");
+        env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("AppPath"), env.Program.Root());
+        env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
+        TMain main;
+        main.ModButtonClick(kKey);
+        main.BotSelector()->setCurrentIndex(main.BotSelector()->findText(QStringLiteral("Akimbot")));
+        main.SB_HLClick();
+        ASSERT_TRUE(env.HL.WaitForRuns(1)) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(env.HL.RecordedRuns().front().Args.last(), QString::fromLatin1(*first ? first : "wall1"));
+    }
+}
+
 // Only the bot check holds: no map is asked for, and without a bot nothing is saved.
 TEST_F(PalisadeTest, ApplyChecksTheBotsOnly)
 {

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -236,6 +237,40 @@ TEST_F(WizwarsTest, StoredBotsShowTeamAndClassAndKeepTheirType)
     EXPECT_TRUE(store.contains("[Bot 1]\r\nnom=Red\r\nmodele=5\r\nskill5=1\r\nteam=2\r\ntype=keep me\r\n"))
         << store.constData();
     EXPECT_TRUE(store.contains("[Bot 2]\r\nnom=Odd\r\nmodele=1\r\nskill5=5\r\nteam=0\r\n")) << store.constData();
+}
+
+// A random bot's skill is one its slider can show, whatever the bounds the mod's window draws.
+TEST_F(WizwarsTest, RandomSkillsStayWithinTheSlider)
+{
+    Env.Program.AddFile(QStringLiteral("Mods/Wizwars.ini"),
+                        "[Default]\r\ndispo=1\r\nBot1=Akimbot\r\n[Akimbot]\r\nmaxskill=3\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    Env.Dialogs.Clear();
+    ASSERT_EQ(w->Botskill->maximum(), 3);
+    for (int k = 0; k < 40; ++k)
+        w->SBCreeRandomBot->click();
+    for (const TBot& bot : UWizwars::Logic().Bots()) {
+        EXPECT_GE(bot[2].toInt(), 1);
+        EXPECT_LE(bot[2].toInt(), 3);
+    }
+}
+
+// A bot counting its skill from the worst swaps the end captions and leaves both sliders without
+// marks; without a chat file there is no Chat page.
+TEST_F(WizwarsTest, WorstFirstSkillsAndNoChatFile)
+{
+    Env.Program.AddFile(QStringLiteral("Mods/Wizwars.ini"),
+                        "[Default]\r\ndispo=1\r\nBot1=Akimbot\r\n[Akimbot]\r\nskill0=worst\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    auto w = Open();
+    EXPECT_EQ(w->PC->count(), 3);
+    for (const char* name : {"Label13", "Label1"})
+        EXPECT_EQ(w->findChild<QLabel*>(QLatin1String(name))->text(), QStringLiteral("Bad")) << name;
+    for (const char* name : {"Label15", "Label67"})
+        EXPECT_EQ(w->findChild<QLabel*>(QLatin1String(name))->text(), QStringLiteral("Good")) << name;
+    EXPECT_EQ(w->defskill->tickPosition(), QSlider::NoTicks);
+    EXPECT_EQ(w->Botskill->tickPosition(), QSlider::NoTicks);
 }
 
 // Restore Default empties the map cycle and resets the switches.
