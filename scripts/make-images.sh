@@ -85,4 +85,25 @@ convert -size 164x200 xc:'#8f8f8f' \
     -font "$FONT" -pointsize 16 -fill '#303030' -gravity center -annotate +0+0 'no picture' \
     -strip -quality 90 data/models/nopic.jpg
 
+# The class and character pictures of the mods whose bots pick from a fixed list stored as a
+# number (Wizard Wars, Battle of the Millennium, Dragon Mod Z): <mod folder>/<number>.jpg, the
+# mod's name above a plain figure and the class below it, each class in a hue of its own.
+# folder|title|names separated by commas, in the mod's order (item k is picture k + 1)
+CLASSES='Wizwars|Wizard Wars|Healer,Pyromancer,Aquamancer,Nature,Voltamancer,Necromancer,Geomancer,Aeromancer,Dracomancer
+Botm|BotM|Goku,Vegeta,Gohan,Piccolo,Trunks,Cell,< Random >
+DragonmodZ|Dragon Mod Z|Goku,Vegeta,Gohan,Piccolo,Trunks,Krillin,Frieza,Cell,Buu,Android 18'
+printf '%s\n' "$CLASSES" | while IFS='|' read -r folder title names; do
+    mkdir -p "data/models/$folder"
+    n=1
+    printf '%s\n' "$names" | tr ',' '\n' | while read -r name; do
+        hue=$(( (n * 137 + ${#folder} * 29) % 360 ))
+        convert -size 164x200 xc:"hsl($hue,35%,26%)" \
+            -fill "hsl($hue,45%,58%)" -draw "circle 82,62 82,92" -draw "roundrectangle 42,100 122,172 20,20" \
+            -font "$FONT" -pointsize 13 -fill white -gravity north -annotate +0+6 "$title" \
+            -pointsize 14 -gravity south -annotate +0+6 "$name" \
+            -strip -quality 90 "data/models/$folder/$n.jpg"
+        n=$(( n + 1 ))
+    done
+done
+
 echo "images written"

@@ -5,6 +5,7 @@
 
 #include "mods/botm/UBotm.h"
 #include "mods/botm/UFBotm.h"
+#include "platform/Jpeg.h"
 #include "ui/NumberEdit.h"
 #include "ui/UMain.h"
 
@@ -146,6 +147,12 @@ protected:
     TModTestEnv Env;
 };
 
+// The picture the bot editor shows for a picture file of the program folder.
+QImage Shown(const TModTestEnv& env, const QString& file)
+{
+    return QPixmap::fromImage(Pictures::LoadPicture(env.ProgramFile(QStringLiteral("models/") + file))).toImage();
+}
+
 struct TBotFileCase {
     const char* Name;
     const char* Store;
@@ -192,10 +199,12 @@ TEST_F(BotmTest, StoredCharactersOutsideTheListReadAsNone)
     Env.HL.AddFile(kFolder + QStringLiteral("/mapcycle.txt"), "botm_city\r\n");
     auto w = Open();
     EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("< Random >"));
+    EXPECT_EQ(w->BotPic->pixmap().toImage(), Shown(Env, QStringLiteral("Botm/7.jpg")));
     EXPECT_EQ(w->spawnbot->Text(), QStringLiteral("9"));
     w->ListBot->setCurrentRow(1);
     w->ListBotClick();
     EXPECT_EQ(w->botmodel->currentIndex(), -1);
+    EXPECT_EQ(w->BotPic->pixmap().toImage(), Shown(Env, QStringLiteral("nopic.jpg")));
     w->BApplyConf->click();
     ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     const QByteArray store = TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/BO_Bots.ini")));

@@ -5,11 +5,13 @@
 
 #include "mods/dragonmodz/UDragonmodz.h"
 #include "mods/dragonmodz/UFDragonmodz.h"
+#include "platform/Jpeg.h"
 #include "ui/NumberEdit.h"
 #include "ui/UMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -135,6 +137,12 @@ protected:
     TModTestEnv Env;
 };
 
+// The picture the bot editor shows for a picture file of the program folder.
+QImage Shown(const TModTestEnv& env, const QString& file)
+{
+    return QPixmap::fromImage(Pictures::LoadPicture(env.ProgramFile(QStringLiteral("models/") + file))).toImage();
+}
+
 struct TBotFileCase {
     const char* Name;
     const char* Mods;    // the Akimbot section's lines beyond dll (empty: the shipped file)
@@ -209,7 +217,8 @@ TEST_F(DragonmodzTest, ChooserShowsStoredCharactersAndRandomBotsStayInRange)
                "[Bot 3]\r\nnom=C\r\nmodele=11\r\nskill3=x\r\n");
     Env.HL.AddFile(kFolder + QStringLiteral("/mapcycle.txt"), "dmz_namek\r\n");
     auto w = Open();
-    EXPECT_EQ(w->botmodel->currentText(), UDragonmodz::Characters().at(2));
+    EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("Gohan"));
+    EXPECT_EQ(w->BotPic->pixmap().toImage(), Shown(Env, QStringLiteral("DragonmodZ/3.jpg")));
     w->ListBot->setCurrentRow(1);
     w->ListBotClick();
     EXPECT_EQ(w->botmodel->currentIndex(), -1);

@@ -5,6 +5,7 @@
 
 #include "mods/wizwars/UFWizwars.h"
 #include "mods/wizwars/UWizwars.h"
+#include "platform/Jpeg.h"
 #include "ui/NumberEdit.h"
 #include "ui/UMain.h"
 
@@ -151,6 +152,12 @@ protected:
     TModTestEnv Env;
 };
 
+// The picture the bot editor shows for a picture file of the program folder.
+QImage Shown(const TModTestEnv& env, const QString& file)
+{
+    return QPixmap::fromImage(Pictures::LoadPicture(env.ProgramFile(QStringLiteral("models/") + file))).toImage();
+}
+
 struct TBotLineCase {
     const char* Name;
     const char* Bot;       // the [Bot 1] lines
@@ -205,6 +212,9 @@ TEST_F(WizwarsTest, StoredBotsShowTeamAndClassAndKeepTheirType)
     auto w = Open();
     EXPECT_TRUE(w->WZ_TeamRed->isChecked());
     EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("Voltamancer"));
+    // The class's own picture, named by its number.
+    EXPECT_EQ(w->BotPic->pixmap().toImage(), Shown(Env, QStringLiteral("Wizwars/5.jpg")));
+    EXPECT_NE(Shown(Env, QStringLiteral("Wizwars/5.jpg")), Shown(Env, QStringLiteral("nopic.jpg")));
     w->ListBot->setCurrentRow(1);
     w->ListBotClick();
     EXPECT_TRUE(w->WZ_TeamAuto->isChecked());
