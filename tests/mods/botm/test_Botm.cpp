@@ -43,9 +43,14 @@ TEST(BotmFromMainWindow, PickEditApplyAndLaunch)
     env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(kKey)->isHidden());
     main.ModButtonClick(kKey);
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Akimbot")), 0);
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Akimbot"));
     bots->setCurrentIndex(bots->findText(QStringLiteral("Akimbot")));
 
     bool edited = false;
@@ -93,12 +98,17 @@ TEST(BotmFromMainWindow, PickEditApplyAndLaunch)
                     "skill5=1", "spawnbot=2", "[Bot 1]", "nom=NewBot", "modele=1", "skill5=1",
                     "[Bot 2]", "nom=NewBot", "modele=2", "skill5=4"}));
 
+    // The listen server's own settings may not undo the mod's.
+    env.HL.AddFile(kFolder + QStringLiteral("/listenserver.cfg"),
+                   Crlf({"mp_teamplay 1", "mp_weaponstay 1", "mp_teamlist \"a;b\"", "sv_gravity 800"}));
     main.SB_HLClick();
     ASSERT_TRUE(env.HL.WaitForRuns(1)) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     const FakeHalfLife::TRun run = env.HL.RecordedRuns().front();
     EXPECT_EQ(run.Args.mid(0, 3), (QStringList{QStringLiteral("-console"), QStringLiteral("-game"),
                                                QStringLiteral("botm")}));
     EXPECT_EQ(run.Args.last(), QStringLiteral("botm_asteroid"));
+    EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_teamplay 1", "//mp_weaponstay 1", "//mp_teamlist \"a;b\"", "sv_gravity 800"}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("liblist.gam"))),
               Crlf({"game \"Battle of the Millennium\" // Game title",
                     "url_info \"www.botm.net\" // Info URL",

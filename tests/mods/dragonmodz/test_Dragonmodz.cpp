@@ -42,9 +42,14 @@ TEST(DragonmodzFromMainWindow, PickEditApplyAndLaunch)
     env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(kKey)->isHidden());
     main.ModButtonClick(kKey);
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Akimbot")), 0);
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Akimbot"));
     bots->setCurrentIndex(bots->findText(QStringLiteral("Akimbot")));
 
     bool edited = false;
@@ -91,12 +96,17 @@ TEST(DragonmodzFromMainWindow, PickEditApplyAndLaunch)
                     "chatfreq_kill=20", "chatfreq_died=10", "[Bot 1]", "nom=NewBot", "modele=1",
                     "skill5=1", "[Bot 2]", "nom=NewBot", "modele=2", "skill5=4"}));
 
+    // The listen server's own settings may not undo the mod's.
+    env.HL.AddFile(kFolder + QStringLiteral("/listenserver.cfg"),
+                   Crlf({"mp_flashlight 0", "mp_falldamage 0", "mp_teamlist \"a;b\"", "sv_gravity 800"}));
     main.SB_HLClick();
     ASSERT_TRUE(env.HL.WaitForRuns(1)) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     const FakeHalfLife::TRun run = env.HL.RecordedRuns().front();
     EXPECT_EQ(run.Args.mid(0, 3), (QStringList{QStringLiteral("-console"), QStringLiteral("-game"),
                                                QStringLiteral("dragonmodz")}));
     EXPECT_EQ(run.Args.last(), QStringLiteral("dmz_astroid"));
+    EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_flashlight 0", "//mp_falldamage 0", "//mp_teamlist \"a;b\"", "sv_gravity 800"}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("liblist.gam"))),
               Crlf({"game \"Dragon Mod Z\"", "url_info \"www.dragonmodz.com\"", "url_dl \"\"",
                     "version \"1\"", "size \"1\"", "svonly \"0\"", "//cldll \"1\" ",

@@ -44,9 +44,14 @@ TEST(JudgementFromMainWindow, PickEditApplyAndLaunch)
     env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(kKey)->isHidden());
     main.ModButtonClick(kKey);
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Judgement")), 0);
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Judgement"));
     bots->setCurrentIndex(bots->findText(QStringLiteral("Judgement")));
 
     bool edited = false;
@@ -91,12 +96,17 @@ TEST(JudgementFromMainWindow, PickEditApplyAndLaunch)
               Crlf({"[Default]", "numbot=2", "skill1=1", "spawnbot=2", "[Bot 1]", "nom=Anderson",
                     "modele=Anderson", "skill1=1", "[Bot 2]", "nom=Dredd", "modele=Dredd", "skill1=1"}));
 
+    // The listen server's own settings may not undo the mod's.
+    env.HL.AddFile(kFolder + QStringLiteral("/listenserver.cfg"),
+                   Crlf({"mp_mostwanted 0", "mp_falldamage 0", "mp_weaponstay 1", "sv_gravity 800"}));
     main.SB_HLClick();
     ASSERT_TRUE(env.HL.WaitForRuns(1)) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     const FakeHalfLife::TRun run = env.HL.RecordedRuns().front();
     EXPECT_EQ(run.Args.mid(0, 3), (QStringList{QStringLiteral("-console"), QStringLiteral("-game"),
                                                QStringLiteral("judgedm")}));
     EXPECT_EQ(run.Args.last(), QStringLiteral("jm_museum"));
+    EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_mostwanted 0", "//mp_falldamage 0", "//mp_weaponstay 1", "sv_gravity 800"}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("liblist.gam"))),
               Crlf({"game \"Judgement\"", "version \"1.1\"", "url_info \"www.judgementmod.com\"",
                     "url_dl \"www.judgementmod.com/download\"", "date \"August 18, 2001\"",

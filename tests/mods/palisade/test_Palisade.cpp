@@ -43,9 +43,14 @@ TEST(PalisadeFromMainWindow, PickEditApplyAndLaunch)
     env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(kKey)->isHidden());
     main.ModButtonClick(kKey);
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Akimbot")), 0);
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Akimbot"));
     bots->setCurrentIndex(bots->findText(QStringLiteral("Akimbot")));
 
     bool edited = false;

@@ -54,9 +54,14 @@ TEST(WizwarsFromMainWindow, PickEditApplyAndLaunch)
     env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(kKey)->isHidden());
     main.ModButtonClick(kKey);
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Akimbot")), 0);
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Akimbot"));
     bots->setCurrentIndex(bots->findText(QStringLiteral("Akimbot")));
 
     bool edited = false;
@@ -110,12 +115,17 @@ TEST(WizwarsFromMainWindow, PickEditApplyAndLaunch)
                     "skill5=0", "team=1", "type=", "[Bot 2]", "nom=NewBot", "modele=9", "skill5=3",
                     "team=0", "type="}));
 
+    // The listen server's own settings may not undo the mod's.
+    env.HL.AddFile(kFolder + QStringLiteral("/listenserver.cfg"),
+                   Crlf({"mp_allowdmthorns 0", "mp_coop 1", "mp_combochaos 0", "sv_gravity 800"}));
     main.SB_HLClick();
     ASSERT_TRUE(env.HL.WaitForRuns(1)) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     const FakeHalfLife::TRun run = env.HL.RecordedRuns().front();
     EXPECT_EQ(run.Args.mid(0, 3), (QStringList{QStringLiteral("-console"), QStringLiteral("-game"),
                                                QStringLiteral("wizwars")}));
     EXPECT_EQ(run.Args.last(), QStringLiteral("ww_2fort"));
+    EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_allowdmthorns 0", "//mp_coop 1", "//mp_combochaos 0", "sv_gravity 800"}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("liblist.gam"))), kLiblist);
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("bot.cfg"))),
               Crlf({"# addbot <team> <model> <name> <skill>", "pause 2", "", "botskill 1", " ",
