@@ -16,6 +16,7 @@ static int ProgramMain(int argc, char** argv)
     SessionBus::TNoAutolaunch noBusAutolaunch;
     FontPreload::TPreload fonts;
     QApplication app(argc, argv);
+    const FontPreload::TDatabaseFill fontDatabase(fonts);
     // Also: closing the last window on screen (a mod window while the main window is hidden)
     // does not end the program; closing the main window does.
     TMain::ConfigureApplication();
