@@ -3,6 +3,8 @@
 // the character chooser and the damaged stores that matter for this mod.
 #include "mods/common/ModTestEnv.h"
 
+#include "mods/common/EditSweep.h"
+
 #include "mods/dragonmodz/UDragonmodz.h"
 #include "mods/dragonmodz/UFDragonmodz.h"
 #include "platform/Jpeg.h"
@@ -275,6 +277,24 @@ TEST_F(DragonmodzTest, RestoreDefaultKeepsFallDamageAndFlashlight)
     EXPECT_EQ(w->DZ_fraglimit->Text(), QStringLiteral("25"));
     EXPECT_FALSE(w->DZ_footsteps->isChecked());
     EXPECT_FALSE(w->ClosedByButtons());
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost.
+TEST_F(DragonmodzTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UDragonmodz::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/DZ_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n");
 }
 
 // The maps are marked by the "optwaypt" extension, not by "waypt"; no map is left out for

@@ -3,6 +3,8 @@
 // after its model), the one maximum skill of window and launch, and the damaged stores.
 #include "mods/common/ModTestEnv.h"
 
+#include "mods/common/EditSweep.h"
+
 #include "mods/judgement/UFJudgement.h"
 #include "mods/judgement/UJudgement.h"
 #include "ui/NumberEdit.h"
@@ -188,6 +190,50 @@ TEST_F(JudgementTest, RandomBotsAreNamedAfterTheirModelOnlyForTheModsOwnBot)
     const QString name = w->botname->text();
     w->SpeedButton14->click();
     EXPECT_EQ(w->botname->text(), name);
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost.
+TEST_F(JudgementTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=Dredd\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UJudgement::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/JM_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=Dredd\r\nskill5=2\r\n");
+
+    // Another bot program's window shows the name and the skills too.
+    OtherBot("maxskill=5\r\n");
+    auto other = Open();
+    other->ListBot->setCurrentRow(0);
+    other->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*other, UJudgement::Logic().State.Modified), QStringList());
+}
+
+// A section without maxskill ends both sliders at 1, and the launch reads the skills under the key
+// the window saved them to: a bot's skill is not lost between Apply and Launch.
+TEST_F(JudgementTest, WithoutMaxSkillTheSavedSkillIsLaunched)
+{
+    OtherBot("dll=dlls\\judge.dll\r\naddbot=add <model> <name> <skill>\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
+    Env.HL.AddFile(kFolder + QStringLiteral("/mapcycle.txt"), "jm_sector\r\n");
+    auto w = Open();
+    Env.Dialogs.Clear();
+    EXPECT_EQ(w->Botskill->maximum(), 1);
+    EXPECT_EQ(w->defskill->maximum(), 1);
+    w->SBCreeBot->click();
+    w->Botskill->setValue(1);
+    w->BApplyConf->click();
+    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Launch(),
+              Crlf({"# add <model> <name> <skill>", "pause 3", "", "botskill 1", " ", "add Dredd Dredd 1"}));
 }
 
 struct TBotFileCase {

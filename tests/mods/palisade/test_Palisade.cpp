@@ -3,6 +3,8 @@
 // and the bot file fills only names and skills.
 #include "mods/common/ModTestEnv.h"
 
+#include "mods/common/EditSweep.h"
+
 #include "mods/palisade/UFPalisade.h"
 #include "mods/palisade/UPalisade.h"
 #include "ui/NumberEdit.h"
@@ -156,6 +158,24 @@ TEST(PalisadeStartMap, QorIniFirstMapOrWall1)
         ASSERT_TRUE(env.HL.WaitForRuns(1)) << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(env.HL.RecordedRuns().front().Args.last(), QString::fromLatin1(*first ? first : "wall1"));
     }
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost.
+TEST_F(PalisadeTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=bobby\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UPalisade::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/PA_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=bobby\r\nskill5=2\r\n");
 }
 
 // Only the bot check holds: no map is asked for, and without a bot nothing is saved.

@@ -3,6 +3,8 @@
 // the team and class of stored bots and the damaged stores that matter for this mod.
 #include "mods/common/ModTestEnv.h"
 
+#include "mods/common/EditSweep.h"
+
 #include "mods/wizwars/UFWizwars.h"
 #include "mods/wizwars/UWizwars.h"
 #include "platform/Jpeg.h"
@@ -291,6 +293,24 @@ TEST_F(WizwarsTest, WorstFirstSkillsAndNoChatFile)
         EXPECT_EQ(w->findChild<QLabel*>(QLatin1String(name))->text(), QStringLiteral("Good")) << name;
     EXPECT_EQ(w->defskill->tickPosition(), QSlider::NoTicks);
     EXPECT_EQ(w->Botskill->tickPosition(), QSlider::NoTicks);
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost.
+TEST_F(WizwarsTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UWizwars::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/WZ_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n");
 }
 
 // Restore Default empties the map cycle and resets the switches.
