@@ -184,7 +184,7 @@ TEST_P(ModContract, NoCaptionIsCut)
     for (QComboBox* chooser : w->findChildren<QComboBox*>()) {
         // The key choosers stand in the gap of a fixed caption ("Bind ... to spawn the bots"),
         // which leaves no room for the longest key names yet.
-        if (!chooser->isVisibleTo(w.get()) || w->KeyChoosers.contains(chooser))
+        if (!OnItsPage(chooser, w.get()) || w->KeyChoosers.contains(chooser))
             continue;
         QStyleOptionComboBox option;
         option.initFrom(chooser);
@@ -197,7 +197,7 @@ TEST_P(ModContract, NoCaptionIsCut)
                 << chooser->objectName().toStdString() << ": " << chooser->itemText(i).toStdString();
     }
     for (QLabel* label : w->findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(w.get()) || label->wordWrap() || label->text().isEmpty() ||
+        if (!OnItsPage(label, w.get()) || label->wordWrap() || label->text().isEmpty() ||
             label->textFormat() == Qt::RichText)
             continue;
         for (const QString& line : label->text().split(QLatin1Char('\n')))
@@ -205,7 +205,7 @@ TEST_P(ModContract, NoCaptionIsCut)
                 << label->objectName().toStdString() << ": " << line.toStdString();
     }
     for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
-        if (!button->isVisibleTo(w.get()) || button->text().isEmpty() || !qobject_cast<QCheckBox*>(button))
+        if (!OnItsPage(button, w.get()) || button->text().isEmpty() || !qobject_cast<QCheckBox*>(button))
             continue;
         EXPECT_LE(button->sizeHint().width(), button->width())
             << button->objectName().toStdString() << ": " << button->text().toStdString();
