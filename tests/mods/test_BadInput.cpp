@@ -1,7 +1,7 @@
-// Damaged files fed into the real program paths of The Opera and Counter-Strike: the window's
-// first activation and Apply, and the launch. Whatever the file holds, the program neither
-// crashes nor hangs, says so where the user must act, and leaves the files it does not own
-// byte for byte as they were.
+// Damaged files fed into the real program paths of The Opera, Counter-Strike and Wizard Wars:
+// the window's first activation and Apply, and the launch. Whatever the file holds, the program
+// neither crashes nor hangs, says so where the user must act, and leaves the files it does not
+// own byte for byte as they were.
 #include "mods/common/ModTestEnv.h"
 
 #include "core/UQOR.h"
@@ -50,6 +50,10 @@ const TModCase kCstrike{"CStrike", "cstrike", "P.O.D.Bot", "Bots/CS_Bots.ini", "
                         "de_dust",
                         "[Default]\r\nnumbot=1\r\nskill100=40\r\nspawnbot=1\r\n"
                         "[Bot 1]\r\nnom=Alpha\r\nteam=1\r\nmodele=1\r\nskill100=50\r\n"};
+// A team mod whose classes are numbers and whose bot file translates them.
+const TModCase kWizwars{"Wizwars", "wizwars", "Akimbot", "Bots/WZ_Bots.ini", "Mods/Wizwars.ini", "ww_2fort",
+                        "[Default]\r\nnumbot=1\r\nskill5=2\r\nspawnbot=1\r\n"
+                        "[Bot 1]\r\nnom=Alpha\r\nmodele=9\r\nskill5=3\r\nteam=2\r\n"};
 
 // ---------------------------------------------------------------- the damaged files
 
@@ -134,7 +138,14 @@ const std::vector<TBadCase>& BadCases()
          [](const QByteArray&) { return QByteArray("de_\0dust\r\n\0\0\0\r\nop_db_\0chrest\r\n", 30); }, true,
          false, nullptr, true},
         {"MapCycleCROnly", TPlace::Mod, "mapcycle.txt",
-         [](const QByteArray&) { return Constant("de_dust\rop_db_chrest\rcs_assault\r"); }, true},
+         [](const QByteArray& ready) {
+             QByteArray b("de_dust\rop_db_chrest\rcs_assault\r");
+             // The mod's own map among them, where it is none of these.
+             if (!b.contains(ready.trimmed()))
+                 b += ready.trimmed() + '\r';
+             return b;
+         },
+         true},
         {"MapCycleHundredThousandLines", TPlace::Mod, "mapcycle.txt",
          [](const QByteArray& ready) {
              // Only the last line names a map that is there.
@@ -372,7 +383,8 @@ TEST_P(BadInput, LaunchStartsOrSaysWhyAndLosesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadInput,
-                         ::testing::Combine(::testing::Values(kOpera, kCstrike), ::testing::ValuesIn(BadCases())),
+                         ::testing::Combine(::testing::Values(kOpera, kCstrike, kWizwars),
+                                            ::testing::ValuesIn(BadCases())),
                          Name);
 
 // PrepareLaunch alone, for a mod folder that is gone: the message names the problem and nothing
