@@ -14,6 +14,9 @@ public:
     // The template's change handler and modified method under the mod's names.
     void PA_OnChange() { OnChange(); }
     void PA_Modif_Param() { Modif_Param(); }
+
+protected:
+    void BuildExtraPages(QTabWidget* pages) override;
 };
 
 // The open window, or null.

@@ -11,6 +11,8 @@
 #include "ui/UMain.h"
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -67,6 +69,10 @@ TEST(PalisadeFromMainWindow, PickEditApplyAndLaunch)
         EXPECT_EQ(w->PC->tabText(0), QStringLiteral("Bots"));
         EXPECT_EQ(w->PC->tabText(1), QStringLiteral("Chat"));
         EXPECT_EQ(w->botmodel, nullptr);
+        // The skill row stands right under the name, inside the bot editor, with no empty room
+        // for a picture between them.
+        EXPECT_TRUE(w->GB_BotProp->rect().contains(w->Botskill->geometry()));
+        EXPECT_LT(w->Botskill->y() - w->botname->y(), 60);
         w->spawnbot->stepBy(1);
         EXPECT_EQ(UPalisade::Logic().State.Modified, 1);
         w->SBCreeBot->click();
