@@ -153,6 +153,12 @@ TEST_F(ExtremeTest, TheUsersStepsClearOnlyTheTeamsAboveTheNewNumber)
     p->EnableTeams();
     for (int k = 0; k < 4; ++k)
         p->Teams[k]->setCurrentIndex(k);
+    // Up one: every team chosen stays, team 5 comes on empty.
+    StepTeams(*w, +1);
+    EXPECT_EQ(p->TeamList(), QStringLiteral("drake;gina;ivan;zombie"));
+    EXPECT_TRUE(p->Teams[4]->isEnabled());
+    StepTeams(*w, -1);
+    EXPECT_EQ(p->TeamList(), QStringLiteral("drake;gina;ivan;zombie"));
     StepTeams(*w, -1);
     EXPECT_EQ(p->TeamList(), QStringLiteral("drake;gina;ivan"));
     EXPECT_EQ(p->Teams[3]->currentIndex(), -1);
