@@ -8,6 +8,10 @@
 #include "ui/UMain.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
 #include <QFocusEvent>
 #include <QToolButton>
 #include "mods/common/TeamPanel.h"
@@ -105,3 +109,52 @@ inline void StepTeams(TModWindow& w, int steps)
     QApplication::sendEvent(n, &out);
 }
 
+
+// Every file below root with its bytes, by path relative to root ("/" separators).
+inline QMap<QString, QByteArray> FilesBelow(const QString& root)
+{
+    QMap<QString, QByteArray> files;
+    const QDir base(root);
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        files.insert(base.relativeFilePath(path), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    }
+    return files;
+}
+
+// What the program wrote below root since before was taken: new files and changed ones,
+// each compared byte for byte with expected, and no other file.
+inline void ExpectWritten(const QMap<QString, QByteArray>& before, const QString& root,
+                          const QMap<QString, QByteArray>& expected)
+{
+    QMap<QString, QByteArray> written;
+    const QMap<QString, QByteArray> after = FilesBelow(root);
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (!before.contains(it.key()) || before.value(it.key()) != it.value())
+            written.insert(it.key(), it.value());
+    EXPECT_EQ(written.keys(), expected.keys());
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        EXPECT_EQ(written.value(it.key(), QByteArray("<not written>")), it.value());
+    }
+}
+
+// Rho-Bot's file for one bot of model gordon: its name and colours, the five traits (jump,
+// accuracy, aggression, perception, reflexes) and the weapon lines after the heading.
+inline QByteArray RhoBotFile(const char* name, const char* top, const char* bottom, const char* heading,
+                             std::initializer_list<const char*> traits, std::initializer_list<const char*> weapons)
+{
+    QByteArray out = Crlf({"//", "// Rho-Bot name, model, and model colors", "//"}) + "bot_name\t\t\"" + name +
+                     "\"\r\nbot_model\t\t\"gordon\"\r\nbot_top_color\t\t\"" + top + "\"\r\nbot_bottom_color\t\t\"" +
+                     bottom + "\"\r\n" + Crlf({"//", "// Rho-Bot traits", "//"});
+    const char* const names[] = {"jump", "accuracy", "aggression", "perception", "reflexes"};
+    int i = 0;
+    for (const char* t : traits)
+        out += QByteArray("bot_trait_") + names[i++ % 5] + "\t\t" + t + "\r\n";
+    out += Crlf({"//", heading, "//"});
+    for (const char* w : weapons)
+        out += QByteArray("bot_wp_") + w + "\r\n";
+    return out;
+}

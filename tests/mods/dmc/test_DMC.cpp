@@ -1,7 +1,7 @@
 // Deathmatch Classic: from the main window's button through the window, Apply and Launch; the
 // launch files of every bot program of the shipped Mods\DMC.ini byte for byte; what each bot
 // program shows, and the window's own fixes.
-#include "mods/common/ModTestEnv.h"
+#include "mods/common/FromMain.h"
 
 #include "mods/common/BotProperties.h"
 #include "mods/dmc/UDMC.h"
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -267,5 +268,158 @@ TEST_F(DMCWindow, LabelsNamesEditConfigAndEveryControlMarksModified)
     ModalRunner::Set({});
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(opened)).toLower(), mapCfg.toLower());
 }
+
+// Every bot program of the shipped Mods\DMC.ini from the main window's button through its
+// controls, Apply and Launch: every file written below Half-Life, byte for byte.
+struct TBotProgramCase {
+    const char* Bot;
+    const char* Dll;
+    std::function<void(TFDMC&)> Edit;      // the bot program's own controls
+    QMap<QString, QByteArray> Files;       // besides game.cfg, mapcycle.txt and liblist.gam
+};
+
+const QVector<TBotProgramCase>& BotProgramCases()
+{
+    static const QVector<TBotProgramCase> cases{
+        {"Akimbot", "dlls\\akimbot.dll",
+         [](TFDMC& w) {
+             w.Chatfreq->setValue(30);
+             w.chatfreq_kill->setValue(40);
+             w.chatkill->setPlainText(QStringLiteral("nice shot"));
+         },
+         {{"dmc/bot.cfg", Crlf({"botdontshoot 0", "bot_chat_percent 30", "bot_taunt_percent 40",
+                                "bot_whine_percent 10", "addbot gordon NewBot 1", "addbot gordon Rex 1",
+                                "disablebotwaypointmessage"})},
+          {"dmc/akimbot_chat.txt", Crlf({"nice shot"})}}},
+        {"HPB Bot", "dlls\\hpb_bot.dll",
+         [](TFDMC& w) {
+             w.defskill->setValue(2);
+             w.Control<QSlider>(QStringLiteral("DMC_strafe"))->setValue(35);
+             w.Control<QComboBox>(QStringLiteral("DMC_Reaction_Time"))->setCurrentIndex(1);
+             w.Control<QCheckBox>(QStringLiteral("DMC_random_color"))->click();
+             w.Botskill->setValue(3);
+         },
+         {{"dmc/bot.cfg",
+           Crlf({"# addbot <model> <name> <skill>", "pause 3", "", "botskill 2", "botdontshoot 0",
+                 "bot_strafe_percent 35", "bot_logo_percent 40", "bot_reaction_time 1", "random_color 1",
+                 "bot_chat_percent 10", "bot_taunt_percent 20", "bot_whine_percent 10", "addbot gordon NewBot 1",
+                 "addbot gordon Rex 3"})}}},
+        {"Parabot", "..\\Parabot\\dlls\\parabot.dll",
+         [](TFDMC& w) {
+             w.Control<QCheckBox>(QStringLiteral("DMC_AlwaysRespond"))->click();
+             w.Control<QCheckBox>(QStringLiteral("DMC_RestrictedWeaponMode"))->click();
+             w.Control<QCheckBox>(QStringLiteral("DMC_botchat"))->click();
+             w.chatkill->setPlainText(QStringLiteral("hi all"));
+         },
+         {{"Parabot/dmc/addbots.cfg", Crlf({"addbot", "addbot"})},
+          {"Parabot/dmc/ChatEnglish.txt", Crlf({"hi all"})},
+          {"Parabot/dmc/parabot.cfg",
+           Crlf({"MinPlayers = 3", "PeaceMode = off", "RestrictedWeaponMode = on", "MinAimSkill = 1",
+                 "MaxAimSkill = 10", "BotChat = on", "ChatFile = \"ChatEnglish.txt\"", "AlwaysRespond = on"})}}},
+        // RCBot's reader strips LF only.
+        {"RCBot", "..\\rcbot\\dlls\\rcbot.dll",
+         [](TFDMC& w) {
+             w.Control<QCheckBox>(QStringLiteral("DMC_allow_spammers"))->click();
+             w.Control<QSlider>(QStringLiteral("DMC_spammer_percent"))->setValue(25);
+             w.Control<QCheckBox>(QStringLiteral("DMC_matrixmode"))->click();
+             w.Control<QCheckBox>(QStringLiteral("DMC_use_astar"))->click();
+             w.Chatfreq->setValue(20);
+         },
+         {{"rcbot/bot_config.ini",
+           "allow_spammers 1\nspammer_percent 25\nmatrix_mode\nbot_chat_percent 20\nuse_astar 0\nmin_bot_skill 1\n"
+           "max_bot_skill 5\nbot_shoot_impailers 1\nwaypoint update\nrcbot addbot\nrcbot addbot\n"}}},
+        // The store keeps no colours for Deathmatch Classic: Rho-DMC's own ones are written.
+        {"Rho-DMC", "dlls\\rhodmc.dll",
+         [](TFDMC& w) {
+             w.defskill->setValue(30);
+             w.Control<QSlider>(QStringLiteral("DMC_accuracy"))->setValue(61);
+             w.Control<QSlider>(QStringLiteral("DMC_mp5"))->setValue(40);
+         },
+         {{"dmc/cfg/rhobot.cfg",
+           Crlf({"//", "echo \"Rhobot.cfg Loaded\"", "//", "// Default number of bots [0 to 32]", "bot_number 2",
+                 "//", "// Bot skill level [0 to 100]", "bot_skill 30", "//",
+                 "// Bot skill level auto adjust [0 - off, 1 - on]", "bot_skill_aa 1", "//",
+                 "// Bot jumping propensity [0 to 100]", "bot_jump 50", "//", "// Bot chat modifier [0 to 100]",
+                 "bot_chat 50", "//", "// Bot movement speed", "bot_speed 300", "//",
+                 "// Color of Bots blood [0-random, 1-Green, 2-Blue, 3-Red, 4-Yellow]", "bot_blood 3", "//",
+                 "// allow spectators", "allow_spectators 1", "//", "//  allow bot chat", "mp_botchat 1", "//",
+                 "// Debug variables", "bot_observer 0"})},
+          {"dmc/botcycle.txt", Crlf({"NewBot", "Rex"})},
+          {"dmc/bots/NewBot.cfg",
+           RhoBotFile("NewBot", "55", "105", "// Rho-Bot DMC weapons preferences", {"50", "88", "45", "55", "50"},
+                      {"axe\t\t20", "grenadelauncher\t\t5", "lightning\t\t10", "nailgun \t\t90", "quakegun\t\t80",
+                       "rocketlauncher\t\t80", "supernailgun\t\t70", "supershotgun\t\t65"})},
+          {"dmc/bots/Rex.cfg",
+           RhoBotFile("Rex", "55", "105", "// Rho-Bot DMC weapons preferences", {"50", "61", "45", "55", "50"},
+                      {"axe\t\t20", "grenadelauncher\t\t5", "lightning\t\t10", "nailgun \t\t40", "quakegun\t\t80",
+                       "rocketlauncher\t\t80", "supernailgun\t\t70", "supershotgun\t\t65"})}}},
+    };
+    return cases;
+}
+
+class DMCEveryBotProgram : public ::testing::TestWithParam<int> {};
+
+TEST_P(DMCEveryBotProgram, PickEditApplyAndLaunchWriteItsFiles)
+{
+    const TBotProgramCase& c = BotProgramCases()[GetParam()];
+    const QString bot = QString::fromLatin1(c.Bot);
+    TModTestEnv env(QStringLiteral("DMC"), QStringLiteral("dmc"), QString());
+    for (const char* dll : {"dmc/dlls/akimbot.dll", "dmc/dlls/hpb_bot.dll", "dmc/dlls/rhodmc.dll",
+                            "Parabot/dlls/parabot.dll", "rcbot/dlls/rcbot.dll"})
+        env.HL.AddFile(QString::fromLatin1(dll), "MZ");
+    env.HL.AddMod(QStringLiteral("Parabot/dmc"));
+    env.HL.AddMap(QStringLiteral("dmc"), QStringLiteral("dmc_dm2"));
+    env.HL.AddMap(QStringLiteral("dmc"), QStringLiteral("dmc_dm3"));
+    env.HL.AddMap(QStringLiteral("dmc"), QStringLiteral("dmc_dm4"));
+    env.HL.AddPlayerModel(QStringLiteral("gordon"));
+    const QMap<QString, QByteArray> before = FilesBelow(env.HL.Root());
+
+    TFromMain road(env);
+    ASSERT_TRUE(road.Pick(QStringLiteral("DMC"), bot));
+    const bool closed = road.Edit([&](TModWindow& base) {
+        auto& w = static_cast<TFDMC&>(base);
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("DeathMatch Classic - ") + bot);
+        w.Control<TNumberEdit>(QStringLiteral("DMC_fraglimit"))->SetText(QStringLiteral("40"));
+        w.Control<QCheckBox>(QStringLiteral("DMC_weaponstay"))->click();
+        for (int i = 0; i < w.MapDispo->count(); ++i) {
+            const QString map = w.MapDispo->item(i)->text().trimmed();
+            w.MapDispo->item(i)->setSelected(map == QLatin1String("dmc_dm3") || map == QLatin1String("dmc_dm4"));
+        }
+        w.AddMapClick();
+        w.spawnbot->SetValue(2);
+        w.SBCreeBot->click();
+        w.SBCreeBot->click();
+        w.botname->clear();
+        TModTestEnv::Type(w.botname, QStringLiteral("Rex"));
+        c.Edit(w);
+        w.BApplyConf->click();
+    });
+    ASSERT_TRUE(closed) << road.Shown().toStdString();
+    EXPECT_EQ(road.Launch(), ListenArgs(QStringLiteral("dmc"), QStringLiteral("dmc_dm3"))) << road.Shown().toStdString();
+
+    QMap<QString, QByteArray> expected = c.Files;
+    expected.insert(QStringLiteral("dmc/game.cfg"),
+                    Crlf({"\"mp_fraglimit\"\t\t\"40.00000\"", "\"mp_timelimit\"\t\t\"0.00000\"",
+                          "\"mp_weaponstay\"\t\t\"1\"", "\"mp_forcerespawn\"\t\t\"0\"", "\"mp_footsteps\"\t\t\"1\"",
+                          "\"mp_teamplay\"\t\t\"0\"", "\"sv_sendvelocity\"\t\t\"0\""}));
+    // The first map of the cycle is the start map; the file holds the maps after it.
+    expected.insert(QStringLiteral("dmc/mapcycle.txt"), Crlf({"dmc_dm4"}));
+    expected.insert(QStringLiteral("dmc/liblist.gam"),
+                    Crlf({"// Quake Classic Game .dll Listing File", "// Load order is determined by file order.",
+                          "game \"DeathMatch Classic\"", "url_info \"www.valvesoftware.com\"", "url_dl \"\"",
+                          "version \"1\"", "size \"37000000\"", "svonly \"0\"", "cldll \"0\"",
+                          "type \"multiplayer_only\"", "mpentity \"info_player_deathmatch\"",
+                          (QByteArray("gamedll \"") + c.Dll + "\"").constData()}));
+    ExpectWritten(before, env.HL.Root(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedBotPrograms, DMCEveryBotProgram, ::testing::Range(0, 5),
+                         [](const auto& info) {
+                             std::string name = BotProgramCases()[info.param].Bot;
+                             name.erase(std::remove_if(name.begin(), name.end(),
+                                                       [](char ch) { return !std::isalnum(ch); }),
+                                        name.end());
+                             return name;
+                         });
 
 } // namespace
