@@ -26,7 +26,7 @@ struct TModHooks {
     // already worth showing to the user.
     std::function<bool(QString& error)> LaunchWriters;
     // The bot-list routines' swap of two records (moving and deleting bots): set by a mod whose
-    // records are not the row's TBot array (Rocket Crowbar swaps its TRocBot records and marks
+    // records are not the row's TBot array (a mod keeping TRocBot records swaps those and marks
     // modified). Empty: the core swaps the TBot records itself.
     std::function<void(int a, int b)> SwapBots;
 };
@@ -50,7 +50,7 @@ struct TModProfile {
     QString PictureFolder;
     // Pictures named after the side and the class: "<slot 3>_<slot 1>".
     bool SidePictures = false;
-    // The bot records are the row's RocBots, not its Bots (Rocket Crowbar's own record).
+    // The bot records are the row's RocBots, not its Bots (the mod's own 13-slot record).
     bool OwnBotRecords = false;
 
     // ---- Maps. ----
@@ -89,26 +89,25 @@ struct TModProfile {
 
 struct TModRow {
     // Identity, fixed by the program.
-    QString Key;          // "CStrike"
-    QString Button;       // "SB_CStrike"
-    QString Handler;      // "SB_CStrikeClick"
-    QString Hint;         // "Counter Strike 1.3"
+    QString Key;          // the mod key, matched case-sensitively
+    QString Button;       // objectName of the mod's button in the main window ("SB_" + a name)
+    QString Hint;         // the button's hint: the mod's name and version
     QString Label;        // shown after "Selected : "
     QString Abbreviation; // shown after "Current Bot for "; empty: no bot selector
     QString ListKey;      // names Mods\<ModsFile>.ini and the QOR.ini section read for "Last Bot"; empty: none
-    QString ModsFile;     // the file name stem in Mods\ ("HL-DM" for Deathmatch)
-    QString WindowClass;  // "TFCstrike"
-    QString WindowVar;    // "FCstrike"
-    QString Folder;       // folder below HLPath, in the case given ("cstrike"); empty for Deathmatch
+    QString ModsFile;     // the file name stem in Mods\ (it may differ from ListKey)
+    QString Folder;       // folder below HLPath, in the case given; empty: the chosen bot's
+                          // folder decides (set by the mod's window and writers)
     QString StartMap;     // the stock start map
-    QString GameDir;      // the -game value ("gearbox" for Op4); Deathmatch reads it from its bot
+    QString GameDir;      // the -game value, when it is not the folder; empty: the profile's
+                          // LaunchGameDir decides
 
     bool HasBotSelector() const { return !ListKey.isEmpty(); }
 
     // State that outlives the mod windows.
-    QString Dir;                 // HLPath + "\" + Folder (Deathmatch: set by its window/writers)
+    QString Dir;                 // HLPath + "\" + Folder (without a Folder: set by the mod)
     QVector<TBot> Bots;
-    QVector<TRocBot> RocBots;    // Rocket Crowbar only
+    QVector<TRocBot> RocBots;    // a mod with Profile.OwnBotRecords only
     QPointer<QWidget> Window;    // the open configuration window, if any
 
     TModHooks Hooks;

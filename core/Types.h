@@ -12,7 +12,7 @@ struct TBot {
     const QString& operator[](int i) const { return s[static_cast<size_t>(i)]; }
 };
 
-// Rocket Crowbar's bot: name, model, skill, speed, memory, sight, shot, aware, reaction,
+// The 13-slot bot record of a mod that keeps its own (Profile.OwnBotRecords): name, model, skill, speed, memory, sight, shot, aware, reaction,
 // wander, hunter, physco, weapon.
 struct TRocBot {
     std::array<QString, 13> s;

@@ -92,7 +92,7 @@ void InitGlobals()
 void InitProgram()
 {
     InitGlobals();
-    LoadingDone = 0;
+    const TLoadingGuard loading;
     try {
         LoadRegistrySettings();
     } catch (...) {
@@ -106,7 +106,6 @@ void InitProgram()
                                DialogParent());
         }
     }
-    LoadingDone = 1;
 }
 
 void LoadRegistrySettings()

@@ -82,7 +82,7 @@ void BuildManagedCvarList();
 
 // The program's own folder when the registry names none: the folder of the binary.
 QString ProgramFolder();
-// AppPath joined with a relative Windows-style path ("Mods\CStrike.ini").
+// AppPath joined with a relative Windows-style path ("Mods\HL-DM.ini").
 QString AppFile(const QString& relative);
 // HLPath joined with a relative path.
 QString HLFile(const QString& relative);

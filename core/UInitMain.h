@@ -23,11 +23,11 @@ void PlaceModButton(QWidget* button);
 bool ListModBots(const QString& listKey, const QString& modDir);
 
 // The usable bots of a mod, sorted as the selector shows them, without touching any widget.
-// "Deathmatch" reads Mods\HL-DM.ini with library paths below HLPath\valve, "DMC" uses
-// HLPath\dmc; every other list key reads Mods\<list key>.ini below modDir.
+// The list key's row names the Mods file (ModsIniPath) and, in its profile, the folder below
+// HLPath where the bot libraries lie (BotLibraryFolder; otherwise modDir).
 QStringList UsableBots(const QString& listKey, const QString& modDir);
 
-// AppPath\Mods\<file>.ini for a list key ("Deathmatch" -> HL-DM.ini).
+// AppPath\Mods\<file>.ini for a list key: the row's ModsFile where it differs from the key.
 QString ModsIniPath(const QString& listKey);
 
 // The main window, or nullptr while it does not exist.

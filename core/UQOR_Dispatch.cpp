@@ -8,7 +8,7 @@ namespace UQOR {
 
 namespace {
 
-// The row of the selected mod; the lookup is case-sensitive, so "cstrike" finds nothing.
+// The row of the selected mod; the lookup is case-sensitive, so a key in other letter case finds nothing.
 TModRow* SelectedRow() { return ModTable::Find(UInit::SelectedMod); }
 
 // Both confirmations end with a blank after the question mark, as the users have always seen.

@@ -23,8 +23,8 @@ struct TLaunchCommand {
 extern const QString HLKeyFrWindowTitle;   // "HLKey-Fr! V1.04"
 
 // Runs the selected mod's launch writers (its row's Hooks.LaunchWriters), then FilterServerCfgs
-// on the row's Dir; for Deathmatch also sets UInit::MaxPlayers from Bots\HL_Bots.ini
-// [Default] spawnbot (default 31) + 1. A key outside the mod table runs nothing. False stops the
+// on the row's Dir; then the profile's LaunchMaxPlayers, when the mod has one, sets
+// UInit::MaxPlayers. A key outside the mod table runs nothing. False stops the
 // launch; error then holds the message to show.
 bool PrepareLaunch(QString* error = nullptr);
 
@@ -47,8 +47,8 @@ bool FilterCfgFile(const QString& path, QString* error = nullptr);
 QByteArray FilterCfgText(const QByteArray& text, const QVector<TCVar>& managed,
                          bool* changed = nullptr);
 
-// The -game value of the selected mod (Op4 "gearbox", Rocket "rockcrowbar", Deathmatch its bot's
-// "game" in Mods\HL-DM.ini, otherwise the key in lower case).
+// The -game value of the selected mod: its profile's LaunchGameDir when it has one, otherwise
+// the row's GameDir, otherwise the key in lower case.
 QString LaunchGameDir();
 
 // The command for gameDir from the current settings: parameters with or without automatic

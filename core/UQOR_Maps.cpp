@@ -75,10 +75,10 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
         return;
 
     const TModProfile& profile = SelectedProfile();
-    const bool wanted = profile.FixedMapList;
+    const bool fixedList = profile.FixedMapList;
     QStringList entries;
-    QSet<QString> held;   // Wanted keeps its fixed entries: never list one of its maps twice
-    if (wanted) {
+    QSet<QString> held;   // a fixed list keeps its entries: never list one of its maps twice
+    if (fixedList) {
         for (int i = 0; i < available->count(); ++i) {
             const QString text = available->item(i)->text();
             entries << text;
@@ -136,7 +136,7 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
         const QString lower = map.toLower();
         if (!requiredExt.isEmpty() && !requiredStems.contains(lower))
             continue;
-        if (wanted && held.contains(lower))
+        if (fixedList && held.contains(lower))
             continue;
         QString entry;
         entry.reserve(map.size() + 3);
@@ -147,7 +147,7 @@ void ListMaps(QListWidget* available, const QString& mapsFolder, QLabel* legend,
         if (!configExt.isEmpty() && configStems.contains(lower))
             entry += UInit::ConfigMarker;
         entries << entry;
-        if (wanted)
+        if (fixedList)
             held.insert(lower);
     }
 
@@ -240,7 +240,7 @@ QString CycleMapName(const QString& line)
     while (end < line.size() && !IsCycleBlank(line[end]))
         ++end;
     const QString word = line.mid(start, end - start);
-    // The game skips a "//" comment; it must not turn into a map (Wanted takes any name).
+    // The game skips a "//" comment; it must not turn into a map (a fixed map list takes any name).
     return word.startsWith(QLatin1String("//")) ? QString() : word;
 }
 

@@ -76,7 +76,7 @@ QString CycleMapName(const QString& line);
 // lines of modFolder\mapcycle.txt, each read with CycleMapName and written as its file in
 // mapsFolder is named (MapNameOnDisk); maps that are no longer present, empty lines and "//"
 // comment lines are dropped silently. flag "N": mapcycle.txt only. Holds
-// UInit::LoadingDone at 0 while it fills the list and sets it to 1 at the end.
+// UInit::LoadingDone at 0 while it fills the list and puts back what it was after.
 void ReadMapCycle(const QString& flag, const QString& modFolder, const QString& mapsFolder,
                   QListWidget* mapCycle, const QString& requiredExt = QString(),
                   const QString& waypointFolder = QString());

@@ -35,7 +35,7 @@ bool AccessMemoFile(const QString& mode, QPlainTextEdit* memo, const QString& fo
 // Splits one configuration line ("mp_timelimit"<TAB><TAB>"20.00000") into name and value: a "/"
 // starts a comment (except on sh_weapfileloc lines, whose value is a path), the first TAB (else
 // the first blank) separates, one double quote at either end of name and value falls away, and
-// for Rocket Crowbar the value loses its decimals. A line without a separator gives an empty name
+// for a mod whose profile reads whole-number cvars the value loses its decimals. A line without a separator gives an empty name
 // and the whole line as value.
 void SplitCvarLine(const QString& line, QString& name, QString& value);
 

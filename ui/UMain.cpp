@@ -807,7 +807,7 @@ void ShowOptionTicks()
 
 QString ModsIniPath(const QString& listKey)
 {
-    // The mod's row names its file ("Deathmatch" lists its bots in HL-DM.ini).
+    // The mod's row names its file (a list key may read a Mods file of another stem).
     QString stem = listKey;
     for (const TModRow& row : ModTable::Rows())
         if (!listKey.isEmpty() && row.ListKey == listKey && !row.ModsFile.isEmpty())

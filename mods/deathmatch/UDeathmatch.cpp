@@ -269,9 +269,8 @@ void TDeathmatch::ReadBotsIni()
     // Without a store every game setting stays as the window's defaults put it (footsteps,
     // flashlight and crosshair on), not as the missing keys would read.
     if (!stored && Form()) {
-        UInit::LoadingDone = 0;
+        const UInit::TLoadingGuard loading;
         LoadModDefaults();
-        UInit::LoadingDone = 1;
     }
 }
 
@@ -441,7 +440,7 @@ void TDeathmatch::ReadJumbotCfg()
     TFDeathmatch* w = Win();
     if (!w)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     // Read where the window writes it: the bot's own folder.
     const QString dir = ModDir();
     if (!Jumbot::ReadFile(*w, QStringLiteral("DM"), FileSys::JoinPath(dir, kJumbotCfg)))
@@ -452,7 +451,6 @@ void TDeathmatch::ReadJumbotCfg()
         const QSignalBlocker block(memo);
         UQOR::AccessMemoFile(QStringLiteral("Read"), memo, dir + QLatin1Char('\\'), file);
     }
-    UInit::LoadingDone = 1;
 }
 
 bool TDeathmatch::WriteJumbotCfg(QString& error)

@@ -360,7 +360,7 @@ void TFirearms::ReadBotSkillCfg()
     TFFirearms* w = Win();
     if (!w || !w->FA_Skills)
         return;
-    UInit::LoadingDone = 0;
+    const UInit::TLoadingGuard loading;
     SkillGrid::Label(w->FA_Skills, SkillHeadings(), SkillRowLabels(), SkillRanges());
     const QString path = BotSkillCfgPath();
     QStringList lines;
@@ -369,7 +369,6 @@ void TFirearms::ReadBotSkillCfg()
         ParseBotSkill(lines, cells);
         SkillGrid::Write(cells, w->FA_Skills);
     }
-    UInit::LoadingDone = 1;
 }
 
 bool TFirearms::WriteBotSkillCfg(QString& error)
