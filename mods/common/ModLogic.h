@@ -14,6 +14,8 @@
 //   - game.cfg rows of every kind (number, check box, radio pair, chooser index with or without
 //     the tail, fixed and conditional lines, own rules): Cvars() rows (mods/common/ModCvars.h);
 //     values kept elsewhere (QOR.ini, the bot store): an Own row or ReadDefaultSection;
+//     a page whose controls bind those rows plainly declares each control and its line once as
+//     control rows (mods/common/ControlRows.h, as The Opera's game page does);
 //   - the map list: the waypoint keys of TModTraits (a marking and a required extension, the
 //     keys that show the legend: LegendKeys), Half-Life's own maps (ValveMaps), a Restore
 //     Default that empties the cycle (DefaultsEmptyMapCycle), the

@@ -1,14 +1,12 @@
 #pragma once
-// The Opera's configuration window: the template window with The Opera's game page (game type,
-// limits, weapon switches) and its "Shopping Cart" button.
+// The Opera's configuration window: the template window with The Opera's game page (its control
+// rows, UOpera::GamePage) and its "Shopping Cart" button.
 #include "mods/common/ModWindow.h"
 
 #include <QPointer>
 
-class QCheckBox;
 class QComboBox;
 class QPushButton;
-class TNumberEdit;
 
 class TFOpera : public TModWindow {
     Q_OBJECT
@@ -17,17 +15,6 @@ public:
     ~TFOpera() override;
 
     QComboBox* OP_gamemode = nullptr;
-    TNumberEdit* OP_timelimit = nullptr;
-    TNumberEdit* OP_fraglimit = nullptr;
-    TNumberEdit* OP_roundduration = nullptr;
-    QCheckBox* OP_friendlyfire = nullptr;
-    QCheckBox* OP_knife_combat = nullptr;
-    QCheckBox* OP_knife_throwing = nullptr;
-    QCheckBox* OP_pistols = nullptr;
-    QCheckBox* OP_smgs = nullptr;
-    QCheckBox* OP_long = nullptr;
-    QCheckBox* OP_panic = nullptr;
-    QCheckBox* OP_killcount = nullptr;
     QPushButton* B_Shopping = nullptr;
 
     // Starts the mod's own shopping_cart.exe in the mod folder.

@@ -1,6 +1,5 @@
 #include "mods/opera/UOpera.h"
 
-#include "mods/common/ModCvars.h"
 #include "mods/common/ModWriters.h"
 #include "mods/opera/UFOpera.h"
 
@@ -25,44 +24,55 @@ TModTraits OperaTraits()
 
 } // namespace
 
-const QStringList& GameModeValues()
+const TControlRows& GamePage()
 {
-    static const QStringList values{QStringLiteral("0"),  QStringLiteral("1"),  QStringLiteral("2"),
-                                    QStringLiteral("3"),  QStringLiteral("10"), QStringLiteral("13"),
-                                    QStringLiteral("14")};
-    return values;
-}
-
-const QStringList& GameModeItems()
-{
-    static const QStringList items{QStringLiteral("Deathmatch"),       QStringLiteral("Last Man Standing"),
-                                   QStringLiteral("LMS - 2 Players"),  QStringLiteral("LMS - 3 Players"),
-                                   QStringLiteral("Dueling Berettas"), QStringLiteral("Random"),
-                                   QStringLiteral("Map Default")};
-    return items;
+    using K = TControlKind;
+    static const TControlRows rows{
+        {.Kind = K::Group, .Name = "GB_GameType", .Caption = "Game Type", .X = 8, .Y = 8, .W = 220, .H = 60},
+        // The chooser's value is written bare; a read "0.0" (or "10.00000") is cut at the ".".
+        {.Kind = K::Combo, .Name = "OP_gamemode", .X = 12, .Y = 24, .W = 196, .Cvar = "mp_gamemode",
+         .Default = "0",
+         .Items = {QStringLiteral("Deathmatch"), QStringLiteral("Last Man Standing"),
+                   QStringLiteral("LMS - 2 Players"), QStringLiteral("LMS - 3 Players"),
+                   QStringLiteral("Dueling Berettas"), QStringLiteral("Random"), QStringLiteral("Map Default")},
+         .Values = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                    QStringLiteral("10"), QStringLiteral("13"), QStringLiteral("14")}},
+        {.Kind = K::Group, .Name = "GB_GameSettings", .Caption = "Game Settings", .X = 8, .Y = 78, .W = 555, .H = 200},
+        {.Kind = K::Number, .Name = "OP_timelimit", .Caption = "Time Limit", .LabelName = "LabelTimeLimit",
+         .X = 110, .Y = 26, .W = 56, .Max = 90, .Digits = 2,
+         .Hint = "Maximum time before changing map (0 = infinite)", .Cvar = "mp_timelimit", .Default = "0"},
+        {.Kind = K::Number, .Name = "OP_fraglimit", .Caption = "Frag Limit", .LabelName = "LabelFragLimit",
+         .X = 110, .Y = 60, .W = 56, .Max = 999, .Digits = 3,
+         .Hint = "Maximum Frag points before changing map (0 = infinite)", .Cvar = "mp_fraglimit", .Default = "0"},
+        {.Kind = K::Number, .Name = "OP_roundduration", .Caption = "Round Limit", .LabelName = "LabelRoundLimit",
+         .X = 110, .Y = 94, .W = 56, .Max = 90, .Digits = 2,
+         .Hint = "Maximum time before the end of the round (0 = infinite)", .Cvar = "mp_roundduration",
+         .Default = "0"},
+        {.Kind = K::Check, .Name = "OP_friendlyfire", .Caption = "Friendly Fire", .X = 12, .Y = 140, .W = 150,
+         .Cvar = "mp_friendlyfire"},
+        {.Kind = K::Check, .Name = "OP_killcount", .Caption = "Display kill count", .X = 12, .Y = 166, .W = 150,
+         .Cvar = "sv_killcount"},
+        {.Kind = K::Check, .Name = "OP_knife_combat", .Caption = "Combat Knife", .X = 220, .Y = 30, .W = 150,
+         .Cvar = "sv_wpn_knife_combat"},
+        {.Kind = K::Check, .Name = "OP_knife_throwing", .Caption = "Throwing Knife", .X = 220, .Y = 64, .W = 150,
+         .Cvar = "sv_wpn_knife_throwing"},
+        {.Kind = K::Check, .Name = "OP_pistols", .Caption = "Pistols", .X = 220, .Y = 98, .W = 150,
+         .Cvar = "sv_wpn_pistols"},
+        {.Kind = K::Check, .Name = "OP_smgs", .Caption = "SMGs", .X = 390, .Y = 30, .W = 150, .Cvar = "sv_wpn_smgs"},
+        {.Kind = K::Check, .Name = "OP_long", .Caption = "Long guns", .X = 390, .Y = 64, .W = 150,
+         .Cvar = "sv_wpn_long"},
+        {.Kind = K::Check, .Name = "OP_panic", .Caption = "Panic weapons", .X = 390, .Y = 98, .W = 150,
+         .Cvar = "sv_wpn_panic"},
+    };
+    return rows;
 }
 
 TOpera::TOpera() : TModLogic(OperaTraits()) {}
 
 TCvarTable TOpera::Cvars() const
 {
-    using namespace ModCvars;
-    return {
-        // The chooser's value is written bare; a read "0.0" (or "10.00000") is cut at the ".".
-        Index(QStringLiteral("mp_gamemode"), QStringLiteral("OP_gamemode"), GameModeValues(),
-              QStringLiteral("0")),
-        Number(QStringLiteral("mp_fraglimit"), QStringLiteral("OP_fraglimit"), QStringLiteral("0")),
-        Number(QStringLiteral("mp_timelimit"), QStringLiteral("OP_timelimit"), QStringLiteral("0")),
-        Number(QStringLiteral("mp_roundduration"), QStringLiteral("OP_roundduration"), QStringLiteral("0")),
-        Check(QStringLiteral("mp_friendlyfire"), QStringLiteral("OP_friendlyfire")),
-        Check(QStringLiteral("sv_killcount"), QStringLiteral("OP_killcount")),
-        Check(QStringLiteral("sv_wpn_knife_combat"), QStringLiteral("OP_knife_combat")),
-        Check(QStringLiteral("sv_wpn_knife_throwing"), QStringLiteral("OP_knife_throwing")),
-        Check(QStringLiteral("sv_wpn_pistols"), QStringLiteral("OP_pistols")),
-        Check(QStringLiteral("sv_wpn_smgs"), QStringLiteral("OP_smgs")),
-        Check(QStringLiteral("sv_wpn_long"), QStringLiteral("OP_long")),
-        Check(QStringLiteral("sv_wpn_panic"), QStringLiteral("OP_panic")),
-    };
+    // game.cfg lists the frag limit before the time limit, above which the page shows it.
+    return ControlRows::Cvars(GamePage(), {QStringLiteral("mp_gamemode"), QStringLiteral("mp_fraglimit")});
 }
 
 QStringList TOpera::LiblistLines(const QString& dll) const

@@ -1,14 +1,13 @@
 #pragma once
-// The Opera's logic: the template's role routines with The Opera's cvar table (the game type
-// chooser and its values), its liblist.gam lines and its default model "bobby".
+// The Opera's logic: the template's role routines with The Opera's game page (game type,
+// limits, weapon switches) as control rows, its liblist.gam lines and its default model "bobby".
+#include "mods/common/ControlRows.h"
 #include "mods/common/ModLogic.h"
 
 namespace UOpera {
 
-// mp_gamemode value of each item of OP_gamemode, in item order.
-const QStringList& GameModeValues();
-// The items of OP_gamemode.
-const QStringList& GameModeItems();
+// The game page's controls and the game.cfg lines they bind.
+const TControlRows& GamePage();
 
 class TOpera : public TModLogic {
 public:
