@@ -36,6 +36,8 @@
 #include <QSignalBlocker>
 #include <QValidator>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -604,6 +606,62 @@ void TModWindow::PlaceInCaptionGap(QLabel* label, QWidget* control, const QStrin
     label->resize(fm.horizontalAdvance(caption) + 4, label->height());
     control->setGeometry(x + 3, label->y() + (label->height() - height) / 2, qMax(20, w - 6), height);
     control->raise();
+}
+
+int TModWindow::PlaceKeyChooser(QLabel* label, QComboBox* chooser, const QString& head)
+{
+    const QString caption = label->text();
+    const qsizetype at = caption.indexOf(head);
+    const QString tail = at < 0 ? QString() : caption.mid(at + head.size()).trimmed();
+    if (at >= 0)
+        label->setText(caption.left(at + head.size()));
+    const int rowHeight = label->height();
+    const int chooserHeight = 22;
+
+    // Measured on the key names themselves: a name such as "Num Keypad ENTER" is not cut.
+    UInit::FillKeyCombos({chooser});
+    int longest = 0;
+    for (int i = 0; i < chooser->count(); ++i)
+        longest = qMax(longest, chooser->fontMetrics().horizontalAdvance(chooser->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(chooser);
+    auto room = [&](int width) {
+        option.rect = QRect(0, 0, width, chooserHeight);
+        return chooser->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, chooser)
+            .width();
+    };
+    int width = longest + (100 - room(100));
+    while (room(width) < longest)
+        ++width;
+    // The style draws the text a little inside its field: leave it that margin too.
+    width = qMax(width + 6, chooser->sizeHint().width());
+
+    const QFontMetrics fm(label->font());
+    const int headWidth = fm.horizontalAdvance(label->text());
+    const int x = label->x() + headWidth + 6;
+    const int y = label->y() + (rowHeight - chooserHeight) / 2;
+    chooser->setGeometry(x, y, width, chooserHeight);
+    chooser->raise();
+
+    int height = qMax(rowHeight, y + chooserHeight - label->y());
+    int labelWidth = headWidth + 4;
+    if (!tail.isEmpty()) {
+        auto* rest = new QLabel(tail, label);
+        rest->setObjectName(label->objectName() + QStringLiteral("Tail"));
+        const int tailWidth = fm.horizontalAdvance(tail) + 4;
+        const int parentRoom = label->parentWidget() ? label->parentWidget()->contentsRect().right() - 6 : 1 << 20;
+        QPoint at(x - label->x() + width + 6, 0);
+        if (label->x() + at.x() + tailWidth > parentRoom)
+            at = QPoint(x - label->x(), y + chooserHeight + 2 - label->y());
+        rest->setGeometry(at.x(), at.y(), tailWidth, rowHeight);
+        labelWidth = qMax(labelWidth, at.x() + tailWidth);
+        height = qMax(height, at.y() + rowHeight);
+    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(label->x(), label->y(), labelWidth, height);
+    // The head sits level with the chooser's text as it did in its one-line caption.
+    label->setContentsMargins(0, (rowHeight - fm.height()) / 2, 0, 0);
+    return height;
 }
 
 void TModWindow::CoupleMinSkill(QSlider* minSkill)

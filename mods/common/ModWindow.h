@@ -231,6 +231,12 @@ public:
     // right after the text `after` (the key choosers sit inside their captions).
     static void PlaceInCaptionGap(QLabel* label, QWidget* control, const QString& after,
                                   int height = 22);
+    // A key chooser in its caption ("Bind      to spawn the bots"): the caption's head stays in
+    // `label`, the chooser follows it as wide as the longest key name needs, and the caption's
+    // tail follows the chooser on the same line when the parent has room, else on the line below,
+    // under the chooser (a child of `label`, so it shows and hides with it). Returns the height
+    // the whole caption takes from the label's top.
+    static int PlaceKeyChooser(QLabel* label, QComboBox* chooser, const QString& head);
     // A minimum-skill slider kept in step with the default skill (defskill): raising the minimum
     // above the default raises the default, lowering the default below the minimum lowers the
     // minimum; both user changes mark the mod modified.

@@ -149,13 +149,12 @@ void TFCstrike::BuildGamePage(QWidget* p)
                            QStringLiteral("Bind                             for in-game bot menu"), 10, my + 3);
     CS_botmenu = AddCombo(g, QStringLiteral("CS_botmenu"), {}, 0, 0, 100,
                           QStringLiteral("Key that opens the bot program's menu in the game"));
-    PlaceInCaptionGap(Lab_Botmenu, CS_botmenu, QStringLiteral("Bind"));
-    my += 32;
+    my += PlaceKeyChooser(Lab_Botmenu, CS_botmenu, QStringLiteral("Bind")) + 8;
     Lab_ExecKey = AddLabel(g, QStringLiteral("Lab_ExecKey"),
                            QStringLiteral("Bind                             to spawn the bots"), 10, my + 3);
     CS_ExecKey = AddCombo(g, QStringLiteral("CS_ExecKey"), {}, 0, 0, 100,
                           QStringLiteral("Key that adds the bots in the game"));
-    PlaceInCaptionGap(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
+    PlaceKeyChooser(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
     KeyChoosers = {CS_botmenu, CS_ExecKey};
     for (QWidget* w : std::initializer_list<QWidget*>{Lab_Botmenu, CS_botmenu, Lab_ExecKey, CS_ExecKey})
         w->hide();
@@ -562,9 +561,13 @@ void TFCstrike::CompactMiscOptions()
         if (row.first()->isHidden())
             continue;
         const int dy = y - row.first()->y();
-        for (QWidget* w : row)
+        QRect taken;
+        for (QWidget* w : row) {
             w->move(w->x(), w->y() + dy);
-        y += row.size() == 1 ? 23 : 32;
+            taken |= w->geometry();
+        }
+        // A key chooser's caption may take two lines.
+        y += row.size() == 1 ? 23 : taken.bottom() - y + 11;
     }
 }
 

@@ -56,29 +56,33 @@ void TFDod::BuildGamePage(QWidget* p)
                                QStringLiteral("Allows firing to teammates"));
 
     GB_misc = AddGroup(p, QStringLiteral("GB_misc"), QStringLiteral("Misc options"), 290, 8, 273, 362);
+    // Each key chooser stands in its caption, as wide as the longest key name.
+    int y = 30;
     Lab_Botmenu = AddLabel(GB_misc, QStringLiteral("Lab_Botmenu"),
-                           QStringLiteral("Bind                             for in-game bot menu"), 10, 30);
+                           QStringLiteral("Bind                             for in-game bot menu"), 10, y);
     DD_botmenu = AddCombo(GB_misc, QStringLiteral("DD_botmenu"), {}, 0, 0, 100,
                           QStringLiteral("Key that opens the bot program's menu in the game"));
-    PlaceInCaptionGap(Lab_Botmenu, DD_botmenu, QStringLiteral("Bind"));
+    y += PlaceKeyChooser(Lab_Botmenu, DD_botmenu, QStringLiteral("Bind")) + 12;
     Lab_ExecKey = AddLabel(GB_misc, QStringLiteral("Lab_ExecKey"),
-                           QStringLiteral("Bind                             to spawn the bots"), 10, 64);
+                           QStringLiteral("Bind                             to spawn the bots"), 10, y);
     DD_ExecKey = AddCombo(GB_misc, QStringLiteral("DD_ExecKey"), {}, 0, 0, 100,
                           QStringLiteral("Key that adds the bots in the game"));
-    PlaceInCaptionGap(Lab_ExecKey, DD_ExecKey, QStringLiteral("Bind"));
+    y += PlaceKeyChooser(Lab_ExecKey, DD_ExecKey, QStringLiteral("Bind")) + 16;
     KeyChoosers = {DD_botmenu, DD_ExecKey};
 
     Lab_min_reaction = AddLabel(GB_misc, QStringLiteral("Lab_min_reaction"), QStringLiteral("Min. Reaction Time"),
-                                10, 104, 150);
-    DD_min_reaction = AddNumber(GB_misc, QStringLiteral("DD_min_reaction"), 0, 400, 3, 170, 100, 60,
+                                10, y + 4, 150);
+    DD_min_reaction = AddNumber(GB_misc, QStringLiteral("DD_min_reaction"), 0, 400, 3, 170, y, 60,
                                 QStringLiteral("Shortest reaction of a bot, in hundredths of a second"));
+    y += 34;
     Lab_max_reaction = AddLabel(GB_misc, QStringLiteral("Lab_max_reaction"), QStringLiteral("Max. Reaction Time"),
-                                10, 138, 150);
-    DD_max_reaction = AddNumber(GB_misc, QStringLiteral("DD_max_reaction"), 0, 400, 3, 170, 134, 60,
+                                10, y + 4, 150);
+    DD_max_reaction = AddNumber(GB_misc, QStringLiteral("DD_max_reaction"), 0, 400, 3, 170, y, 60,
                                 QStringLiteral("Longest reaction of a bot, in hundredths of a second"));
-    DD_Rank = AddCheck(GB_misc, QStringLiteral("DD_Rank"), QStringLiteral("Rank"), 10, 170, 200);
-    DD_botchat = AddCheck(GB_misc, QStringLiteral("DD_botchat"), QStringLiteral("Bots chat"), 10, 198, 200);
-    DD_grenade = AddCheck(GB_misc, QStringLiteral("DD_grenade"), QStringLiteral("Bots use grenades"), 10, 226, 200);
+    y += 32;
+    DD_Rank = AddCheck(GB_misc, QStringLiteral("DD_Rank"), QStringLiteral("Rank"), 10, y, 200);
+    DD_botchat = AddCheck(GB_misc, QStringLiteral("DD_botchat"), QStringLiteral("Bots chat"), 10, y + 28, 200);
+    DD_grenade = AddCheck(GB_misc, QStringLiteral("DD_grenade"), QStringLiteral("Bots use grenades"), 10, y + 56, 200);
     // Without a bot store the first save writes Sturmbot's own timings.
     DD_min_reaction->SetText(QStringLiteral("70"));
     DD_max_reaction->SetText(QStringLiteral("120"));

@@ -182,8 +182,8 @@ TEST_P(ModContract, NoCaptionIsCut)
     if (w->SBCreeBot && OnItsPage(w->SBCreeBot, w.get()))
         w->SBCreeBotClick(false);
     for (QComboBox* chooser : w->findChildren<QComboBox*>()) {
-        // The key choosers stand in the gap of a fixed caption ("Bind ... to spawn the bots"),
-        // which leaves no room for the longest key names yet.
+        // A key chooser left in the one-line gap of its caption ("Bind ... to create the bots")
+        // has no room for the longest key names; PlaceKeyChooser's test covers the ones it places.
         if (!OnItsPage(chooser, w.get()) || w->KeyChoosers.contains(chooser))
             continue;
         QStyleOptionComboBox option;

@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QDir>
 #include <QFile>
@@ -542,6 +544,59 @@ TEST(ConfigBinds, AddedOnceOldOnesReplacedAndAMissingFileLeftMissing)
     EXPECT_TRUE(ModWriters::RewriteConfigLines(path, isBotBind, {}, error));
     EXPECT_EQ(TModTestEnv::Read(path), QByteArray("name \"J\xe9r\xf4me\"\r\n"));
     EXPECT_TRUE(error.isEmpty());
+}
+
+
+// ---------------------------------------------------------------- key choosers in their captions
+
+TEST(KeyChooserInCaption, HoldsEveryKeyNameAndTheCaptionsTailWrapsBelowWhenTheRowIsShort)
+{
+    for (const auto& [parentWidth, wraps] : {std::pair{560, false}, std::pair{270, true}}) {
+        SCOPED_TRACE(parentWidth);
+        QWidget parent;
+        parent.resize(parentWidth, 200);
+        auto* label = new QLabel(QStringLiteral("Bind                             to spawn the bots"), &parent);
+        label->setObjectName(QStringLiteral("Lab_ExecKey"));
+        label->move(10, 30);
+        label->resize(label->sizeHint());
+        auto* chooser = new QComboBox(&parent);
+        const int height = TModWindow::PlaceKeyChooser(label, chooser, QStringLiteral("Bind"));
+
+        EXPECT_EQ(label->text(), QStringLiteral("Bind"));
+        auto* tail = label->findChild<QLabel*>(QStringLiteral("Lab_ExecKeyTail"));
+        ASSERT_NE(tail, nullptr);
+        EXPECT_EQ(tail->text(), QStringLiteral("to spawn the bots"));
+        // No key chosen yet, and the chooser's text field holds the longest key name.
+        EXPECT_EQ(chooser->currentIndex(), -1);
+        QStyleOptionComboBox option;
+        option.initFrom(chooser);
+        const int room = chooser->style()
+                             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, chooser)
+                             .width();
+        ASSERT_GE(chooser->findText(QStringLiteral("Num Keypad ENTER")), 0);
+        for (int i = 0; i < chooser->count(); ++i)
+            EXPECT_LE(chooser->fontMetrics().horizontalAdvance(chooser->itemText(i)), room)
+                << chooser->itemText(i).toStdString();
+
+        // Nothing overlaps, everything stays inside the parent, the caption reads in order.
+        const QRect head(label->pos(), QSize(label->fontMetrics().horizontalAdvance(label->text()), 1));
+        const QRect rest(label->mapTo(&parent, tail->pos()), tail->size());
+        EXPECT_LT(head.right(), chooser->x());
+        EXPECT_FALSE(rest.intersects(chooser->geometry()));
+        EXPECT_LE(rest.right(), parentWidth);
+        EXPECT_LE(chooser->geometry().right(), parentWidth);
+        EXPECT_LE(tail->fontMetrics().horizontalAdvance(tail->text()), tail->width());
+        EXPECT_EQ(rest.top() > chooser->geometry().bottom(), wraps);
+        if (wraps)
+            EXPECT_EQ(rest.left(), chooser->x());
+        else
+            EXPECT_GT(rest.left(), chooser->geometry().right());
+        EXPECT_EQ(label->y() + height, qMax(rest.bottom(), chooser->geometry().bottom()) + 1);
+        // The tail shows and hides with its caption.
+        parent.show();
+        label->hide();
+        EXPECT_FALSE(tail->isVisibleTo(&parent));
+    }
 }
 
 } // namespace
