@@ -71,9 +71,11 @@ bool IsBotSkillLine(const QString& line, QString& skill)
     return true;
 }
 
-TBot ParseAddbotLine(const QString& line, const TFormat& format, int& counter)
+TBot ParseAddbotLine(const QString& line, const TFormat& format, int& counter, QString* asRead)
 {
     TBot bot;
+    if (asRead)
+        asRead->clear();
     const QStringList words = Words(line.trimmed().mid(kAddbot.size()));
     if (words.isEmpty()) {
         bot[0] = PlaceholderName(counter++);
@@ -88,6 +90,8 @@ TBot ParseAddbotLine(const QString& line, const TFormat& format, int& counter)
         bot[2] = format.NoNameSkill;
         return bot;
     }
+    if (asRead)
+        *asRead = words[1];
     bot[0] = CleanName(words[1], format);
     // Words after the skill (the colours some bot programs take) are not the mod's.
     bot[2] = words.size() > 2 ? ReadSkill(words[2], format) : format.NoSkillSkill;
@@ -100,9 +104,12 @@ TContents ReadLines(const QStringList& lines, const TFormat& format)
     int counter = 1;
     for (const QString& line : lines) {
         QString skill;
-        if (IsAddbotLine(line))
-            contents.Bots.append(ParseAddbotLine(line, format, counter));
-        else if (IsBotSkillLine(line, skill))
+        QString asRead;
+        if (IsAddbotLine(line)) {
+            contents.Bots.append(ParseAddbotLine(line, format, counter, &asRead));
+            if (!asRead.isEmpty() && asRead != contents.Bots.last()[0])
+                contents.Renamed.append({asRead, contents.Bots.last()[0]});
+        } else if (IsBotSkillLine(line, skill))
             contents.BotSkill = skill;
     }
     return contents;
@@ -149,6 +156,14 @@ QStringList AddbotLines(const QVector<TBot>& bots, const TFormat& format)
     for (const TBot& bot : bots)
         lines << AddbotLine(bot, format);
     return lines;
+}
+
+QString TooManyBots(int count, int most)
+{
+    if (count <= most)
+        return {};
+    return QStringLiteral("You can have at most ") + QString::number(most) +
+           QStringLiteral(" bots: every bot of the list joins the game.");
 }
 
 } // namespace AddbotFile

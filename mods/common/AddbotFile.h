@@ -10,6 +10,7 @@
 // whether a skill "0" is written (TFormat).
 #include "core/Types.h"
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -54,14 +55,16 @@ bool IsBotSkillLine(const QString& line, QString& skill);
 
 // One "addbot" line as a record: slot 0 name, 1 model, 2 skill (BareSlot marks a bare line).
 // counter numbers the bots read without a name (1 at the start of each file) and advances for
-// each of them.
-TBot ParseAddbotLine(const QString& line, const TFormat& format, int& counter);
+// each of them. asRead: the name as the line gives it, before the one name rule ("" for none).
+TBot ParseAddbotLine(const QString& line, const TFormat& format, int& counter, QString* asRead = nullptr);
 
 // A whole file's lines: the bots of its "addbot" lines in order, and the last "botskill" line's
 // value ("" when the file has none); every other line (comments, "pause" ...) is passed over.
 struct TContents {
     QVector<TBot> Bots;
     QString BotSkill;
+    // The names the one name rule changed: as read, and as they now read (what a save writes).
+    QVector<QPair<QString, QString>> Renamed;
 };
 TContents ReadLines(const QStringList& lines, const TFormat& format);
 
@@ -73,5 +76,10 @@ bool ReadFile(const QString& path, const TFormat& format, TContents& contents, Q
 // it out; a bot read without a name: "addbot" or "addbot <model>", as it was read.
 QString AddbotLine(const TBot& bot, const TFormat& format);
 QStringList AddbotLines(const QVector<TBot>& bots, const TFormat& format);
+
+// Every bot of such a file joins the game, so a list longer than the server holds (most: the
+// player slots left, the host's kept on a listen server) is refused before saving, and the file
+// keeps every stored bot. The refusal's message, or "" when count fits.
+QString TooManyBots(int count, int most);
 
 } // namespace AddbotFile

@@ -88,8 +88,6 @@ struct TModTraits {
     QString DefaultDll;     // Mods ini "dll" default for liblist.gam ("opera.dll")
     // Characters refused in bot names beyond the one rule every mod keeps (ModWriters::IsBotNameChar).
     QString ForbiddenNameChars;
-    // The bot program reads its names between double quotes: a name may hold a blank.
-    bool QuotedNames = false;
     QString PauseLine = QStringLiteral("pause 3");
     // "maxskill" when the bot's section lacks it: the window's sliders and the launch's skill key
     // both follow it, so the skills saved are the ones launched.

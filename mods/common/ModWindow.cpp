@@ -50,9 +50,8 @@ public:
     State validate(QString& input, int&) const override
     {
         const bool engine = m_logic.EngineReadsBotLines();
-        const bool quoted = m_logic.Traits().QuotedNames;
         for (const QChar c : input)
-            if (!ModWriters::IsBotNameChar(c, engine, quoted) || m_logic.Traits().ForbiddenNameChars.contains(c))
+            if (!ModWriters::IsBotNameChar(c, engine) || m_logic.Traits().ForbiddenNameChars.contains(c))
                 return Invalid;
         return input.toUtf8().size() > ModWriters::MaxBotNameBytes ? Invalid : Acceptable;
     }

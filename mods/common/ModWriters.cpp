@@ -16,10 +16,8 @@ QString NumberOr(const QString& value, const QString& fallback)
     return ok ? value.trimmed() : fallback;
 }
 
-bool IsBotNameChar(QChar c, bool engineTokens, bool quotedNames)
+bool IsBotNameChar(QChar c, bool engineTokens)
 {
-    if (quotedNames && c == QLatin1Char(' '))
-        return true;
     if (c.isSpace() || c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\'')
         || c == QLatin1Char(';'))
         return false;
@@ -33,7 +31,7 @@ bool IsBotNameChar(QChar c, bool engineTokens, bool quotedNames)
     return true;
 }
 
-QString CleanBotName(const QString& name, bool engineTokens, bool quotedNames)
+QString CleanBotName(const QString& name, bool engineTokens)
 {
     QString clean;
     int bytes = 0;
@@ -43,7 +41,7 @@ QString CleanBotName(const QString& name, bool engineTokens, bool quotedNames)
         const QString ch = pair ? name.mid(i, 2) : QString(name.at(i));
         if (pair)
             ++i;
-        if (!pair && !IsBotNameChar(ch.at(0), engineTokens, quotedNames))
+        if (!pair && !IsBotNameChar(ch.at(0), engineTokens))
             continue;
         if (pair && engineTokens)
             continue;
@@ -55,9 +53,19 @@ QString CleanBotName(const QString& name, bool engineTokens, bool quotedNames)
     }
     // A bot without a name stays so (the bot program then picks one); a name that held only
     // refused characters takes the plain one.
-    if (quotedNames)
-        clean = clean.trimmed();
     return clean.isEmpty() && !name.isEmpty() ? QStringLiteral("NewBot") : clean;
+}
+
+QString RenamedBotsNote(const QString& file, const QVector<QPair<QString, QString>>& renamed)
+{
+    if (renamed.isEmpty())
+        return {};
+    QString note = QStringLiteral("Some bot names in ") + QDir::toNativeSeparators(file) +
+                   QStringLiteral(" are not names the game takes whole (no blank, quote, apostrophe or \";\", "
+                                  "at most 31 bytes). They read as:");
+    for (const auto& [read, now] : renamed)
+        note += QStringLiteral("\r\n\"") + read + QStringLiteral("\" as \"") + now + QLatin1Char('"');
+    return note + QStringLiteral("\r\nThe file keeps the old names until the settings are saved.");
 }
 
 TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& modelDefault,
@@ -245,6 +253,13 @@ bool AppendLineOnce(const QString& path, const QString& line, QString& error)
         lines << line;
         return true;
     }, error);
+}
+
+QString BindWaitsNote(const QString& path)
+{
+    return QDir::toNativeSeparators(path) +
+           QStringLiteral(" does not exist yet: the game writes it when it first starts this mod. The key is "
+                          "kept and bound there at the next save after that.");
 }
 
 bool RewriteConfigLines(const QString& path, const std::function<bool(const QString&)>& drop,

@@ -2,6 +2,7 @@
 // The launch writers' shared parts: liblist.gam from a mod's literal lines, the bot file's
 // skeleton, the addbot placeholder filler and the key-bind lines. They work from files only, so
 // a launch needs no open mod window.
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -32,13 +33,16 @@ using TPlaceholderTable = QVector<TPlaceholder>;
 // blanks and keep quotes as characters, the console ends a command at ";", and the game keeps 31
 // bytes of a player's name. Where the engine's tokenizer reads the line (engineTokens) it also
 // splits at ( ) { } , : and drops bytes from 0x80 up.
-// A reader that takes a name between double quotes (quotedNames) also takes the blank.
 constexpr int MaxBotNameBytes = 31;
-bool IsBotNameChar(QChar c, bool engineTokens, bool quotedNames = false);
+bool IsBotNameChar(QChar c, bool engineTokens);
 // The name with every refused character dropped and cut to MaxBotNameBytes of UTF-8 (never
-// inside a character); "NewBot" when nothing is left of a name that was not empty. A quoted
-// name also loses the blanks at either end.
-QString CleanBotName(const QString& name, bool engineTokens, bool quotedNames = false);
+// inside a character); "NewBot" when nothing is left of a name that was not empty.
+QString CleanBotName(const QString& name, bool engineTokens);
+
+// Where a mod's own bot file is the only store of its bots, a name read that the rule changes
+// would be written back changed at the next save: the user is told which, before that happens.
+// Each pair is the name as read and as it now reads; "" for none.
+QString RenamedBotsNote(const QString& file, const QVector<QPair<QString, QString>>& renamed);
 
 // A stored number as it is, or fallback when the text is no whole number: a hand-edited store
 // must not hand a bot program "botskill abc".
@@ -100,6 +104,8 @@ QString BindLine(const QString& hlKey, const QString& command);
 // its first start and there is nothing to add to before that. False with a message naming the
 // file when it could not be read or written; it then keeps its old contents.
 bool AppendLineOnce(const QString& path, const QString& line, QString& error);
+// Said where a save keeps a chosen key but has no config.cfg to bind it in yet (path).
+QString BindWaitsNote(const QString& path);
 // Rewrites the configuration file path without the lines drop accepts, then with append added
 // at its end (the binds a mod keeps once: remove its old ones, add the current ones). The same
 // rules as AppendLineOnce: a missing file is left missing, every other line keeps its text and

@@ -265,10 +265,8 @@ void TGathering::FillModelChooser()
 bool TGathering::CheckConf()
 {
     bool ok = TModLogic::CheckConf();
-    if (State.BotCount > MostBots()) {
-        Dialogs::ShowError(QStringLiteral("You can have at most ") + QString::number(MostBots()) +
-                               QStringLiteral(" bots: every bot of the list joins the game."),
-                           Form());
+    if (const QString refused = AddbotFile::TooManyBots(State.BotCount, MostBots()); !refused.isEmpty()) {
+        Dialogs::ShowError(refused, Form());
         ok = false;
     }
     return ok;

@@ -88,6 +88,8 @@ void TFGoldeneye::BuildExtraPages(QTabWidget*)
     // The mod adds every bot of its list: there is no number of bots to choose.
     Label86->hide();
     spawnbot->hide();
+    // The list and the bot's properties take the place the count leaves.
+    GB_BotList->move(GB_BotList->x(), 6);
     // A bot read without a name has no place for a skill on its line (the name comes first);
     // once it is given a name, it can have one.
     connect(botname, &QLineEdit::textEdited, this, [this] {

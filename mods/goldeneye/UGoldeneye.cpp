@@ -164,6 +164,8 @@ void TGoldeneye::ReadAddbotCfg()
         else
             Dialogs::ShowError(error, w);
     }
+    if (!read.Renamed.isEmpty())
+        Dialogs::ShowWarning(ModWriters::RenamedBotsNote(path, read.Renamed), w);
     if (!read.BotSkill.isEmpty()) {
         // A "botskill" line that holds no number reads as the default skill.
         bool ok = false;
@@ -224,12 +226,27 @@ bool TGoldeneye::RewriteConfigCfg(QString& error)
     const QStringList bind =
         key.isEmpty() ? QStringList() : QStringList{ModWriters::BindLine(key, kExec)};
     const QString path = FileSys::JoinPath(ModDir(), QStringLiteral("config.cfg"));
-    // The game has not written its config.cfg yet: one that holds the bind alone does.
-    if (!FileSys::FileExists(FileSys::Resolve(path)))
-        return bind.isEmpty() || ModWriters::WriteFile(path, bind, error);
+    // The game reads the mod's config.cfg in place of the player's own settings: one made to hold
+    // the bind alone would leave the player without every other key. The game writes it at its
+    // first start; the bind joins it at the next save (the key is kept meanwhile).
+    if (!FileSys::FileExists(FileSys::Resolve(path))) {
+        if (!bind.isEmpty())
+            Dialogs::ShowInfo(ModWriters::BindWaitsNote(path), Form());
+        return true;
+    }
     const QString quoted = QLatin1Char('"') + kExec + QLatin1Char('"');
     return ModWriters::RewriteConfigLines(
         path, [&quoted](const QString& line) { return line.contains(quoted); }, bind, error);
+}
+
+bool TGoldeneye::CheckConf()
+{
+    bool ok = TModLogic::CheckConf();
+    if (const QString refused = AddbotFile::TooManyBots(State.BotCount, MostBots()); !refused.isEmpty()) {
+        Dialogs::ShowError(refused, Form());
+        ok = false;
+    }
+    return ok;
 }
 
 bool TGoldeneye::SaveConf()

@@ -17,6 +17,8 @@ public:
     // The template's routines where the mod's own bot file stands for the bot store.
     void LoadConf() override;
     void ReadBotsIni() override { ReadAddbotCfg(); }
+    // The template's checks, and no more bots than the server holds: each of them joins.
+    bool CheckConf() override;
     bool SaveConf() override;
     void ClearBotFields() override;
     void LoadModDefaults() override;

@@ -276,9 +276,9 @@ void TFScihunt::BuildArsenalPage(QWidget* page)
     connect(SH_weapfileloc, &QLineEdit::textEdited, this, &TFScihunt::SH_weapfilelocChange);
     AddLabel(page, QStringLiteral("Lab_Arsenal"),
              QStringLiteral("Players start each map with\nthe following equipment"), 8, 34, 180, 32);
-    SH_Arsenal = AddMemo(page, QStringLiteral("SH_Arsenal"), 8, 70, 162, 262);
-    QPushButton* clear = AddButton(page, QStringLiteral("SH_AClear"), QStringLiteral("Clear"), 8, 338, 78, 26);
-    QPushButton* save = AddButton(page, QStringLiteral("SH_ASave"), QStringLiteral("Save"), 92, 338, 78, 26);
+    SH_Arsenal = AddMemo(page, QStringLiteral("SH_Arsenal"), 8, 70, 132, 262);
+    QPushButton* clear = AddButton(page, QStringLiteral("SH_AClear"), QStringLiteral("Clear"), 8, 338, 64, 26);
+    QPushButton* save = AddButton(page, QStringLiteral("SH_ASave"), QStringLiteral("Save"), 76, 338, 64, 26);
     connect(clear, &QPushButton::clicked, this, &TFScihunt::SH_AClearClick);
     connect(save, &QPushButton::clicked, this, &TFScihunt::SH_ASaveClick);
 
@@ -287,18 +287,22 @@ void TFScihunt::BuildArsenalPage(QWidget* page)
                              "tripmine", "hammer", "chainsaw", "handcannon"};
     const char* ammo[] = {"glockclip", "357", "buckshot", "mp5clip", "crossbow",
                           "rpgclip",   "egonclip", "gaussclip", "mp5grenades"};
-    AddLabel(page, QStringLiteral("Lab_AddWeapon"), QStringLiteral("Weapons"), 178, 34, 100);
+    // The buttons stand below the memo's two-line caption, three to a row, wide enough for
+    // "handgrenade" and "mp5grenades".
+    constexpr int left = 146;
+    constexpr int step = 89;
+    AddLabel(page, QStringLiteral("Lab_AddWeapon"), QStringLiteral("Weapons"), left, 70, 100);
     for (int i = 0; i < 16; ++i) {
         const QString caption = QString::fromLatin1(weapons[i]);
         QPushButton* b = AddButton(page, QStringLiteral("SH_Add_Weapon_") + caption, caption,
-                                   178 + (i % 3) * 78, 52 + (i / 3) * 26, 76, 24);
+                                   left + (i % 3) * step, 88 + (i / 3) * 26, 88, 24);
         connect(b, &QPushButton::clicked, this, [this, caption] { SH_Add_Weapon_Click(caption); });
     }
-    AddLabel(page, QStringLiteral("Lab_AddAmmo"), QStringLiteral("Ammunition"), 178, 214, 100);
+    AddLabel(page, QStringLiteral("Lab_AddAmmo"), QStringLiteral("Ammunition"), left, 250, 100);
     for (int i = 0; i < 9; ++i) {
         const QString caption = QString::fromLatin1(ammo[i]);
         QPushButton* b = AddButton(page, QStringLiteral("SH_Add_Ammo_") + caption, caption,
-                                   178 + (i % 3) * 78, 232 + (i / 3) * 26, 76, 24);
+                                   left + (i % 3) * step, 268 + (i / 3) * 26, 88, 24);
         connect(b, &QPushButton::clicked, this, [this, caption] { SH_Add_Ammo_Click(caption); });
     }
 
@@ -317,10 +321,10 @@ void TFScihunt::BuildArsenalPage(QWidget* page)
     AddNumber(gore, QStringLiteral("sh_gibcount"), 0, 100, 3, 98, 50, 48);
     AddLabel(gore, QStringLiteral("Lab_chainspark"), QStringLiteral("Chain sparks"), 8, 82, 88);
     AddNumber(gore, QStringLiteral("sh_chainspark"), 0, 10, 2, 98, 78, 48);
-    AddCheck(gore, QStringLiteral("SH_moregibs"), QStringLiteral("More gibs"), 8, 110, 140);
-    AddCheck(gore, QStringLiteral("sh_chaingore"), QStringLiteral("Chainsaw gore"), 8, 132, 140);
-    AddCheck(gore, QStringLiteral("sh_hchorror"), QStringLiteral("Hand cannon horror"), 8, 154, 142);
-    AddCheck(gore, QStringLiteral("sh_hcgib"), QStringLiteral("Hand cannon gibs"), 8, 176, 140);
+    AddCheck(gore, QStringLiteral("SH_moregibs"), QStringLiteral("More gibs"), 8, 110, 143);
+    AddCheck(gore, QStringLiteral("sh_chaingore"), QStringLiteral("Chainsaw gore"), 8, 132, 143);
+    AddCheck(gore, QStringLiteral("sh_hchorror"), QStringLiteral("Hand cannon horror"), 8, 154, 143);
+    AddCheck(gore, QStringLiteral("sh_hcgib"), QStringLiteral("Hand cannon gibs"), 8, 176, 143);
 }
 
 void TFScihunt::BuildWaypointsPage(QWidget* page)
@@ -422,13 +426,19 @@ void TFScihunt::AdaptBotsPage()
     }
     Botskill->setObjectName(QStringLiteral("SH_botskill"));
     Botskill->setRange(0, 4);
+    // Five marks under five stops, the middle three centred on theirs and "Very good" ending with
+    // the slider, which takes the group's width to leave them room.
+    Botskill->setGeometry(50, Botskill->y(), 305, Botskill->height());
     const std::tuple<QLabel*, int, const char*> marks[] = {
-        {Label16, 46, "Default"}, {Label1, 126, "Bad"}, {Label65, 184, "Medium"}, {Label67, 258, "Good"}};
+        {Label16, 36, "Default"}, {Label1, 103, "Bad"}, {Label65, 177, "Medium"}, {Label67, 250, "Good"}};
     for (const auto& [label, x, text] : marks) {
         label->setText(QString::fromLatin1(text));
-        label->setGeometry(x, label->y(), 56, label->height());
+        label->setGeometry(x, label->y(), label == Label16 ? 56 : 52, label->height());
+        if (label != Label16)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     }
-    AddLabel(GB_BotProp, QStringLiteral("Lab_verygood"), QStringLiteral("Very good"), 300, Label67->y(), 62);
+    AddLabel(GB_BotProp, QStringLiteral("Lab_verygood"), QStringLiteral("Very good"), 296, Label67->y(), 66)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void TFScihunt::BuildExtraPages(QTabWidget* pages)

@@ -55,7 +55,6 @@ TModTraits SciHuntTraits()
     s.DefaultSkillKey = false;
     s.Models = TModelSource::PlayerModels;
     s.ReadsBotSection = false;
-    s.QuotedNames = true;
     s.WaypointKey.clear();
     s.MapConfig = true;
     s.MapConfigMarks = true;
@@ -98,9 +97,10 @@ QString NumberWithin(const QString& text, int low, int high)
     return ok && v >= low && v <= high ? QString::number(v) : QStringLiteral("0");
 }
 
+// Jumbot reads the file itself, not through the engine: the one name rule without its tokens.
 QString BotName(const QString& name)
 {
-    return ModWriters::CleanBotName(name, false, true);
+    return ModWriters::CleanBotName(name, false);
 }
 
 // The next field of a bots-file line: up to the next blank (the rest after it stays in rest).
@@ -148,7 +148,7 @@ QStringList ChatSection(const QStringList& memo)
 
 // ---------------------------------------------------------------- files as data
 
-bool ParseBotsFileLine(const QString& line, TBot& bot)
+bool ParseBotsFileLine(const QString& line, TBot& bot, QString* asRead)
 {
     QString rest = line;
     NextField(rest);   // the bot<n> word
@@ -160,6 +160,8 @@ bool ParseBotsFileLine(const QString& line, TBot& bot)
     } else {
         name = NextField(rest);
     }
+    if (asRead)
+        *asRead = name;
     name = BotName(name);
     if (name.isEmpty())
         return false;
@@ -192,8 +194,6 @@ QStringList BotsFileLines(const QVector<TBot>& bots)
         QString name = BotName(bot[0]);
         if (name.isEmpty())
             name = QStringLiteral("NewBot");
-        if (name.contains(QLatin1Char(' ')))
-            name = QLatin1Char('"') + name + QLatin1Char('"');
         QString model = bot[1].trimmed();
         model.remove(QLatin1Char(' '));
         if (model.isEmpty())
@@ -575,13 +575,20 @@ void TSciHunt::ReadBotsFile()
     if (!FileSys::ReadLines(path, lines))
         Dialogs::ShowError(QStringLiteral("Can't read ") + NativePath(path) + QStringLiteral("."), w);
     QStringList names;
+    QVector<QPair<QString, QString>> renamed;
     for (const QString& line : std::as_const(lines)) {
         TBot bot;
-        if (bots.size() >= kMaxBots || !line.startsWith(QStringLiteral("bot")) || !ParseBotsFileLine(line, bot))
+        QString asRead;
+        if (bots.size() >= kMaxBots || !line.startsWith(QStringLiteral("bot")) ||
+            !ParseBotsFileLine(line, bot, &asRead))
             continue;
         bots.append(bot);
         names << bot[0];
+        if (asRead != bot[0])
+            renamed.append({asRead, bot[0]});
     }
+    if (!renamed.isEmpty())
+        Dialogs::ShowWarning(ModWriters::RenamedBotsNote(path, renamed), w);
     State.BotCount = static_cast<int>(bots.size());
     const QSignalBlocker block(w->ListBot);
     w->ListBot->addItems(names);
@@ -682,14 +689,17 @@ TBot TSciHunt::NewBot(bool random)
     TBot bot;
     TFScihunt* w = Win();
     if (!random || !w) {
-        bot[0] = QStringLiteral("New Bot");
+        bot[0] = QStringLiteral("NewBot");
         bot[1] = QStringLiteral("gordon");
         bot[2] = QStringLiteral("0");
         bot[3] = QStringLiteral("10");
         bot[4] = QStringLiteral("10");
         return bot;
     }
+    // A drawn name keeps the rule of a typed one (Dr"Kleiner; is drawn as DrKleiner).
     bot[0] = BotName(UQOR::PickRandomBotName(w->ListBot));
+    if (bot[0].isEmpty())
+        bot[0] = QStringLiteral("NewBot");
     const int models = w->botmodel->count();
     bot[1] = models > 0 ? w->botmodel->itemText(UQOR::RandomInRange(0, models - 1)) : QStringLiteral("gordon");
     bot[2] = QString::number(UQOR::RandomInRange(1, 4));
@@ -814,9 +824,14 @@ bool TSciHunt::WriteWaypointKeys(QString& error)
             return false;
         }
     }
-    // Neither the mod nor the game has one yet: a file is written only to hold binds.
-    if (!FileSys::FileExists(path))
-        return binds.isEmpty() || ModWriters::WriteFile(path, binds, error);
+    // Neither the mod nor the game has one yet: a file of binds alone would stand in for the
+    // player's settings and leave every other key unbound. The keys are kept in QOR.ini and
+    // bound at the next save after the game has written its own.
+    if (!FileSys::FileExists(path)) {
+        if (!binds.isEmpty())
+            Dialogs::ShowInfo(ModWriters::BindWaitsNote(path), Win());
+        return true;
+    }
     return ModWriters::RewriteConfigLines(path, IsWaypointBind, binds, error);
 }
 

@@ -13,12 +13,14 @@ namespace USciHunt {
 
 extern const QString ModKey;   // "Scihunt"
 
-// One bot line of the bots file ("bot<n> <name> <model> <shirt> <pants> [<skill>]", the name in
-// double quotes when it holds a blank) as a record: slots 0 name, 1 model, 2 skill ("0" when
-// absent), 3 pants, 4 shirt. A colour or skill that is no number of its range reads as "0"; a
-// line without a name gives false.
-bool ParseBotsFileLine(const QString& line, TBot& bot);
-// The bots file for these records: its comment head, then one line per bot.
+// One bot line of the bots file ("bot<n> <name> <model> <shirt> <pants> [<skill>]") as a record:
+// slots 0 name, 1 model, 2 skill ("0" when absent), 3 pants, 4 shirt. A name between double
+// quotes (a hand-written "Mad Doctor") is taken whole, then keeps the one name rule like every
+// name (asRead: the name before that). A colour or skill that is no number of its range reads
+// as "0"; a line without a name gives false.
+bool ParseBotsFileLine(const QString& line, TBot& bot, QString* asRead = nullptr);
+// The bots file for these records: its comment head, then one line per bot (names under the one
+// rule, so never a blank and never a quote).
 QStringList BotsFileLines(const QVector<TBot>& bots);
 // The chat file: the two sections of 31 lines each, from the memos' lines.
 QStringList ChatFileLines(const QStringList& kill, const QStringList& died);

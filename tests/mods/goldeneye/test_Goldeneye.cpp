@@ -1,7 +1,10 @@
 // Goldeneye end to end: its button (no bot to choose), the real window's controls, Apply writing
 // game.cfg, the bot file, the map cycle and the bind of the bot key; then the bot file's variations
 // and the damaged or missing files that matter for this mod.
+#include "mods/common/EditSweep.h"
 #include "mods/common/FromMain.h"
+#include "mods/common/PageCaptions.h"
+#include "mods/common/ServerFilter.h"
 
 #include "mods/goldeneye/UFGoldeneye.h"
 #include "mods/goldeneye/UGoldeneye.h"
@@ -9,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +21,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -85,6 +90,8 @@ TEST(GoldeneyeFromMainWindow, PickEditApply)
                     "\"mp_footsteps\"\t\t\"1\"", "\"mp_flashlight\"\t\t\"1\"", "\"mp_autocrosshair\"\t\t\"1\"",
                     "\"mp_allowradar\"\t\t\"0\"", "\"mp_allowarmor\"\t\t\"1\"", "\"mp_spychange\"\t\t\"7.00000\"",
                     "\"sv_sendvelocity\"\t\t\"0\""}));
+    EXPECT_EQ(ServerFilter::UnfilteredCvars(TModTestEnv::Read(env.ModFile(QStringLiteral("game.cfg")))),
+              QStringList());
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("bot.cfg"))),
               kHead + Crlf({"botskill 4", "addbot 007 NewBotx", "addbot jaws NewBot 3"}));
     // The first map is the start map, kept apart from the cycle.
@@ -174,6 +181,13 @@ TEST_P(GoldeneyeBind, ConfigHoldsOneBindOfTheChosenKey)
         ASSERT_TRUE(UGoldeneye::Logic().SaveConf()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     }
     EXPECT_EQ(Saved("config.cfg"), GetParam().Expected);
+    // A key kept without a config.cfg to bind it in: the user is told it waits for the game's.
+    const bool waits = !GetParam().Config && GetParam().Key[0];
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Information).join(QLatin1Char('|')).contains(
+                  QStringLiteral("config.cfg does not exist yet")),
+              waits);
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("QOR.ini"))).contains("GE_botmenu=F5"),
+              QByteArray(GetParam().Key) == "F5");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,7 +200,9 @@ INSTANTIATE_TEST_SUITE_P(
         TBindCase{"ClearedKeyRemovesTheBind", "bind \"F5\" \"exec bot.cfg\"\r\nbind \"w\" \"+forward\"\r\n", "",
                   Crlf({"bind \"w\" \"+forward\""})},
         TBindCase{"TypedTextIsNoKey", "bind \"w\" \"+forward\"\r\n", "banana", Crlf({"bind \"w\" \"+forward\""})},
-        TBindCase{"MissingConfigHoldsTheBindAlone", nullptr, "F5", Crlf({"bind \"F5\" \"exec bot.cfg\""})},
+        // The game reads the mod's config.cfg in place of the player's settings: a file of the bind
+        // alone would unbind every other key.
+        TBindCase{"MissingConfigWaitsForTheGames", nullptr, "F5", QByteArray("<missing>")},
         TBindCase{"MissingConfigStaysMissingWithoutAKey", nullptr, "", QByteArray("<missing>")}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -206,6 +222,13 @@ TEST_F(GoldeneyeTest, DamagedFilesReadAsDefaults)
     ASSERT_EQ(w->ListBot->count(), 2);
     EXPECT_EQ(w->ListBot->item(0)->text(), QStringLiteral("Bond"));
     EXPECT_EQ(w->ListBot->item(1)->text(), QStringLiteral("Jaws"));
+    // The names the game cannot take whole are named before a save writes them changed.
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Warning),
+              QStringList{QStringLiteral("Some bot names in ") + QDir::toNativeSeparators(Env.ModFile(QStringLiteral("bot.cfg"))) +
+                          QStringLiteral(" are not names the game takes whole (no blank, quote, apostrophe or "
+                                         "\";\", at most 31 bytes). They read as:\r\n\"Bo\"nd\" as \"Bond\"\r\n"
+                                         "\"<Jaws>\" as \"Jaws\"\r\nThe file keeps the old names until the "
+                                         "settings are saved.")});
     ASSERT_TRUE(UGoldeneye::Logic().SaveConf());
     EXPECT_EQ(Saved("bot.cfg"), kHead + Crlf({"botskill 1", "addbot 007 Bond", "addbot jaws Jaws 5"}));
 
@@ -215,6 +238,87 @@ TEST_F(GoldeneyeTest, DamagedFilesReadAsDefaults)
     EXPECT_TRUE(w->GE_footsteps->isChecked());
     EXPECT_EQ(w->GE_spychange->Text(), QStringLiteral("3"));
     EXPECT_EQ(w->ListBot->count(), 2);
+    EXPECT_EQ(UGoldeneye::Logic().State.Modified, 1);
+    // Restore Config reads the files again: the saved game type and the saved bots.
+    w->GE_timelimit->SetText(QStringLiteral("40"));
+    Env.Dialogs.ExpectConfirm(true);
+    w->BRestoreConf->click();
+    EXPECT_EQ(w->GE_timelimit->Text(), QStringLiteral("15"));
+    EXPECT_FALSE(w->GE_footsteps->isChecked());
+    EXPECT_EQ(w->ListBot->item(1)->text(), QStringLiteral("Jaws"));
+    EXPECT_EQ(UGoldeneye::Logic().State.Modified, 0);
+}
+
+// Every bot of the file joins the game: on a listen server the host keeps a slot, so a 32nd bot
+// is refused before saving and the stored file keeps all of them; a dedicated server takes 32.
+TEST_F(GoldeneyeTest, EveryBotJoinsSoTheListKeepsTheHostsSlot)
+{
+    QStringList lines;
+    for (int i = 1; i <= 32; ++i)
+        lines << QStringLiteral("addbot 007 Bot%1").arg(i);
+    const QByteArray stored = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+    const struct {
+        const char* Dedicated;
+        int Bots;
+        bool Saved;
+    } cases[] = {{"N", 31, true}, {"N", 32, false}, {"O", 32, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Dedicated) + " " + std::to_string(c.Bots));
+        UInit::DedicatedSetting = QString::fromLatin1(c.Dedicated);
+        Env.HL.AddFile(QStringLiteral("goldeneye/bot.cfg"), stored);
+        Env.Dialogs.Clear();
+        auto w = Open();
+        ASSERT_EQ(w->ListBot->count(), 32);
+        if (c.Bots < 32) {
+            w->ListBot->setCurrentRow(31, QItemSelectionModel::ClearAndSelect);
+            Env.Dialogs.ExpectConfirm(true);
+            w->SBDelBot->click();
+        }
+        w->BApplyConf->click();
+        EXPECT_EQ(w->ClosedByButtons(), c.Saved) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Error),
+                  c.Saved ? QStringList()
+                          : QStringList{QStringLiteral("You can have at most 31 bots: every bot of the list joins the "
+                                                       "game.")});
+        EXPECT_EQ(Saved("bot.cfg").count("addbot"), c.Saved ? c.Bots : 32);
+        EXPECT_EQ(Saved("bot.cfg") == stored, !c.Saved);
+    }
+}
+
+TEST_F(GoldeneyeTest, EveryEditMarksTheSettingsModifiedAndEveryPageShowsItsCaptionsWhole)
+{
+    Env.HL.AddFile(QStringLiteral("goldeneye/bot.cfg"), Crlf({"addbot 007 Bond 3", "addbot jaws Jaws"}));
+    auto w = Open();
+    ASSERT_EQ(UGoldeneye::Logic().State.Modified, 0);
+    EXPECT_EQ(PageCaptions::Findings(*w), QStringList());
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UGoldeneye::Logic().State.Modified), QStringList());
+    // The game type and the bot key, chosen or typed.
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"game type", [&] { Choose(*w, QStringLiteral("GE_rules"), QStringLiteral("Teamplay")); }},
+        {"bot key chosen", [&] { Choose(*w, QStringLiteral("GE_botmenu"), QStringLiteral("F6")); }},
+        {"bot key typed", [&] { TModTestEnv::Type(w->GE_botmenu->lineEdit(), QStringLiteral("x")); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        UGoldeneye::Logic().State.Modified = 0;
+        edit();
+        EXPECT_EQ(UGoldeneye::Logic().State.Modified, 1) << what;
+    }
+    // The bot list's own buttons and the map lists' arrows.
+    Env.Dialogs.ExpectConfirm(true);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             w->SBCreeBot, w->SBCreeRandomBot, w->SBUpBot, w->SBDownBot, w->SBDelBot, w->SpeedButton2,
+             w->SpeedButton3}) {
+        UGoldeneye::Logic().State.Modified = 0;
+        w->MapCycle->setCurrentRow(0);
+        b->click();
+        EXPECT_EQ(UGoldeneye::Logic().State.Modified, 1) << b->objectName().toStdString();
+    }
+    // Exit asks before an edit is lost, and leaves the files as they were.
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation).last(),
+              QStringLiteral("Do you want to save your settings ?"));
+    EXPECT_EQ(Saved("bot.cfg"), Crlf({"addbot 007 Bond 3", "addbot jaws Jaws"}));
 }
 
 } // namespace

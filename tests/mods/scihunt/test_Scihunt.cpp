@@ -2,7 +2,10 @@
 // file of the mod (nothing waits for the launch); the files are compared byte for byte with the
 // lines the mod and Jumbot read. Then the readers of those files, the bots and chat file shapes,
 // the waypoint binds in config.cfg and the checks before saving.
+#include "mods/common/EditSweep.h"
 #include "mods/common/FromMain.h"
+#include "mods/common/PageCaptions.h"
+#include "mods/common/ServerFilter.h"
 
 #include "mods/scihunt/UFScihunt.h"
 #include "mods/scihunt/USciHunt.h"
@@ -20,6 +23,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -140,6 +144,8 @@ TEST(ScihuntFromMainWindow, ApplyWritesEveryFileOfTheModAndTheLaunchNone)
 
     TMain main;
     main.FormActivate();
+    QToolButton* button = main.ModButton(kKey);
+    ASSERT_TRUE(button && !button->isHidden());
     main.ModButtonClick(kKey);
     bool edited = false;
     TMain::SetModalRunner([&](QDialog& dialog) {
@@ -154,15 +160,21 @@ TEST(ScihuntFromMainWindow, ApplyWritesEveryFileOfTheModAndTheLaunchNone)
             tabs << w->PC->tabText(i);
         EXPECT_EQ(tabs, (QStringList{"Game", "Maps", "Bots", "A.I.", "Bots Chat", "Arsenals", "Waypoints"}));
         // No settings files yet: the defaults, and the user is told.
+        // A name with a blank keeps the one name rule, and the user is told before a save writes it.
         EXPECT_EQ(env.Dialogs.Texts(),
                   (QStringList{"Can't find Shconfig.cfg in " + ModControls::NativePath(env.ModDir) +
                                    ". All params are set to default.",
                                "Can't find jumbot.cfg in " +
                                    ModControls::NativePath(env.ModDir + QStringLiteral("/botfiles")) +
-                                   ". All params are set to default."}));
+                                   ". All params are set to default.",
+                               "Some bot names in " +
+                                   ModControls::NativePath(env.ModDir + QStringLiteral("/botfiles/bots.cfg")) +
+                                   " are not names the game takes whole (no blank, quote, apostrophe or \";\", at "
+                                   "most 31 bytes). They read as:\r\n\"Mad Doctor\" as \"MadDoctor\"\r\nThe file "
+                                   "keeps the old names until the settings are saved."}));
         EXPECT_EQ(USciHunt::Logic().State.Modified, 0);
         EXPECT_EQ(Items(w->MapDispo), (QStringList{"sh_a ", "sh_b +"}));
-        EXPECT_EQ(Items(w->ListBot), (QStringList{"Mad Doctor", "Igor"}));
+        EXPECT_EQ(Items(w->ListBot), (QStringList{"MadDoctor", "Igor"}));
         EXPECT_EQ(w->SH_botparam2->Text(), QStringLiteral("20"));
         EXPECT_EQ(w->Botskill->value(), 3);
         EXPECT_EQ(w->SH_Chatkill->toPlainText(), QStringLiteral("Got you %"));
@@ -177,8 +189,9 @@ TEST(ScihuntFromMainWindow, ApplyWritesEveryFileOfTheModAndTheLaunchNone)
         w->SpeedButton2->click();
         w->SBCreeBot->click();
         Step(*w, QStringLiteral("SH_botparam1"), 3);
-        w->botname->setText(QStringLiteral("Dr Who"));
-        emit w->botname->textEdited(w->botname->text());
+        EXPECT_EQ(w->botname->text(), QStringLiteral("NewBot"));
+        w->botname->clear();
+        TModTestEnv::Type(w->botname, QStringLiteral("Dr Who"));
         w->SH_Chatkill->appendPlainText(QStringLiteral("  Next! %"));
         Click(*w, QStringLiteral("SH_Add_Weapon_rpg"));
         Click(*w, QStringLiteral("SH_Add_Ammo_rpgclip"));
@@ -206,14 +219,16 @@ TEST(ScihuntFromMainWindow, ApplyWritesEveryFileOfTheModAndTheLaunchNone)
                     "\"mp_timelimit\"\t\t\"5.00000\"", "\"mp_falldamage\"\t\t\"1\"", "\"mp_friendlyfire\"\t\t\"0\"",
                     "\"mp_weaponstay\"\t\t\"0\"", "\"mp_forcerespawn\"\t\t\"0\"", "\"mp_footsteps\"\t\t\"1\"",
                     "\"mp_flashlight\"\t\t\"1\"", "\"mp_autocrosshair\"\t\t\"1\"", "\"sv_sendvelocity\"\t\t\"0\""}));
+    EXPECT_EQ(ServerFilter::UnfilteredCvars(TModTestEnv::Read(env.ModFile(QStringLiteral("game.cfg")))),
+              QStringList());
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("Shconfig.cfg"))), kShconfig);
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("botfiles/jumbot.cfg"))),
               JumbotCfg("sh_a", "bot_thinkspeed 1\r\nbot_angleupdate 1\r\nbot_viewdelay 1\r\n", "7", {}));
     // The first map is the start map of jumbot.cfg: the cycle holds the others.
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("mapcycle.txt"))), Crlf({"sh_b"}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("botfiles/bots.cfg"))),
-              BotsHead() + Crlf({"bot1 \"Mad Doctor\" scientist 20 30 3", "bot2 Igor barney 1 2",
-                                 "bot3 \"Dr Who\" gordon 10 13"}));
+              BotsHead() + Crlf({"bot1 MadDoctor scientist 20 30 3", "bot2 Igor barney 1 2",
+                                 "bot3 DrWho gordon 10 13"}));
     EXPECT_EQ(TModTestEnv::Read(env.ModFile(QStringLiteral("botfiles/botchat.cfg"))),
               Crlf({"#Bot chat configuration file. % can be used anywhere to insert the killer/victim's name.",
                     "#"}) +
@@ -315,7 +330,8 @@ TEST(ScihuntBotsFile, LinesReadAsRecords)
         std::array<const char*, 5> Slots;   // name, model, skill, pants, shirt
     };
     const TCase cases[] = {
-        {"bot1 \"Mad Doctor\" scientist 20 30 3", true, {"Mad Doctor", "scientist", "3", "30", "20"}},
+        // A hand-written name in quotes is taken whole, then keeps the one name rule.
+        {"bot1 \"Mad Doctor\" scientist 20 30 3", true, {"MadDoctor", "scientist", "3", "30", "20"}},
         {"bot2 Igor barney 1 2", true, {"Igor", "barney", "0", "2", "1"}},
         {"bot3 Igor barney 1 2 4 ", true, {"Igor", "barney", "4", "2", "1"}},
         // What the game cannot take reads as the bot's own defaults.
@@ -334,14 +350,15 @@ TEST(ScihuntBotsFile, LinesReadAsRecords)
         for (int s = 0; s < 5; ++s)
             EXPECT_EQ(bot[s], QString::fromLatin1(c.Slots[s])) << s;
     }
-    // A name with a blank goes in quotes, a skill "0" (the game's) is left out.
+    // A name is written under the one rule whatever the record holds; a skill "0" (the game's)
+    // is left out.
     TBot a;
     a[0] = QStringLiteral("Mad Doctor");
     a[1] = QStringLiteral("scientist");
     a[2] = QStringLiteral("0");
     a[3] = QStringLiteral("1");
     a[4] = QStringLiteral("2");
-    EXPECT_EQ(USciHunt::BotsFileLines({a}).last(), QStringLiteral("bot1 \"Mad Doctor\" scientist 2 1"));
+    EXPECT_EQ(USciHunt::BotsFileLines({a}).last(), QStringLiteral("bot1 MadDoctor scientist 2 1"));
 }
 
 TEST(ScihuntChatFile, KeepsEveryLineTheReaderTakesBack)
@@ -378,10 +395,16 @@ TEST_F(ScihuntTest, ConfigCfgKeepsItsLinesAndIsNeverRequired)
         w->MapCycle->addItem(QStringLiteral("sh_a"));
         ASSERT_TRUE(w->Logic().SaveConf());
         EXPECT_FALSE(TModTestEnv::Exists(File("config.cfg")));
-        // A key chosen: a file made only to hold its bind.
+        // A key chosen: the game would read a file of binds alone in place of the player's
+        // settings, so none is made; the key is kept and the user told.
+        Env.Dialogs.Clear();
         Choose(*w, QStringLiteral("SH_remwp"), QStringLiteral("F2"));
         ASSERT_TRUE(w->Logic().SaveConf());
-        EXPECT_EQ(TModTestEnv::Read(File("config.cfg")), Crlf({"bind \"F2\" \"remwp\""}));
+        EXPECT_FALSE(TModTestEnv::Exists(File("config.cfg")));
+        EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Information),
+                  QStringList{ModControls::NativePath(File("config.cfg")) +
+                              QStringLiteral(" does not exist yet: the game writes it when it first starts this "
+                                             "mod. The key is kept and bound there at the next save after that.")});
     }
     Env.HL.AddFile(kFolder + QStringLiteral("/config.cfg"),
                    Crlf({"bind \"F2\" \"remwp\"", "alias ww \"writewpfile\"", "name Me"}));
@@ -475,6 +498,99 @@ TEST_F(ScihuntTest, FileChoosersTakeTheBareNameAndShowTheChosenFile)
     w->Control<QToolButton>(QStringLiteral("SH_chatfileButton"))->click();
     EXPECT_EQ(w->SH_chatfile->text(), QStringLiteral("botchat.cfg"));
     EXPECT_EQ(Env.Dialogs.PendingAnswers(), 0);
+}
+
+// Names keep the one name rule on every road in: typed, drawn at random, read from the file.
+TEST_F(ScihuntTest, BotNamesKeepTheOneNameRule)
+{
+    Env.Program.AddFile(QStringLiteral("bot_names.txt"), Crlf({"Dr\"Kleiner;"}));
+    UInit::ReadBotNames();
+    auto w = Open();
+    w->SBCreeRandomBot->click();
+    EXPECT_EQ(w->botname->text(), QStringLiteral("DrKleiner"));
+    w->botname->clear();
+    TModTestEnv::Type(w->botname, QStringLiteral("Dr \"No\";'"));
+    EXPECT_EQ(w->botname->text(), QStringLiteral("DrNo"));
+    w->SBCreeBot->click();
+    EXPECT_EQ(w->botname->text(), QStringLiteral("NewBot"));
+    EXPECT_EQ(Items(w->ListBot), (QStringList{"MadDoctor", "Igor", "DrNo", "NewBot"}));
+    // Until a save, the file keeps the names as they were written.
+    EXPECT_EQ(TModTestEnv::Read(File("botfiles/bots.cfg")), kBots);
+}
+
+TEST_F(ScihuntTest, EveryEditMarksTheSettingsModifiedAndEveryPageShowsItsCaptionsWhole)
+{
+    auto w = Open();
+    ASSERT_EQ(w->Logic().State.Modified, 0);
+    // The trip-mine slider shows only with its switch.
+    w->Control<QCheckBox>(QStringLiteral("SH_bot_tripmines"))->click();
+    EXPECT_EQ(PageCaptions::Findings(*w), QStringList());
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, w->Logic().State.Modified), QStringList());
+    // The choosers, the three file names and the buttons that change what a save writes.
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"game type", [&] { Choose(*w, QStringLiteral("SH_realistic"), QStringLiteral("Madness")); }},
+        {"waypoint key", [&] { Choose(*w, QStringLiteral("SH_makewpj"), QStringLiteral("F6")); }},
+        {"chat file", [&] { TModTestEnv::Type(w->SH_chatfile, QStringLiteral("x")); }},
+        {"arsenal file", [&] { TModTestEnv::Type(w->SH_weapfileloc, QStringLiteral("x")); }},
+        {"bots file", [&] { TModTestEnv::Type(w->SH_botfile, QStringLiteral("x")); }},
+        {"new bot", [&] {
+             w->SH_botfile->setText(QStringLiteral("bots.cfg"));
+             w->SBCreeBot->click();
+         }},
+        {"random bot", [&] { w->SBCreeRandomBot->click(); }},
+        {"bot up", [&] { w->SBUpBot->click(); }},
+        {"bot deleted", [&] {
+             Env.Dialogs.ExpectConfirm(true);
+             w->SBDelBot->click();
+         }},
+        {"weapon", [&] { Click(*w, QStringLiteral("SH_Add_Weapon_glock")); }},
+        {"ammunition", [&] { Click(*w, QStringLiteral("SH_Add_Ammo_357")); }},
+        {"arsenal cleared", [&] { Click(*w, QStringLiteral("SH_AClear")); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        w->Logic().State.Modified = 0;
+        edit();
+        EXPECT_EQ(w->Logic().State.Modified, 1) << what;
+    }
+    // Exit asks before an edit is lost, and leaves the files as they were.
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation).last(),
+              QStringLiteral("Do you want to save your settings ?"));
+    EXPECT_EQ(TModTestEnv::Read(File("botfiles/bots.cfg")), kBots);
+    EXPECT_FALSE(TModTestEnv::Exists(File("game.cfg")));
+}
+
+// Restore Default resets the settings but reads the mod's own bots, chat and arsenal files again
+// (they are the mod's, not defaults); Restore Config reads every file again.
+TEST_F(ScihuntTest, RestoreDefaultKeepsTheModsOwnFilesAndRestoreConfigReadsThemAgain)
+{
+    Env.HL.AddFile(kFolder + QStringLiteral("/Shconfig.cfg"), Crlf({"sh_scimax 12"}));
+    Env.HL.AddFile(kFolder + QStringLiteral("/botfiles/jumbot.cfg"), Crlf({"map sh_a", "bot_num 7"}));
+    auto w = Open();
+    auto* scimax = w->Control<TNumberEdit>(QStringLiteral("SH_scimax"));
+    EXPECT_EQ(scimax->Text(), QStringLiteral("12"));
+    EXPECT_EQ(w->spawnbot->Text(), QStringLiteral("7"));
+    EXPECT_EQ(Items(w->MapCycle), QStringList{QStringLiteral("sh_a")});
+    w->SH_Arsenal->setPlainText(QStringLiteral("weapon_egon"));
+    w->SBCreeBot->click();
+
+    Env.Dialogs.ExpectConfirm(true);
+    w->BRestoreDef->click();
+    EXPECT_EQ(scimax->Text(), QStringLiteral("5"));
+    EXPECT_EQ(w->spawnbot->Text(), QStringLiteral("4"));
+    EXPECT_EQ(w->MapCycle->count(), 0);
+    EXPECT_EQ(Items(w->ListBot), (QStringList{"MadDoctor", "Igor"}));
+    EXPECT_EQ(w->SH_Chatkill->toPlainText(), QStringLiteral("Got you %"));
+    EXPECT_EQ(w->SH_Arsenal->toPlainText(), QStringLiteral("weapon_glock\nammo_glockclip"));
+    EXPECT_EQ(w->Logic().State.Modified, 1);
+
+    Env.Dialogs.ExpectConfirm(true);
+    w->BRestoreConf->click();
+    EXPECT_EQ(scimax->Text(), QStringLiteral("12"));
+    EXPECT_EQ(w->spawnbot->Text(), QStringLiteral("7"));
+    EXPECT_EQ(Items(w->MapCycle), QStringList{QStringLiteral("sh_a")});
+    EXPECT_EQ(w->Logic().State.Modified, 0);
 }
 
 } // namespace
