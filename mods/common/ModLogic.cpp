@@ -450,6 +450,17 @@ bool TModLogic::WriteBotRecord(TIniFile& store, const QString& section, const TB
     return ModStore::WriteBotRows(store, section, BotStoreRows(), bot);
 }
 
+void TModLogic::ClearBotList(TModWindow& w)
+{
+    Bots().clear();
+    if (w.ListBot) {
+        const QSignalBlocker block(w.ListBot);
+        w.ListBot->clear();
+    }
+    State.BotCount = 0;
+    ClearBotFields();
+}
+
 void TModLogic::ReadBotsIni()
 {
     TModWindow* w = Form();
@@ -464,14 +475,8 @@ void TModLogic::ReadBotsIni()
     if (!w || !w->ListBot)
         return;
     const UInit::TLoadingGuard loading;
+    ClearBotList(*w);
     QVector<TBot>& bots = Bots();
-    bots.clear();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clear();
-    }
-    State.BotCount = 0;
-    ClearBotFields();
 
     const QString path = BotsIniPath();
     if (!FileSys::FileExists(path)) {

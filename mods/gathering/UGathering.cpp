@@ -283,14 +283,8 @@ void TGathering::ReadBotsIni()
     if (!w || !w->ListBot)
         return;
     const UInit::TLoadingGuard loading;
+    ClearBotList(*w);
     QVector<TBot>& bots = Bots();
-    bots.clear();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clear();
-    }
-    State.BotCount = 0;
-    ClearBotFields();
     m_botFileUnreadable = false;
 
     AddbotFile::TContents contents;

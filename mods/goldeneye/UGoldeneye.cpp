@@ -144,14 +144,8 @@ void TGoldeneye::ReadAddbotCfg()
     if (!w || !w->ListBot)
         return;
     const UInit::TLoadingGuard loading;
+    ClearBotList(*w);
     QVector<TBot>& bots = Bots();
-    bots.clear();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clear();
-    }
-    State.BotCount = 0;
-    ClearBotFields();
 
     AddbotFile::TContents read;
     QString error;

@@ -552,14 +552,8 @@ void TSciHunt::ReadBotsFile()
     if (!w)
         return;
     const UInit::TLoadingGuard loading;
+    ClearBotList(*w);
     QVector<TBot>& bots = Bots();
-    bots.clear();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clear();
-    }
-    State.BotCount = 0;
-    ClearBotFields();
     const QString name = w->SH_botfile->text();
     const QString path = FileSys::JoinPath(BotFilesDir(), name);
     QStringList lines;

@@ -268,14 +268,8 @@ void TWanted::ReadBotFiles()
     if (!w || !w->ListBot)
         return;
     const UInit::TLoadingGuard loading;
+    ClearBotList(*w);
     QVector<TBot>& bots = Bots();
-    bots.clear();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clear();
-    }
-    State.BotCount = 0;
-    ClearBotFields();
     m_readNames.clear();
     m_unreadable.clear();
 
