@@ -372,4 +372,47 @@ QStringList PatchLines(const QStringList& lines, const TPatch& patch)
     return out;
 }
 
+TNumberEdit* AddNumberFields(TModWindow& w, QWidget* box, const QString& prefix, const QString& fovStem)
+{
+    struct TNumber {
+        const char* Label;   // with a leading '_' the label's name is the prefix's
+        const char* Caption;
+        const char* Stem;    // null: the field of vision's
+        int Min;
+        int Max;
+        int Digits;
+        const char* Hint;
+    };
+    const TNumber left[] = {
+        {"_LabelDist", "Sight distance", "bot_distance", 128, 8192, 4,
+         "Set the maximum distance a bot can see an enemy at"},
+        {"_LabelFov", "Field of vision", nullptr, 1, 360, 3, "Set the bot's field of vision (in degrees)"},
+        {"Lab_weaprun", "Weapon run", "bot_weaprun", -10, 23, 3, "Bots will run if weapon's value is less than this"},
+        {"Lab_run_worse", "Run worse", "bot_run_worse", -10, 23, 3, ""},
+        {"Lab_yawspeed", "Yaw speed", "bot_yawspeed", 1, 99, 2, "Speed at which the bots turn"}};
+    const TNumber right[] = {
+        {"Lab_botspeed", "Speed", "botspeed", -10, 10, 3, "Increase / Decrease speed at which the bots run"},
+        {"Lab_speedup", "Speedup", "speedup", 0, 2, 1, "Slower computers should have this set to 1 or 2"},
+        {"Lab_thinkspeed", "Think speed", "bot_thinkspeed", 1, 10, 2,
+         "If set to 10, bots will have slower reaction, but lift off the processor"},
+        {"Lab_viewdelay", "View delay", "bot_viewdelay", 0, 10, 2, "Bot's won't react instantly if upper than zero"}};
+    auto place = [&](const TNumber& n, int x, int y) {
+        const QString label = QString::fromLatin1(n.Label);
+        w.AddLabel(box, label.startsWith(QLatin1Char('_')) ? prefix + label : label, QString::fromLatin1(n.Caption),
+                   x, y + 4, 96);
+        const QString stem = n.Stem ? QString::fromLatin1(n.Stem) : fovStem;
+        return w.AddNumber(box, prefix + QLatin1Char('_') + stem, n.Min, n.Max, n.Digits, x + 98, y, 56,
+                           QString::fromLatin1(n.Hint));
+    };
+    TNumberEdit* distance = nullptr;
+    for (int i = 0; i < 5; ++i) {
+        TNumberEdit* n = place(left[i], 8, 234 + i * 25);
+        if (i == 0)
+            distance = n;
+    }
+    for (int i = 0; i < 4; ++i)
+        place(right[i], 168, 234 + i * 25);
+    return distance;
+}
+
 } // namespace Jumbot

@@ -11,7 +11,9 @@
 #include <QStringList>
 #include <QVector>
 
+class QWidget;
 class TModWindow;
+class TNumberEdit;
 
 namespace Jumbot {
 
@@ -82,6 +84,13 @@ QStringList FileLines(const TModWindow& w, const QString& prefix, const QString&
 // A file name as a FileInFolder edit holds it: the bare name of a value read (no folder part,
 // not "." or ".."), or "" when nothing of it is a file name.
 QString BareFileName(const QString& value);
+
+// The A.I. page's nine number fields with their labels in the behaviours box: sight distance,
+// field of vision, weapon run, run worse and yaw speed down the left column from y 234, speed,
+// speedup, think speed and view delay down the right one. fovStem is the field of vision's stem
+// (the shared table's "Botfov" or a dialect's own). Returns the sight distance field.
+TNumberEdit* AddNumberFields(TModWindow& w, QWidget* box, const QString& prefix,
+                             const QString& fovStem = QStringLiteral("Botfov"));
 
 // The launch's renewal of the lines the bot store keeps. A line whose first word is one of the
 // five commands (a comment line never is) is replaced by that command with the given value;

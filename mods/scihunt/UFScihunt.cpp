@@ -207,40 +207,7 @@ void TFScihunt::BuildAIPage(QWidget* page)
     AddLabel(b, QStringLiteral("Lab_accgood"), QStringLiteral("Good"), 66, 204, 40);
     AddLabel(b, QStringLiteral("Lab_accbad"), QStringLiteral("Bad"), 200, 204, 30);
 
-    struct TNumber {
-        const char* Label;
-        const char* Caption;
-        const char* Name;
-        int Min;
-        int Max;
-        int Digits;
-        const char* Hint;
-    };
-    const TNumber left[] = {
-        {"SH_LabelDist", "Sight distance", "SH_bot_distance", 128, 8192, 4,
-         "Set the maximum distance a bot can see an enemy at"},
-        {"SH_LabelFov", "Field of vision", "SH_botfov", 1, 360, 3, "Set the bot's field of vision (in degrees)"},
-        {"Lab_weaprun", "Weapon run", "SH_bot_weaprun", -10, 23, 3, "Bots will run if weapon's value is less than this"},
-        {"Lab_run_worse", "Run worse", "SH_bot_run_worse", -10, 23, 3, ""},
-        {"Lab_yawspeed", "Yaw speed", "SH_bot_yawspeed", 1, 99, 2, "Speed at which the bots turn"}};
-    const TNumber right[] = {
-        {"Lab_botspeed", "Speed", "SH_botspeed", -10, 10, 3, "Increase / Decrease speed at which the bots run"},
-        {"Lab_speedup", "Speedup", "SH_speedup", 0, 2, 1, "Slower computers should have this set to 1 or 2"},
-        {"Lab_thinkspeed", "Think speed", "SH_bot_thinkspeed", 1, 10, 2,
-         "If set to 10, bots will have slower reaction, but lift off the processor"},
-        {"Lab_viewdelay", "View delay", "SH_bot_viewdelay", 0, 10, 2, "Bot's won't react instantly if upper than zero"}};
-    auto place = [&](const TNumber& n, int x, int y) {
-        AddLabel(b, QString::fromLatin1(n.Label), QString::fromLatin1(n.Caption), x, y + 4, 96);
-        return AddNumber(b, QString::fromLatin1(n.Name), n.Min, n.Max, n.Digits, x + 98, y, 56,
-                         QString::fromLatin1(n.Hint));
-    };
-    for (int i = 0; i < 5; ++i) {
-        TNumberEdit* n = place(left[i], 8, 234 + i * 25);
-        if (i == 0)
-            n->SetStep(128);
-    }
-    for (int i = 0; i < 4; ++i)
-        place(right[i], 168, 234 + i * 25);
+    Jumbot::AddNumberFields(*this, b, QStringLiteral("SH"), QStringLiteral("botfov"))->SetStep(128);
 }
 
 void TFScihunt::BuildChatPage(QWidget* page)
