@@ -461,6 +461,23 @@ void TModLogic::ClearBotList(TModWindow& w)
     ClearBotFields();
 }
 
+void TModLogic::ShowFirstBot(TModWindow& w)
+{
+    if (!w.ListBot || w.ListBot->count() == 0) {
+        if (w.GB_BotProp)
+            w.GB_BotProp->hide();
+        return;
+    }
+    if (w.GB_BotProp)
+        w.GB_BotProp->show();
+    {
+        const QSignalBlocker block(w.ListBot);
+        w.ListBot->clearSelection();
+        w.ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    }
+    ShowBot();
+}
+
 void TModLogic::ReadBotsIni()
 {
     TModWindow* w = Form();
@@ -545,19 +562,7 @@ void TModLogic::ReadBotsIni()
         bots.clear();
     }
 
-    if (w->ListBot->count() == 0) {
-        if (w->GB_BotProp)
-            w->GB_BotProp->hide();
-    } else {
-        if (w->GB_BotProp)
-            w->GB_BotProp->show();
-        {
-            const QSignalBlocker block(w->ListBot);
-            w->ListBot->clearSelection();
-            w->ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-        }
-        ShowBot();
-    }
+    ShowFirstBot(*w);
 }
 
 bool TModLogic::WriteBotsIni(QString& error)

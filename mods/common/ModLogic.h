@@ -345,6 +345,9 @@ protected:
     // The first step of every reading of the bots: no records, an empty list (without the
     // selection signals that would show a bot) and empty bot fields.
     void ClearBotList(TModWindow& w);
+    // The last step of every reading of the bots: an empty list hides the bot properties,
+    // otherwise the first bot is selected (without the selection signals) and shown.
+    void ShowFirstBot(TModWindow& w);
     // Shows an output error of a save (the file named in it).
     void ReportSaveError(const QString& error) const;
     // The bot-menu bind some bot files carry: bind "<botmenu key>" "<botmenucmd>", with the key

@@ -308,19 +308,7 @@ void TGathering::ReadBotsIni()
         w->ListBot->addItems(names);
     }
     State.BotCount = static_cast<int>(bots.size());
-    if (bots.isEmpty()) {
-        if (w->GB_BotProp)
-            w->GB_BotProp->hide();
-        return;
-    }
-    if (w->GB_BotProp)
-        w->GB_BotProp->show();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clearSelection();
-        w->ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    }
-    ShowBot();
+    ShowFirstBot(*w);
 }
 
 bool TGathering::WriteBotsIni(QString& error)

@@ -175,18 +175,7 @@ void TGoldeneye::ReadAddbotCfg()
         const QSignalBlocker block(w->ListBot);
         w->ListBot->addItems(names);
     }
-    if (bots.isEmpty()) {
-        if (w->GB_BotProp)
-            w->GB_BotProp->hide();
-        return;
-    }
-    if (w->GB_BotProp)
-        w->GB_BotProp->show();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    }
-    ShowBot();
+    ShowFirstBot(*w);
 }
 
 QStringList TGoldeneye::AddbotCfgLines() const

@@ -584,15 +584,11 @@ void TSciHunt::ReadBotsFile()
     if (!renamed.isEmpty())
         Dialogs::ShowWarning(ModWriters::RenamedBotsNote(path, renamed), w);
     State.BotCount = static_cast<int>(bots.size());
-    const QSignalBlocker block(w->ListBot);
-    w->ListBot->addItems(names);
-    if (w->ListBot->count() == 0) {
-        w->GB_BotProp->hide();
-        return;
+    {
+        const QSignalBlocker block(w->ListBot);
+        w->ListBot->addItems(names);
     }
-    w->GB_BotProp->show();
-    w->ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    ShowBot();
+    ShowFirstBot(*w);
 }
 
 void TSciHunt::ReadChatFile()

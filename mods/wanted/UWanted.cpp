@@ -324,19 +324,7 @@ void TWanted::ReadBotFiles()
                                             "You must create your own bots."),
                              w);
 
-    if (bots.isEmpty()) {
-        if (w->GB_BotProp)
-            w->GB_BotProp->hide();
-        return;
-    }
-    if (w->GB_BotProp)
-        w->GB_BotProp->show();
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clearSelection();
-        w->ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    }
-    ShowBot();
+    ShowFirstBot(*w);
 }
 
 bool TWanted::WriteBotFiles(QString& error)
