@@ -3,6 +3,7 @@
 
 #include "core/UInit.h"
 #include "core/UQOR.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
 #include "mods/common/ModWriters.h"
@@ -60,20 +61,10 @@ TFFrontline* Win()
 
 QStringList BotProgramLines(const QString& bot, const TIniFile& store)
 {
-    // A hand-edited store must not hand the bot program a setting without a number.
-    auto number = [&](const char* key, const char* def) {
-        return ModWriters::NumberOr(store.ReadString(kDefault, QString::fromLatin1(key), QString::fromLatin1(def)),
-                                    QString::fromLatin1(def));
-    };
+    using ::HpbBot::TSetting;
     if (bot == HpbBot)
-        return {QStringLiteral("botdontshoot ") + number("botdontshoot", "0"),
-                QStringLiteral("bot_strafe_percent ") + number("strafe", "20"),
-                QStringLiteral("bot_grenade_time ") + number("grenade", "15"),
-                QStringLiteral("bot_logo_percent ") + number("logo", "40"),
-                QStringLiteral("bot_reaction_time ") + number("reaction_time", "0"),
-                QStringLiteral("bot_chat_percent ") + number("chatfreq", "10"),
-                QStringLiteral("bot_taunt_percent ") + number("chatfreq_kill", "20"),
-                QStringLiteral("bot_whine_percent ") + number("chatfreq_died", "10")};
+        return ::HpbBot::SettingsLines(store, {TSetting::DontShoot, TSetting::Strafe, TSetting::Grenade, TSetting::Logo,
+                                             TSetting::Reaction, TSetting::Chat, TSetting::Taunt, TSetting::Whine});
     if (bot == OddBot)
         return ::OddBot::SettingsLines(store);
     return {};
@@ -141,14 +132,10 @@ QStringList TFrontline::BotFileHeader(const TBotFileContext& c) const
 TStoreTable TFrontline::StoreRows() const
 {
     using namespace ModStore;
-    return {
+    return TStoreTable{
         Flag(kDefault, QStringLiteral("botdontshoot"), QStringLiteral("FL_Botshoot")),
         Flag(kDefault, QStringLiteral("dodge_bullets"), QStringLiteral("FL_dodge_bullets")),
-        Number(kDefault, QStringLiteral("strafe"), QStringLiteral("FL_strafe"), QStringLiteral("20"), 0, 100),
-        Number(kDefault, QStringLiteral("grenade"), QStringLiteral("FL_grenade"), QStringLiteral("15"), 0, 60),
-        Number(kDefault, QStringLiteral("logo"), QStringLiteral("FL_logo"), QStringLiteral("40"), 0, 100),
-        Number(kDefault, QStringLiteral("reaction_time"), QStringLiteral("FL_Reaction_Time"), QStringLiteral("0"), 0, 3),
-    };
+    } + ::HpbBot::OptionRows(QStringLiteral("FL"));
 }
 
 bool TFrontline::WriteDefaultSection(TIniFile& store)

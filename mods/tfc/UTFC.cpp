@@ -4,6 +4,7 @@
 #include "core/UInit.h"
 #include "core/UQOR.h"
 #include "core/UQOR_Settings.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
 #include "mods/common/ModWriters.h"
@@ -200,15 +201,11 @@ TCvarTable TTFC::Cvars() const
 TStoreTable TTFC::StoreRows() const
 {
     using namespace ModStore;
-    return {
+    return TStoreTable{
         Flag(kDefault, QStringLiteral("botdontshoot"), QStringLiteral("TF_Botshoot")),
         Flag(kDefault, QStringLiteral("bottarget"), QStringLiteral("TF_Bottarget")),
         Flag(kDefault, QStringLiteral("botchat"), QStringLiteral("TF_botchat")),
-        Number(kDefault, QStringLiteral("strafe"), QStringLiteral("TF_strafe"), QStringLiteral("20"), 0, 100),
-        Number(kDefault, QStringLiteral("grenade"), QStringLiteral("TF_grenade"), QStringLiteral("15"), 0, 60),
-        Number(kDefault, QStringLiteral("logo"), QStringLiteral("TF_logo"), QStringLiteral("40"), 0, 100),
-        Number(kDefault, QStringLiteral("reaction_time"), QStringLiteral("TF_Reaction_Time"), QStringLiteral("0"), 0, 3),
-    };
+    } + ::HpbBot::OptionRows(QStringLiteral("TF"));
 }
 
 TStoreTable TTFC::BotStoreRows() const
@@ -300,14 +297,10 @@ QStringList TTFC::BotFileHeader(const TBotFileContext& c) const
         UInit::TextToOnOff(c.Store.ReadString(kDefault, QStringLiteral("botchat"), QStringLiteral("0")), chat);
         lines << QStringLiteral("\"bot_chat\" \"") + chat + QLatin1Char('"');
     } else if (c.Section == HpbBot) {
-        lines << QStringLiteral("botdontshoot ") + StoreNumber(c.Store, "botdontshoot", "0")
-              << QStringLiteral("bot_strafe_percent ") + StoreNumber(c.Store, "strafe", "20")
-              << QStringLiteral("bot_chat_percent ") + StoreNumber(c.Store, "chatfreq", "10")
-              << QStringLiteral("bot_taunt_percent ") + StoreNumber(c.Store, "chatfreq_kill", "20")
-              << QStringLiteral("bot_whine_percent ") + StoreNumber(c.Store, "chatfreq_died", "10")
-              << QStringLiteral("bot_grenade_time ") + StoreNumber(c.Store, "grenade", "15")
-              << QStringLiteral("bot_logo_percent ") + StoreNumber(c.Store, "logo", "40")
-              << QStringLiteral("bot_reaction_time ") + StoreNumber(c.Store, "reaction_time", "0");
+        using ::HpbBot::TSetting;
+        lines << ::HpbBot::SettingsLines(c.Store, {TSetting::DontShoot, TSetting::Strafe, TSetting::Chat, TSetting::Taunt,
+                                                 TSetting::Whine, TSetting::Grenade, TSetting::Logo,
+                                                 TSetting::Reaction});
     } else if (c.Section == OddBot::Name) {
         lines << OddBot::SettingsLines(c.Store);
     }

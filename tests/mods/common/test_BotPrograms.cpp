@@ -1,6 +1,7 @@
 // The files of the bot programs several mods drive (Jumbot's jumbot.cfg, Parabot's parabot.cfg,
 // Rho-Bot's files, OddBot's settings lines) and the trait scaling their bot lines share.
 #include "mods/common/BotProperties.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/Jumbot.h"
 #include "mods/common/OddBot.h"
 #include "mods/common/Parabot.h"
@@ -177,6 +178,23 @@ TEST(RhoBotFiles, TwoBotsOfOneNameAreRefusedBeforeAnythingIsWritten)
     EXPECT_TRUE(RhoBot::WriteFiles(root, empty, 2, Flavour(), error)) << error.toStdString();
     EXPECT_EQ(QDir(root + QStringLiteral("/bots")).entryList(QDir::Files),
               (QStringList{QStringLiteral("NewBot1.cfg"), QStringLiteral("NewBot2.cfg")}));
+}
+
+TEST(HpbBotSettings, LinesInTheOrderAskedAndADefaultForWhatIsNoNumber)
+{
+    QTemporaryDir dir;
+    using HpbBot::TSetting;
+    const TIniFile empty(Write(dir, QStringLiteral("empty.ini"), "[Default]\r\n"));
+    EXPECT_EQ(HpbBot::SettingsLines(empty, {TSetting::Whine, TSetting::DontShoot, TSetting::Strafe, TSetting::Chat,
+                                            TSetting::Taunt, TSetting::Grenade, TSetting::Logo, TSetting::Reaction})
+                  .join(QLatin1Char('|')),
+              QStringLiteral("bot_whine_percent 10|botdontshoot 0|bot_strafe_percent 20|bot_chat_percent 10|"
+                             "bot_taunt_percent 20|bot_grenade_time 15|bot_logo_percent 40|bot_reaction_time 0"));
+    const TIniFile edited(Write(dir, QStringLiteral("edited.ini"),
+                                "[Default]\r\nstrafe=35\r\ngrenade=abc\r\nlogo=\r\nreaction_time=2\r\n"));
+    EXPECT_EQ(HpbBot::SettingsLines(edited, {TSetting::Strafe, TSetting::Grenade, TSetting::Logo, TSetting::Reaction})
+                  .join(QLatin1Char('|')),
+              QStringLiteral("bot_strafe_percent 35|bot_grenade_time 15|bot_logo_percent 40|bot_reaction_time 2"));
 }
 
 TEST(OddBotSettings, OnlyAnExplicitZeroLetsTheBotsShootAndTheChatRateIsANumber)
