@@ -10,6 +10,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "ui/ButtonWithColor.h"
+#include "ui/MainStyle.h"
 #include "ui/StoredPicture.h"
 #include "ui/UAbout.h"
 #include "ui/UCommLine.h"
@@ -219,6 +220,7 @@ void TMain::ConfigureApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Qorvane"));
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    TMainStyle::Install();
 }
 
 TMain::TMain(QWidget* parent)

@@ -33,7 +33,8 @@ public:
 
     // The application settings the main window relies on: its name, and that only closing the
     // main window ends the program (it is hidden while a mod window is open, so closing that
-    // window, the last one on screen, must not end it).
+    // window, the last one on screen, must not end it), and the program's style
+    // (ui/MainStyle.h).
     static void ConfigureApplication();
 
     void FormCreate();
