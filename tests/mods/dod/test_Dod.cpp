@@ -2,6 +2,7 @@
 // a spawn key bound), the bot file and binds for each combination of commands and keys, and the
 // window's own parts (friendly fire in mp_teamplay, the class list of each side).
 #include "mods/common/ModTestEnv.h"
+#include "mods/common/EditSweep.h"
 
 #include "mods/dod/UDod.h"
 #include "mods/dod/UFDod.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
@@ -56,7 +58,7 @@ protected:
     TModTestEnv Env;
 };
 
-TEST_F(Dod, FromTheMainWindowBothSidesAndASpawnKeyThroughApplyAndLaunch)
+TEST_F(Dod, FromTheMainWindowBothSidesWithoutThenWithASpawnKeyThroughApplyAndLaunch)
 {
     Env.HL.AddFile(QStringLiteral("dod/dlls/sturmbot.dll"), "MZ");
     const QString config = Env.HL.AddFile(QStringLiteral("dod/config.cfg"), "name \"Me\"\r\n");
@@ -64,17 +66,25 @@ TEST_F(Dod, FromTheMainWindowBothSidesAndASpawnKeyThroughApplyAndLaunch)
     Env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), Env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(QStringLiteral("Dod"))->isHidden());
     main.ModButtonClick(QStringLiteral("Dod"));
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Sturmbot")), 0);
-    bots->setCurrentIndex(bots->findText(QStringLiteral("Sturmbot")));
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Sturmbot"));
+    bots->setCurrentIndex(0);
 
+    // First visit: the game, two bots and the maps, no spawn key; second visit: the key.
+    int visit = 0;
     bool applied = false;
     TMain::SetModalRunner([&](QDialog& dialog) {
         auto* w = qobject_cast<TFDod*>(&dialog);
         if (!w)
             return dialog.exec();
         w->FormActivate();
+        ++visit;
         EXPECT_EQ(w->windowTitle(), QStringLiteral("Day of Defeat - Sturmbot"));
         EXPECT_EQ(w->BClose->text(), QStringLiteral("Exit D.o.D."));
         // The spawn command is set for Sturmbot, its menu command is not.
@@ -82,34 +92,36 @@ TEST_F(Dod, FromTheMainWindowBothSidesAndASpawnKeyThroughApplyAndLaunch)
         EXPECT_TRUE(w->DD_botmenu->isHidden());
         EXPECT_FALSE(w->DD_Rank->isHidden());
         EXPECT_EQ(w->DD_ExecKey->currentIndex(), -1);
-        Choose(w->DD_ExecKey, QStringLiteral("F5"));
-        w->DD_friendlyfire->click();
-        w->DD_fallreal->click();
-        w->DD_tkpenalty->SetText(QStringLiteral("3"));
-        w->DD_max_reaction->SetText(QStringLiteral("150"));
-        w->DD_Rank->click();
-        // An Ally with the assault class ...
-        w->SBCreeBot->click();
-        w->botname->setText(QStringLiteral("Miller"));
-        emit w->botname->textEdited(w->botname->text());
-        w->DD_BotAl->click();
-        EXPECT_EQ(w->botmodel->itemText(0), QStringLiteral("Light"));
-        Choose(w->botmodel, QStringLiteral("Assault"));
-        // ... and an Axis sniper of skill 2.
-        w->SBCreeBot->click();
-        w->DD_BotAx->click();
-        EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("<Random Class>"));
-        Choose(w->botmodel, QStringLiteral("Sch\u00fctzen"));
-        w->Botskill->setValue(2);
-        w->spawnbot->SetText(QStringLiteral("2"));
-        emit w->spawnbot->Edited();
-        w->AddAllMapsClick();
+        if (visit == 1) {
+            w->DD_friendlyfire->click();
+            w->DD_fallreal->click();
+            w->DD_tkpenalty->SetText(QStringLiteral("3"));
+            w->DD_max_reaction->SetText(QStringLiteral("150"));
+            w->DD_Rank->click();
+            // An Ally with the assault class ...
+            w->SBCreeBot->click();
+            w->botname->setText(QStringLiteral("Miller"));
+            emit w->botname->textEdited(w->botname->text());
+            w->DD_BotAl->click();
+            EXPECT_EQ(w->botmodel->itemText(0), QStringLiteral("Light"));
+            Choose(w->botmodel, QStringLiteral("Assault"));
+            // ... and an Axis sniper of skill 2.
+            w->SBCreeBot->click();
+            w->DD_BotAx->click();
+            EXPECT_EQ(w->botmodel->currentText(), QStringLiteral("<Random Class>"));
+            Choose(w->botmodel, QStringLiteral("Sch\u00fctzen"));
+            w->Botskill->setValue(2);
+            w->spawnbot->SetText(QStringLiteral("2"));
+            emit w->spawnbot->Edited();
+            w->AddAllMapsClick();
+        } else {
+            Choose(w->DD_ExecKey, QStringLiteral("Num Keypad ENTER"));
+        }
         w->BApplyConf->click();
         applied = w->ClosedByButtons();
         return dialog.result();
     });
     main.SB_EditConfClick();
-    TMain::SetModalRunner({});
     ASSERT_TRUE(applied) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("game.cfg"))),
               Crlf({"\"mp_teamlist\"\t\t\"\"", "\"mp_fraglimit\"\t\t\"0.00000\"", "\"mp_timelimit\"\t\t\"0.00000\"",
@@ -117,26 +129,49 @@ TEST_F(Dod, FromTheMainWindowBothSidesAndASpawnKeyThroughApplyAndLaunch)
                     "\"mp_footsteps\"\t\t\"1\"", "\"mp_flashlight\"\t\t\"1\"", "\"mp_autocrosshair\"\t\t\"1\"",
                     "\"sv_sendvelocity\"\t\t\"0\""}));
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("mapcycle.txt"))), Crlf({"dod_avalanche"}));
+    const QByteArray bots2 = "[Bot 1]\r\nnom=Miller\r\nmodele=2\r\nskill5=0\r\nteam=1\r\n"
+                             "[Bot 2]\r\nnom=NewBot\r\nmodele=3\r\nskill5=2\r\nteam=2\r\n";
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/DD_Bots.ini"))),
+              "[Default]\r\nnumbot=2\r\nskill5=1\r\nspawnbot=2\r\nbotmenu=\r\nExecKey=\r\nbotchat=0\r\n"
+              "grenade=0\r\nmin_reaction=70\r\nmax_reaction=150\r\nrank=1\r\nminskill=1\r\n" + bots2);
 
-    for (int launch = 1; launch <= 2; ++launch) {
+    // The listen server's own settings may not undo the mod's.
+    Env.HL.AddFile(QStringLiteral("dod/listenserver.cfg"),
+                   Crlf({"mp_teamplay 1", "mp_tkpenalty 0", "mp_teamlist \"a;b\"", "sv_gravity 800"}));
+    const QByteArray liblist =
+        Crlf({"game \"Day of Defeat\" // Game title", "url_info \"www.dayofdefeat.com\" // Info URL",
+              "url_dl \"\" // Downloading URL", "version \"2.0\" // version of mod",
+              "size \"154000000\" // size of mod", "svonly \"0\" // server side only mod? (1=yes 0=no)",
+              "cldll \"1\" // client side dll? (1=yes 0=no)",
+              "type \"multiplayer_only\" // type of mod--don't know values that go here..",
+              "nomodels \"1\" // game selects player model (1=yes 0=no)", "mpentity \"info_player_allies\"",
+              "gamedll \"dlls\\sturmbot.dll\" // file and location of dll", "gamedll_linux \"dlls/dod_i386.so\""});
+    const QByteArray botFile = Crlf({"# addbot <team> <model> <name> <skill>", "botskill 1", "pause 3", "",
+                                     "min_reaction 70", "max_reaction 150", "rank 1", "addbot 1 2 Miller 0",
+                                     "addbot 2 3 NewBot 2"});
+    // Without a spawn key, no bind.
+    main.SB_HLClick();
+    ASSERT_TRUE(Env.HL.WaitForRuns(1)) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Env.HL.RecordedRuns().front().Args.last(), QStringLiteral("dod_anzio"));
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))), liblist);
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))), botFile);
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_teamplay 1", "//mp_tkpenalty 0", "//mp_teamlist \"a;b\"", "sv_gravity 800"}));
+    EXPECT_EQ(TModTestEnv::Read(config), QByteArray("name \"Me\"\r\n"));
+
+    // With one: two launches, one bind line of the Half-Life key name.
+    applied = false;
+    main.SB_EditConfClick();
+    TMain::SetModalRunner({});
+    ASSERT_TRUE(applied) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/DD_Bots.ini")))
+                    .contains("ExecKey=Num Keypad ENTER\r\n"));
+    for (int launch = 2; launch <= 3; ++launch) {
         main.SB_HLClick();
         ASSERT_TRUE(Env.HL.WaitForRuns(launch)) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     }
-    EXPECT_EQ(Env.HL.RecordedRuns().front().Args.last(), QStringLiteral("dod_anzio"));
-    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))),
-              Crlf({"game \"Day of Defeat\" // Game title", "url_info \"www.dayofdefeat.com\" // Info URL",
-                    "url_dl \"\" // Downloading URL", "version \"2.0\" // version of mod",
-                    "size \"154000000\" // size of mod", "svonly \"0\" // server side only mod? (1=yes 0=no)",
-                    "cldll \"1\" // client side dll? (1=yes 0=no)",
-                    "type \"multiplayer_only\" // type of mod--don't know values that go here..",
-                    "nomodels \"1\" // game selects player model (1=yes 0=no)", "mpentity \"info_player_allies\"",
-                    "gamedll \"dlls\\sturmbot.dll\" // file and location of dll",
-                    "gamedll_linux \"dlls/dod_i386.so\""}));
-    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))),
-              Crlf({"# addbot <team> <model> <name> <skill>", "botskill 1", "pause 3", "", "min_reaction 70",
-                    "max_reaction 150", "rank 1", "addbot 1 2 Miller 0", "addbot 2 3 NewBot 2"}));
-    // Two launches, one bind line.
-    EXPECT_EQ(TModTestEnv::Read(config), Crlf({"name \"Me\"", "bind \"F5\" \"exec bot.cfg\""}));
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))), botFile);
+    EXPECT_EQ(TModTestEnv::Read(config), Crlf({"name \"Me\"", "bind \"KP_ENTER\" \"exec bot.cfg\""}));
 }
 
 // ---------------------------------------------------------------- launch files
@@ -270,6 +305,39 @@ TEST_F(Dod, EveryMapMayHaveItsOwnConfigInTheModFolder)
     ModalRunner::Set({});
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(opened)).toLower(),
               Env.HL.Path(QStringLiteral("dod/dod_anzio.cfg")).toLower());
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost;
+// random bots stay within what their controls can show.
+TEST_F(Dod, EveryEditMarksTheSettingsModifiedAndRandomBotsStayInRange)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UDod::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/DD_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+
+    w.reset();
+    auto again = Open();
+    for (int k = 0; k < 60; ++k)
+        again->SBCreeRandomBot->click();
+    QSet<int> classes, sides, skills;
+    for (const TBot& bot : UDod::Logic().Bots().mid(1)) {
+        classes << bot[1].toInt();
+        skills << bot[2].toInt();
+        sides << bot[3].toInt();
+    }
+    EXPECT_EQ(classes, (QSet<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(sides, (QSet<int>{0, 1, 2}));
+    EXPECT_EQ(skills, (QSet<int>{0, 1, 2, 3, 4, 5}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // template and bot program, the binds with a key set and unset, and the window's sides and
 // characters.
 #include "mods/common/ModTestEnv.h"
+#include "mods/common/EditSweep.h"
 
 #include "mods/existence/UExistence.h"
 #include "mods/existence/UFExistence.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
@@ -60,16 +62,23 @@ TEST_F(Existence, FromTheMainWindowBothSidesThroughApplyAndLaunch)
     Env.HL.AddFile(QStringLiteral("EXistence/dlls/akimbot.dll"), "MZ");
     Env.HL.AddFile(QStringLiteral("EXistence/akimbot_chat.txt"), "hello\r\n");
     const QString config = Env.HL.AddFile(QStringLiteral("EXistence/config.cfg"), "name \"Me\"\r\n");
-    // The spawn key has no chooser: it lies in the store, and a save keeps it.
-    WriteStore("[Default]\r\nnumbot=0\r\nExecKey=F8\r\n");
+    // An older liblist.gam's Linux library line is kept.
+    Env.HL.AddFile(QStringLiteral("EXistence/liblist.gam"),
+                   "game \"Existence\"\r\ngamedll_linux \"dlls/existence_i386.so\"\r\n");
+    WriteStore("[Default]\r\nnumbot=0\r\n");
     Env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("AppPath"), Env.Program.Root());
     Env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), Env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // The bot program's library in the mod folder shows the button; the selector lists the
+    // data file's bots.
+    EXPECT_FALSE(main.ModButton(QStringLiteral("Existence"))->isHidden());
     main.ModButtonClick(QStringLiteral("Existence"));
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("Akimbot")), 0);
-    bots->setCurrentIndex(bots->findText(QStringLiteral("Akimbot")));
+    ASSERT_EQ(bots->count(), 1);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("Akimbot"));
+    bots->setCurrentIndex(0);
 
     bool applied = false;
     TMain::SetModalRunner([&](QDialog& dialog) {
@@ -115,11 +124,22 @@ TEST_F(Existence, FromTheMainWindowBothSidesThroughApplyAndLaunch)
                     "\"mp_footsteps\"\t\t\"1\"", "\"mp_flashlight\"\t\t\"1\"", "\"mp_autocrosshair\"\t\t\"1\"",
                     "\"sv_sendvelocity\"\t\t\"0\""}));
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("mapcycle.txt"))), Crlf({"ex_subway"}));
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/EX_Bots.ini"))),
+              Crlf({"[Default]", "numbot=3", "skill5=1", "spawnbot=3", "chatfreq=10", "chatfreq_kill=20",
+                    "chatfreq_died=10", "[Bot 1]", "nom=Trin", "modele=2", "skill5=1", "team=1", "[Bot 2]",
+                    "nom=NewBot", "modele=4", "skill5=3", "team=2", "[Bot 3]", "nom=NewBot", "modele=2",
+                    "skill5=1", "team=1"}));
 
-    for (int launch = 1; launch <= 2; ++launch) {
-        main.SB_HLClick();
-        ASSERT_TRUE(Env.HL.WaitForRuns(launch)) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
-    }
+    // The listen server's own settings may not undo the mod's.
+    Env.HL.AddFile(QStringLiteral("EXistence/listenserver.cfg"),
+                   Crlf({"mp_jailtime 1", "mp_restarttime 0", "mp_falldamage 1", "sv_gravity 800"}));
+    const QByteArray botFile =
+        Crlf({"# addbot <team> <model> <name> <skill>", "botskill 1", "", "bot_chat_percent 10",
+              "bot_taunt_percent 20", "bot_whine_percent 10", "", "Pause 2", "addbot 1 4 NewBot 3", "Pause 2",
+              "addbot 2 2 NewBot 1", "Pause 2", "Pause 10", "addbot 3 2 Trin 1", "disablebotwaypointmessage"});
+    // No spawn key in the store: no bind.
+    main.SB_HLClick();
+    ASSERT_TRUE(Env.HL.WaitForRuns(1)) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Env.HL.RecordedRuns().front().Args.last(), QStringLiteral("ex_hardline_day"));
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("liblist.gam"))),
               Crlf({"game \"Existence\" // Game title", "url_info \"www.existence-mod.com\" // Info URL",
@@ -128,13 +148,34 @@ TEST_F(Existence, FromTheMainWindowBothSidesThroughApplyAndLaunch)
                     "cldll \"1\" // client side dll? (1=yes 0=no)", "hlversion \"1017\" // version of halflife",
                     "type \"multiplayer_only\" // type of mod",
                     "nomodels \"1\" // game selects player model (1=yes 0=no)", "mpentity \"info_player_deathmatch\"",
-                    "gamedll \"dlls\\akimbot.dll\" // file and location of dll"}));
-    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))),
-              Crlf({"# addbot <team> <model> <name> <skill>", "botskill 1", "", "bot_chat_percent 10",
-                    "bot_taunt_percent 20", "bot_whine_percent 10", "", "Pause 2", "addbot 1 4 NewBot 3",
-                    "Pause 2", "addbot 2 2 NewBot 1", "Pause 2", "Pause 10", "addbot 3 2 Trin 1",
-                    "disablebotwaypointmessage"}));
-    // Two launches, one bind line.
+                    "gamedll \"dlls\\akimbot.dll\" // file and location of dll",
+                    "gamedll_linux \"dlls/existence_i386.so\""}));
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))), botFile);
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_jailtime 1", "//mp_restarttime 0", "//mp_falldamage 1", "sv_gravity 800"}));
+    EXPECT_EQ(TModTestEnv::Read(config), QByteArray("name \"Me\"\r\n"));
+
+    // The spawn key has no chooser: set in the store by hand, a save through the window keeps it,
+    // and two launches bind it once.
+    const QString store = Env.ProgramFile(QStringLiteral("Bots/EX_Bots.ini"));
+    ASSERT_TRUE(PutBytes(store, TModTestEnv::Read(store).replace("[Default]\r\n", "[Default]\r\nExecKey=F8\r\n")));
+    TIniFile::FlushCache();
+    TMain::SetModalRunner([&](QDialog& dialog) {
+        auto* w = qobject_cast<TFExistence*>(&dialog);
+        if (!w)
+            return dialog.exec();
+        w->FormActivate();
+        w->BApplyConf->click();
+        return dialog.result();
+    });
+    main.SB_EditConfClick();
+    TMain::SetModalRunner({});
+    EXPECT_TRUE(TModTestEnv::Read(store).contains("ExecKey=F8\r\n"));
+    for (int launch = 2; launch <= 3; ++launch) {
+        main.SB_HLClick();
+        ASSERT_TRUE(Env.HL.WaitForRuns(launch)) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    }
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("bot.cfg"))), botFile);
     EXPECT_EQ(TModTestEnv::Read(config), Crlf({"name \"Me\"", "bind \"F8\" \"exec bot.cfg\""}));
 }
 
@@ -269,6 +310,39 @@ TEST_F(Existence, RestoreDefaultEmptiesTheMapCycleAndKeepsTheTimers)
     EXPECT_TRUE(w->EX_footsteps->isChecked());
     EXPECT_EQ(w->EX_restarttime->Text(), QStringLiteral("20"));
     EXPECT_EQ(w->ListBot->count(), 1);
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost;
+// random bots stay within what their controls can show.
+TEST_F(Existence, EveryEditMarksTheSettingsModifiedAndRandomBotsStayInRange)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UExistence::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/EX_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+
+    w.reset();
+    auto again = Open();
+    for (int k = 0; k < 60; ++k)
+        again->SBCreeRandomBot->click();
+    QSet<int> classes, sides, skills;
+    for (const TBot& bot : UExistence::Logic().Bots().mid(1)) {
+        classes << bot[1].toInt();
+        skills << bot[2].toInt();
+        sides << bot[3].toInt();
+    }
+    EXPECT_EQ(classes, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(sides, (QSet<int>{1, 2}));
+    EXPECT_EQ(skills, (QSet<int>{0, 1, 2, 3, 4, 5}));
 }
 
 } // namespace

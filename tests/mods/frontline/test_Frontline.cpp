@@ -2,6 +2,7 @@
 // bot file of each bot program, and the window's own parts (sides and classes, OddBot's chat
 // files, the settings every edit marks).
 #include "mods/common/ModTestEnv.h"
+#include "mods/common/EditSweep.h"
 
 #include "mods/frontline/UFFrontline.h"
 #include "mods/frontline/UFrontline.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -66,10 +68,15 @@ TEST_F(Frontline, FromTheMainWindowBothSidesThroughApplyAndLaunch)
     Env.Program.SetRegistry(UInit::QorKeyPath, QStringLiteral("HLPath"), Env.HL.Root());
 
     TMain main;
+    main.FormActivate();
+    // A bot program's library in the mod folder shows the button; the selector lists the data
+    // file's bots.
+    EXPECT_FALSE(main.ModButton(QStringLiteral("Frontline"))->isHidden());
     main.ModButtonClick(QStringLiteral("Frontline"));
     QComboBox* bots = main.BotSelector();
-    ASSERT_GE(bots->findText(QStringLiteral("HPB Bot")), 0);
-    ASSERT_GE(bots->findText(QStringLiteral("OddBot")), 0);
+    ASSERT_EQ(bots->count(), 2);
+    ASSERT_EQ(bots->itemText(0), QStringLiteral("HPB Bot"));
+    ASSERT_EQ(bots->itemText(1), QStringLiteral("OddBot"));
     bots->setCurrentIndex(bots->findText(QStringLiteral("HPB Bot")));
 
     bool applied = false;
@@ -115,10 +122,15 @@ TEST_F(Frontline, FromTheMainWindowBothSidesThroughApplyAndLaunch)
                     "\"mp_teamchange\"\t\t\"1\"", "\"sv_sendvelocity\"\t\t\"0\""}));
     // The first map is the start map; the cycle holds the rest.
     EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("mapcycle.txt"))), Crlf({"flf_village"}));
-    const QByteArray store = Store();
-    EXPECT_TRUE(store.contains("team_even=0\r\n")) << store.toStdString();
-    EXPECT_TRUE(store.contains("logo=55\r\n")) << store.toStdString();
+    EXPECT_EQ(Store(), Crlf({"[Default]", "numbot=2", "skill5=1", "spawnbot=3", "chatfreq=10", "chatfreq_kill=20",
+                             "chatfreq_died=10", "botdontshoot=0", "dodge_bullets=0", "strafe=20", "grenade=15",
+                             "logo=55", "reaction_time=0", "team_even=0", "[Bot 1]", "nom=Ayla", "modele=2",
+                             "skill5=0", "team=1", "type=", "[Bot 2]", "nom=NewBot", "modele=3", "skill5=4",
+                             "team=2", "type="}));
 
+    // The listen server's own settings may not undo the mod's.
+    Env.HL.AddFile(QStringLiteral("frontline/listenserver.cfg"),
+                   Crlf({"mp_autoteambalance 1", "mp_teamchange 0", "mp_roundlimit 5", "sv_gravity 800"}));
     main.SB_HLClick();
     ASSERT_TRUE(Env.HL.WaitForRuns(1)) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Env.HL.RecordedRuns().front().Args.mid(0, 3),
@@ -136,6 +148,8 @@ TEST_F(Frontline, FromTheMainWindowBothSidesThroughApplyAndLaunch)
                     "botdontshoot 0", "bot_strafe_percent 20", "bot_grenade_time 15", "bot_logo_percent 55",
                     "bot_reaction_time 0", "bot_chat_percent 10", "bot_taunt_percent 20",
                     "bot_whine_percent 10", "addbot 1 2 Ayla 0", "addbot 2 3 NewBot 4", "addbot    "}));
+    EXPECT_EQ(TModTestEnv::Read(Env.ModFile(QStringLiteral("listenserver.cfg"))),
+              Crlf({"//mp_autoteambalance 1", "//mp_teamchange 0", "//mp_roundlimit 5", "sv_gravity 800"}));
 }
 
 // ---------------------------------------------------------------- the bot file
@@ -298,6 +312,39 @@ TEST_F(Frontline, EditConfigOpensTheFileThePlusMarkFound)
     ModalRunner::Set({});
     EXPECT_EQ(QDir::cleanPath(QDir::fromNativeSeparators(opened)).toLower(),
               Env.HL.Path(QStringLiteral("frontline/waypoints/flf_village.cfg")).toLower());
+}
+
+// Every control of every page marks the settings modified, so Exit asks before an edit is lost;
+// random bots stay within what their controls can show.
+TEST_F(Frontline, EveryEditMarksTheSettingsModifiedAndRandomBotsStayInRange)
+{
+    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+    auto w = Open();
+    w->ListBot->setCurrentRow(0);
+    w->ListBotClick();
+    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UFrontline::Logic().State.Modified), QStringList());
+    Env.Dialogs.Clear();
+    Env.Dialogs.ExpectConfirm(false);
+    w->BClose->click();
+    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w->ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/FL_Bots.ini"))),
+              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+
+    w.reset();
+    auto again = Open();
+    for (int k = 0; k < 60; ++k)
+        again->SBCreeRandomBot->click();
+    QSet<int> classes, sides, skills;
+    for (const TBot& bot : UFrontline::Logic().Bots().mid(1)) {
+        classes << bot[1].toInt();
+        skills << bot[2].toInt();
+        sides << bot[3].toInt();
+    }
+    EXPECT_EQ(classes, (QSet<int>{1, 2, 3}));
+    EXPECT_EQ(sides, (QSet<int>{0, 1, 2}));
+    EXPECT_EQ(skills, (QSet<int>{0, 1, 2, 3, 4, 5}));
 }
 
 } // namespace
