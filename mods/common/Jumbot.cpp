@@ -7,6 +7,7 @@
 #include "platform/FileSys.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <algorithm>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -413,6 +414,27 @@ TNumberEdit* AddNumberFields(TModWindow& w, QWidget* box, const QString& prefix,
     for (int i = 0; i < 4; ++i)
         place(right[i], 168, 234 + i * 25);
     return distance;
+}
+
+void AddWeaponSliders(TModWindow& w, QWidget* page, const QString& prefix, int pageStep)
+{
+    QGroupBox* box = w.AddGroup(page, QStringLiteral("GB_WeapPref"), QStringLiteral("Weapons Preferences"), 4, 4, 226,
+                              362);
+    const char* names[] = {"crowbar", "glock", "python", "mp5",     "shotgun", "crossbow", "rpg",
+                           "gauss",   "egon",  "hornet", "grenade", "snark",   "satchel",  "tripmine"};
+    const char* captions[] = {"Crowbar", "Glock", "Python", "MP5",     "Shotgun", "Crossbow", "RPG",
+                              "Gauss",   "Egon",  "Hornet", "Grenade", "Snark",   "Satchel",  "Trip mine"};
+    const QString hint =
+        QStringLiteral("Select bots preferences for this weapon (left = never use, rigth = always)");
+    for (int i = 0; i < 14; ++i) {
+        const QString stem = QString::fromLatin1(names[i]);
+        w.AddLabel(box, stem == QStringLiteral("tripmine") ? prefix + QStringLiteral("_LabelTrip")
+                                                           : QStringLiteral("Lab_bweap_") + stem,
+                   QString::fromLatin1(captions[i]), 8, 24 + i * 24, 64);
+        QSlider* s = w.AddSlider(box, prefix + QStringLiteral("_bweap_") + stem, -10, 23, 74, 20 + i * 24, 144,
+                                 pageStep, hint);
+        s->setTickPosition(QSlider::NoTicks);
+    }
 }
 
 } // namespace Jumbot

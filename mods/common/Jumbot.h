@@ -92,6 +92,11 @@ QString BareFileName(const QString& value);
 TNumberEdit* AddNumberFields(TModWindow& w, QWidget* box, const QString& prefix,
                              const QString& fovStem = QStringLiteral("Botfov"));
 
+// The A.I. page's weapons box (top left) with its fourteen preference sliders (-10 never used
+// .. 23 always), one under the other, each with its label: "Lab_bweap_<weapon>", the trip
+// mine's "<Prefix>_LabelTrip". pageStep is what a page key moves a slider by.
+void AddWeaponSliders(TModWindow& w, QWidget* page, const QString& prefix, int pageStep);
+
 // The launch's renewal of the lines the bot store keeps. A line whose first word is one of the
 // five commands (a comment line never is) is replaced by that command with the given value;
 // every other line stays as it was.

@@ -26,9 +26,6 @@ QPointer<TFDeathmatch> FDeathmatch;
 
 namespace {
 
-const QString kWeaponHint =
-    QStringLiteral("Select bots preferences for this weapon (left = never use, rigth = always)");
-
 // What each bot program shows beyond the design state, applied in this order at the first
 // activation. A row names the bots it holds for (or, with Except, every bot but those).
 struct TBotLayoutRow {
@@ -145,27 +142,7 @@ void TFDeathmatch::BuildGamePage(QWidget* page)
 
 void TFDeathmatch::BuildAIPage(QWidget* page)
 {
-    QGroupBox* weapons = AddGroup(page, QStringLiteral("GB_WeapPref"), QStringLiteral("Weapons Preferences"),
-                                  4, 4, 226, 362);
-    const char* names[] = {"crowbar", "glock", "python", "mp5",     "shotgun", "crossbow", "rpg",
-                           "gauss",   "egon",  "hornet", "grenade", "snark",   "satchel",  "tripmine"};
-    const char* captions[] = {"Crowbar", "Glock", "Python", "MP5",     "Shotgun", "Crossbow", "RPG",
-                              "Gauss",   "Egon",  "Hornet", "Grenade", "Snark",   "Satchel",  "Trip mine"};
-    for (int i = 0; i < 14; ++i) {
-        const QString stem = QString::fromLatin1(names[i]);
-        AddLabel(weapons, stem == QStringLiteral("tripmine") ? QStringLiteral("DM_LabelTrip")
-                                                             : QStringLiteral("Lab_bweap_") + stem,
-                 QString::fromLatin1(captions[i]), 8, 24 + i * 24, 64);
-        auto* s = new QSlider(Qt::Horizontal, weapons);
-        s->setObjectName(QStringLiteral("DM_bweap_") + stem);
-        s->setRange(-10, 23);
-        s->setToolTip(kWeaponHint);
-        s->setGeometry(74, 20 + i * 24, 144, 22);
-        connect(s, &QSlider::valueChanged, this, [this] {
-            if (UInit::LoadingDone == 1)
-                OnChange();
-        });
-    }
+    Jumbot::AddWeaponSliders(*this, page, QStringLiteral("DM"), 10);
 
     QGroupBox* b = AddGroup(page, QStringLiteral("GB_Behaviours"), QStringLiteral("Bots Behaviours"), 234, 4, 333, 362);
     const std::tuple<const char*, const char*, int, int> checks[] = {

@@ -28,9 +28,6 @@ QPointer<TFScihunt> FScihunt;
 
 namespace {
 
-const QString kWeaponHint =
-    QStringLiteral("Select bots preferences for this weapon (left = never use, rigth = always)");
-
 USciHunt::TSciHunt& SH() { return USciHunt::Logic(); }
 
 } // namespace
@@ -167,20 +164,7 @@ void TFScihunt::BuildGamePage(QWidget* page)
 
 void TFScihunt::BuildAIPage(QWidget* page)
 {
-    QGroupBox* weapons = AddGroup(page, QStringLiteral("GB_WeapPref"), QStringLiteral("Weapons Preferences"),
-                                  4, 4, 226, 362);
-    const char* names[] = {"crowbar", "glock", "python", "mp5",     "shotgun", "crossbow", "rpg",
-                           "gauss",   "egon",  "hornet", "grenade", "snark",   "satchel",  "tripmine"};
-    const char* captions[] = {"Crowbar", "Glock", "Python", "MP5",     "Shotgun", "Crossbow", "RPG",
-                              "Gauss",   "Egon",  "Hornet", "Grenade", "Snark",   "Satchel",  "Trip mine"};
-    for (int i = 0; i < 14; ++i) {
-        const QString stem = QString::fromLatin1(names[i]);
-        AddLabel(weapons, stem == QStringLiteral("tripmine") ? QStringLiteral("SH_LabelTrip")
-                                                             : QStringLiteral("Lab_bweap_") + stem,
-                 QString::fromLatin1(captions[i]), 8, 24 + i * 24, 64);
-        QSlider* s = AddSlider(weapons, QStringLiteral("SH_bweap_") + stem, -10, 23, 74, 20 + i * 24, 144, kWeaponHint);
-        s->setTickPosition(QSlider::NoTicks);
-    }
+    Jumbot::AddWeaponSliders(*this, page, QStringLiteral("SH"), 1);
 
     QGroupBox* b = AddGroup(page, QStringLiteral("GB_Behaviours"), QStringLiteral("Bots Behaviours"), 234, 4, 333, 362);
     const std::tuple<const char*, const char*, int, int> checks[] = {
