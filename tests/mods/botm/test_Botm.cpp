@@ -249,19 +249,11 @@ TEST_F(BotmTest, RandomBotsStayWithinTheLists)
 // Every control of every page marks the settings modified, so Exit asks before an edit is lost.
 TEST_F(BotmTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
 {
-    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n");
+    const QByteArray store = "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n";
+    WriteStore(store);
     auto w = Open();
-    w->ListBot->setCurrentRow(0);
-    w->ListBotClick();
-    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UBotm::Logic().State.Modified), QStringList());
-    Env.Dialogs.Clear();
-    Env.Dialogs.ExpectConfirm(false);
-    w->BClose->click();
-    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
-              QStringList{QStringLiteral("Do you want to save your settings ?")});
-    EXPECT_TRUE(w->ClosedByButtons());
-    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/BO_Bots.ini"))),
-              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=3\r\nskill5=2\r\n");
+    EditSweep::ExpectEveryEditMarksAndExitLeavesTheStore(*w, UBotm::Logic().State.Modified, Env,
+                                                         QStringLiteral("Bots/BO_Bots.ini"), store);
 }
 
 // The maps are marked by the "optwaypt" extension, not by "waypt"; no map is left out for

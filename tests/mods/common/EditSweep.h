@@ -3,8 +3,11 @@
 // a step of the arrows, a slider moved, a key typed), page by page. A test gives the mod's
 // modified flag and gets back the controls whose edit left it unmarked, so Exit would drop them
 // without asking.
+#include "mods/common/ModTestEnv.h"
 #include "mods/common/ModWindow.h"
 #include "ui/NumberEdit.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStringList>
@@ -103,6 +107,24 @@ inline QStringList EditsThatDoNotMark(TModWindow& w, int& modified)
             check(what, edit);
     }
     return unmarked;
+}
+
+// The whole round of a window opened on a bot store whose first bot is then selected: every
+// control marks the settings modified, Exit asks whether to save them, and the answer No closes
+// the window and leaves the store (store, under the program folder) as it was (stored).
+inline void ExpectEveryEditMarksAndExitLeavesTheStore(TModWindow& w, int& modified, TModTestEnv& env,
+                                                       const QString& store, const QByteArray& stored)
+{
+    w.ListBot->setCurrentRow(0);
+    w.ListBotClick();
+    EXPECT_EQ(EditsThatDoNotMark(w, modified), QStringList());
+    env.Dialogs.Clear();
+    env.Dialogs.ExpectConfirm(false);
+    w.BClose->click();
+    EXPECT_EQ(env.Dialogs.Texts(Dialogs::TKind::Confirmation),
+              QStringList{QStringLiteral("Do you want to save your settings ?")});
+    EXPECT_TRUE(w.ClosedByButtons());
+    EXPECT_EQ(TModTestEnv::Read(env.ProgramFile(store)), stored);
 }
 
 } // namespace EditSweep

@@ -318,19 +318,11 @@ TEST_F(Frontline, EditConfigOpensTheFileThePlusMarkFound)
 // random bots stay within what their controls can show.
 TEST_F(Frontline, EveryEditMarksTheSettingsModifiedAndRandomBotsStayInRange)
 {
-    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+    const QByteArray store = "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n";
+    WriteStore(store);
     auto w = Open();
-    w->ListBot->setCurrentRow(0);
-    w->ListBotClick();
-    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UFrontline::Logic().State.Modified), QStringList());
-    Env.Dialogs.Clear();
-    Env.Dialogs.ExpectConfirm(false);
-    w->BClose->click();
-    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
-              QStringList{QStringLiteral("Do you want to save your settings ?")});
-    EXPECT_TRUE(w->ClosedByButtons());
-    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/FL_Bots.ini"))),
-              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nteam=2\r\nmodele=2\r\nskill5=2\r\n");
+    EditSweep::ExpectEveryEditMarksAndExitLeavesTheStore(*w, UFrontline::Logic().State.Modified, Env,
+                                                         QStringLiteral("Bots/FL_Bots.ini"), store);
 
     w.reset();
     auto again = Open();

@@ -195,19 +195,11 @@ TEST_F(JudgementTest, RandomBotsAreNamedAfterTheirModelOnlyForTheModsOwnBot)
 // Every control of every page marks the settings modified, so Exit asks before an edit is lost.
 TEST_F(JudgementTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
 {
-    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=Dredd\r\nskill5=2\r\n");
+    const QByteArray store = "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=Dredd\r\nskill5=2\r\n";
+    WriteStore(store);
     auto w = Open();
-    w->ListBot->setCurrentRow(0);
-    w->ListBotClick();
-    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UJudgement::Logic().State.Modified), QStringList());
-    Env.Dialogs.Clear();
-    Env.Dialogs.ExpectConfirm(false);
-    w->BClose->click();
-    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
-              QStringList{QStringLiteral("Do you want to save your settings ?")});
-    EXPECT_TRUE(w->ClosedByButtons());
-    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/JM_Bots.ini"))),
-              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=Dredd\r\nskill5=2\r\n");
+    EditSweep::ExpectEveryEditMarksAndExitLeavesTheStore(*w, UJudgement::Logic().State.Modified, Env,
+                                                         QStringLiteral("Bots/JM_Bots.ini"), store);
 
     // Another bot program's window shows the name and the skills too.
     OtherBot("maxskill=5\r\n");

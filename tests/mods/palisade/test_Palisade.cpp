@@ -169,19 +169,11 @@ TEST(PalisadeStartMap, QorIniFirstMapOrWall1)
 // Every control of every page marks the settings modified, so Exit asks before an edit is lost.
 TEST_F(PalisadeTest, EveryEditMarksTheSettingsModifiedAndExitAsksFirst)
 {
-    WriteStore("[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=bobby\r\nskill5=2\r\n");
+    const QByteArray store = "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=bobby\r\nskill5=2\r\n";
+    WriteStore(store);
     auto w = Open();
-    w->ListBot->setCurrentRow(0);
-    w->ListBotClick();
-    EXPECT_EQ(EditSweep::EditsThatDoNotMark(*w, UPalisade::Logic().State.Modified), QStringList());
-    Env.Dialogs.Clear();
-    Env.Dialogs.ExpectConfirm(false);
-    w->BClose->click();
-    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Confirmation),
-              QStringList{QStringLiteral("Do you want to save your settings ?")});
-    EXPECT_TRUE(w->ClosedByButtons());
-    EXPECT_EQ(TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/PA_Bots.ini"))),
-              "[Default]\r\nnumbot=1\r\n[Bot 1]\r\nnom=Ann\r\nmodele=bobby\r\nskill5=2\r\n");
+    EditSweep::ExpectEveryEditMarksAndExitLeavesTheStore(*w, UPalisade::Logic().State.Modified, Env,
+                                                         QStringLiteral("Bots/PA_Bots.ini"), store);
 }
 
 // Only the bot check holds: no map is asked for, and without a bot nothing is saved.
