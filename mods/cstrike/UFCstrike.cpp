@@ -413,32 +413,49 @@ void TFCstrike::AdaptChatPage()
 
 // ---------------------------------------------------------------- first activation
 
-bool TFCstrike::TabShown(QWidget* page) const
+TBotLayouts TFCstrike::Layouts() const
 {
-    return page && PC->indexOf(page) >= 0;
-}
-
-void TFCstrike::HideTab(QWidget* page)
-{
-    const int at = PC->indexOf(page);
-    if (at >= 0)
-        PC->removeTab(at);
-}
-
-void TFCstrike::ShowTab(QWidget* page, const QString& caption)
-{
-    if (TabShown(page))
-        return;
-    // The pages keep their order whichever of them are shown.
-    const QList<QWidget*> order{TS_Game, TS_Maps, TS_Bots, TS_Chat, TS_CS_AI, TS_CS_Skill, TS_CS_Misc};
-    int at = 0;
-    for (QWidget* w : order) {
-        if (w == page)
-            break;
-        if (TabShown(w))
-            ++at;
-    }
-    PC->insertTab(at, page, caption);
+    using namespace UCstrike;
+    // NN Bot and P.O.D.Bot have more to say beside the map cycle: the cycle gets shorter.
+    const QVector<TBotPlace> shortCycle{{MapCycle, -1, -1, -1, 273}, {RandomMap, -1, MapCycle->y() + 277}};
+    return {PC,
+            {{TS_Game, QStringLiteral("Game")}, {TS_Maps, QStringLiteral("Maps")}, {TS_Bots, QStringLiteral("Bots")},
+             {TS_Chat, QStringLiteral("Chat")}, {TS_CS_AI, QStringLiteral("A.I.")},
+             {TS_CS_Skill, QStringLiteral("Skills")}, {TS_CS_Misc, QStringLiteral("Misc")}},
+            {
+                {.Bot = BocBot, .Hide = {GB_misc}},
+                {.Bot = BottBot, .Show = {CS_knifeonly, CS_pistolonly, CS_subonly, CS_Snipeonly, CS_botchat}},
+                {.Bot = BsdBot, .Show = {Lab_chat, CS_chatfreq}},
+                {.Bot = FreedomBot, .Show = {CS_knifeonly, CS_allowlaserdot}},
+                {.Bot = JoeBot,
+                 .Show = {GB_misc, CS_detailnames, CS_botchat, CS_pistolonly, Lab_Type, CS_Bottype, CS_chatfreq,
+                          Lab_chat},
+                 .Hide = {Label1, Label67},
+                 .Captions = {{Lab_Type, QStringLiteral("Favourite Weapon")},
+                              {Label2, QStringLiteral("Bad")}, {Label4, QStringLiteral("Good")},
+                              {Label17, QStringLiteral("Bad")}, {Label19, QStringLiteral("Good")},
+                              {Label64, QStringLiteral("Bad")}, {Label65, QStringLiteral("Good")},
+                              {Lab_chat, QStringLiteral("        Chat leet : Never                            Always")}},
+                 // The skill slider makes room for the weapon chooser.
+                 .Places = {{Botskill, -1, -1, 130}, {Label65, Botskill->x() + 130 - 36}}},
+                {.Bot = NNBot,
+                 .Show = {GB_misc, CS_botchat, CS_knifeonly, CS_pistolonly, CS_subonly, CS_usesmoke},
+                 .Captions = {{Label75, QString()}},
+                 .Places = shortCycle},
+                {.Bot = PlBot,
+                 .Show = {CS_allowlaserdot, CS_botuselaserdot, GB_PlBot_AI, CS_knifeonly, CS_bot_group,
+                          Lab_bot_group, CS_bot_control, Lab_bot_control, CS_botchat},
+                 .Pages = {TS_CS_AI}},
+                {.Bot = PodBot,
+                 .Show = {CS_bot_control, Lab_bot_control, CS_detailnames, GB_misc, CS_botchat, CS_knifeonly},
+                 .Captions = {{Label75, QStringLiteral("%s  can be used to insert the player's name")}},
+                 .Places = shortCycle,
+                 .Pages = {TS_CS_Skill, TS_CS_Misc},
+                 // P.O.D.Bot's lowest skill takes the bot's own 0..100 whatever the default skill's scale.
+                 .Ranges = {{CS_minskill, 100}}},
+                {.Bot = RealBot, .Show = {GB_misc, CS_autoskill}},
+                {.Bot = SwatBot, .Show = {GB_misc, CS_knifeonly}},
+            }};
 }
 
 void TFCstrike::ShowMinSkillScale()
@@ -457,15 +474,11 @@ void TFCstrike::ShowMinSkillScale()
 void TFCstrike::AfterBotSection(const TIniFile&, const QString& bot)
 {
     UCstrike::TCstrike& logic = UCstrike::Logic();
-    const int maxSkill = logic.MaxSkill();
     {
         const QSignalBlocker block(CS_minskill);
-        CS_minskill->setMaximum(maxSkill);
+        CS_minskill->setMaximum(logic.MaxSkill());
         CS_minskill->setValue(logic.Cs.MinSkill);
     }
-    HideTab(TS_CS_Skill);
-    HideTab(TS_CS_Misc);
-    HideTab(TS_CS_AI);
     if (!logic.Cs.ExecCmd.isEmpty()) {
         Lab_ExecKey->show();
         CS_ExecKey->show();
@@ -476,72 +489,22 @@ void TFCstrike::AfterBotSection(const TIniFile&, const QString& bot)
         Label17->setText(QStringLiteral("Bad"));
         Label19->setText(QStringLiteral("Good"));
     }
+    if (logic.UsesMinSkill())
+        ShowMinSkillScale();
 
-    auto show = [](std::initializer_list<QWidget*> widgets) {
-        for (QWidget* w : widgets)
-            w->show();
-    };
-    if (bot == UCstrike::BocBot) {
-        GB_misc->hide();
-    } else if (bot == UCstrike::BottBot) {
-        show({CS_knifeonly, CS_pistolonly, CS_subonly, CS_Snipeonly, CS_botchat});
-        ShowMinSkillScale();
-    } else if (bot == UCstrike::BsdBot) {
-        show({Lab_chat, CS_chatfreq});
-    } else if (bot == UCstrike::FreedomBot) {
-        show({CS_knifeonly, CS_allowlaserdot});
-    } else if (bot == UCstrike::JoeBot) {
-        show({GB_misc, CS_detailnames, CS_botchat, CS_pistolonly, Lab_Type, CS_Bottype});
-        Lab_Type->setText(QStringLiteral("Favourite Weapon"));
-        ShowMinSkillScale();
-        Label2->setText(QStringLiteral("Bad"));
-        Label17->setText(QStringLiteral("Bad"));
-        Label4->setText(QStringLiteral("Good"));
-        Label19->setText(QStringLiteral("Good"));
-        // The skill slider makes room for the weapon chooser.
-        Label64->setText(QStringLiteral("Bad"));
-        Label65->setText(QStringLiteral("Good"));
-        Botskill->resize(130, Botskill->height());
-        Label65->move(Botskill->x() + Botskill->width() - 36, Label65->y());
-        Label1->hide();
-        Label67->hide();
-        Lab_chat->setText(QStringLiteral("        Chat leet : Never                            Always"));
-        PlaceInCaptionGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
-        show({CS_chatfreq, Lab_chat});
-    } else if (bot == UCstrike::NNBot) {
-        show({GB_misc, CS_botchat, CS_knifeonly, CS_pistolonly, CS_subonly, CS_usesmoke});
-        MapCycle->resize(MapCycle->width(), 273);
-        RandomMap->move(RandomMap->x(), MapCycle->y() + 273 + 4);
-        Label75->setText(QString());
-    } else if (bot == UCstrike::PlBot) {
-        show({CS_allowlaserdot, CS_botuselaserdot, GB_PlBot_AI, CS_knifeonly, CS_bot_group,
-              Lab_bot_group, CS_bot_control, Lab_bot_control, CS_botchat});
-        ShowTab(TS_CS_AI, QStringLiteral("A.I."));
-    } else if (bot == UCstrike::PodBot) {
-        ShowTab(TS_CS_Skill, QStringLiteral("Skills"));
-        ShowTab(TS_CS_Misc, QStringLiteral("Misc"));
-        ShowMinSkillScale();
-        CS_minskill->setMaximum(100);
-        show({CS_bot_control, Lab_bot_control, CS_detailnames, GB_misc, CS_botchat, CS_knifeonly});
-        MapCycle->resize(MapCycle->width(), 273);
-        RandomMap->move(RandomMap->x(), MapCycle->y() + 273 + 4);
-        Label75->setText(QStringLiteral("%s  can be used to insert the player's name"));
-    } else if (bot == UCstrike::RealBot) {
-        show({GB_misc, CS_autoskill});
-        ShowMinSkillScale();
-    } else if (bot == UCstrike::SwatBot) {
-        show({GB_misc, CS_knifeonly});
-    }
-
+    const TBotLayouts layouts = Layouts();
+    BotLayout::Apply(layouts, bot);
+    // The chat slider sits in its caption's gap, wherever the bot program's caption has it.
+    PlaceInCaptionGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
     if (!logic.Cs.BotMenuCmd.isEmpty())
-        show({GB_misc, CS_botmenu, Lab_Botmenu});
-
+        for (QWidget* w : std::initializer_list<QWidget*>{GB_misc, CS_botmenu, Lab_Botmenu})
+            w->show();
     CompactMiscOptions();
 
     // A bot program whose chat settings are shown keeps the Chat page even without a chat file
     // (its switches are saved settings); only the chat text then has nothing to edit.
-    if (!TabShown(TS_Chat) && (!CS_botchat->isHidden() || !CS_chatfreq->isHidden())) {
-        ShowTab(TS_Chat, QStringLiteral("Chat"));
+    if (!BotLayout::PageShown(layouts, TS_Chat) && (!CS_botchat->isHidden() || !CS_chatfreq->isHidden())) {
+        BotLayout::ShowPage(layouts, TS_Chat);
         chatkill->hide();
         Label75->hide();
     }

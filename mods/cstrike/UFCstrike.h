@@ -3,6 +3,7 @@
 // misc options, the side choice and per-side models of each bot, JoeBot's favourite weapon, the
 // key choosers, the waypoint folder, and the A.I. (PlBot), Skills and Misc (P.O.D.Bot) pages.
 // Which of them a user sees is decided by the selected bot program at the first activation.
+#include "mods/common/BotLayout.h"
 #include "mods/common/ModWindow.h"
 
 #include <QPointer>
@@ -127,9 +128,6 @@ public:
     QCheckBox* CS_tronisback = nullptr;
     QCheckBox* CS_imstoned = nullptr;
 
-    // True when the page is one of the window's tabs now.
-    bool TabShown(QWidget* page) const;
-
     // Handlers of its own (the side radios run the template's TeamClick).
     void CS_TeamClick() { TeamClick(); }
     void CS_bottypeChange();
@@ -164,8 +162,8 @@ private:
     void BuildMiscPage(QWidget* page);
     void ShowMinSkillScale();
     void CompactMiscOptions();
-    void ShowTab(QWidget* page, const QString& caption);
-    void HideTab(QWidget* page);
+    // The bot programs' layouts (mods/common/BotLayout.h), one row each.
+    TBotLayouts Layouts() const;
 
     QString m_wayDirBrowseRoot;
 };
