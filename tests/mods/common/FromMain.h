@@ -13,11 +13,19 @@
 #include <QFile>
 #include <QMap>
 #include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
 #include <QToolButton>
 #include "mods/common/TeamPanel.h"
 #include "ui/NumberEdit.h"
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 class TFromMain {
 public:
@@ -86,6 +94,65 @@ inline QStringList ListenArgs(const QString& gameDir, const QString& map)
     return {QStringLiteral("-console"), QStringLiteral("-game"), gameDir, QStringLiteral("+sv_lan"),
             QStringLiteral("1"), QStringLiteral("+maxplayers"), QStringLiteral("32"),
             QStringLiteral("+connect"), QStringLiteral("+map"), map};
+}
+
+// One bot program of a mod's Mods file on the whole road: its name in the selector, the game
+// library liblist.gam names, what the test does in the bot program's own controls, and the files
+// the program writes below Half-Life besides game.cfg, mapcycle.txt and liblist.gam.
+template <class TWindow>
+struct TBotProgramCase {
+    const char* Bot;
+    const char* Dll;
+    std::function<void(TWindow&)> Edit;
+    QMap<QString, QByteArray> Files;
+};
+
+// Akimbot's case in the mod folder folder: the chat, taunt and kill-chat controls moved; bot.cfg
+// with the mod's own whine rate and the two bots, and the chat file.
+template <class TWindow>
+TBotProgramCase<TWindow> AkimbotCase(const QString& folder, const char* whine)
+{
+    return {"Akimbot", "dlls\\akimbot.dll",
+            [](TWindow& w) {
+                w.Chatfreq->setValue(30);
+                w.chatfreq_kill->setValue(40);
+                w.chatkill->setPlainText(QStringLiteral("nice shot"));
+            },
+            {{folder + QStringLiteral("/bot.cfg"),
+              Crlf({"botdontshoot 0", "bot_chat_percent 30", "bot_taunt_percent 40",
+                    (QByteArray("bot_whine_percent ") + whine).constData(), "addbot gordon NewBot 1",
+                    "addbot gordon Rex 1", "disablebotwaypointmessage"})},
+             {folder + QStringLiteral("/akimbot_chat.txt"), Crlf({"nice shot"})}}};
+}
+
+// A bot program's name as a test's name: letters and digits only ("HPB Bot" runs as HPBBot).
+inline std::string CaseName(std::string bot)
+{
+    bot.erase(std::remove_if(bot.begin(), bot.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }),
+              bot.end());
+    return bot;
+}
+
+// The list's entries whose text (trimmed) is one of texts selected, and only those.
+inline void SelectItems(QListWidget* list, const QStringList& texts)
+{
+    list->clearSelection();
+    for (int i = 0; i < list->count(); ++i)
+        if (texts.contains(list->item(i)->text().trimmed()))
+            list->item(i)->setSelected(true);
+}
+
+// What every run of the road does in the window before the bot program's own controls: the maps
+// added to the cycle, two bots on spawn, and two bots made, the second one named Rex.
+inline void CycleAndTwoBots(TModWindow& w, const QStringList& maps)
+{
+    SelectItems(w.MapDispo, maps);
+    w.AddMapClick();
+    w.spawnbot->SetValue(2);
+    w.SBCreeBot->click();
+    w.SBCreeBot->click();
+    w.botname->clear();
+    TModTestEnv::Type(w.botname, QStringLiteral("Rex"));
 }
 
 // A user's choice in a chooser of the window (it must list the item).

@@ -24,14 +24,6 @@
 
 namespace {
 
-void SelectItems(QListWidget* list, const QStringList& texts)
-{
-    list->clearSelection();
-    for (int i = 0; i < list->count(); ++i)
-        if (texts.contains(list->item(i)->text().trimmed()))
-            list->item(i)->setSelected(true);
-}
-
 TEST(DeathmatchFromMainWindow, TeamGameWithHpbBotFromEditToLaunch)
 {
     TModTestEnv env(QStringLiteral("Deathmatch"), QStringLiteral("valve"), QString());
@@ -127,26 +119,12 @@ TEST(DeathmatchFromMainWindow, TeamGameWithHpbBotFromEditToLaunch)
               QStringList{QStringLiteral("liblist.gam")});
 }
 
-struct TBotProgramCase {
-    const char* Bot;
-    const char* Dll;
-    std::function<void(TFDeathmatch&)> Edit;   // the bot program's own controls
-    QMap<QString, QByteArray> Files;           // below Half-Life, besides game.cfg, mapcycle.txt, liblist.gam
-};
+using TBotProgramCase = ::TBotProgramCase<TFDeathmatch>;
 
 const QVector<TBotProgramCase>& BotProgramCases()
 {
     static const QVector<TBotProgramCase> cases{
-        {"Akimbot", "dlls\\akimbot.dll",
-         [](TFDeathmatch& w) {
-             w.Chatfreq->setValue(30);
-             w.chatfreq_kill->setValue(40);
-             w.chatkill->setPlainText(QStringLiteral("nice shot"));
-         },
-         {{"valve/bot.cfg", Crlf({"botdontshoot 0", "bot_chat_percent 30", "bot_taunt_percent 40",
-                                  "bot_whine_percent 0", "addbot gordon NewBot 1", "addbot gordon Rex 1",
-                                  "disablebotwaypointmessage"})},
-          {"valve/akimbot_chat.txt", Crlf({"nice shot"})}}},
+        AkimbotCase<TFDeathmatch>(QStringLiteral("valve"), "0"),
         {"HPB Bot", "dlls\\hpb_bot.dll",
          [](TFDeathmatch& w) {
              w.DM_Reaction_Time->setCurrentIndex(2);
@@ -288,13 +266,7 @@ TEST_P(DeathmatchEveryBotProgram, PickEditApplyAndLaunchWriteItsFiles)
         EXPECT_EQ(w.windowTitle(), QStringLiteral("HL Deathmatch - ") + bot);
         w.Control<TNumberEdit>(QStringLiteral("DM_fraglimit"))->SetText(QStringLiteral("25"));
         w.Control<QCheckBox>(QStringLiteral("DM_weaponstay"))->click();
-        SelectItems(w.MapDispo, {QStringLiteral("crossfire"), QStringLiteral("stalkyard")});
-        w.AddMapClick();
-        w.spawnbot->SetValue(2);
-        w.SBCreeBot->click();
-        w.SBCreeBot->click();
-        w.botname->clear();
-        TModTestEnv::Type(w.botname, QStringLiteral("Rex"));
+        CycleAndTwoBots(w, {QStringLiteral("crossfire"), QStringLiteral("stalkyard")});
         c.Edit(w);
         w.BApplyConf->click();
     });
@@ -323,12 +295,6 @@ TEST_P(DeathmatchEveryBotProgram, PickEditApplyAndLaunchWriteItsFiles)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedBotPrograms, DeathmatchEveryBotProgram, ::testing::Range(0, 9),
-                         [](const auto& info) {
-                             std::string name = BotProgramCases()[info.param].Bot;
-                             name.erase(std::remove_if(name.begin(), name.end(),
-                                                       [](char ch) { return !std::isalnum(ch); }),
-                                        name.end());
-                             return name;
-                         });
+                         [](const auto& info) { return CaseName(BotProgramCases()[info.param].Bot); });
 
 } // namespace

@@ -228,11 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
         TLayoutCase{"RCBot", "Properties", "DMC_allow_spammers DMC_spammer_percent DMC_use_astar DMC_matrixmode",
                     "DMC_strafe DMC_botchat"},
         TLayoutCase{"Rho-DMC", "Properties|Behaviours|Weapons", "DMC_jump DMC_gauss DMC_Botskill", "DMC_strafe"}),
-    [](const auto& info) {
-        std::string name = info.param.Bot;
-        name.erase(std::remove_if(name.begin(), name.end(), [](char ch) { return !std::isalnum(ch); }), name.end());
-        return name;
-    });
+    [](const auto& info) { return CaseName(info.param.Bot); });
 
 TEST_F(DMCWindow, LabelsNamesEditConfigAndEveryControlMarksModified)
 {
@@ -271,26 +267,12 @@ TEST_F(DMCWindow, LabelsNamesEditConfigAndEveryControlMarksModified)
 
 // Every bot program of the shipped Mods\DMC.ini from the main window's button through its
 // controls, Apply and Launch: every file written below Half-Life, byte for byte.
-struct TBotProgramCase {
-    const char* Bot;
-    const char* Dll;
-    std::function<void(TFDMC&)> Edit;      // the bot program's own controls
-    QMap<QString, QByteArray> Files;       // besides game.cfg, mapcycle.txt and liblist.gam
-};
+using TBotProgramCase = ::TBotProgramCase<TFDMC>;
 
 const QVector<TBotProgramCase>& BotProgramCases()
 {
     static const QVector<TBotProgramCase> cases{
-        {"Akimbot", "dlls\\akimbot.dll",
-         [](TFDMC& w) {
-             w.Chatfreq->setValue(30);
-             w.chatfreq_kill->setValue(40);
-             w.chatkill->setPlainText(QStringLiteral("nice shot"));
-         },
-         {{"dmc/bot.cfg", Crlf({"botdontshoot 0", "bot_chat_percent 30", "bot_taunt_percent 40",
-                                "bot_whine_percent 10", "addbot gordon NewBot 1", "addbot gordon Rex 1",
-                                "disablebotwaypointmessage"})},
-          {"dmc/akimbot_chat.txt", Crlf({"nice shot"})}}},
+        AkimbotCase<TFDMC>(QStringLiteral("dmc"), "10"),
         {"HPB Bot", "dlls\\hpb_bot.dll",
          [](TFDMC& w) {
              w.defskill->setValue(2);
@@ -381,16 +363,7 @@ TEST_P(DMCEveryBotProgram, PickEditApplyAndLaunchWriteItsFiles)
         EXPECT_EQ(w.windowTitle(), QStringLiteral("DeathMatch Classic - ") + bot);
         w.Control<TNumberEdit>(QStringLiteral("DMC_fraglimit"))->SetText(QStringLiteral("40"));
         w.Control<QCheckBox>(QStringLiteral("DMC_weaponstay"))->click();
-        for (int i = 0; i < w.MapDispo->count(); ++i) {
-            const QString map = w.MapDispo->item(i)->text().trimmed();
-            w.MapDispo->item(i)->setSelected(map == QLatin1String("dmc_dm3") || map == QLatin1String("dmc_dm4"));
-        }
-        w.AddMapClick();
-        w.spawnbot->SetValue(2);
-        w.SBCreeBot->click();
-        w.SBCreeBot->click();
-        w.botname->clear();
-        TModTestEnv::Type(w.botname, QStringLiteral("Rex"));
+        CycleAndTwoBots(w, {QStringLiteral("dmc_dm3"), QStringLiteral("dmc_dm4")});
         c.Edit(w);
         w.BApplyConf->click();
     });
@@ -414,12 +387,6 @@ TEST_P(DMCEveryBotProgram, PickEditApplyAndLaunchWriteItsFiles)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedBotPrograms, DMCEveryBotProgram, ::testing::Range(0, 5),
-                         [](const auto& info) {
-                             std::string name = BotProgramCases()[info.param].Bot;
-                             name.erase(std::remove_if(name.begin(), name.end(),
-                                                       [](char ch) { return !std::isalnum(ch); }),
-                                        name.end());
-                             return name;
-                         });
+                         [](const auto& info) { return CaseName(BotProgramCases()[info.param].Bot); });
 
 } // namespace
