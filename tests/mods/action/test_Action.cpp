@@ -1,6 +1,7 @@
 // Action Half-Life: from the main window's button through its window to the files it and the
 // launch write; the bot chat kept in the store; the bot-info files; the game.cfg variations and
 // the damaged-store cases.
+#include "mods/common/ButtonRounds.h"
 #include "mods/common/ModTestEnv.h"
 
 #include "mods/action/UAction.h"
@@ -476,29 +477,15 @@ TEST_F(ActionTest, RestoreDefaultResetsTheGameAndRestoreConfigReadsTheFilesAgain
     };
     const QStringList read{"4", "5", "real", "quiet", "3", "2", "6", "4", "1"};
     EXPECT_EQ(shown(), read);
-
-    Env.Dialogs.ExpectConfirm(true);
-    w->BRestoreDef->click();
-    // The game's defaults; what the bot store keeps is read from it again.
-    EXPECT_EQ(shown(), (QStringList{"0", "0", "normal", "steps", "0", "0", "6", "4", "1"}));
-    EXPECT_EQ(UAction::Logic().State.Modified, 1);
-
-    Env.Dialogs.ExpectConfirm(true);
-    w->BRestoreConf->click();
-    EXPECT_EQ(shown(), read);
-    EXPECT_EQ(UAction::Logic().State.Modified, 0);
+    ButtonRounds::ExpectRestoreDefaultThenConfig(*w, Env, UAction::Logic().State.Modified, shown, read,
+                                                 QStringList{"0", "0", "normal", "steps", "0", "0", "6", "4", "1"});
 }
 
 TEST_F(ActionTest, WithoutABotStoreTheWindowSaysSoAndTheFirstSaveWritesTheDefaults)
 {
     Env.HL.AddFile(QStringLiteral("action/mapcycle.txt"), "ahl_back\r\n");
     auto w = Open();
-    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Warning),
-              QStringList{QStringLiteral("Bots definition file empty. No bot loaded.\r\nYou must create your own bots.")});
-    EXPECT_TRUE(w->GB_BotProp->isHidden());
-    w->SBCreeBot->click();
-    w->BApplyConf->click();
-    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    ASSERT_NO_FATAL_FAILURE(ButtonRounds::MakeTheFirstBotAndApply(*w, Env));
     // A bot without chat of its own keeps no chat sections.
     EXPECT_EQ(StoreBytes(),
               "[Default]\r\nnumbot=1\r\nspawnbot=1\r\nchatfreq=10\r\nchatfreq_kill=20\r\nchatfreq_died=10\r\n"

@@ -1,5 +1,6 @@
 // Holy Wars' window: every edit marks the settings modified, Restore Default and Restore Config,
 // the missing bot store, and the names a user can type.
+#include "mods/common/ButtonRounds.h"
 #include "mods/common/ModTestEnv.h"
 
 #include "core/ModTable.h"
@@ -140,29 +141,16 @@ TEST_F(HolywarsWindow, RestoreDefaultResetsTheGameAndRestoreConfigReadsTheFilesA
     };
     const QStringList read{"30", "real", "quiet", "stay", "3", "5", "70", "3", "1", "1"};
     EXPECT_EQ(shown(), read);
-
-    Env.Dialogs.ExpectConfirm(true);
-    w->BRestoreDef->click();
-    // The game's defaults; what the bot store keeps is read from it again.
-    EXPECT_EQ(shown(), (QStringList{"0", "normal", "steps", "go", "3", "5", "70", "3", "1", "1"}));
-    EXPECT_EQ(UHolywars::Logic().State.Modified, 1);
-
-    Env.Dialogs.ExpectConfirm(true);
-    w->BRestoreConf->click();
-    EXPECT_EQ(shown(), read);
-    EXPECT_EQ(UHolywars::Logic().State.Modified, 0);
+    ButtonRounds::ExpectRestoreDefaultThenConfig(
+        *w, Env, UHolywars::Logic().State.Modified, shown, read,
+        QStringList{"0", "normal", "steps", "go", "3", "5", "70", "3", "1", "1"});
 }
 
 TEST_F(HolywarsWindow, WithoutABotStoreTheWindowSaysSoAndTheFirstSaveWritesTheDefaults)
 {
     Env.HL.AddFile(QStringLiteral("holywars/mapcycle.txt"), "hw_temple\r\n");
     auto w = Open();
-    EXPECT_EQ(Env.Dialogs.Texts(Dialogs::TKind::Warning),
-              QStringList{QStringLiteral("Bots definition file empty. No bot loaded.\r\nYou must create your own bots.")});
-    EXPECT_TRUE(w->GB_BotProp->isHidden());
-    w->SBCreeBot->click();
-    w->BApplyConf->click();
-    ASSERT_TRUE(w->ClosedByButtons()) << Env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+    ASSERT_NO_FATAL_FAILURE(ButtonRounds::MakeTheFirstBotAndApply(*w, Env));
     const QByteArray store = TModTestEnv::Read(Env.ProgramFile(QStringLiteral("Bots/HW_Bots.ini")));
     EXPECT_TRUE(store.contains("strafe=20\r\n")) << store.toStdString();
     EXPECT_TRUE(store.contains("logo=40\r\n"));
