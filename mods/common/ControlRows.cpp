@@ -1,9 +1,12 @@
 #include "mods/common/ControlRows.h"
 
+#include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
+#include "platform/FileSys.h"
 #include "ui/NumberEdit.h"
 
 #include <QGroupBox>
+#include <QPushButton>
 
 namespace ControlRows {
 
@@ -22,20 +25,36 @@ TCvarRow CvarOf(const TControlRow& row)
     case TControlKind::Combo:
         return ModCvars::Index(Text(row.Cvar), Text(row.Name), row.Values, def);
     case TControlKind::Group:
+    case TControlKind::Program:
         break;
     }
     return {};
+}
+
+void AddProgramButton(TModWindow& w, QWidget* parent, const TControlRow& r)
+{
+    QPushButton* button = w.AddButton(parent, Text(r.Name), Text(r.Caption), r.X, r.Y, r.W, r.H);
+    button->hide();
+    const QString file = Text(r.File);
+    QObject::connect(button, &QPushButton::clicked, &w, [&w, file] {
+        w.StartProgram(file, FileSys::Resolve(FileSys::NormalizeSeparators(w.Logic().ModDir())));
+    });
+    w.AtFirstActivation([&w, button, file] {
+        if (FileSys::FileExists(FileSys::JoinPath(w.Logic().ModDir(), file)))
+            button->show();
+    });
 }
 
 } // namespace
 
 void Build(TModWindow& w, QWidget* page, const TControlRows& rows)
 {
-    QWidget* parent = page;
+    QWidget* group = page;
     for (const TControlRow& r : rows) {
+        QWidget* parent = r.OnPage ? page : group;
         switch (r.Kind) {
         case TControlKind::Group:
-            parent = w.AddGroup(page, Text(r.Name), Text(r.Caption), r.X, r.Y, r.W, r.H);
+            group = w.AddGroup(page, Text(r.Name), Text(r.Caption), r.X, r.Y, r.W, r.H);
             break;
         case TControlKind::Number:
             if (*r.Caption)
@@ -47,6 +66,9 @@ void Build(TModWindow& w, QWidget* page, const TControlRows& rows)
             break;
         case TControlKind::Combo:
             w.AddCombo(parent, Text(r.Name), r.Items, r.X, r.Y, r.W, Text(r.Hint));
+            break;
+        case TControlKind::Program:
+            AddProgramButton(w, parent, r);
             break;
         }
     }

@@ -5,7 +5,7 @@
 // a control and its line are never joined by repeating a name in two places.
 //
 // Rows are built in order, which is also the order Tab follows. A row after a Group row lies in
-// that group; rows before the first group lie on the page itself.
+// that group (unless it says OnPage); rows before the first group lie on the page itself.
 #include "mods/common/ModCvars.h"
 
 #include <QStringList>
@@ -20,6 +20,8 @@ enum class TControlKind {
               // (LabelName) 98 px to the left of the field, 4 px lower, 90 px wide
     Check,    // a check box: Caption
     Combo,    // a chooser of Items; game.cfg takes Values[index], written bare
+    Program,  // a button (Caption, X, Y, W, H) that starts the mod's own program File in the mod
+              // folder; shown from the first activation on only where that file is there
 };
 
 struct TControlRow {
@@ -30,7 +32,7 @@ struct TControlRow {
     int X = 0;
     int Y = 0;
     int W = 0;
-    int H = 0;                    // Group only
+    int H = 0;                    // Group and Program only
     int Min = 0;                  // Number only
     int Max = 0;
     int Digits = 0;
@@ -41,6 +43,8 @@ struct TControlRow {
     const char* Default = nullptr;
     QStringList Items;            // Combo only
     QStringList Values;           // Combo only: the cvar value of each item
+    const char* File = "";        // Program only: the program's file name in the mod folder
+    bool OnPage = false;          // lies on the page itself, not in the group above it
 };
 
 using TControlRows = QVector<TControlRow>;

@@ -758,7 +758,7 @@ void TModLogic::RestoreDefaults()
 
 QStringList TModLogic::LiblistLines(const QString& dll) const
 {
-    return {ModWriters::GameDllLine(dll)};
+    return ModWriters::Liblist(m_traits.Liblist, dll);
 }
 
 bool TModLogic::WriteLiblist(QString& error)

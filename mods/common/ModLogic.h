@@ -3,7 +3,8 @@
 // template's behaviour, the state that outlives the window, and the mod's row hooks.
 //
 // How a mod builds on it: derive U<Mod> from TModLogic, fill a TModTraits in the constructor,
-// return the mod's cvar rows from Cvars() and its liblist lines from LiblistLines(), and
+// return the mod's cvar rows from Cvars(), give its liblist.gam values in TModTraits::Liblist
+// (or its own lines from LiblistLines() where the file has another shape), and
 // override a role routine only where the mod's own description departs from the template.
 // Most departures have a narrower hook than a whole routine (see "Extension points" below).
 // One logic object per mod lives for the whole run (the original's unit state); the window is
@@ -155,6 +156,9 @@ struct TModTraits {
     // What the core's shared routines need to know of the mod (model storage, pictures, maps,
     // launch); put on the mod's row when it registers. Its OwnModelFolder follows Models.
     TModProfile Profile;
+    // liblist.gam's values, where the mod's file has the common shape (LiblistLines writes them;
+    // left empty, the file holds only the gamedll line).
+    ModWriters::TLiblist Liblist;
 };
 
 // What the bot file's parts are built from (WriteBotCfg reads it once from the files).
@@ -273,8 +277,8 @@ public:
     // The file below <moddir> those rows are read from and written to (a mod may keep its server
     // settings elsewhere than in game.cfg).
     virtual QString GameCfgName() const { return QStringLiteral("game.cfg"); }
-    // liblist.gam, every line literal but the gamedll one, for which GameDllLine(dll) is used.
-    // WriteLiblist keeps a gamedll_linux line of the old file (after the gamedll line) when
+    // liblist.gam, every line literal but the gamedll one, for which GameDllLine(dll) is used
+    // (the template's: the traits' Liblist values). WriteLiblist keeps a gamedll_linux line of the old file (after the gamedll line) when
     // these lines carry none: without it the game cannot load the mod on Linux.
     virtual QStringList LiblistLines(const QString& dll) const;
     // True where the engine's tokenizer reads the bot lines (a bot program's command run by the
@@ -338,7 +342,7 @@ public:
     virtual void LoadModDefaults() {}
 
     // Fills the row's hooks (window factory, RestoreDefaults, LoadConf, MarkModified,
-    // LaunchWriters). Call once from the mod's Register().
+    // LaunchWriters). Called once when the mod registers (RegisterModWindow).
     void RegisterHooks(std::function<QDialog*(QWidget* owner)> createWindow);
 
 protected:
@@ -362,7 +366,7 @@ private:
     QPointer<TModWindow> m_form;
 };
 
-// A mod's Register(): the row's hooks, with a window factory that also sets the mod's form
+// A mod's registration (RegisterMod_<folder>): the row's hooks, with a window factory that also sets the mod's form
 // variable (FOpera, FCstrike ...).
 template <class TWindow>
 void RegisterModWindow(TModLogic& logic, QPointer<TWindow>& form)

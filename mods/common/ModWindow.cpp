@@ -746,6 +746,8 @@ void TModWindow::FormActivate()
     const TModTraits& traits = m_logic.Traits();
     const QString bot = UInit::SelectedBot;
 
+    for (const auto& step : m_firstActivation)
+        step();
     BeforeActivation();
     if (!traits.ReadsBotSection) {
         // A mod without a choice of bot has no Mods file: nothing depends on a bot here.
@@ -922,14 +924,17 @@ void TModWindow::BEditCfgClick()
 void TModWindow::B_BotEditorClick()
 {
     const TModLogic::TState& st = m_logic.State;
+    StartProgram(st.BotEditor, FileSys::NormalizeSeparators(UInit::HLPath + st.BotEditorPath));
+}
+
+void TModWindow::StartProgram(const QString& file, const QString& workDir)
+{
     Shell::TRequest request;
-    request.File = st.BotEditor;
-    request.WorkDir = FileSys::NormalizeSeparators(UInit::HLPath + st.BotEditorPath);
+    request.File = file;
+    request.WorkDir = workDir;
     QString error;
     if (!Shell::Open(request, &error))
-        Dialogs::ShowError(error.isEmpty() ? QStringLiteral("Can't start ") + st.BotEditor
-                                           : error,
-                           this);
+        Dialogs::ShowError(error.isEmpty() ? QStringLiteral("Can't start ") + file : error, this);
 }
 
 void TModWindow::SelectchatDropDown()

@@ -30,6 +30,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -218,6 +219,11 @@ public:
                         int y, int w, int h);
     QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, int x,
                            int y, int w, int h);
+    // Starts the program file (no parameters) in workDir, or tells the user why it did not start.
+    void StartProgram(const QString& file, const QString& workDir);
+    // A step of every first activation, run before BeforeActivation: for a part a builder makes
+    // that looks at the mod folder as it is when the window opens.
+    void AtFirstActivation(std::function<void()> step) { m_firstActivation << std::move(step); }
     // The side radios, one under the other from (x, y): objectName, caption and the value the
     // bot record stores for it ("0" Auto, "1", "2" ... as the mod's description says).
     struct TSideRadio {
@@ -249,7 +255,7 @@ protected:
     // ---- Extension points. ----
     virtual void BuildGamePage(QWidget* page);
     virtual void BuildExtraPages(QTabWidget* pages);
-    // Before step 1 of the first activation (The Opera: the Shopping Cart button).
+    // Before step 1 of the first activation.
     virtual void BeforeActivation();
     // After step 5 (the per-bot layout), with the Mods file and the selected bot's section.
     virtual void AfterBotSection(const TIniFile& modsIni, const QString& section);
@@ -270,4 +276,5 @@ private:
     bool m_closing = false;
     bool m_built = false;
     bool m_activating = false;
+    QVector<std::function<void()>> m_firstActivation;
 };

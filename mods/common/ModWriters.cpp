@@ -186,6 +186,32 @@ QString GameDllLine(const QString& dll)
     return LiblistLine(QStringLiteral("gamedll"), dll);
 }
 
+QStringList Liblist(const TLiblist& liblist, const QString& dll)
+{
+    QStringList lines = liblist.Header;
+    auto add = [&lines](const char* key, const TLiblistValue& v) {
+        if (v.Set)
+            lines << LiblistLine(QString::fromLatin1(key), v.Value) + v.Tail;
+    };
+    add("gamedir", liblist.GameDir);
+    add("game", liblist.Game);
+    add("url_info", liblist.UrlInfo);
+    add("url_dl", liblist.UrlDl);
+    add("startmap", liblist.StartMap);
+    add("trainmap", liblist.TrainMap);
+    add("version", liblist.Version);
+    add("size", liblist.Size);
+    add("svonly", liblist.SvOnly);
+    add("cldll", liblist.ClDll);
+    add("hlversion", liblist.HlVersion);
+    add("type", liblist.Type);
+    add("nomodels", liblist.NoModels);
+    add("mpentity", liblist.MpEntity);
+    lines << GameDllLine(dll) + liblist.GameDllTail;
+    add("gamedll_linux", liblist.GameDllLinux);
+    return lines;
+}
+
 QStringList BotFileHeader(const QString& templ, const QString& pauseLine,
                           const QString& defaultSkill)
 {

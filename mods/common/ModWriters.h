@@ -88,6 +88,34 @@ QString GameDllLine(const QString& dll);
 // A liblist line: key "value".
 QString LiblistLine(const QString& key, const QString& value);
 
+// One value of liblist.gam, written key "Value" and then Tail (what the mod's own file carries
+// after the value on that line: a comment, blanks). A value left unset is no line at all; one
+// set to "" is the line key "".
+struct TLiblistValue {
+    TLiblistValue() = default;
+    TLiblistValue(const char* value, const char* tail = "")
+        : Set(true), Value(QString::fromUtf8(value)), Tail(QString::fromUtf8(tail))
+    {
+    }
+    TLiblistValue(QString value, QString tail = {}) : Set(true), Value(std::move(value)), Tail(std::move(tail)) {}
+    bool Set = false;
+    QString Value;
+    QString Tail;
+};
+
+// A mod's liblist.gam in the order most mods' own files keep: the Header lines as they are, then
+// each value that is set, in the order of the fields. The gamedll line is always there, with the
+// library the launch found and GameDllTail after it. A mod whose file lists its keys in another
+// order, or holds other lines between them, writes its lines itself.
+struct TLiblist {
+    QStringList Header;
+    TLiblistValue GameDir, Game, UrlInfo, UrlDl, StartMap, TrainMap, Version, Size, SvOnly, ClDll,
+        HlVersion, Type, NoModels, MpEntity;
+    QString GameDllTail;
+    TLiblistValue GameDllLinux;
+};
+QStringList Liblist(const TLiblist& liblist, const QString& dll);
+
 // The bot file's skeleton before the bot lines: "# " + template, the pause line, an empty
 // line, "botskill <skill>", a line of one blank. Mods that write only parts of it build their
 // own list.

@@ -1,28 +1,8 @@
 #include "mods/opera/UOpera.h"
 
-#include "mods/common/ModWriters.h"
 #include "mods/opera/UFOpera.h"
 
 namespace UOpera {
-
-namespace {
-
-TModTraits OperaTraits()
-{
-    TModTraits s;
-    s.Key = QStringLiteral("Opera");
-    s.Prefix = QStringLiteral("OP");
-    s.Title = QStringLiteral("The Opera");
-    s.ShortName = QStringLiteral("Opera");
-    s.PageControl = QStringLiteral("PC_Opera");
-    s.DefaultModel = QStringLiteral("bobby");
-    s.DefaultSkill = QStringLiteral("1");
-    s.ModeleDefault = QStringLiteral("1");
-    s.DefaultDll = QStringLiteral("opera.dll");
-    return s;
-}
-
-} // namespace
 
 const TControlRows& GamePage()
 {
@@ -63,39 +43,27 @@ const TControlRows& GamePage()
          .Cvar = "sv_wpn_long"},
         {.Kind = K::Check, .Name = "OP_panic", .Caption = "Panic weapons", .X = 390, .Y = 98, .W = 150,
          .Cvar = "sv_wpn_panic"},
+        {.Kind = K::Program, .Name = "B_Shopping", .Caption = "Shopping Cart", .X = 420, .Y = 24, .W = 130, .H = 30,
+         .File = "shopping_cart.exe", .OnPage = true},
     };
     return rows;
 }
 
-TOpera::TOpera() : TModLogic(OperaTraits()) {}
+TOpera::TOpera()
+    : TModLogic({.Key = "Opera", .Prefix = "OP", .Title = "The Opera", .ShortName = "Opera",
+                 .PageControl = "PC_Opera", .DefaultModel = "bobby", .DefaultDll = "opera.dll",
+                 .Liblist = {.GameDir = "opera", .Game = "Opera", .UrlInfo = "www.planethalflife.com/opera",
+                             .UrlDl = "", .StartMap = "op_lms_chrest", .TrainMap = "", .Version = "v1.0",
+                             .Size = "100000000", .SvOnly = "0", .ClDll = "1", .HlVersion = "1100",
+                             .Type = "multiplayer_only", .NoModels = "0", .MpEntity = "info_player_deathmatch",
+                             .GameDllLinux = "dlls/opera_i386.so"}})
+{
+}
 
 TCvarTable TOpera::Cvars() const
 {
     // game.cfg lists the frag limit before the time limit, above which the page shows it.
     return ControlRows::Cvars(GamePage(), {QStringLiteral("mp_gamemode"), QStringLiteral("mp_fraglimit")});
-}
-
-QStringList TOpera::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {
-        LiblistLine(QStringLiteral("gamedir"), QStringLiteral("opera")),
-        LiblistLine(QStringLiteral("game"), QStringLiteral("Opera")),
-        LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.planethalflife.com/opera")),
-        LiblistLine(QStringLiteral("url_dl"), QString()),
-        LiblistLine(QStringLiteral("startmap"), QStringLiteral("op_lms_chrest")),
-        LiblistLine(QStringLiteral("trainmap"), QString()),
-        LiblistLine(QStringLiteral("version"), QStringLiteral("v1.0")),
-        LiblistLine(QStringLiteral("size"), QStringLiteral("100000000")),
-        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")),
-        LiblistLine(QStringLiteral("hlversion"), QStringLiteral("1100")),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        LiblistLine(QStringLiteral("nomodels"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_player_deathmatch")),
-        ModWriters::GameDllLine(dll),
-        LiblistLine(QStringLiteral("gamedll_linux"), QStringLiteral("dlls/opera_i386.so")),
-    };
 }
 
 TOpera& Logic()
@@ -104,11 +72,6 @@ TOpera& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFOpera>(Logic(), FOpera);
-}
-
 } // namespace UOpera
 
-void RegisterMod_opera() { UOpera::Register(); }
+void RegisterMod_opera() { RegisterModWindow<TFOpera>(UOpera::Logic(), FOpera); }

@@ -1,6 +1,7 @@
 #pragma once
 // The Opera's logic: the template's role routines with The Opera's game page (game type,
-// limits, weapon switches) as control rows, its liblist.gam lines and its default model "bobby".
+// limits, weapon switches, the Shopping Cart) as control rows, its liblist.gam values and its
+// default model "bobby".
 #include "mods/common/ControlRows.h"
 #include "mods/common/ModLogic.h"
 
@@ -13,14 +14,10 @@ class TOpera : public TModLogic {
 public:
     TOpera();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
 };
 
 // The one logic object of the mod, the unit itself: its role routines (Logic().LoadConf() ...)
 // and its state outlive the window.
 TOpera& Logic();
-
-// Fills The Opera's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
 
 } // namespace UOpera

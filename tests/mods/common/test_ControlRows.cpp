@@ -1,7 +1,16 @@
 // Control rows: the game.cfg table a page's rows give (page order, the named lines first, rows
-// that bind nothing left out, each kind read and written as its control holds it).
+// that bind nothing left out, each kind read and written as its control holds it), and the button
+// of a program of the mod folder.
 #include "mods/common/ControlRows.h"
 
+#include "mods/common/ModLogic.h"
+#include "mods/common/ModTestEnv.h"
+#include "mods/common/ModWindow.h"
+#include "platform/Shell.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,6 +51,74 @@ TEST(ControlRows, CvarTableFollowsThePageWithTheNamedLinesFirst)
     EXPECT_EQ(table[2].Read, TCvarRead::Index);
     EXPECT_EQ(table[2].Written, TCvarWrite::Raw);
     EXPECT_EQ(table[2].Values, (QStringList{QStringLiteral("0"), QStringLiteral("10")}));
+}
+
+class TProgramWindow : public TModWindow {
+public:
+    explicit TProgramWindow(TModLogic& logic) : TModWindow(logic, nullptr) { BuildWindow(); }
+
+protected:
+    void BuildGamePage(QWidget* page) override
+    {
+        using K = TControlKind;
+        static const TControlRows rows{
+            {.Kind = K::Group, .Name = "GB_Probe", .Caption = "Probe", .X = 8, .Y = 8, .W = 200, .H = 60},
+            {.Kind = K::Program, .Name = "B_Tool", .Caption = "Tool", .X = 420, .Y = 24, .W = 130, .H = 30,
+             .File = "tool.exe", .OnPage = true},
+        };
+        ControlRows::Build(*this, page, rows);
+    }
+};
+
+TEST(ControlRows, ProgramButtonShowsWithItsFileAndStartsItInTheModFolder)
+{
+    for (const bool present : {false, true}) {
+        TModTestEnv env(QStringLiteral("Opera"), QStringLiteral("opera"), QStringLiteral("Probe Bot"));
+        if (present)
+            env.HL.AddFile(QStringLiteral("opera/tool.exe"), "MZ");
+        TModTraits traits;
+        traits.Key = QStringLiteral("Opera");   // borrows The Opera's row for its folder
+        traits.Prefix = QStringLiteral("PB");
+        TModLogic logic(traits);
+        TProgramWindow w(logic);
+        auto* tool = w.Control<QPushButton>(QStringLiteral("B_Tool"));
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->parentWidget(), w.TS_Game) << "on the page, not in the group above it";
+        EXPECT_EQ(tool->geometry(), QRect(420, 24, 130, 30));
+        EXPECT_TRUE(tool->isHidden());
+        w.FormActivate();
+        EXPECT_EQ(tool->isHidden(), !present);
+        if (!present)
+            continue;
+
+        // Started without parameters in the mod folder; when it cannot start the user is told
+        // why, or at least which program did not start.
+        const struct {
+            bool Starts;
+            const char* Error;
+            QStringList Shown;
+        } cases[] = {
+            {true, "", {}},
+            {false, "Can't start tool.exe: refused", {QStringLiteral("Can't start tool.exe: refused")}},
+            {false, "", {QStringLiteral("Can't start tool.exe")}},
+        };
+        for (const auto& c : cases) {
+            env.Dialogs.Clear();
+            Shell::TRequest seen;
+            Shell::SetStarter([&seen, &c](const Shell::TRequest& r, QString* error) {
+                seen = r;
+                if (error)
+                    *error = QString::fromLatin1(c.Error);
+                return c.Starts;
+            });
+            tool->click();
+            Shell::SetStarter({});
+            EXPECT_EQ(seen.File, QStringLiteral("tool.exe"));
+            EXPECT_TRUE(seen.Parameters.isEmpty());
+            EXPECT_EQ(QFileInfo(seen.WorkDir).canonicalFilePath(), QFileInfo(env.ModDir).canonicalFilePath());
+            EXPECT_EQ(env.Dialogs.Texts(Dialogs::TKind::Error), c.Shown) << c.Error;
+        }
+    }
 }
 
 } // namespace

@@ -160,6 +160,25 @@ TEST(BotFileSkeleton, HeaderAndAkimbotLinesHaveTheirFixedForm)
     EXPECT_EQ(ModWriters::LiblistLine(QStringLiteral("url_dl"), QString()), QStringLiteral("url_dl \"\""));
 }
 
+TEST(LiblistValues, AreWrittenInTheCommonOrderWithTheirTailsAndOnlyWhenSet)
+{
+    EXPECT_EQ(ModWriters::Liblist({}, QStringLiteral("dlls\\x.dll")), QStringList{"gamedll \"dlls\\x.dll\""});
+    const ModWriters::TLiblist liblist{
+        .Header = {"// Probe", ""},
+        .Game = {"Probe", " // Game title"},
+        .UrlDl = "",
+        .Size = QStringLiteral("7"),
+        .ClDll = {"1", " "},
+        .MpEntity = "info_player_start",
+        .GameDllTail = " // dll",
+        .GameDllLinux = "dlls/probe_i386.so",
+    };
+    EXPECT_EQ(ModWriters::Liblist(liblist, QStringLiteral("dlls\\probe.dll")),
+              (QStringList{"// Probe", "", "game \"Probe\" // Game title", "url_dl \"\"", "size \"7\"",
+                           "cldll \"1\" ", "mpentity \"info_player_start\"", "gamedll \"dlls\\probe.dll\" // dll",
+                           "gamedll_linux \"dlls/probe_i386.so\""}));
+}
+
 // ---------------------------------------------------------------- cvar rows
 
 // A bare window with controls of every kind a game page uses, built by a mod-like subclass.
