@@ -2,7 +2,8 @@
 # How long Qorvane takes to start, against an empty Qt window of the same size measured in the
 # same run on the same virtual X server (Xvfb): from the start of the program until its main
 # window is drawn for the first time (and, beside it, until that window is mapped). The two run
-# in turn, pair after pair, so a machine that slows down or speeds up meanwhile weighs on both;
+# in turn, pair after pair (each pair in the other order than the one before), so a machine that
+# slows down or speeds up meanwhile weighs on both;
 # the medians of PAIRS runs each are printed, and their ratio.
 #
 #     bench/startup.sh [PAIRS]      (PAIRS: at least 10, 15 when not given)
@@ -64,9 +65,16 @@ measure "$empty" "$width" "$height" >/dev/null
 
 : > "$work/program.txt"
 : > "$work/empty.txt"
-for _ in $(seq "$pairs"); do
-    measure "$program" >> "$work/program.txt"
-    measure "$empty" "$width" "$height" >> "$work/empty.txt"
+# The pairs alternate which of the two runs first, so that a machine growing busier (or
+# quieter) over a pair does not favour the one that always ran first.
+for pair in $(seq "$pairs"); do
+    if [ $((pair % 2)) -eq 1 ]; then
+        measure "$program" >> "$work/program.txt"
+        measure "$empty" "$width" "$height" >> "$work/empty.txt"
+    else
+        measure "$empty" "$width" "$height" >> "$work/empty.txt"
+        measure "$program" >> "$work/program.txt"
+    fi
 done
 
 median() {   # median of column $1 of file $2
