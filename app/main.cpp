@@ -1,11 +1,11 @@
 #include "platform/Dialogs.h"
 #include "platform/FontPreload.h"
 #include "platform/SessionBus.h"
+#include "platform/WaitCursor.h"
 #include "ui/UAbout.h"
 #include "ui/UMain.h"
 
 #include <QApplication>
-#include <QCursor>
 
 #include <exception>
 
@@ -21,13 +21,15 @@ static int ProgramMain(int argc, char** argv)
     // does not end the program; closing the main window does.
     TMain::ConfigureApplication();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor::TSplashCursor waitCursor;
+    waitCursor.Begin();
     TAbout* splash = nullptr;
     TMain* mainWindow = nullptr;
     QString failure;
     try {
         InitProgramResources();
         splash = TAbout::ShowSplash();
+        waitCursor.Over(splash);
         mainWindow = new TMain;
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
@@ -35,8 +37,8 @@ static int ProgramMain(int argc, char** argv)
         failure = QStringLiteral("unknown error");
     }
     // The splash goes and the cursor comes back whether or not the main window could be made.
+    waitCursor.End();
     delete splash;
-    QApplication::restoreOverrideCursor();
     if (!mainWindow) {
         Dialogs::ShowError(QStringLiteral("Qorvane can't start: ") + failure + QStringLiteral("."));
         return 1;
