@@ -24,8 +24,11 @@ TCvarRow CvarOf(const TControlRow& row)
         return ModCvars::Check(Text(row.Cvar), Text(row.Name), def);
     case TControlKind::Combo:
         return ModCvars::Index(Text(row.Cvar), Text(row.Name), row.Values, def);
+    case TControlKind::Fixed:
+        return ModCvars::Fixed(Text(row.Cvar), def);
     case TControlKind::Group:
     case TControlKind::Program:
+    case TControlKind::Label:
         break;
     }
     return {};
@@ -59,7 +62,7 @@ void Build(TModWindow& w, QWidget* page, const TControlRows& rows)
         case TControlKind::Number:
             if (*r.Caption)
                 w.AddLabel(parent, Text(r.LabelName), Text(r.Caption), r.X - 98, r.Y + 4, 90);
-            w.AddNumber(parent, Text(r.Name), r.Min, r.Max, r.Digits, r.X, r.Y, r.W, Text(r.Hint));
+            w.AddNumber(parent, Text(r.Name), r.Min, r.Max, r.Digits, r.X, r.Y, r.W, Text(r.Hint))->SetStep(r.Step);
             break;
         case TControlKind::Check:
             w.AddCheck(parent, Text(r.Name), Text(r.Caption), r.X, r.Y, r.W, Text(r.Hint));
@@ -69,6 +72,11 @@ void Build(TModWindow& w, QWidget* page, const TControlRows& rows)
             break;
         case TControlKind::Program:
             AddProgramButton(w, parent, r);
+            break;
+        case TControlKind::Label:
+            w.AddLabel(parent, Text(r.Name), Text(r.Caption), r.X, r.Y, r.W > 0 ? r.W : -1);
+            break;
+        case TControlKind::Fixed:
             break;
         }
     }

@@ -22,6 +22,8 @@ enum class TControlKind {
     Combo,    // a chooser of Items; game.cfg takes Values[index], written bare
     Program,  // a button (Caption, X, Y, W, H) that starts the mod's own program File in the mod
               // folder; shown from the first activation on only where that file is there
+    Label,    // a caption alone: Caption, X, Y, W (0: as wide as the text)
+    Fixed,    // no control: game.cfg gets the Cvar line with Default where the row stands
 };
 
 struct TControlRow {
@@ -36,6 +38,7 @@ struct TControlRow {
     int Min = 0;                  // Number only
     int Max = 0;
     int Digits = 0;
+    int Step = 1;                 // Number only: what one arrow step adds
     const char* Hint = "";
     const char* Cvar = "";        // the game.cfg line the control binds; "" none
     // What LoadDefaults puts into the control (check boxes "0"/"1", choosers the item index,

@@ -2,30 +2,15 @@
 // program (the launch files are in UCstrike_Launch.cpp).
 #include "mods/cstrike/UCstrike.h"
 
-#include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR.h"
-#include "mods/common/ModCvars.h"
-#include "mods/common/ModWriters.h"
-#include "mods/common/SkillGrid.h"
-#include "ui/NumberEdit.h"
 #include "mods/cstrike/UFCstrike.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTableWidget>
 
 namespace UCstrike {
 
@@ -114,6 +99,60 @@ void TableToGrid(const TSkillTable& table, QTableWidget* grid)
     SkillGrid::Write(cells, grid);
 }
 
+// ---------------------------------------------------------------- game page
+
+const TControlRows& GamePage()
+{
+    using K = TControlKind;
+    // The numbers stand one under the other, each with its caption on the left.
+    static const TControlRows rows{
+        {.Kind = K::Label, .Name = "Lab_timelimit", .Caption = "Time Limit", .X = 8, .Y = 13, .W = 130},
+        {.Kind = K::Number, .Name = "CS_timelimit", .X = 150, .Y = 10, .W = 56, .Max = 90, .Digits = 2,
+         .Hint = "Minutes before the map changes (0 = no limit)", .Cvar = "mp_timelimit", .Default = "0"},
+        {.Kind = K::Label, .Name = "Lab_RoundTime", .Caption = "Round Time", .X = 8, .Y = 43, .W = 130},
+        {.Kind = K::Number, .Name = "CS_RoundTime", .X = 150, .Y = 40, .W = 56, .Min = 1, .Max = 15, .Digits = 2,
+         .Hint = "Minutes of one round", .Cvar = "mp_roundtime", .Default = "5"},
+        {.Kind = K::Label, .Name = "Lab_FreezeTime", .Caption = "Freeze Time", .X = 8, .Y = 73, .W = 130},
+        {.Kind = K::Number, .Name = "CS_FreezeTime", .X = 150, .Y = 70, .W = 56, .Max = 15, .Digits = 2,
+         .Hint = "Seconds the players stand still at the start of a round", .Cvar = "mp_freezetime",
+         .Default = "1"},
+        {.Kind = K::Label, .Name = "Lab_maxrounds", .Caption = "Max rounds", .X = 8, .Y = 103, .W = 130},
+        {.Kind = K::Number, .Name = "CS_maxrounds", .X = 150, .Y = 100, .W = 56, .Max = 15, .Digits = 2,
+         .Hint = "Rounds before the map changes (0 = no limit)", .Cvar = "mp_maxrounds", .Default = "0"},
+        {.Kind = K::Label, .Name = "Lab_winlimit", .Caption = "Max won rounds", .X = 8, .Y = 133, .W = 130},
+        {.Kind = K::Number, .Name = "CS_winlimit", .X = 150, .Y = 130, .W = 56, .Max = 15, .Digits = 2,
+         .Hint = "Rounds a side must win before the map changes (0 = no limit)", .Cvar = "mp_winlimit",
+         .Default = "0"},
+        {.Kind = K::Label, .Name = "Lab_hostagepenalty", .Caption = "Max hostage kills", .X = 8, .Y = 163, .W = 130},
+        {.Kind = K::Number, .Name = "CS_hostagepenalty", .X = 150, .Y = 160, .W = 56, .Max = 15, .Digits = 2,
+         .Hint = "Hostages a player may kill before being kicked (0 = no limit)", .Cvar = "mp_hostagepenalty",
+         .Default = "0"},
+        {.Kind = K::Label, .Name = "Lab_C4timer", .Caption = "C4 timer duration", .X = 8, .Y = 193, .W = 130},
+        {.Kind = K::Number, .Name = "CS_C4timer", .X = 150, .Y = 190, .W = 56, .Min = 15, .Max = 90, .Digits = 2,
+         .Hint = "Seconds before the bomb explodes", .Cvar = "mp_c4timer", .Default = "35"},
+        {.Kind = K::Label, .Name = "Lab_limitteams", .Caption = "Limit Teams", .X = 8, .Y = 223, .W = 130},
+        {.Kind = K::Number, .Name = "CS_limitteams", .X = 150, .Y = 220, .W = 56, .Max = 19, .Digits = 2,
+         .Hint = "Most players one side may have more than the other", .Cvar = "mp_limitteams", .Default = "2"},
+        // The start money gets its 800 when the window is made; Restore Default leaves it.
+        {.Kind = K::Label, .Name = "Lab_startmoney", .Caption = "Starting money", .X = 8, .Y = 253, .W = 130},
+        {.Kind = K::Number, .Name = "CS_startmoney", .X = 150, .Y = 250, .W = 66, .Min = 800, .Max = 16000,
+         .Digits = 5, .Step = 50, .Hint = "Money of every player at the start", .Cvar = "mp_startmoney"},
+        {.Kind = K::Fixed, .Cvar = "mp_autokick", .Default = "1"},
+        {.Kind = K::Check, .Name = "CS_friendlyfire", .Caption = "Friendly Fire", .X = 8, .Y = 284, .W = 130,
+         .Cvar = "mp_friendlyfire", .Default = "0"},
+        {.Kind = K::Fixed, .Cvar = "mp_chasecam", .Default = "0"},
+        {.Kind = K::Check, .Name = "CS_footsteps", .Caption = "Footsteps", .X = 140, .Y = 284, .W = 130,
+         .Cvar = "mp_footsteps", .Default = "1"},
+        {.Kind = K::Check, .Name = "CS_flashlight", .Caption = "Flashlight", .X = 8, .Y = 308, .W = 130,
+         .Cvar = "mp_flashlight", .Default = "1"},
+        {.Kind = K::Check, .Name = "CS_grenade", .Caption = "Friendly Grenade", .X = 140, .Y = 308, .W = 130,
+         .Cvar = "mp_friendly_grenade_damage", .Default = "0"},
+        {.Kind = K::Check, .Name = "CS_balance", .Caption = "Auto balance teams", .X = 8, .Y = 332, .W = 200,
+         .Cvar = "mp_autoteambalance", .Default = "1"},
+    };
+    return rows;
+}
+
 // ---------------------------------------------------------------- the logic object
 
 TCstrike::TCstrike() : TModLogic(CstrikeTraits()) {}
@@ -174,26 +213,7 @@ void TCstrike::ReadBotSection()
 
 TCvarTable TCstrike::Cvars() const
 {
-    using namespace ModCvars;
-    return {
-        Number(QStringLiteral("mp_timelimit"), QStringLiteral("CS_timelimit"), QStringLiteral("0")),
-        Number(QStringLiteral("mp_roundtime"), QStringLiteral("CS_RoundTime"), QStringLiteral("5")),
-        Number(QStringLiteral("mp_freezetime"), QStringLiteral("CS_FreezeTime"), QStringLiteral("1")),
-        Number(QStringLiteral("mp_maxrounds"), QStringLiteral("CS_maxrounds"), QStringLiteral("0")),
-        Number(QStringLiteral("mp_winlimit"), QStringLiteral("CS_winlimit"), QStringLiteral("0")),
-        Number(QStringLiteral("mp_hostagepenalty"), QStringLiteral("CS_hostagepenalty"), QStringLiteral("0")),
-        Number(QStringLiteral("mp_c4timer"), QStringLiteral("CS_C4timer"), QStringLiteral("35")),
-        Number(QStringLiteral("mp_limitteams"), QStringLiteral("CS_limitteams"), QStringLiteral("2")),
-        // The start money gets its 800 when the window is made; Restore Default leaves it.
-        Number(QStringLiteral("mp_startmoney"), QStringLiteral("CS_startmoney")),
-        Fixed(QStringLiteral("mp_autokick"), QStringLiteral("1")),
-        Check(QStringLiteral("mp_friendlyfire"), QStringLiteral("CS_friendlyfire"), QStringLiteral("0")),
-        Fixed(QStringLiteral("mp_chasecam"), QStringLiteral("0")),
-        Check(QStringLiteral("mp_footsteps"), QStringLiteral("CS_footsteps"), QStringLiteral("1")),
-        Check(QStringLiteral("mp_flashlight"), QStringLiteral("CS_flashlight"), QStringLiteral("1")),
-        Check(QStringLiteral("mp_friendly_grenade_damage"), QStringLiteral("CS_grenade"), QStringLiteral("0")),
-        Check(QStringLiteral("mp_autoteambalance"), QStringLiteral("CS_balance"), QStringLiteral("1")),
-    };
+    return ControlRows::Cvars(GamePage());
 }
 
 QString TCstrike::WaypointFolderPath() const

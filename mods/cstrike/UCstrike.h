@@ -3,6 +3,7 @@
 // the P.O.D.Bot skill table) and its launch files (liblist.gam, the selected bot program's file
 // and the bind line in config.cfg). One window serves ten outside bot programs; the section name
 // of the selected bot decides which settings are shown, saved and written.
+#include "mods/common/ControlRows.h"
 #include "mods/common/ModLogic.h"
 #include "mods/common/SkillGrid.h"
 
@@ -36,6 +37,9 @@ QStringList ModelNames(const QString& team);
 // JoeBot's favourite weapons as shown (index 0 is an empty entry) and as written.
 QStringList FavouriteWeapons();
 QString WeaponName(int index);    // "" outside 1..14
+
+// The game page's controls and the game.cfg lines they bind.
+const TControlRows& GamePage();
 
 // ---- Launch files ----
 

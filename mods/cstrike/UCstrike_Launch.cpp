@@ -1,16 +1,11 @@
 // Counter-Strike's launch files and the P.O.D.Bot skill table file.
 #include "mods/cstrike/UCstrike.h"
 
-#include "core/ModTable.h"
 #include "core/UInit.h"
 #include "platform/FileSys.h"
-#include "mods/common/ModWriters.h"
 #include "platform/IniFile.h"
 
-#include <QDir>
-#include <QFileInfo>
 
-#include <algorithm>
 
 namespace UCstrike {
 

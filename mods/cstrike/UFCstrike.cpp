@@ -6,13 +6,11 @@
 #include "mods/cstrike/UCstrike.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
-#include "platform/IniFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,7 +19,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -32,19 +29,6 @@
 QPointer<TFCstrike> FCstrike;
 
 namespace {
-
-// A number field whose arrows move by a fixed step (the start money goes by 50).
-class TStepNumberEdit : public TNumberEdit {
-public:
-    TStepNumberEdit(int minimum, int maximum, int maxDigits, int step, QWidget* parent)
-        : TNumberEdit(minimum, maximum, maxDigits, parent), m_step(step)
-    {
-    }
-    void stepBy(int steps) override { TNumberEdit::stepBy(steps * m_step); }
-
-private:
-    int m_step;
-};
 
 bool IsBelow(const QString& folder, const QString& root, QString& relative)
 {
@@ -77,45 +61,12 @@ TFCstrike::~TFCstrike() = default;
 
 void TFCstrike::BuildGamePage(QWidget* p)
 {
-    struct TRow {
-        TNumberEdit** Field;
-        const char* Name;
-        const char* Caption;
-        int Min;
-        int Max;
-        const char* Hint;
-    };
-    const TRow rows[] = {
-        {&CS_timelimit, "CS_timelimit", "Time Limit", 0, 90, "Minutes before the map changes (0 = no limit)"},
-        {&CS_RoundTime, "CS_RoundTime", "Round Time", 1, 15, "Minutes of one round"},
-        {&CS_FreezeTime, "CS_FreezeTime", "Freeze Time", 0, 15, "Seconds the players stand still at the start of a round"},
-        {&CS_maxrounds, "CS_maxrounds", "Max rounds", 0, 15, "Rounds before the map changes (0 = no limit)"},
-        {&CS_winlimit, "CS_winlimit", "Max won rounds", 0, 15, "Rounds a side must win before the map changes (0 = no limit)"},
-        {&CS_hostagepenalty, "CS_hostagepenalty", "Max hostage kills", 0, 15, "Hostages a player may kill before being kicked (0 = no limit)"},
-        {&CS_C4timer, "CS_C4timer", "C4 timer duration", 15, 90, "Seconds before the bomb explodes"},
-        {&CS_limitteams, "CS_limitteams", "Limit Teams", 0, 19, "Most players one side may have more than the other"},
-    };
-    int y = 10;
-    for (const TRow& r : rows) {
-        AddLabel(p, QStringLiteral("Lab_") + QString::fromLatin1(r.Name).mid(3),
-                 QString::fromLatin1(r.Caption), 8, y + 3, 130);
-        *r.Field = AddNumber(p, QString::fromLatin1(r.Name), r.Min, r.Max, 2, 150, y, 56,
-                             QString::fromLatin1(r.Hint));
-        y += 30;
-    }
-    AddLabel(p, QStringLiteral("Lab_startmoney"), QStringLiteral("Starting money"), 8, y + 3, 130);
-    CS_startmoney = new TStepNumberEdit(800, 16000, 5, 50, p);
-    CS_startmoney->setObjectName(QStringLiteral("CS_startmoney"));
-    CS_startmoney->setGeometry(150, y, 66, 22);
-    CS_startmoney->setToolTip(QStringLiteral("Money of every player at the start"));
-    connect(CS_startmoney, &TNumberEdit::Edited, this, &TFCstrike::OnChange);
-    y += 34;
-
-    CS_friendlyfire = AddCheck(p, QStringLiteral("CS_friendlyfire"), QStringLiteral("Friendly Fire"), 8, y, 130);
-    CS_footsteps = AddCheck(p, QStringLiteral("CS_footsteps"), QStringLiteral("Footsteps"), 140, y, 130);
-    CS_flashlight = AddCheck(p, QStringLiteral("CS_flashlight"), QStringLiteral("Flashlight"), 8, y + 24, 130);
-    CS_grenade = AddCheck(p, QStringLiteral("CS_grenade"), QStringLiteral("Friendly Grenade"), 140, y + 24, 130);
-    CS_balance = AddCheck(p, QStringLiteral("CS_balance"), QStringLiteral("Auto balance teams"), 8, y + 48, 200);
+    ControlRows::Build(*this, p, UCstrike::GamePage());
+    CS_timelimit = Control<TNumberEdit>(QStringLiteral("CS_timelimit"));
+    CS_RoundTime = Control<TNumberEdit>(QStringLiteral("CS_RoundTime"));
+    CS_startmoney = Control<TNumberEdit>(QStringLiteral("CS_startmoney"));
+    CS_friendlyfire = Control<QCheckBox>(QStringLiteral("CS_friendlyfire"));
+    CS_footsteps = Control<QCheckBox>(QStringLiteral("CS_footsteps"));
 
     GB_misc = AddGroup(p, QStringLiteral("GB_misc"), QStringLiteral("Misc options"), 282, 6, 285, 362);
     QWidget* g = GB_misc;
@@ -184,22 +135,21 @@ void TFCstrike::BuildAIPage(QWidget* p)
     GB_PlBot_AI->hide();
     QWidget* g = GB_PlBot_AI;
     struct TRow {
-        TNumberEdit** Field;
         const char* Name;
         const char* Caption;
         int Min;
         int Max;
     };
     const TRow rows[] = {
-        {&PL_maxway, "PL_maxway", "Waypoints sight distance", 100, 300},
-        {&PL_Bheight, "PL_Bheight", "Acceptable height", 100, 200},
-        {&PL_minway, "PL_minway", "Stop following waypoint", 25, 300},
-        {&PL_spre, "PL_spre", "Position of area waypoints", 10, 100},
-        {&PL_unstuck, "PL_unstuck", "Bots avoid themselves", 75, 150},
-        {&PL_bangle, "PL_bangle", "New waypoints view angle", 0, 60},
-        {&PL_bsenss, "PL_bsenss", "Avoid wall from side", 25, 100},
-        {&PL_bsensf, "PL_bsensf", "Avoid wall on front", 25, 200},
-        {&PL_blevel, "PL_blevel", "Check for walls", 0, 36},
+        {"PL_maxway", "Waypoints sight distance", 100, 300},
+        {"PL_Bheight", "Acceptable height", 100, 200},
+        {"PL_minway", "Stop following waypoint", 25, 300},
+        {"PL_spre", "Position of area waypoints", 10, 100},
+        {"PL_unstuck", "Bots avoid themselves", 75, 150},
+        {"PL_bangle", "New waypoints view angle", 0, 60},
+        {"PL_bsenss", "Avoid wall from side", 25, 100},
+        {"PL_bsensf", "Avoid wall on front", 25, 200},
+        {"PL_blevel", "Check for walls", 0, 36},
     };
     int y = 24;
     int i = 0;
@@ -212,11 +162,11 @@ void TFCstrike::BuildAIPage(QWidget* p)
         }
         AddLabel(g, QStringLiteral("Lab_") + QString::fromLatin1(r.Name), QString::fromLatin1(r.Caption),
                  12, y + 3, 220);
-        *r.Field = AddNumber(g, QString::fromLatin1(r.Name), r.Min, r.Max, 3, 240, y, 60);
+        AddNumber(g, QString::fromLatin1(r.Name), r.Min, r.Max, 3, 240, y, 60);
         y += 28;
         ++i;
     }
-    PLBot_nav = AddCheck(g, QStringLiteral("PLBot_nav"), QStringLiteral("Use navigation algorithm"), 12, y + 6, 300);
+    AddCheck(g, QStringLiteral("PLBot_nav"), QStringLiteral("Use navigation algorithm"), 12, y + 6, 300);
 }
 
 void TFCstrike::BuildSkillsPage(QWidget* p)
@@ -256,14 +206,14 @@ void TFCstrike::BuildMiscPage(QWidget* p)
         return c;
     };
     CS_inhumanturns = check("CS_inhumanturns", "Inhuman turns");
-    CS_collectexperience = check("CS_collectexperience", "Collect experience");
-    CS_shootthruwalls = check("CS_shootthruwalls", "Shoot through walls");
-    CS_usespeech = check("CS_usespeech", "Speech Synthesis");
-    CS_botvotekick = check("CS_botvotekick", "Bots vote to kick TK");
-    CS_botspray = check("CS_botspray", "Logo Spraying");
+    check("CS_collectexperience", "Collect experience");
+    check("CS_shootthruwalls", "Shoot through walls");
+    check("CS_usespeech", "Speech Synthesis");
+    check("CS_botvotekick", "Bots vote to kick TK");
+    check("CS_botspray", "Logo Spraying");
     y += 8;
     AddLabel(p, QStringLiteral("Lab_maxweaponpickup"), QStringLiteral("Max Weapons"), 12, y + 3, 110);
-    CS_maxweaponpickup = AddNumber(p, QStringLiteral("CS_maxweaponpickup"), 0, 19, 2, 130, y, 50);
+    AddNumber(p, QStringLiteral("CS_maxweaponpickup"), 0, 19, 2, 130, y, 50);
     y += 32;
     // The edits start at the bot's own timings, so a first save without a bot store does not
     // hand P.O.D.Bot timer commands without a value.
@@ -292,13 +242,13 @@ void TFCstrike::BuildMiscPage(QWidget* p)
         fy += 24;
         return c;
     };
-    CS_imsober = funBox("CS_imsober", "Turns off all Fun-Modes");
-    CS_imonmars = funBox("CS_imonmars", "Halfs the Gravity");
-    CS_imhaunted = funBox("CS_imhaunted", "Bots are a bit translucent");
-    CS_itstoodark = funBox("CS_itstoodark", "Bots have a bright lightsource Aura");
-    CS_itsnewyear = funBox("CS_itsnewyear", "Bots celebrate New Year ");
-    CS_tronisback = funBox("CS_tronisback", "Adds a shiny hull over each Player");
-    CS_imstoned = funBox("CS_imstoned", "Stoned Bots");
+    funBox("CS_imsober", "Turns off all Fun-Modes");
+    funBox("CS_imonmars", "Halfs the Gravity");
+    funBox("CS_imhaunted", "Bots are a bit translucent");
+    funBox("CS_itstoodark", "Bots have a bright lightsource Aura");
+    funBox("CS_itsnewyear", "Bots celebrate New Year ");
+    funBox("CS_tronisback", "Adds a shiny hull over each Player");
+    funBox("CS_imstoned", "Stoned Bots");
 }
 
 void TFCstrike::AdaptMapsPage()

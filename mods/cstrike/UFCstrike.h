@@ -33,18 +33,9 @@ public:
     // Game page.
     TNumberEdit* CS_timelimit = nullptr;
     TNumberEdit* CS_RoundTime = nullptr;
-    TNumberEdit* CS_FreezeTime = nullptr;
-    TNumberEdit* CS_maxrounds = nullptr;
-    TNumberEdit* CS_winlimit = nullptr;
-    TNumberEdit* CS_hostagepenalty = nullptr;
-    TNumberEdit* CS_C4timer = nullptr;
-    TNumberEdit* CS_limitteams = nullptr;
     TNumberEdit* CS_startmoney = nullptr;
     QCheckBox* CS_friendlyfire = nullptr;
     QCheckBox* CS_footsteps = nullptr;
-    QCheckBox* CS_flashlight = nullptr;
-    QCheckBox* CS_grenade = nullptr;
-    QCheckBox* CS_balance = nullptr;
     QGroupBox* GB_misc = nullptr;
     QCheckBox* CS_knifeonly = nullptr;
     QCheckBox* CS_pistolonly = nullptr;
@@ -95,38 +86,15 @@ public:
 
     // A.I. page (PlBot).
     QGroupBox* GB_PlBot_AI = nullptr;
-    TNumberEdit* PL_maxway = nullptr;
-    TNumberEdit* PL_Bheight = nullptr;
-    TNumberEdit* PL_minway = nullptr;
-    TNumberEdit* PL_spre = nullptr;
-    TNumberEdit* PL_unstuck = nullptr;
-    TNumberEdit* PL_bangle = nullptr;
-    TNumberEdit* PL_bsenss = nullptr;
-    TNumberEdit* PL_bsensf = nullptr;
-    TNumberEdit* PL_blevel = nullptr;
-    QCheckBox* PLBot_nav = nullptr;
 
     // Skills page (P.O.D.Bot).
     QTableWidget* CS_Skills = nullptr;
 
     // Misc page (P.O.D.Bot).
     QCheckBox* CS_inhumanturns = nullptr;
-    TNumberEdit* CS_maxweaponpickup = nullptr;
-    QCheckBox* CS_collectexperience = nullptr;
-    QCheckBox* CS_shootthruwalls = nullptr;
-    QCheckBox* CS_usespeech = nullptr;
-    QCheckBox* CS_botvotekick = nullptr;
-    QCheckBox* CS_botspray = nullptr;
     QLineEdit* CS_timer_sound = nullptr;
     QLineEdit* CS_timer_pickup = nullptr;
     QLineEdit* CS_timer_grenade = nullptr;
-    QCheckBox* CS_imsober = nullptr;
-    QCheckBox* CS_imonmars = nullptr;
-    QCheckBox* CS_imhaunted = nullptr;
-    QCheckBox* CS_itstoodark = nullptr;
-    QCheckBox* CS_itsnewyear = nullptr;
-    QCheckBox* CS_tronisback = nullptr;
-    QCheckBox* CS_imstoned = nullptr;
 
     // Handlers of its own (the side radios run the template's TeamClick).
     void CS_TeamClick() { TeamClick(); }

@@ -121,4 +121,26 @@ TEST(ControlRows, ProgramButtonShowsWithItsFileAndStartsItInTheModFolder)
     }
 }
 
+// A fixed line (no control) stands in the game.cfg table where its row stands; a caption row
+// binds nothing.
+TEST(ControlRows, FixedLinesKeepTheirPlace)
+{
+    using K = TControlKind;
+    const TControlRows rows{
+        {.Kind = K::Label, .Name = "Lab_money", .Caption = "Money", .X = 8, .Y = 13, .W = 130},
+        {.Kind = K::Number, .Name = "PR_money", .X = 150, .Y = 10, .W = 66, .Max = 16000, .Digits = 5,
+         .Step = 50, .Cvar = "mp_money"},
+        {.Kind = K::Fixed, .Cvar = "mp_kick", .Default = "1"},
+        {.Kind = K::Check, .Name = "PR_switch", .Caption = "Switch", .X = 8, .Y = 40, .W = 130, .Cvar = "mp_switch"},
+    };
+    const TCvarTable table = ControlRows::Cvars(rows);
+    ASSERT_EQ(table.size(), 3);
+    EXPECT_EQ(table[0].Control, QStringLiteral("PR_money"));
+    EXPECT_EQ(table[1].Cvar, QStringLiteral("mp_kick"));
+    EXPECT_TRUE(table[1].Control.isEmpty());
+    EXPECT_EQ(table[1].Written, TCvarWrite::Fixed);
+    EXPECT_EQ(table[1].Literal, QStringLiteral("1"));
+    EXPECT_EQ(table[2].Cvar, QStringLiteral("mp_switch"));
+}
+
 } // namespace
