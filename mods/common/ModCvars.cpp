@@ -1,7 +1,6 @@
 #include "mods/common/ModCvars.h"
 
 #include "core/UInit.h"
-#include "mods/common/ModWindow.h"
 #include "ui/NumberEdit.h"
 #include "platform/FileSys.h"
 
@@ -83,16 +82,14 @@ TCvarRow RadioPair(const QString& cvar, const QString& onControl, const QString&
     row.Read = TCvarRead::Radio;
     row.Written = TCvarWrite::Raw;
     row.Values = {QStringLiteral("1"), QStringLiteral("0")};
-    // Unticking a radio of an exclusive pair does nothing: the default ticks the other one.
-    const QString ticked = defaultOn ? onControl : offControl;
-    row.DefaultRule = [ticked](TModWindow& w) { SetControlValue(w.ControlWidget(ticked), QStringLiteral("1")); };
+    row.Default = defaultOn ? QStringLiteral("1") : QStringLiteral("0");
     return row;
 }
 
 TCvarRow KeptRadioPair(const QString& cvar, const QString& onControl, const QString& offControl)
 {
     TCvarRow row = RadioPair(cvar, onControl, offControl);
-    row.DefaultRule = {};
+    row.Default = QString();
     return row;
 }
 
@@ -164,17 +161,21 @@ void SetControlValue(QWidget* control, const QString& value)
     }
 }
 
-void ApplyDefaults(TModWindow& w, const TCvarTable& table)
+void ApplyDefaults(TModView& w, const TCvarTable& table)
 {
     for (const TCvarRow& row : table) {
         if (row.DefaultRule)
-            row.DefaultRule(w);
+            row.DefaultRule(w.Window());
+        // Unticking a radio of an exclusive pair does nothing: the default ticks the one it names.
+        else if (!row.Default.isNull() && row.Read == TCvarRead::Radio && !row.Control2.isEmpty())
+            SetControlValue(w.ControlWidget(row.Default == QLatin1String("1") ? row.Control : row.Control2),
+                            QStringLiteral("1"));
         else if (!row.Default.isNull() && !row.Control.isEmpty())
             SetControlValue(w.ControlWidget(row.Control), row.Default);
     }
 }
 
-bool ApplyCvar(TModWindow& w, const TCvarTable& table, const QString& name, const QString& value)
+bool ApplyCvar(TModView& w, const TCvarTable& table, const QString& name, const QString& value)
 {
     bool known = false;
     for (const TCvarRow& row : table) {
@@ -223,14 +224,14 @@ bool ApplyCvar(TModWindow& w, const TCvarTable& table, const QString& name, cons
         }
         case TCvarRead::Own:
             if (row.ReadRule)
-                row.ReadRule(w, value);
+                row.ReadRule(w.Window(), value);
             break;
         }
     }
     return known;
 }
 
-QString WrittenValue(const TModWindow& w, const TCvarRow& row)
+QString WrittenValue(const TModView& w, const TCvarRow& row)
 {
     const QWidget* control = row.Control.isEmpty() ? nullptr : w.ControlWidget(row.Control);
     QString value;
@@ -251,17 +252,17 @@ QString WrittenValue(const TModWindow& w, const TCvarRow& row)
     case TCvarWrite::Fixed:
         return row.Literal;
     case TCvarWrite::Own:
-        return row.WriteRule ? row.WriteRule(w) : QString();
+        return row.WriteRule ? row.WriteRule(w.Window()) : QString();
     }
     return value;
 }
 
-QStringList GameCfgLines(const TModWindow& w, const TCvarTable& table)
+QStringList GameCfgLines(const TModView& w, const TCvarTable& table)
 {
     QStringList lines;
     QStringList after;
     for (const TCvarRow& row : table) {
-        if (row.When && !row.When(w))
+        if (row.When && !row.When(w.Window()))
             continue;
         (row.AfterSendVelocity ? after : lines) << CvarLine(row.Cvar, WrittenValue(w, row));
     }

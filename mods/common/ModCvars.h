@@ -6,6 +6,8 @@
 // Line form (as the game's config reader wants it, CR LF): "name"<TAB><TAB>"value".
 // The table never holds the sv_sendvelocity line: the writer adds it after every row but those
 // marked AfterSendVelocity.
+#include "mods/common/ModView.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -41,7 +43,8 @@ struct TCvarRow {
     QString Cvar;           // compared case-sensitively when read
     QString Control;        // objectName of the control (empty for fixed lines)
     // What LoadDefaults puts into the control; a null string means "not touched" (the table's
-    // dash). Check boxes and radios: "0"/"1"; choosers: the item index; fields: the text.
+    // dash). Check boxes and radios: "0"/"1" (a radio pair: "1" ticks Control, "0" Control2);
+    // choosers: the item index; fields: the text.
     QString Default;
     TCvarRead Read = TCvarRead::Number;
     TCvarWrite Written = TCvarWrite::Number;
@@ -93,13 +96,13 @@ QString ControlValue(const QWidget* control);
 void SetControlValue(QWidget* control, const QString& value);
 
 // LoadDefaults' step for the game page: every row with a default sets its control.
-void ApplyDefaults(TModWindow& w, const TCvarTable& table);
+void ApplyDefaults(TModView& w, const TCvarTable& table);
 // ApplyGameCfgCvar over the table: every row compared; true when any matched.
-bool ApplyCvar(TModWindow& w, const TCvarTable& table, const QString& name, const QString& value);
+bool ApplyCvar(TModView& w, const TCvarTable& table, const QString& name, const QString& value);
 // The lines WriteGameCfg writes, sv_sendvelocity included as the last one.
-QStringList GameCfgLines(const TModWindow& w, const TCvarTable& table);
+QStringList GameCfgLines(const TModView& w, const TCvarTable& table);
 // The value one row writes (the window's current state).
-QString WrittenValue(const TModWindow& w, const TCvarRow& row);
+QString WrittenValue(const TModView& w, const TCvarRow& row);
 
 } // namespace ModCvars
 

@@ -3,25 +3,12 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR.h"
-#include "mods/common/ModWindow.h"
-#include "ui/NumberEdit.h"
-#include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QSignalBlocker>
-#include <QSlider>
 
 namespace {
 
@@ -34,7 +21,6 @@ constexpr int kMaxStoredBots = 1024;
 QString BotSection(int n) { return QStringLiteral("Bot ") + QString::number(n); }
 
 using ModControls::NativePath;
-using ModControls::SetSlider;
 
 } // namespace
 
@@ -152,9 +138,14 @@ int TModLogic::MaxSkill() const
     return v;
 }
 
-void TModLogic::SetForm(TModWindow* form)
+void TModLogic::SetForm(TModView* view)
 {
-    m_form = form;
+    m_view = view;
+}
+
+QWidget* TModLogic::DialogParent() const
+{
+    return m_view ? m_view->DialogParent() : nullptr;
 }
 
 void TModLogic::ReadBotSection()
@@ -189,23 +180,21 @@ void TModLogic::ReadBotSection()
 
 void TModLogic::LoadConf()
 {
-    TModWindow* w = Form();
-    if (!w)
+    TModView* v = View();
+    if (!v)
         return;
-    if (w->TeamPanel)
-        w->TeamPanel->PendingTeamList.clear();
+    if (TModTeams* teams = v->Teams())
+        teams->ForgetTeamList();
     LoadDefaults();
     if (m_traits.WritesGameCfg)
         ReadGameCfg();
-    if (w->MapCycle)
-        UQOR::ReadMapCycle(QStringLiteral("O"), ModDir(), State.ModMapsDir, w->MapCycle,
-                           State.RequiredWaypointExt, WaypointFolderPath());
+    v->ReadMapCycle(WaypointFolderPath());
     if (m_traits.HasBotsPage || m_traits.StoreWithoutBotsPage)
         ReadBotsIni();
     ReadChatMemo();
     // The teams read from game.cfg go into choosers that LoadDefaults has just filled.
-    if (w->TeamPanel)
-        w->TeamPanel->ApplyTeamList(w->TeamPanel->PendingTeamList);
+    if (TModTeams* teams = v->Teams())
+        teams->ApplyPendingTeamList();
     State.Modified = 0;
 }
 
@@ -217,33 +206,30 @@ QString TModLogic::WaypointFolderPath() const
 void TModLogic::ReadChatMemo()
 {
     State.ChatUnreadable = false;
-    TModWindow* w = Form();
-    if (!w || !w->chatkill || State.ChatFileName.isEmpty())
+    TModView* v = View();
+    if (!v || !v->HasChatMemo() || State.ChatFileName.isEmpty())
         return;
     QString error;
-    const QSignalBlocker block(w->chatkill);
-    if (!UQOR::AccessMemoFile(QStringLiteral("Read"), w->chatkill, ModDir() + QLatin1Char('\\'),
-                              State.ChatFileName, &error)) {
+    if (!v->ReadChatMemoFile(error)) {
         State.ChatUnreadable = true;
         Dialogs::ShowError(QStringLiteral("Can't read ") +
                                NativePath(FileSys::JoinPath(ModDir(), State.ChatFileName)) +
                                (error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error) +
                                QStringLiteral("\r\nThe chat file is left as it is."),
-                           w);
+                           v->DialogParent());
     }
 }
 
 bool TModLogic::WriteChatMemo(QString& error)
 {
-    TModWindow* w = Form();
-    if (!w || !w->chatkill || State.ChatFileName.isEmpty() || State.ChatUnreadable)
+    TModView* v = View();
+    if (!v || !v->HasChatMemo() || State.ChatFileName.isEmpty() || State.ChatUnreadable)
         return true;
     const QString path = FileSys::JoinPath(ModDir(), State.ChatFileName);
     // Nothing was loaded and nothing typed: no empty chat file for the bot program to read.
-    if (w->chatkill->document()->isEmpty() && !FileSys::FileExists(path))
+    if (v->ChatMemoEmpty() && !FileSys::FileExists(path))
         return true;
-    if (UQOR::AccessMemoFile(QStringLiteral("Write"), w->chatkill, ModDir() + QLatin1Char('\\'),
-                             State.ChatFileName, &error))
+    if (v->WriteChatMemoFile(error))
         return true;
     error = QStringLiteral("Can't write ") + NativePath(path) +
             (error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error);
@@ -252,21 +238,18 @@ bool TModLogic::WriteChatMemo(QString& error)
 
 void TModLogic::ListAvailableMaps()
 {
-    TModWindow* w = Form();
-    if (!w || !w->MapDispo)
+    TModView* v = View();
+    if (!v)
         return;
     const bool marks = m_traits.MapConfig && m_traits.MapConfigMarks && !State.Config.isEmpty();
-    UInit::ListMaps(w->MapDispo, State.ModMapsDir, w->MapLabel,
-                    marks ? MapConfigFolder() : QString(), marks ? State.Config : QString(),
-                    State.WaypointExt, WaypointFolderPath(), State.RequiredWaypointExt);
-    if (State.WaypointLegend && w->MapLabel && State.WaypointExt.isEmpty() && !marks)
-        w->MapLabel->setText(UInit::WaypointMarker + QStringLiteral(" Waypoints\r\n"));
+    v->ListMaps(marks ? MapConfigFolder() : QString(), marks ? State.Config : QString(), WaypointFolderPath(),
+                State.WaypointLegend && State.WaypointExt.isEmpty() && !marks);
 }
 
 void TModLogic::FillModelChooser()
 {
-    TModWindow* w = Form();
-    if (!w)
+    TModView* v = View();
+    if (!v)
         return;
     QStringList models;
     if (m_traits.Models == TModelSource::OwnFolder)
@@ -277,83 +260,61 @@ void TModLogic::FillModelChooser()
         models = m_traits.ClassNames;
     else
         return;
-    UInit::ReplaceChooserItems(w->botmodel, models);
+    v->FillModels(models);
     // The team choosers list the same models.
-    if (w->TeamPanel)
-        w->TeamPanel->FillTeams(models);
+    if (TModTeams* teams = v->Teams())
+        teams->FillTeams(models);
 }
 
 void TModLogic::LoadDefaults()
 {
-    TModWindow* w = Form();
-    if (!w)
+    TModView* v = View();
+    if (!v)
         return;
     const UInit::TLoadingGuard loading;
-    if (m_traits.DefaultsEmptyMapCycle && w->MapCycle) {
-        const QSignalBlocker block(w->MapCycle);
-        w->MapCycle->clear();
-    }
+    if (m_traits.DefaultsEmptyMapCycle)
+        v->ClearMapCycle();
     ListAvailableMaps();
     FillModelChooser();
-    UInit::FillKeyCombos(w->KeyChoosers);
+    v->FillKeyChoosers();
     // Before the cvar rows: a mod that keeps its number of bots in game.cfg binds a row to this
     // field, and that row's default is the one shown.
-    if (w->spawnbot)
-        w->spawnbot->SetValue(1);
-    ModCvars::ApplyDefaults(*w, Cvars());
+    v->SetSpawnBot(1);
+    ModCvars::ApplyDefaults(*v, Cvars());
     // The memo is emptied first, so reloading without a chat file does not keep stale text.
-    if (w->chatkill) {
-        const QSignalBlocker block(w->chatkill);
-        w->chatkill->clear();
-    }
+    v->ClearChatMemo();
     // No bot is selected until the bot store is read.
-    if (w->ListBot) {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->clearSelection();
-        w->ListBot->setCurrentRow(-1);
-    }
+    v->ClearBotSelection();
     LoadModDefaults();
     ClearBotFields();
 }
 
 void TModLogic::ClearBotFields()
 {
-    TModWindow* w = Form();
-    if (!w)
-        return;
-    if (w->botname) {
-        const QSignalBlocker block(w->botname);
-        w->botname->clear();
-    }
-    SetSlider(w->Botskill, 0);
-    if (w->botmodel) {
-        const QSignalBlocker block(w->botmodel);
-        w->botmodel->setCurrentIndex(-1);
-    }
-    if (w->BotPic)
-        w->BotPic->hide();
-    w->ShowSide(QString());
+    if (TModView* v = View())
+        v->ClearBotEditor();
 }
 
 bool TModLogic::CheckConf()
 {
-    TModWindow* w = Form();
+    TModView* v = View();
+    QWidget* parent = DialogParent();
     bool ok = true;
     if (!FileSys::DirectoryExists(ModDir())) {
-        Dialogs::ShowError(QStringLiteral("Can't find ") + NativePath(ModDir()), w);
+        Dialogs::ShowError(QStringLiteral("Can't find ") + NativePath(ModDir()), parent);
         ok = false;
     }
-    if (w && w->TeamPanel && !w->TeamPanel->HasTwoTeams()) {
-        Dialogs::ShowError(w->TeamPanel->TwoTeamsText, w);
+    if (TModTeams* teams = v ? v->Teams() : nullptr; teams && !teams->HasTwoTeams()) {
+        Dialogs::ShowError(teams->TwoTeamsCheckText(), parent);
         ok = false;
     }
-    if (m_traits.HasMapsPage && w && w->MapCycle && w->MapCycle->count() == 0) {
-        Dialogs::ShowError(QStringLiteral("You must select a starting map."), w);
+    if (m_traits.HasMapsPage && v && v->MapCycleEmpty()) {
+        Dialogs::ShowError(QStringLiteral("You must select a starting map."), parent);
         ok = false;
     }
     const bool outsideEditor = m_traits.OutsideBotEditor && !State.BotEditor.isEmpty();
-    if (m_traits.HasBotsPage && !outsideEditor && w && w->ListBot && w->ListBot->count() == 0) {
-        Dialogs::ShowError(QStringLiteral("You must have at least one bot to play."), w);
+    if (m_traits.HasBotsPage && !outsideEditor && v && v->BotListEmpty()) {
+        Dialogs::ShowError(QStringLiteral("You must have at least one bot to play."), parent);
         ok = false;
     }
     return ok;
@@ -361,20 +322,20 @@ bool TModLogic::CheckConf()
 
 void TModLogic::ReportSaveError(const QString& error) const
 {
-    Dialogs::ShowError(error, Form());
+    Dialogs::ShowError(error, DialogParent());
 }
 
 bool TModLogic::SaveConf()
 {
-    TModWindow* w = Form();
-    if (!w)
+    TModView* v = View();
+    if (!v)
         return false;
     QString error;
     if (m_traits.WritesGameCfg && !WriteGameCfg(error)) {
         ReportSaveError(error);
         return false;
     }
-    if (w->MapCycle && !UQOR::WriteMapCycle(QStringLiteral("O"), ModDir(), w->MapCycle, &error)) {
+    if (!v->WriteMapCycle(error)) {
         ReportSaveError(error.isEmpty() ? QStringLiteral("Can't write ") +
                                               NativePath(FileSys::JoinPath(ModDir(), QStringLiteral("mapcycle.txt")))
                                         : error);
@@ -411,27 +372,27 @@ void TModLogic::ReadGameCfg()
 
 bool TModLogic::ApplyGameCfgCvar(const QString& name, const QString& value)
 {
-    TModWindow* w = Form();
-    if (!w || name.isEmpty())
+    TModView* v = View();
+    if (!v || name.isEmpty())
         return false;
-    return ModCvars::ApplyCvar(*w, Cvars(), name, value);
+    return ModCvars::ApplyCvar(*v, Cvars(), name, value);
 }
 
 bool TModLogic::WriteGameCfg(QString& error)
 {
-    TModWindow* w = Form();
-    if (!w)
+    const TModView* v = View();
+    if (!v)
         return false;
     return ModWriters::WriteFile(FileSys::JoinPath(ModDir(), GameCfgName()),
-                                 ModCvars::GameCfgLines(*w, Cvars()), error);
+                                 ModCvars::GameCfgLines(*v, Cvars()), error);
 }
 
 // ---------------------------------------------------------------- bot store
 
 void TModLogic::ReadDefaultSection(const TIniFile& store)
 {
-    if (TModWindow* w = Form())
-        ModStore::ReadRows(*w, store, StoreRows());
+    if (TModView* v = View())
+        ModStore::ReadRows(*v, store, StoreRows());
 }
 
 void TModLogic::ReadBotRecord(const TIniFile& store, const QString& section, TBot& bot)
@@ -441,8 +402,8 @@ void TModLogic::ReadBotRecord(const TIniFile& store, const QString& section, TBo
 
 bool TModLogic::WriteDefaultSection(TIniFile& store)
 {
-    const TModWindow* w = Form();
-    return !w || ModStore::WriteRows(*w, store, StoreRows());
+    const TModView* v = View();
+    return !v || ModStore::WriteRows(*v, store, StoreRows());
 }
 
 bool TModLogic::WriteBotRecord(TIniFile& store, const QString& section, const TBot& bot)
@@ -450,38 +411,24 @@ bool TModLogic::WriteBotRecord(TIniFile& store, const QString& section, const TB
     return ModStore::WriteBotRows(store, section, BotStoreRows(), bot);
 }
 
-void TModLogic::ClearBotList(TModWindow& w)
+void TModLogic::ClearBotList(TModView& v)
 {
     Bots().clear();
-    if (w.ListBot) {
-        const QSignalBlocker block(w.ListBot);
-        w.ListBot->clear();
-    }
+    v.EmptyBotList();
     State.BotCount = 0;
     ClearBotFields();
 }
 
-void TModLogic::ShowFirstBot(TModWindow& w)
+void TModLogic::ShowFirstBot(TModView& v)
 {
-    if (!w.ListBot || w.ListBot->count() == 0) {
-        if (w.GB_BotProp)
-            w.GB_BotProp->hide();
-        return;
-    }
-    if (w.GB_BotProp)
-        w.GB_BotProp->show();
-    {
-        const QSignalBlocker block(w.ListBot);
-        w.ListBot->clearSelection();
-        w.ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    }
-    ShowBot();
+    if (v.SelectFirstBot())
+        ShowBot();
 }
 
 void TModLogic::ReadBotsIni()
 {
-    TModWindow* w = Form();
-    if (w && !w->ListBot && m_traits.StoreWithoutBotsPage) {
+    TModView* v = View();
+    if (v && !v->HasBotList() && m_traits.StoreWithoutBotsPage) {
         const UInit::TLoadingGuard loading;
         Bots().clear();
         State.BotCount = 0;
@@ -489,40 +436,41 @@ void TModLogic::ReadBotsIni()
             ReadDefaultSection(TIniFile(BotsIniPath()));
         return;
     }
-    if (!w || !w->ListBot)
+    if (!v || !v->HasBotList())
         return;
     const UInit::TLoadingGuard loading;
-    ClearBotList(*w);
+    ClearBotList(*v);
     QVector<TBot>& bots = Bots();
 
     const QString path = BotsIniPath();
     if (!FileSys::FileExists(path)) {
         // No store reads as a store without the keys: the first save then writes what a later
         // read would give.
-        ModStore::ApplyDefaults(*w, StoreRows());
+        ModStore::ApplyDefaults(*v, StoreRows());
         const bool outsideEditor = m_traits.OutsideBotEditor && !State.BotEditor.isEmpty();
         if (!outsideEditor)
             Dialogs::ShowWarning(QStringLiteral("Bots definition file empty. No bot loaded.\r\n"
                                                 "You must create your own bots."),
-                                 w);
+                                 v->DialogParent());
     } else {
         const TIniFile ini(path);
         const QString skillKey = SkillKey();
         const int numbot = qBound(0, ini.ReadInteger(kDefault, QStringLiteral("numbot"), 0),
                                   kMaxStoredBots);
-        SetSlider(w->defskill, ini.ReadInteger(kDefault, skillKey, 0));
-        if (w->spawnbot)
-            w->spawnbot->SetValue(qBound(w->spawnbot->Minimum(),
-                                         ini.ReadInteger(kDefault, QStringLiteral("spawnbot"), 1),
-                                         w->spawnbot->Maximum()));
+        TBotsPageValues shown;
+        shown.DefaultSkill = ini.ReadInteger(kDefault, skillKey, shown.DefaultSkill);
+        shown.SpawnBot = ini.ReadInteger(kDefault, QStringLiteral("spawnbot"), shown.SpawnBot);
         if (m_traits.ChatKeys) {
-            SetSlider(w->Chatfreq, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq"), 10));
-            SetSlider(w->chatfreq_kill, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_kill"), 20));
-            SetSlider(w->Chatfreq_died, ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_died"), 10));
+            shown.ChatFreq = ini.ReadInteger(kDefault, QStringLiteral("Chatfreq"), shown.ChatFreq);
+            shown.ChatFreqKill = ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_kill"), shown.ChatFreqKill);
+            shown.ChatFreqDied = ini.ReadInteger(kDefault, QStringLiteral("Chatfreq_died"), shown.ChatFreqDied);
         }
+        v->ShowBotsPageValues(shown, m_traits.ChatKeys);
         ReadDefaultSection(ini);
 
-        const int maxSkill = w->Botskill ? w->Botskill->maximum() : MaxSkill();
+        int lowest = 0;
+        int maxSkill = MaxSkill();
+        v->BotSkillRange(lowest, maxSkill);
         QStringList names;
         bots.reserve(numbot);
         for (int n = 1; n <= numbot; ++n) {
@@ -552,8 +500,7 @@ void TModLogic::ReadBotsIni()
             bots.append(bot);
             names << bot[0];
         }
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->addItems(names);
+        v->AddBotNames(names);
     }
     State.BotCount = static_cast<int>(bots.size());
     // A mod with records of its own keeps them there (the list routines work on those).
@@ -562,13 +509,13 @@ void TModLogic::ReadBotsIni()
         bots.clear();
     }
 
-    ShowFirstBot(*w);
+    ShowFirstBot(*v);
 }
 
 bool TModLogic::WriteBotsIni(QString& error)
 {
-    TModWindow* w = Form();
-    if (!w)
+    const TModView* v = View();
+    if (!v)
         return false;
     const QString target = FileSys::Resolve(BotsIniPath());
     // The key-by-key writes stay in memory; the store itself is replaced once, whole, so a
@@ -581,19 +528,15 @@ bool TModLogic::WriteBotsIni(QString& error)
     const QString skillKey = SkillKey();
     const QVector<TBot> bots = Records();
     // Without a bot list the store keeps only the count and the mod's own rows.
-    const bool list = w->ListBot != nullptr;
+    const bool list = v->HasBotList();
+    const TBotsPageValues shown = v->BotsPageValues();
     bool ok = ini.WriteInteger(kDefault, QStringLiteral("numbot"), State.BotCount);
-    ok = ok && (!list || !m_traits.DefaultSkillKey ||
-                ini.WriteInteger(kDefault, skillKey, w->defskill ? w->defskill->value() : 0));
-    ok = ok && (!list || ini.WriteInteger(kDefault, QStringLiteral("spawnbot"),
-                                          w->spawnbot ? w->spawnbot->ClampedValue(1) : 1));
+    ok = ok && (!list || !m_traits.DefaultSkillKey || ini.WriteInteger(kDefault, skillKey, shown.DefaultSkill));
+    ok = ok && (!list || ini.WriteInteger(kDefault, QStringLiteral("spawnbot"), shown.SpawnBot));
     if (m_traits.ChatKeys && list) {
-        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq"),
-                                    w->Chatfreq ? w->Chatfreq->value() : 10);
-        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_kill"),
-                                    w->chatfreq_kill ? w->chatfreq_kill->value() : 20);
-        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_died"),
-                                    w->Chatfreq_died ? w->Chatfreq_died->value() : 10);
+        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq"), shown.ChatFreq);
+        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_kill"), shown.ChatFreqKill);
+        ok = ok && ini.WriteInteger(kDefault, QStringLiteral("chatfreq_died"), shown.ChatFreqDied);
     }
     ok = ok && WriteDefaultSection(ini);
     const int count = qMin<int>(State.BotCount, bots.size());
@@ -630,69 +573,57 @@ QStringList TModLogic::SideClassNames(const QString&) const
 
 int TModLogic::ModelIndex(const TBot& bot) const
 {
-    const TModWindow* w = Form();
-    if (!w || !w->botmodel)
+    const TModView* v = View();
+    if (!v)
         return -1;
+    const QStringList models = v->ModelItems();
     if (m_traits.Models == TModelSource::ClassList) {
         bool ok = false;
         const int number = bot[1].trimmed().toInt(&ok);
-        return ok && number >= 1 && number <= w->botmodel->count() ? number - 1 : -1;
+        return ok && number >= 1 && number <= models.size() ? number - 1 : -1;
     }
-    int found = -1;
-    for (int i = 0; i < w->botmodel->count(); ++i)
-        if (w->botmodel->itemText(i) == bot[1])
-            found = i;
-    return found;
+    return int(models.lastIndexOf(bot[1]));
 }
 
 void TModLogic::FillSideModels(const QString& side)
 {
-    TModWindow* w = Form();
-    if (w && m_traits.Models == TModelSource::ClassList && m_traits.ClassesPerSide)
-        UInit::ReplaceChooserItems(w->botmodel, SideClassNames(side));
+    TModView* v = View();
+    if (v && m_traits.Models == TModelSource::ClassList && m_traits.ClassesPerSide)
+        v->FillModels(SideClassNames(side));
 }
 
 void TModLogic::SideChanged(const TBot& bot)
 {
-    TModWindow* w = Form();
-    if (!w)
+    TModView* v = View();
+    if (!v)
         return;
     FillSideModels(bot[3]);
-    if (w->botmodel) {
-        const QSignalBlocker block(w->botmodel);
-        w->botmodel->setCurrentIndex(ModelIndex(bot));
-    }
-    if (w->BotPic) {
-        UQOR::ShowModelPicture(w->BotPic, PictureName(bot));
-        w->BotPic->show();
-    }
+    v->SelectModel(ModelIndex(bot));
+    v->ShowModelPicture(PictureName(bot));
 }
 
 void TModLogic::ShowBotRecord(const TBot& bot)
 {
-    TModWindow* w = Form();
-    if (w->botname) {
-        const QSignalBlocker block(w->botname);
-        w->botname->setText(bot[0]);
-    }
-    if (!w->SideRadios.isEmpty())
-        w->ShowSide(bot[3]);
+    TModView* v = View();
+    if (!v)
+        return;
+    v->ShowBotName(bot[0]);
+    v->ShowSide(bot[3]);
     SideChanged(bot);
-    SetSlider(w->Botskill, bot[2].trimmed().toInt());
+    v->ShowBotSkill(bot[2].trimmed().toInt());
 }
 
 void TModLogic::ShowBot()
 {
-    TModWindow* w = Form();
-    if (!w || !w->ListBot)
+    TModView* v = View();
+    if (!v || !v->HasBotList())
         return;
     const UInit::TLoadingGuard loading;
-    const int i = w->ListBot->currentRow();
+    const int i = v->CurrentBot();
     const QVector<TBot> bots = Records();
     if (i < 0 || i >= bots.size()) {
         ClearBotFields();
-        if (w->GB_BotProp)
-            w->GB_BotProp->hide();
+        v->HideBotProperties();
     } else {
         ShowBotRecord(bots[i]);
     }
@@ -700,12 +631,13 @@ void TModLogic::ShowBot()
 
 void TModLogic::DeleteBots()
 {
-    TModWindow* w = Form();
-    if (!w || !w->ListBot || w->ListBot->selectedItems().isEmpty())
+    TModView* v = View();
+    if (!v || !v->HasSelectedBots())
         return;
-    if (!Dialogs::Confirm(QStringLiteral("Are you sure you want to delete selected bot(s) ?"), w))
+    if (!Dialogs::Confirm(QStringLiteral("Are you sure you want to delete selected bot(s) ?"),
+                          v->DialogParent()))
         return;
-    UQOR::DeleteSelectedBots(State.BotCount, Bots(), w->ListBot);
+    v->DeleteSelectedBots(State.BotCount, Bots());
     ResizeRecords(State.BotCount);
     ShowBot();
 }
@@ -713,8 +645,8 @@ void TModLogic::DeleteBots()
 TBot TModLogic::NewBot(bool random)
 {
     TBot bot;
-    TModWindow* w = Form();
-    if (!random || !w) {
+    const TModView* v = View();
+    if (!random || !v) {
         bot[0] = QStringLiteral("NewBot");
         bot[1] = m_traits.DefaultModel;
         bot[2] = m_traits.DefaultSkill;
@@ -722,29 +654,30 @@ TBot TModLogic::NewBot(bool random)
     }
     // A drawn name keeps the rule of a typed one, the mod's own refused characters included.
     QString name;
-    for (const QChar c : ModWriters::CleanBotName(UQOR::PickRandomBotName(w->ListBot), EngineReadsBotLines()))
+    for (const QChar c : ModWriters::CleanBotName(v->PickRandomBotName(), EngineReadsBotLines()))
         if (!m_traits.ForbiddenNameChars.contains(c))
             name += c;
     bot[0] = name.isEmpty() ? QStringLiteral("NewBot") : name;
-    const int models = w->botmodel ? w->botmodel->count() : 0;
+    const QStringList models = v->ModelItems();
     // An empty chooser gives the mod's plain model rather than nothing.
-    if (models <= 0)
+    if (models.isEmpty())
         bot[1] = m_traits.DefaultModel;
     else if (m_traits.Models == TModelSource::ClassList)
-        bot[1] = QString::number(UQOR::RandomInRange(1, models));
+        bot[1] = QString::number(UQOR::RandomInRange(1, int(models.size())));
     else
-        bot[1] = w->botmodel->itemText(UQOR::RandomInRange(0, models - 1));
+        bot[1] = models[UQOR::RandomInRange(0, int(models.size()) - 1)];
     // Drawn within what the skill slider can show.
-    const int low = w->Botskill ? qMax(1, w->Botskill->minimum()) : 1;
-    const int high = w->Botskill ? w->Botskill->maximum() : MaxSkill();
+    int low = 1;
+    int high = MaxSkill();
+    if (v->BotSkillRange(low, high))
+        low = qMax(1, low);
     bot[2] = QString::number(UQOR::RandomInRange(low, high));
     return bot;
 }
 
 void TModLogic::RestoreDefaults()
 {
-    TModWindow* w = Form();
-    if (!w)
+    if (!View())
         return;
     LoadDefaults();
     if (m_traits.HasBotsPage)
@@ -915,8 +848,8 @@ void TModLogic::RegisterHooks(std::function<QDialog*(QWidget* owner)> createWind
             LoadConf();
     };
     row->Hooks.MarkModified = [this] {
-        if (TModWindow* w = Form())
-            w->Modif_Param();
+        if (TModView* v = View())
+            v->Modif_Param();
         else
             State.Modified = 1;
     };

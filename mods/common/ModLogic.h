@@ -46,7 +46,7 @@
 #include "core/Types.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
-#include "mods/common/ModWindow.h"
+#include "mods/common/ModView.h"
 #include "mods/common/ModWriters.h"
 
 #include <QPointer>
@@ -206,9 +206,13 @@ public:
     // MaxSkillText as a whole number (5 when it is not one, at least 1).
     int MaxSkill() const;
 
-    // The open window (the original's form variable), or null.
-    TModWindow* Form() const { return m_form.data(); }
-    void SetForm(TModWindow* form);
+    // The open window (the original's form variable), or null. The template's routines reach
+    // it only as its view (mods/common/ModView.h); a mod's own routines, which include the
+    // window's header, use Form().
+    TModWindow* Form() const { return m_view ? &m_view->Window() : nullptr; }
+    TModView* View() const { return m_view; }
+    // Set by the window while it lives.
+    void SetForm(TModView* view);
 
     // The window unit's state.
     struct TState {
@@ -235,7 +239,7 @@ public:
     // Reads the keys of the first activation's step 1 for the selected bot into State.
     virtual void ReadBotSection();
 
-    // ---- Role routines (template behaviour; each works on Form()). ----
+    // ---- Role routines (template behaviour; each works on the open window). ----
     virtual void LoadConf();
     virtual void LoadDefaults();
     virtual void ClearBotFields();
@@ -348,10 +352,12 @@ public:
 protected:
     // The first step of every reading of the bots: no records, an empty list (without the
     // selection signals that would show a bot) and empty bot fields.
-    void ClearBotList(TModWindow& w);
+    void ClearBotList(TModView& v);
     // The last step of every reading of the bots: an empty list hides the bot properties,
     // otherwise the first bot is selected (without the selection signals) and shown.
-    void ShowFirstBot(TModWindow& w);
+    void ShowFirstBot(TModView& v);
+    // The owner of the logic's dialogs: the open window, or none.
+    QWidget* DialogParent() const;
     // Shows an output error of a save (the file named in it).
     void ReportSaveError(const QString& error) const;
     // The bot-menu bind some bot files carry: bind "<botmenu key>" "<botmenucmd>", with the key
@@ -363,7 +369,7 @@ protected:
 
 private:
     TModTraits m_traits;
-    QPointer<TModWindow> m_form;
+    TModView* m_view = nullptr;
 };
 
 // A mod's registration (RegisterMod_<folder>): the row's hooks, with a window factory that also sets the mod's form

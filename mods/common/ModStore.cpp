@@ -3,7 +3,6 @@
 #include "core/Types.h"
 #include "core/UInit.h"
 #include "mods/common/ModCvars.h"
-#include "mods/common/ModWindow.h"
 #include "platform/IniFile.h"
 #include "ui/NumberEdit.h"
 
@@ -115,7 +114,7 @@ QString ReadValue(const TIniFile& store, const QString& section, const TStoreRow
     return value;
 }
 
-QString ShownValue(const TModWindow& w, const TStoreRow& row)
+QString ShownValue(const TModView& w, const TStoreRow& row)
 {
     const QWidget* control = w.ControlWidget(row.Control);
     QString value;
@@ -133,14 +132,14 @@ QString ShownValue(const TModWindow& w, const TStoreRow& row)
     return row.WriteAs ? row.WriteAs(value) : value;
 }
 
-void ApplyDefaults(TModWindow& w, const TStoreTable& rows)
+void ApplyDefaults(TModView& w, const TStoreTable& rows)
 {
     // An empty store: every key missing, so each row reads as its default.
     const TIniFile none{QString()};
     ReadRows(w, none, rows);
 }
 
-void ReadRows(TModWindow& w, const TIniFile& store, const TStoreTable& rows)
+void ReadRows(TModView& w, const TIniFile& store, const TStoreTable& rows)
 {
     for (const TStoreRow& row : rows) {
         if (!Holds(row))
@@ -168,7 +167,7 @@ void ReadRows(TModWindow& w, const TIniFile& store, const TStoreTable& rows)
     }
 }
 
-bool WriteRows(const TModWindow& w, TIniFile& store, const TStoreTable& rows)
+bool WriteRows(const TModView& w, TIniFile& store, const TStoreTable& rows)
 {
     for (const TStoreRow& row : rows)
         if (Holds(row) && !store.WriteString(row.Section, row.Key, ShownValue(w, row)))
@@ -195,7 +194,7 @@ bool WriteBotRows(TIniFile& store, const QString& section, const TStoreTable& ro
     return true;
 }
 
-QStringList Snapshot(const TModWindow& w, const TStoreTable& rows)
+QStringList Snapshot(const TModView& w, const TStoreTable& rows)
 {
     QStringList out;
     for (const TStoreRow& row : rows)

@@ -9,6 +9,8 @@
 // ReadDefaultSection / WriteDefaultSection / ReadBotRecord / WriteBotRecord run over them. Keys are
 // written in table order (a new store lists them so) and read in table order (a later row bound to
 // the same control wins, as a bot program's own key can override a common one).
+#include "mods/common/ModView.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -16,7 +18,6 @@
 #include <functional>
 
 class TIniFile;
-class TModWindow;
 struct TBot;
 
 enum class TStoreKind {
@@ -72,22 +73,22 @@ TStoreRow ListSlot(const QString& key, int slot, const QString& def, int min, in
 // The value a row reads from the store (the conversions and the range applied).
 QString ReadValue(const TIniFile& store, const QString& section, const TStoreRow& row);
 // The value a window row writes: the control's value as the row keeps it.
-QString ShownValue(const TModWindow& w, const TStoreRow& row);
+QString ShownValue(const TModView& w, const TStoreRow& row);
 
 // Reading without a store: every window row's control shows the row's default, the value a
 // store without the key reads as, so a first save writes what a later read would give.
-void ApplyDefaults(TModWindow& w, const TStoreTable& rows);
+void ApplyDefaults(TModView& w, const TStoreTable& rows);
 // The window rows: every row that holds sets its control from the store (no change signal).
-void ReadRows(TModWindow& w, const TIniFile& store, const TStoreTable& rows);
+void ReadRows(TModView& w, const TIniFile& store, const TStoreTable& rows);
 // Writes them in table order; false at the first key that could not be written.
-bool WriteRows(const TModWindow& w, TIniFile& store, const TStoreTable& rows);
+bool WriteRows(const TModView& w, TIniFile& store, const TStoreTable& rows);
 // The bot rows: the record's slots from its section, and back.
 void ReadBotRows(const TIniFile& store, const QString& section, const TStoreTable& rows, TBot& bot);
 bool WriteBotRows(TIniFile& store, const QString& section, const TStoreTable& rows, const TBot& bot);
 
 // What the window would write: "section/key=value" for each row that holds, in table order (the
 // store comparison: a window whose values equal the store's holds nothing unsaved there).
-QStringList Snapshot(const TModWindow& w, const TStoreTable& rows);
+QStringList Snapshot(const TModView& w, const TStoreTable& rows);
 QStringList StoredSnapshot(const TIniFile& store, const TStoreTable& rows);
 
 } // namespace ModStore

@@ -8,7 +8,6 @@
 #include "mods/common/ModLogic.h"
 #include "mods/common/ModWriters.h"
 #include "ui/NumberEdit.h"
-#include "mods/common/TeamPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
@@ -725,6 +724,249 @@ void TModWindow::TeamClick()
     UQOR::SetBotParam1(ListBot, bots, side);
     m_logic.SideChanged(bots[i]);
     Modif_Param();
+}
+
+// ---- The view the logic works through: the widget halves of its role routines. ----
+
+void TModWindow::ListMaps(const QString& configFolder, const QString& config, const QString& waypointFolder,
+                          bool legend)
+{
+    if (!MapDispo)
+        return;
+    const TModLogic::TState& st = m_logic.State;
+    UInit::ListMaps(MapDispo, st.ModMapsDir, MapLabel, configFolder, config, st.WaypointExt, waypointFolder,
+                    st.RequiredWaypointExt);
+    if (legend && MapLabel)
+        MapLabel->setText(UInit::WaypointMarker + QStringLiteral(" Waypoints\r\n"));
+}
+
+void TModWindow::ReadMapCycle(const QString& waypointFolder)
+{
+    if (MapCycle)
+        UQOR::ReadMapCycle(QStringLiteral("O"), m_logic.ModDir(), m_logic.State.ModMapsDir, MapCycle,
+                           m_logic.State.RequiredWaypointExt, waypointFolder);
+}
+
+bool TModWindow::WriteMapCycle(QString& error)
+{
+    return !MapCycle || UQOR::WriteMapCycle(QStringLiteral("O"), m_logic.ModDir(), MapCycle, &error);
+}
+
+void TModWindow::ClearMapCycle()
+{
+    if (MapCycle) {
+        const QSignalBlocker block(MapCycle);
+        MapCycle->clear();
+    }
+}
+
+bool TModWindow::MapCycleEmpty() const
+{
+    return MapCycle && MapCycle->count() == 0;
+}
+
+void TModWindow::FillKeyChoosers()
+{
+    UInit::FillKeyCombos(KeyChoosers);
+}
+
+void TModWindow::SetSpawnBot(int value)
+{
+    if (spawnbot)
+        spawnbot->SetValue(value);
+}
+
+void TModWindow::ShowBotsPageValues(const TBotsPageValues& values, bool chatRates)
+{
+    ModControls::SetSlider(defskill, values.DefaultSkill);
+    if (spawnbot)
+        spawnbot->SetValue(qBound(spawnbot->Minimum(), values.SpawnBot, spawnbot->Maximum()));
+    if (chatRates) {
+        ModControls::SetSlider(Chatfreq, values.ChatFreq);
+        ModControls::SetSlider(chatfreq_kill, values.ChatFreqKill);
+        ModControls::SetSlider(Chatfreq_died, values.ChatFreqDied);
+    }
+}
+
+TBotsPageValues TModWindow::BotsPageValues() const
+{
+    TBotsPageValues values;
+    if (defskill)
+        values.DefaultSkill = defskill->value();
+    if (spawnbot)
+        values.SpawnBot = spawnbot->ClampedValue(1);
+    if (Chatfreq)
+        values.ChatFreq = Chatfreq->value();
+    if (chatfreq_kill)
+        values.ChatFreqKill = chatfreq_kill->value();
+    if (Chatfreq_died)
+        values.ChatFreqDied = Chatfreq_died->value();
+    return values;
+}
+
+bool TModWindow::BotListEmpty() const
+{
+    return ListBot && ListBot->count() == 0;
+}
+
+int TModWindow::CurrentBot() const
+{
+    return ListBot ? ListBot->currentRow() : -1;
+}
+
+bool TModWindow::HasSelectedBots() const
+{
+    return ListBot && !ListBot->selectedItems().isEmpty();
+}
+
+void TModWindow::EmptyBotList()
+{
+    if (ListBot) {
+        const QSignalBlocker block(ListBot);
+        ListBot->clear();
+    }
+}
+
+void TModWindow::AddBotNames(const QStringList& names)
+{
+    if (ListBot) {
+        const QSignalBlocker block(ListBot);
+        ListBot->addItems(names);
+    }
+}
+
+void TModWindow::ClearBotSelection()
+{
+    if (ListBot) {
+        const QSignalBlocker block(ListBot);
+        ListBot->clearSelection();
+        ListBot->setCurrentRow(-1);
+    }
+}
+
+void TModWindow::DeleteSelectedBots(int& count, QVector<TBot>& bots)
+{
+    UQOR::DeleteSelectedBots(count, bots, ListBot);
+}
+
+bool TModWindow::SelectFirstBot()
+{
+    if (!ListBot || ListBot->count() == 0) {
+        HideBotProperties();
+        return false;
+    }
+    if (GB_BotProp)
+        GB_BotProp->show();
+    const QSignalBlocker block(ListBot);
+    ListBot->clearSelection();
+    ListBot->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    return true;
+}
+
+void TModWindow::HideBotProperties()
+{
+    if (GB_BotProp)
+        GB_BotProp->hide();
+}
+
+QString TModWindow::PickRandomBotName() const
+{
+    return UQOR::PickRandomBotName(ListBot);
+}
+
+void TModWindow::ClearBotEditor()
+{
+    if (botname) {
+        const QSignalBlocker block(botname);
+        botname->clear();
+    }
+    ModControls::SetSlider(Botskill, 0);
+    if (botmodel) {
+        const QSignalBlocker block(botmodel);
+        botmodel->setCurrentIndex(-1);
+    }
+    if (BotPic)
+        BotPic->hide();
+    ShowSide(QString());
+}
+
+void TModWindow::ShowBotName(const QString& name)
+{
+    if (botname) {
+        const QSignalBlocker block(botname);
+        botname->setText(name);
+    }
+}
+
+void TModWindow::ShowBotSkill(int skill)
+{
+    ModControls::SetSlider(Botskill, skill);
+}
+
+QStringList TModWindow::ModelItems() const
+{
+    QStringList items;
+    for (int i = 0; botmodel && i < botmodel->count(); ++i)
+        items << botmodel->itemText(i);
+    return items;
+}
+
+void TModWindow::FillModels(const QStringList& models)
+{
+    UInit::ReplaceChooserItems(botmodel, models);
+}
+
+void TModWindow::SelectModel(int index)
+{
+    if (botmodel) {
+        const QSignalBlocker block(botmodel);
+        botmodel->setCurrentIndex(index);
+    }
+}
+
+void TModWindow::ShowModelPicture(const QString& pictureName)
+{
+    if (BotPic) {
+        UQOR::ShowModelPicture(BotPic, pictureName);
+        BotPic->show();
+    }
+}
+
+bool TModWindow::BotSkillRange(int& minimum, int& maximum) const
+{
+    if (!Botskill)
+        return false;
+    minimum = Botskill->minimum();
+    maximum = Botskill->maximum();
+    return true;
+}
+
+bool TModWindow::ChatMemoEmpty() const
+{
+    return !chatkill || chatkill->document()->isEmpty();
+}
+
+void TModWindow::ClearChatMemo()
+{
+    if (chatkill) {
+        const QSignalBlocker block(chatkill);
+        chatkill->clear();
+    }
+}
+
+bool TModWindow::ReadChatMemoFile(QString& error)
+{
+    if (!chatkill)
+        return true;
+    const QSignalBlocker block(chatkill);
+    return UQOR::AccessMemoFile(QStringLiteral("Read"), chatkill, m_logic.ModDir() + QLatin1Char('\\'),
+                                m_logic.State.ChatFileName, &error);
+}
+
+bool TModWindow::WriteChatMemoFile(QString& error)
+{
+    return !chatkill || UQOR::AccessMemoFile(QStringLiteral("Write"), chatkill, m_logic.ModDir() + QLatin1Char('\\'),
+                                             m_logic.State.ChatFileName, &error);
 }
 
 // ---- Extension points: the template has nothing of its own there. ----

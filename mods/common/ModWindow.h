@@ -26,6 +26,10 @@
 // TModTraits::MapConfigOpens is set; override BEditCfgClick where the mod opens another file.
 // Mods without a page set the TModTraits flag; the page's controls are then not created and the
 // handlers that would use them are never connected.
+// The window is the view of its logic (mods/common/ModView.h): the template's routines reach the
+// controls only through the steps it implements there.
+#include "mods/common/ModView.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -49,7 +53,7 @@ class TModLogic;
 class TNumberEdit;
 class TTeamPanel;
 
-class TModWindow : public QDialog {
+class TModWindow : public QDialog, public TModView {
     Q_OBJECT
 public:
     TModWindow(TModLogic& logic, QWidget* owner);
@@ -64,7 +68,7 @@ public:
     // A named control of this window (nullptr when absent).
     template <class T>
     T* Control(const QString& objectName) const { return findChild<T*>(objectName); }
-    QWidget* ControlWidget(const QString& objectName) const;
+    QWidget* ControlWidget(const QString& objectName) const override;
 
     // ---- Common controls (null when the mod leaves their page out). ----
     QTabWidget* PC = nullptr;
@@ -121,8 +125,14 @@ public:
     QLabel* Label65 = nullptr;
     QLabel* Label67 = nullptr;
     QPushButton* B_BotEditor = nullptr;  // hidden unless the bot section names an editor
-    // The variant with teams (mods/common/TeamPanel.h), when the mod has it.
+    // The variant with teams (mods/common/TeamPanel.h), when the mod has it; the panel sets it
+    // with the steps the logic reaches it by.
     TTeamPanel* TeamPanel = nullptr;
+    void SetTeamPanel(TTeamPanel* panel, TModTeams* steps)
+    {
+        TeamPanel = panel;
+        m_teams = steps;
+    }
     // The key choosers of the mod (its bot-menu key, its spawn key ...): LoadDefaults fills them
     // from the key table. The mod appends them where it builds them.
     QVector<QComboBox*> KeyChoosers;
@@ -176,7 +186,7 @@ public:
     // radio's value, the logic's SideChanged, modified.
     void TeamClick();
     // Ticks the radio of a side value; none for a value that is no radio's.
-    void ShowSide(const QString& value);
+    void ShowSide(const QString& value) override;
     // The ticked radio's value ("" when none is).
     QString CheckedSide() const;
     // The chat-file chooser: before its list opens the memo goes to the current chat file; a
@@ -191,7 +201,7 @@ public:
     // <XX>_OnChange: every game setting, spawnbot, defskill, the chat sliders and the memo.
     void OnChange();
     // <XX>_Modif_Param: the modified flag := 1.
-    void Modif_Param();
+    void Modif_Param() override;
 
     // True once the window has been closed by Exit or Apply (tests and the main window).
     bool ClosedByButtons() const { return m_closing; }
@@ -251,6 +261,46 @@ public:
     void DefskillChange();
     QSlider* MinSkill = nullptr;
 
+    // ---- The view the logic works through (mods/common/ModView.h). ----
+    TModWindow& Window() override { return *this; }
+    const TModWindow& Window() const override { return *this; }
+    QWidget* DialogParent() override { return this; }
+    TModTeams* Teams() const override { return m_teams; }
+    void ListMaps(const QString& configFolder, const QString& config, const QString& waypointFolder,
+                  bool legend) override;
+    void ReadMapCycle(const QString& waypointFolder) override;
+    bool WriteMapCycle(QString& error) override;
+    void ClearMapCycle() override;
+    bool MapCycleEmpty() const override;
+    void FillKeyChoosers() override;
+    void SetSpawnBot(int value) override;
+    void ShowBotsPageValues(const TBotsPageValues& values, bool chatRates) override;
+    TBotsPageValues BotsPageValues() const override;
+    bool HasBotList() const override { return ListBot != nullptr; }
+    bool BotListEmpty() const override;
+    int CurrentBot() const override;
+    bool HasSelectedBots() const override;
+    void EmptyBotList() override;
+    void AddBotNames(const QStringList& names) override;
+    void ClearBotSelection() override;
+    void DeleteSelectedBots(int& count, QVector<TBot>& bots) override;
+    bool SelectFirstBot() override;
+    void HideBotProperties() override;
+    QString PickRandomBotName() const override;
+    void ClearBotEditor() override;
+    void ShowBotName(const QString& name) override;
+    void ShowBotSkill(int skill) override;
+    QStringList ModelItems() const override;
+    void FillModels(const QStringList& models) override;
+    void SelectModel(int index) override;
+    void ShowModelPicture(const QString& pictureName) override;
+    bool BotSkillRange(int& minimum, int& maximum) const override;
+    bool HasChatMemo() const override { return chatkill != nullptr; }
+    bool ChatMemoEmpty() const override;
+    void ClearChatMemo() override;
+    bool ReadChatMemoFile(QString& error) override;
+    bool WriteChatMemoFile(QString& error) override;
+
 protected:
     // ---- Extension points. ----
     virtual void BuildGamePage(QWidget* page);
@@ -273,6 +323,7 @@ private:
     void CloseWindow();
 
     TModLogic& m_logic;
+    TModTeams* m_teams = nullptr;
     bool m_closing = false;
     bool m_built = false;
     bool m_activating = false;

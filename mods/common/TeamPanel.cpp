@@ -17,7 +17,7 @@
 TTeamPanel::TTeamPanel(TModWindow& window, const QString& stem, int count)
     : QObject(&window), m_window(window), m_stem(stem), m_count(qMax(2, count))
 {
-    window.TeamPanel = this;
+    window.SetTeamPanel(this, this);
 }
 
 void TTeamPanel::BuildGameType(QWidget* parent, int x, int y)

@@ -14,6 +14,7 @@
 // Control names: <Prefix>_deathmatch, <Prefix>_teamplay, <Prefix>_label_numteam,
 // <Prefix>_numteam, <stem>1..<stem>N with <Prefix>_label_team1..N, Open_Preview.
 #include "mods/common/ModCvars.h"
+#include "mods/common/ModView.h"
 
 #include <QObject>
 #include <QString>
@@ -28,7 +29,7 @@ class QWidget;
 class TModWindow;
 class TNumberEdit;
 
-class TTeamPanel : public QObject {
+class TTeamPanel : public QObject, public TModTeams {
     Q_OBJECT
 public:
     // stem: the team choosers' name without their number ("EF_team", "DM_Team"); count: how
@@ -66,7 +67,7 @@ public:
     // The number field's change by the user (only with Teamplay): EnableTeams, modified.
     void NumTeamChange();
     // Replaces every team chooser's items (nothing chosen).
-    void FillTeams(const QStringList& models);
+    void FillTeams(const QStringList& models) override;
     // The index of a team name (trimmed, without regard to case) among the team choosers'
     // models; -1 when absent.
     int FindTeamIndex(const QString& name) const;
@@ -97,13 +98,16 @@ public:
     // team's name that is not empty, whatever the game type and the number of teams.
     QString TeamList() const;
     // False with Teamplay when team 1 or team 2 has no selection.
-    bool HasTwoTeams() const;
+    bool HasTwoTeams() const override;
     static QString TwoTeamsMessage();   // "You must select at least two teams for a teamplay."
     // The check's message as the mod words it.
     QString TwoTeamsText = TwoTeamsMessage();
 
     // The list read from game.cfg, applied after the bots are read (ApplyTeamList).
     QString PendingTeamList;
+    void ForgetTeamList() override { PendingTeamList.clear(); }
+    void ApplyPendingTeamList() override { ApplyTeamList(PendingTeamList); }
+    QString TwoTeamsCheckText() const override { return TwoTeamsText; }
     // True while the user is in the number field.
     bool ClearDisabledTeams = false;
 
