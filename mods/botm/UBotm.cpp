@@ -28,13 +28,16 @@ TModTraits BotmTraits()
     s.Models = TModelSource::ClassList;
     s.ClassNames = Characters();
     s.Profile.PictureFolder = QStringLiteral("Botm\\");
+    s.Liblist = {.Game = {"Battle of the Millennium", " // Game title"},
+                 .UrlInfo = {"www.botm.net", " // Info URL"}, .UrlDl = {"", " // Downloading URL"},
+                 .Version = {"Beta 3.0", " // version of mod"}, .Size = {"0", " // size of mod"},
+                 .SvOnly = {"0", " // server side only mod? (1=yes 0=no)"},
+                 .ClDll = {"1", " // client side dll? (1=yes 0=no)"},
+                 .HlVersion = {"1100", " // version of halflife"},
+                 .Type = {"multiplayer_only", " // type of mod--don't know values that go here.. multiplayer_only"},
+                 .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
+                 .GameDllTail = "  // file and location of dll"};
     return s;
-}
-
-// A liblist line with the comment the mod's own file gives it.
-QString Commented(const QString& key, const QString& value, const QString& comment)
-{
-    return ModWriters::LiblistLine(key, value) + QStringLiteral(" // ") + comment;
 }
 
 } // namespace
@@ -62,26 +65,6 @@ TCvarTable TBotm::Cvars() const
         Check(QStringLiteral("mp_footsteps"), QStringLiteral("BO_footsteps"), QStringLiteral("1")),
         Check(QStringLiteral("mp_autocrosshair"), QStringLiteral("BO_autocrosshair"), QStringLiteral("1")),
         Fixed(QStringLiteral("mp_weaponstay"), QStringLiteral("0")),
-    };
-}
-
-QStringList TBotm::LiblistLines(const QString& dll) const
-{
-    return {
-        Commented(QStringLiteral("game"), QStringLiteral("Battle of the Millennium"), QStringLiteral("Game title")),
-        Commented(QStringLiteral("url_info"), QStringLiteral("www.botm.net"), QStringLiteral("Info URL")),
-        Commented(QStringLiteral("url_dl"), QString(), QStringLiteral("Downloading URL")),
-        Commented(QStringLiteral("version"), QStringLiteral("Beta 3.0"), QStringLiteral("version of mod")),
-        Commented(QStringLiteral("size"), QStringLiteral("0"), QStringLiteral("size of mod")),
-        Commented(QStringLiteral("svonly"), QStringLiteral("0"),
-                  QStringLiteral("server side only mod? (1=yes 0=no)")),
-        Commented(QStringLiteral("cldll"), QStringLiteral("1"), QStringLiteral("client side dll? (1=yes 0=no)")),
-        Commented(QStringLiteral("hlversion"), QStringLiteral("1100"), QStringLiteral("version of halflife")),
-        Commented(QStringLiteral("type"), QStringLiteral("multiplayer_only"),
-                  QStringLiteral("type of mod--don't know values that go here.. multiplayer_only")),
-        Commented(QStringLiteral("nomodels"), QStringLiteral("1"),
-                  QStringLiteral("game selects player model (1=yes 0=no)")),
-        ModWriters::GameDllLine(dll) + QStringLiteral("  // file and location of dll"),
     };
 }
 

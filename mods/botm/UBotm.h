@@ -14,7 +14,6 @@ class TBotm : public TModLogic {
 public:
     TBotm();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
     ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
 };
 

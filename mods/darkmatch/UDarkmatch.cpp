@@ -26,6 +26,15 @@ TModTraits DarkmatchTraits()
     s.WaypointKey = QStringLiteral("optwaypt");
     s.LegendKeys = {QStringLiteral("waypt"), QStringLiteral("optwaypt")};
     s.Profile.PreviewFollows = true;
+    s.Liblist = {.Game = {"Darkmatch Alpha 1", "        //Game title"},
+                 .UrlInfo = {"www.planethalflife.com/darkmatch", "  //Info URL"},
+                 .UrlDl = {"www.planethalflife.com/darkmatch/download", "//Downloading URL"},
+                 .Version = {"Alpha 1", "  //version of mod"}, .Size = {"5000", " //size of mod"},
+                 .SvOnly = {"0", " //server side only mod?\t(1=yes, 0=no)"},
+                 .ClDll = {"1", " //client side dll?"}, .HlVersion = {"Newest", "  //version of Half-life"},
+                 .Type = {"multiplayer_only", " //type of mod"},
+                 .NoModels = {"1", " //game selects player model"},
+                 .MpEntity = {"info_player_deathmatch", " //name of multiplayer spawn entity"}};
     return s;
 }
 
@@ -56,24 +65,6 @@ TCvarTable TDarkmatch::Cvars() const
         equipment("mp_boots", "DK_boots"),
         equipment("mp_nvg", "DK_nvg"),
         equipment("mp_radar", "DK_radar"),
-    };
-}
-
-QStringList TDarkmatch::LiblistLines(const QString& dll) const
-{
-    return {
-        QStringLiteral("game \"Darkmatch Alpha 1\"        //Game title"),
-        QStringLiteral("url_info \"www.planethalflife.com/darkmatch\"  //Info URL"),
-        QStringLiteral("url_dl \"www.planethalflife.com/darkmatch/download\"//Downloading URL"),
-        QStringLiteral("version \"Alpha 1\"  //version of mod"),
-        QStringLiteral("size \"5000\" //size of mod"),
-        QStringLiteral("svonly \"0\" //server side only mod?\t(1=yes, 0=no)"),
-        QStringLiteral("cldll \"1\" //client side dll?"),
-        QStringLiteral("hlversion \"Newest\"  //version of Half-life"),
-        QStringLiteral("type \"multiplayer_only\" //type of mod"),
-        QStringLiteral("nomodels \"1\" //game selects player model"),
-        QStringLiteral("mpentity \"info_player_deathmatch\" //name of multiplayer spawn entity"),
-        ModWriters::GameDllLine(dll),
     };
 }
 

@@ -9,7 +9,6 @@ class TDarkmatch : public TModLogic {
 public:
     TDarkmatch();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
 };
 
 TDarkmatch& Logic();

@@ -50,6 +50,10 @@ TModTraits DMCTraits()
     s.MapConfig = true;
     s.MapConfigOpens = true;
     s.Profile.BotLibraryFolder = QStringLiteral("dmc");
+    s.Liblist = {.Header = {"// Quake Classic Game .dll Listing File", "// Load order is determined by file order."},
+                 .Game = "DeathMatch Classic", .UrlInfo = "www.valvesoftware.com", .UrlDl = "", .Version = "1",
+                 .Size = "37000000", .SvOnly = "0", .ClDll = "0", .Type = "multiplayer_only",
+                 .MpEntity = "info_player_deathmatch"};
     return s;
 }
 
@@ -122,23 +126,6 @@ TCvarTable TDMC::Cvars() const
         Check(QStringLiteral("mp_footsteps"), QStringLiteral("DMC_footsteps"), QStringLiteral("1")),
         Fixed(QStringLiteral("mp_teamplay"), QStringLiteral("0")),
     };
-}
-
-QStringList TDMC::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {QStringLiteral("// Quake Classic Game .dll Listing File"),
-            QStringLiteral("// Load order is determined by file order."),
-            LiblistLine(QStringLiteral("game"), QStringLiteral("DeathMatch Classic")),
-            LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.valvesoftware.com")),
-            LiblistLine(QStringLiteral("url_dl"), QString()),
-            LiblistLine(QStringLiteral("version"), QStringLiteral("1")),
-            LiblistLine(QStringLiteral("size"), QStringLiteral("37000000")),
-            LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-            LiblistLine(QStringLiteral("cldll"), QStringLiteral("0")),
-            LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-            LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_player_deathmatch")),
-            ModWriters::GameDllLine(dll)};
 }
 
 TStoreTable TDMC::StoreRows() const

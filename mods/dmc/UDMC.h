@@ -20,7 +20,6 @@ public:
     bool IsBot(const char* name) const;
 
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
     TStoreTable StoreRows() const override;
     TStoreTable BotStoreRows() const override;
     void ShowBotRecord(const TBot& bot) override;

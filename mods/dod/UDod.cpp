@@ -50,6 +50,15 @@ TModTraits DodTraits()
     s.ExecBind = true;
     // Restore Default starts the map cycle afresh.
     s.DefaultsEmptyMapCycle = true;
+    s.Liblist = {.Game = {"Day of Defeat", " // Game title"},
+                 .UrlInfo = {"www.dayofdefeat.com", " // Info URL"}, .UrlDl = {"", " // Downloading URL"},
+                 .Version = {"2.0", " // version of mod"}, .Size = {"154000000", " // size of mod"},
+                 .SvOnly = {"0", " // server side only mod? (1=yes 0=no)"},
+                 .ClDll = {"1", " // client side dll? (1=yes 0=no)"},
+                 .Type = {"multiplayer_only", " // type of mod--don't know values that go here.."},
+                 .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
+                 .MpEntity = "info_player_allies", .GameDllTail = " // file and location of dll",
+                 .GameDllLinux = "dlls/dod_i386.so"};
     return s;
 }
 
@@ -115,24 +124,6 @@ TCvarTable TDod::Cvars() const
         Check(QStringLiteral("mp_footsteps"), QStringLiteral("DD_footsteps"), QStringLiteral("1")),
         Check(QStringLiteral("mp_flashlight"), QStringLiteral("DD_flashlight"), QStringLiteral("1")),
         Check(QStringLiteral("mp_autocrosshair"), QStringLiteral("DD_autocrosshair"), QStringLiteral("1")),
-    };
-}
-
-QStringList TDod::LiblistLines(const QString& dll) const
-{
-    return {
-        QStringLiteral("game \"Day of Defeat\" // Game title"),
-        QStringLiteral("url_info \"www.dayofdefeat.com\" // Info URL"),
-        QStringLiteral("url_dl \"\" // Downloading URL"),
-        QStringLiteral("version \"2.0\" // version of mod"),
-        QStringLiteral("size \"154000000\" // size of mod"),
-        QStringLiteral("svonly \"0\" // server side only mod? (1=yes 0=no)"),
-        QStringLiteral("cldll \"1\" // client side dll? (1=yes 0=no)"),
-        QStringLiteral("type \"multiplayer_only\" // type of mod--don't know values that go here.."),
-        QStringLiteral("nomodels \"1\" // game selects player model (1=yes 0=no)"),
-        QStringLiteral("mpentity \"info_player_allies\""),
-        ModWriters::GameDllLine(dll) + QStringLiteral(" // file and location of dll"),
-        QStringLiteral("gamedll_linux \"dlls/dod_i386.so\""),
     };
 }
 

@@ -24,7 +24,6 @@ public:
     void ReadBotSection() override;
     QString MapConfigFolder() const override { return ModDir(); }
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
     ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
     ModWriters::TFillOptions FillOptions() const override;
     QStringList BotFileHeader(const TBotFileContext& c) const override;

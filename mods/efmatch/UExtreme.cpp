@@ -21,6 +21,9 @@ TModTraits ExtremeTraits()
     s.ForbiddenNameChars = QStringLiteral("<>");   // besides the one name rule
     s.Models = TModelSource::OwnFolder;
     s.Profile.PreviewFollows = true;
+    s.Liblist = {.Game = "Extreme Fragmatch", .UrlInfo = "", .UrlDl = "", .Version = "0.1", .Size = "33",
+                 .SvOnly = "0", .ClDll = {"1", " "}, .HlVersion = "1106", .Type = "multiplayer_only",
+                 .MpEntity = "info_player_deathmatch"};
     return s;
 }
 
@@ -43,24 +46,6 @@ TCvarTable TExtreme::Cvars() const
         row("mp_footsteps"),
         row("mp_flashlight"),
         row("mp_autocrosshair"),
-    };
-}
-
-QStringList TExtreme::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {
-        LiblistLine(QStringLiteral("game"), QStringLiteral("Extreme Fragmatch")),
-        LiblistLine(QStringLiteral("url_info"), QString()),
-        LiblistLine(QStringLiteral("url_dl"), QString()),
-        LiblistLine(QStringLiteral("version"), QStringLiteral("0.1")),
-        LiblistLine(QStringLiteral("size"), QStringLiteral("33")),
-        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")) + QLatin1Char(' '),
-        LiblistLine(QStringLiteral("hlversion"), QStringLiteral("1106")),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_player_deathmatch")),
-        ModWriters::GameDllLine(dll),
     };
 }
 

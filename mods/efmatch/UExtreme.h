@@ -9,7 +9,6 @@ class TExtreme : public TModLogic {
 public:
     TExtreme();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
 };
 
 // The one logic object of the mod: its role routines and state outlive the window.

@@ -39,6 +39,15 @@ TModTraits ExistenceTraits()
     s.ExecBind = true;
     // Restore Default starts the map cycle afresh.
     s.DefaultsEmptyMapCycle = true;
+    s.Liblist = {.Game = {"Existence", " // Game title"}, .UrlInfo = {"www.existence-mod.com", " // Info URL"},
+                 .UrlDl = {"", " // Downloading URL"}, .Version = {"Beta 1.3", " // version of mod"},
+                 .Size = {"75000000", " // size of mod"},
+                 .SvOnly = {"0", " // server side only mod? (1=yes 0=no)"},
+                 .ClDll = {"1", " // client side dll? (1=yes 0=no)"},
+                 .HlVersion = {"1017", " // version of halflife"},
+                 .Type = {"multiplayer_only", " // type of mod"},
+                 .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
+                 .MpEntity = "info_player_deathmatch", .GameDllTail = " // file and location of dll"};
     return s;
 }
 
@@ -126,24 +135,6 @@ TCvarTable TExistence::Cvars() const
         Check(QStringLiteral("mp_footsteps"), QStringLiteral("EX_footsteps"), QStringLiteral("1")),
         Check(QStringLiteral("mp_flashlight"), QStringLiteral("EX_flashlight"), QStringLiteral("1")),
         Check(QStringLiteral("mp_autocrosshair"), QStringLiteral("EX_autocrosshair"), QStringLiteral("1")),
-    };
-}
-
-QStringList TExistence::LiblistLines(const QString& dll) const
-{
-    return {
-        QStringLiteral("game \"Existence\" // Game title"),
-        QStringLiteral("url_info \"www.existence-mod.com\" // Info URL"),
-        QStringLiteral("url_dl \"\" // Downloading URL"),
-        QStringLiteral("version \"Beta 1.3\" // version of mod"),
-        QStringLiteral("size \"75000000\" // size of mod"),
-        QStringLiteral("svonly \"0\" // server side only mod? (1=yes 0=no)"),
-        QStringLiteral("cldll \"1\" // client side dll? (1=yes 0=no)"),
-        QStringLiteral("hlversion \"1017\" // version of halflife"),
-        QStringLiteral("type \"multiplayer_only\" // type of mod"),
-        QStringLiteral("nomodels \"1\" // game selects player model (1=yes 0=no)"),
-        QStringLiteral("mpentity \"info_player_deathmatch\""),
-        ModWriters::GameDllLine(dll) + QStringLiteral(" // file and location of dll"),
     };
 }
 

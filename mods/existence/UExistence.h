@@ -24,7 +24,6 @@ public:
     TExistence();
 
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
     QStringList BotFileLines(const TBotFileContext& c) const override;
     TStoreTable BotStoreRows() const override;
     QStringList SideClassNames(const QString& side) const override { return ClassNames(side); }

@@ -36,6 +36,10 @@ TModTraits GangstaTraits()
     s.LegendKeys = {QStringLiteral("waypt")};
     s.MapConfig = true;
     s.MapConfigOpens = true;
+    s.Liblist = {.Header = {"// Gangsta Wars Game .dll Listing File", "// Load order is determined by file order."},
+                 .Game = "GangstaWars", .UrlInfo = "www.gangstawars.com", .UrlDl = "", .Version = "2.7",
+                 .Size = "90668658", .SvOnly = "0", .ClDll = "1", .Type = "multiplayer_only",
+                 .NoModels = {"1", "  "}, .MpEntity = "info_gwars_map", .GameDllLinux = "dlls/gansta_i386.so"};
     return s;
 }
 
@@ -96,27 +100,6 @@ TStoreTable TGangsta::StoreRows() const
 {
     return {ModStore::Number(QStringLiteral("Default"), QStringLiteral("spawnbot"),
                              QStringLiteral("GG_spawnbot"), QStringLiteral("1"), 1, 32)};
-}
-
-QStringList TGangsta::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {
-        QStringLiteral("// Gangsta Wars Game .dll Listing File"),
-        QStringLiteral("// Load order is determined by file order."),
-        LiblistLine(QStringLiteral("game"), QStringLiteral("GangstaWars")),
-        LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.gangstawars.com")),
-        LiblistLine(QStringLiteral("url_dl"), QString()),
-        LiblistLine(QStringLiteral("version"), QStringLiteral("2.7")),
-        LiblistLine(QStringLiteral("size"), QStringLiteral("90668658")),
-        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        LiblistLine(QStringLiteral("nomodels"), QStringLiteral("1")) + QStringLiteral("  "),
-        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_gwars_map")),
-        ModWriters::GameDllLine(dll),
-        LiblistLine(QStringLiteral("gamedll_linux"), QStringLiteral("dlls/gansta_i386.so")),
-    };
 }
 
 bool TGangsta::LaunchWriters(QString& error)

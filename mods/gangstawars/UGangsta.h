@@ -11,7 +11,6 @@ public:
     TGangsta();
     TCvarTable Cvars() const override;
     TStoreTable StoreRows() const override;
-    QStringList LiblistLines(const QString& dll) const override;
     // Only liblist.gam: the mod's bots read game.cfg.
     bool LaunchWriters(QString& error) override;
 };

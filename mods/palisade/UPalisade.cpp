@@ -24,29 +24,14 @@ TModTraits PalisadeTraits()
     s.WritesGameCfg = false;
     s.HasModelChooser = false;
     s.Models = TModelSource::ModFills;
+    s.Liblist = {.Game = "Palisade Beta 1", .UrlInfo = "", .UrlDl = "", .Version = "1", .Size = "",
+                 .SvOnly = "0", .ClDll = "1", .Type = "multiplayer_only", .MpEntity = "worldspawn"};
     return s;
 }
 
 } // namespace
 
 TPalisade::TPalisade() : TModLogic(PalisadeTraits()) {}
-
-QStringList TPalisade::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {
-        LiblistLine(QStringLiteral("game"), QStringLiteral("Palisade Beta 1")),
-        LiblistLine(QStringLiteral("url_info"), QString()),
-        LiblistLine(QStringLiteral("url_dl"), QString()),
-        LiblistLine(QStringLiteral("version"), QStringLiteral("1")),
-        LiblistLine(QStringLiteral("size"), QString()),
-        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("worldspawn")),
-        ModWriters::GameDllLine(dll),
-    };
-}
 
 ModWriters::TPlaceholderTable TPalisade::Placeholders(const QString& skillKey) const
 {

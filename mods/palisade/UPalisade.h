@@ -9,7 +9,6 @@ namespace UPalisade {
 class TPalisade : public TModLogic {
 public:
     TPalisade();
-    QStringList LiblistLines(const QString& dll) const override;
     ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
 };
 

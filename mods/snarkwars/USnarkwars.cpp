@@ -29,6 +29,15 @@ TModTraits SnarkwarsTraits()
     s.LegendKeys = {QStringLiteral("waypt"), QStringLiteral("optwaypt")};
     s.Profile.DeathmatchStockMaps = true;
     s.Profile.PreviewFollows = true;
+    s.Liblist = {.Game = {"Snark Wars", " // Game title"},
+                 .UrlInfo = {"www.planethalflife.com/snarkwars", " // Info URL"},
+                 .UrlDl = {"", " // Downloading URL"}, .Version = {"0.02", " // version of mod"},
+                 .Size = {"notthatbig", " // size of mod"},
+                 .SvOnly = {"0", " // server side only mod? (1=yes 0=no)"},
+                 .ClDll = {"0", " // client side dll? (1=yes 0=no)"},
+                 .HlVersion = {"1108", " // version of halflife"},
+                 .Type = {"multiplayer_only", " // type of mod--don't know values that go here.."},
+                 .NoModels = {"0", " // game selects player model (1=yes 0=no)"}};
     return s;
 }
 
@@ -51,23 +60,6 @@ TCvarTable TSnarkwars::Cvars() const
         row("mp_flashlight"),
         row("mp_autocrosshair"),
         row("mp_weaponstay"),
-    };
-}
-
-QStringList TSnarkwars::LiblistLines(const QString& dll) const
-{
-    return {
-        QStringLiteral("game \"Snark Wars\" // Game title"),
-        QStringLiteral("url_info \"www.planethalflife.com/snarkwars\" // Info URL"),
-        QStringLiteral("url_dl \"\" // Downloading URL"),
-        QStringLiteral("version \"0.02\" // version of mod"),
-        QStringLiteral("size \"notthatbig\" // size of mod"),
-        QStringLiteral("svonly \"0\" // server side only mod? (1=yes 0=no)"),
-        QStringLiteral("cldll \"0\" // client side dll? (1=yes 0=no)"),
-        QStringLiteral("hlversion \"1108\" // version of halflife"),
-        QStringLiteral("type \"multiplayer_only\" // type of mod--don't know values that go here.."),
-        QStringLiteral("nomodels \"0\" // game selects player model (1=yes 0=no)"),
-        ModWriters::GameDllLine(dll),
     };
 }
 

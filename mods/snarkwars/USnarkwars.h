@@ -9,7 +9,6 @@ class TSnarkwars : public TModLogic {
 public:
     TSnarkwars();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
 };
 
 TSnarkwars& Logic();

@@ -249,23 +249,13 @@ TBot TTFC::NewBot(bool random)
 
 QStringList TTFC::LiblistLines(const QString& dll) const
 {
-    using ModWriters::LiblistLine;
     const QString size =
         TIniFile(ModsIniPath()).ReadString(UInit::SelectedBot, QStringLiteral("size"), QStringLiteral("Largish"));
-    return {
-        LiblistLine(QStringLiteral("game"), QStringLiteral("Team Fortress")),
-        LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.teamfortress.com")),
-        LiblistLine(QStringLiteral("url_dl"), QString()),
-        LiblistLine(QStringLiteral("version"), QStringLiteral("1.5")),
-        LiblistLine(QStringLiteral("size"), size),
-        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("cldll"), QStringLiteral("0")) + QLatin1Char(' '),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        LiblistLine(QStringLiteral("nomodels"), QStringLiteral("1")),
-        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_tfdetect")),
-        ModWriters::GameDllLine(dll),
-        LiblistLine(QStringLiteral("gamedll_linux"), QStringLiteral("dlls/tfc_i386.so")),
-    };
+    return ModWriters::Liblist({.Game = "Team Fortress", .UrlInfo = "www.teamfortress.com", .UrlDl = "",
+                                .Version = "1.5", .Size = size, .SvOnly = "0", .ClDll = {"0", " "},
+                                .Type = "multiplayer_only", .NoModels = "1", .MpEntity = "info_tfdetect",
+                                .GameDllLinux = "dlls/tfc_i386.so"},
+                               dll);
 }
 
 ModWriters::TPlaceholderTable TTFC::Placeholders(const QString& skillKey) const

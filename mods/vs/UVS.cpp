@@ -27,6 +27,9 @@ TModTraits VSTraits()
     s.AkimbotLines = false;
     s.Models = TModelSource::OwnFolder;
     s.Profile.PictureFolder = QStringLiteral("VS\\");
+    s.Liblist = {.Game = "VampireSlayer", .UrlInfo = "www.vampireslayer.org", .Version = "3.0", .SvOnly = "0",
+                 .ClDll = {"1", " "}, .HlVersion = "1100", .Type = "multiplayer_only", .NoModels = "1",
+                 .MpEntity = "info_player_deathmatch", .GameDllLinux = "dlls/vs_i386.so"};
     return s;
 }
 
@@ -51,24 +54,6 @@ TCvarTable TVS::Cvars() const
         Fixed(QStringLiteral("mp_maxbots"), QStringLiteral("0.000000")),
         Fixed(QStringLiteral("mp_minbots"), QStringLiteral("0.000000")),
         Fixed(QStringLiteral("mp_botteam"), QStringLiteral("0")),
-    };
-}
-
-QStringList TVS::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {
-        LiblistLine(QStringLiteral("game"), QStringLiteral("VampireSlayer")),
-        LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.vampireslayer.org")),
-        LiblistLine(QStringLiteral("version"), QStringLiteral("3.0")),
-        LiblistLine(QStringLiteral("svonly"), QStringLiteral("0")),
-        LiblistLine(QStringLiteral("cldll"), QStringLiteral("1")) + QLatin1Char(' '),
-        LiblistLine(QStringLiteral("hlversion"), QStringLiteral("1100")),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        LiblistLine(QStringLiteral("nomodels"), QStringLiteral("1")),
-        LiblistLine(QStringLiteral("mpentity"), QStringLiteral("info_player_deathmatch")),
-        ModWriters::GameDllLine(dll),
-        LiblistLine(QStringLiteral("gamedll_linux"), QStringLiteral("dlls/vs_i386.so")),
     };
 }
 

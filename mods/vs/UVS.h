@@ -10,7 +10,6 @@ class TVS : public TModLogic {
 public:
     TVS();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
 };
 
 // The one logic object of the mod: its role routines and state outlive the window.

@@ -32,12 +32,17 @@ TModTraits WizwarsTraits()
     s.ClassNames = Classes();
     s.Profile.PictureFolder = QStringLiteral("Wizwars\\");
     s.Profile.WindowAtMainCorner = true;
+    s.Liblist = {.Header = {"// Wizard Wars liblist.gam", "// Wizard Wars (c) 2001 the Wizard Wars team",
+                            "// Wizard Wars is a mod by the Wizard Wars team", ""},
+                 .Game = "Wizard Wars", .UrlInfo = "www.wizardwars.net", .UrlDl = {"", " // Downloading URL"},
+                 .Version = {"1.05", " // version of mod"}, .Size = {"23000000", " // size of mod"},
+                 .SvOnly = {"0", " // server side only mod? (1=yes 0=no)"},
+                 .ClDll = {"1", " // client side dll? (1=yes 0=no)"},
+                 .HlVersion = {"1101", " // version of halflife"}, .Type = "multiplayer_only",
+                 .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
+                 .MpEntity = {"info_player_start", " // name of multiplayer spawn entity"},
+                 .GameDllTail = " // file and location of dll"};
     return s;
-}
-
-QString Commented(const QString& key, const QString& value, const QString& comment)
-{
-    return ModWriters::LiblistLine(key, value) + QStringLiteral(" // ") + comment;
 }
 
 } // namespace
@@ -65,32 +70,6 @@ TCvarTable TWizwars::Cvars() const
         Check(QStringLiteral("mp_allowdmthorns"), QStringLiteral("WZ_allowdmthorns"), QStringLiteral("1")),
         Check(QStringLiteral("mp_coop"), QStringLiteral("WZ_coop"), QStringLiteral("0")),
         Check(QStringLiteral("mp_combochaos"), QStringLiteral("WZ_combochaos"), QStringLiteral("1")),
-    };
-}
-
-QStringList TWizwars::LiblistLines(const QString& dll) const
-{
-    using ModWriters::LiblistLine;
-    return {
-        QStringLiteral("// Wizard Wars liblist.gam"),
-        QStringLiteral("// Wizard Wars (c) 2001 the Wizard Wars team"),
-        QStringLiteral("// Wizard Wars is a mod by the Wizard Wars team"),
-        QString(),
-        LiblistLine(QStringLiteral("game"), QStringLiteral("Wizard Wars")),
-        LiblistLine(QStringLiteral("url_info"), QStringLiteral("www.wizardwars.net")),
-        Commented(QStringLiteral("url_dl"), QString(), QStringLiteral("Downloading URL")),
-        Commented(QStringLiteral("version"), QStringLiteral("1.05"), QStringLiteral("version of mod")),
-        Commented(QStringLiteral("size"), QStringLiteral("23000000"), QStringLiteral("size of mod")),
-        Commented(QStringLiteral("svonly"), QStringLiteral("0"),
-                  QStringLiteral("server side only mod? (1=yes 0=no)")),
-        Commented(QStringLiteral("cldll"), QStringLiteral("1"), QStringLiteral("client side dll? (1=yes 0=no)")),
-        Commented(QStringLiteral("hlversion"), QStringLiteral("1101"), QStringLiteral("version of halflife")),
-        LiblistLine(QStringLiteral("type"), QStringLiteral("multiplayer_only")),
-        Commented(QStringLiteral("nomodels"), QStringLiteral("1"),
-                  QStringLiteral("game selects player model (1=yes 0=no)")),
-        Commented(QStringLiteral("mpentity"), QStringLiteral("info_player_start"),
-                  QStringLiteral("name of multiplayer spawn entity")),
-        Commented(QStringLiteral("gamedll"), dll, QStringLiteral("file and location of dll")),
     };
 }
 

@@ -14,7 +14,6 @@ class TWizwars : public TModLogic {
 public:
     TWizwars();
     TCvarTable Cvars() const override;
-    QStringList LiblistLines(const QString& dll) const override;
     ModWriters::TPlaceholderTable Placeholders(const QString& skillKey) const override;
     TStoreTable BotStoreRows() const override;
     TBot NewBot(bool random) override;
