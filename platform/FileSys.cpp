@@ -151,8 +151,40 @@ QString Resolve(const QString& path)
 
     const bool absolute = p.startsWith(QLatin1Char('/'));
     const QStringList parts = p.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    auto join = [](const QString& dir, const QString& name) {
+        return dir.isEmpty() || dir.endsWith(QLatin1Char('/')) ? dir + name
+                                                               : dir + QLatin1Char('/') + name;
+    };
+    auto checked = [](const QString& part) {
+        return !part.isEmpty() && part != QStringLiteral(".") && part != QStringLiteral("..");
+    };
+    // The walk below asks, part after part, whether the path so far exists as written, and looks
+    // for the name in another case from the first part that does not. A path that exists has
+    // every leading part existing too, so that first missing part is found from the end: the
+    // deepest prefix that exists is usually the folder the name is missing from, one stat away,
+    // where the walk from the root would stat every folder above it.
+    QStringList prefixes;   // the path up to each checked part, every part as written
+    {
+        QString current = absolute ? QStringLiteral("/") : QString();
+        for (const QString& part : parts) {
+            if (part.isEmpty())
+                continue;
+            current = join(current, part);
+            if (checked(part))
+                prefixes << current;
+        }
+    }
+    qsizetype firstMissing = prefixes.size();
+    while (firstMissing > 0) {
+        const QString& prefix = prefixes[firstMissing - 1];
+        if (prefix != p && Exists(prefix))
+            break;
+        --firstMissing;
+    }
+
     QString current = absolute ? QStringLiteral("/") : QString();
     bool found = true;   // every component so far exists on disk
+    qsizetype check = 0;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
         if (part.isEmpty()) {
@@ -160,18 +192,16 @@ QString Resolve(const QString& path)
                 current += QLatin1Char('/');   // keep a trailing "/" as given
             continue;
         }
-        QString next = current.isEmpty() || current.endsWith(QLatin1Char('/'))
-                           ? current + part
-                           : current + QLatin1Char('/') + part;
-        if (found && part != QStringLiteral(".") && part != QStringLiteral("..")
-            && !Exists(next)) {
-            const QString onDisk = FindInsensitive(current, part);
-            if (onDisk.isEmpty())
-                found = false;
-            else
-                next = current.isEmpty() || current.endsWith(QLatin1Char('/'))
-                           ? current + onDisk
-                           : current + QLatin1Char('/') + onDisk;
+        QString next = join(current, part);
+        if (found && checked(part)) {
+            const qsizetype at = check++;
+            if (at >= firstMissing && (at == firstMissing || !Exists(next))) {
+                const QString onDisk = FindInsensitive(current, part);
+                if (onDisk.isEmpty())
+                    found = false;
+                else
+                    next = join(current, onDisk);
+            }
         }
         current = next;
     }

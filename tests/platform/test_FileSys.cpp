@@ -52,6 +52,11 @@ TEST_F(FileSysTest, ResolveFindsEveryComponentWithoutRegardToCase)
         {"existence\\DLLS\\existence.DLL", "EXistence/dlls/Existence.dll"},
         {"Valve/maps/newfile.txt", "Valve/MAPS/newfile.txt"},   // missing tail kept as asked
         {"valve/NoDir/Deeper/x", "Valve/NoDir/Deeper/x"},
+        // Dots, doubled and trailing separators, around a folder found in another case.
+        {"Valve/maps/../MAPS/crossfire.bsp", "Valve/MAPS/../MAPS/Crossfire.BSP"},
+        {"Valve//maps//crossfire.bsp", "Valve/MAPS/Crossfire.BSP"},
+        {"valve/maps/", "Valve/MAPS/"},
+        {"Valve/./maps/NoDir/x", "Valve/./MAPS/NoDir/x"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Resolve(P(c.Asked)), P(c.OnDisk)) << c.Asked;
