@@ -849,7 +849,10 @@ QStringList UsableBots(const QString& listKey, const QString& modDir)
     const QString path = ModsIniPath(listKey);
     if (listKey.isEmpty() || dir.isEmpty() || !FileSys::FileExists(path))
         return {};
-    const TIniFile ini(path);
+    // Every key below from one reading of the file: a batch that is never committed writes
+    // nothing, and spares each read its own check that the file is unchanged.
+    TIniFile ini(path);
+    ini.BeginBatch();
     const QString def = QStringLiteral("Default");
     const int count = ini.ReadInteger(def, QStringLiteral("dispo"), 0);
     QStringList bots;
