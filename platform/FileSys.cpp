@@ -600,10 +600,28 @@ void SyncFolder(const QString& folder)
 void RemoveStaleTemporaries(const QString& folder, const QString& forName)
 {
     const QString dir = Resolve(folder);
-    const QString pattern = QLatin1Char('.') + (forName.isEmpty() ? QStringLiteral("*") : forName) +
-                            kTempMark + QStringLiteral("*.tmp");
-    const QStringList found =
-        QDir(dir).entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QDir::Filters kinds = QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QStringList found;
+    if (forName.isEmpty()) {
+        // The pattern ".*.qorvane-*.tmp" checked by hand, as QDir's filter checks it (letters
+        // in any case), and only a name that fits asked whether it is a folder (the kinds above
+        // are every entry but folders): a name filter is a regular expression compiled for
+        // every listing.
+        const QString tail = QStringLiteral(".tmp");
+        const QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                      | QDir::NoDotAndDotDot);
+        for (const QString& name : names) {
+            if (name.size() >= 1 + kTempMark.size() + tail.size() && name.startsWith(QLatin1Char('.'))
+                && name.endsWith(tail, Qt::CaseInsensitive)
+                && QStringView(name).sliced(1, name.size() - 1 - tail.size())
+                           .contains(kTempMark, Qt::CaseInsensitive)
+                && !QFileInfo(dir + QLatin1Char('/') + name).isDir())
+                found << name;
+        }
+    } else {
+        found = QDir(dir).entryList({QLatin1Char('.') + forName + kTempMark + QStringLiteral("*.tmp")},
+                                    kinds);
+    }
     for (const QString& name : found) {
         const qsizetype at = name.lastIndexOf(kTempMark);
         bool ok = false;

@@ -312,8 +312,13 @@ TEST_F(FileSysTest, ASaveLeavesNoTemporaryAndLeftoversOfAKilledRunGo)
     const QString leftover = folder + QStringLiteral("/.store.ini.qorvane-%1.tmp").arg(gone);
     const QString other = folder + QStringLiteral("/.other.ini.qorvane-%1.tmp").arg(gone);
     const QString running = folder + QStringLiteral("/.store.ini.qorvane-%1.tmp").arg(getppid());
-    for (const QString& f : {leftover, other, running})
+    // Only look like leftovers: no leading dot, a folder, another ending.
+    const QString undotted = folder + QStringLiteral("/other.ini.qorvane-%1.tmp").arg(gone);
+    const QString asFolder = folder + QStringLiteral("/.dir.qorvane-%1.tmp").arg(gone);
+    const QString otherEnd = folder + QStringLiteral("/.other.ini.qorvane-%1.tmpx").arg(gone);
+    for (const QString& f : {leftover, other, running, undotted, otherEnd})
         PutBytes(f, "half");
+    QDir().mkpath(asFolder);
 
     ASSERT_TRUE(WriteBytes(file, "new"));
     EXPECT_EQ(FileBytes(file), QByteArray("new"));
@@ -323,8 +328,10 @@ TEST_F(FileSysTest, ASaveLeavesNoTemporaryAndLeftoversOfAKilledRunGo)
     RemoveStaleTemporaries(folder);
     EXPECT_FALSE(QFile::exists(other));
     EXPECT_TRUE(QFile::exists(running));
-    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    EXPECT_EQ(left, (QStringList{QFileInfo(running).fileName(), QStringLiteral("store.ini")}));
+    const QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(left, (QStringList{QFileInfo(asFolder).fileName(), QFileInfo(otherEnd).fileName(),
+                                 QFileInfo(running).fileName(), QFileInfo(undotted).fileName(),
+                                 QStringLiteral("store.ini")}));
 }
 
 TEST_F(FileSysTest, OutFileWritesCrLfAndAppendKeepsTheOldLines)
