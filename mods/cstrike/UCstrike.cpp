@@ -185,6 +185,18 @@ QString TCstrike::WayDirPrefix() const
     return QString();
 }
 
+QString TCstrike::StoredWaypointFolder(const TIniFile& store, const QString& bot) const
+{
+    const bool nn = bot == NNBot;
+    if (!nn && bot != PodBot)
+        return QString();
+    const QString folder = store.ReadString(kDefault, nn ? QStringLiteral("nwpdir") : QStringLiteral("wptfolder"),
+                                            nn ? QStringLiteral("nwps") : QStringLiteral("wptcs10"));
+    const QString path = nn ? FileSys::JoinPath(UInit::HLPath, QStringLiteral("nnbot\\") + folder)
+                            : FileSys::JoinPath(ModDir(), QStringLiteral("PodBot\\") + folder);
+    return !folder.trimmed().isEmpty() && FileSys::DirectoryExists(path) ? folder : QString();
+}
+
 bool TCstrike::UsesMinSkill() const
 {
     return IsBot(BottBot) || IsBot(JoeBot) || IsBot(PodBot) || IsBot(RealBot);
@@ -244,18 +256,10 @@ void TCstrike::LoadDefaults()
     const UInit::TLoadingGuard loading;
     // The waypoint folder comes first: the map list is built from it.
     const TIniFile store(BotsIniPath());
-    if (IsBot(NNBot)) {
-        QString folder = store.ReadString(kDefault, QStringLiteral("nwpdir"), QStringLiteral("nwps"));
-        if (folder.trimmed().isEmpty() ||
-            !FileSys::DirectoryExists(FileSys::JoinPath(UInit::HLPath, QStringLiteral("nnbot\\") + folder)))
-            folder = QStringLiteral("nwps");
-        State.WaypointFolder = QStringLiteral("nnbot\\") + folder;
-    } else if (IsBot(PodBot)) {
-        QString folder = store.ReadString(kDefault, QStringLiteral("WptFolder"), QStringLiteral("wptcs10"));
-        if (folder.trimmed().isEmpty() ||
-            !FileSys::DirectoryExists(FileSys::JoinPath(ModDir(), QStringLiteral("PodBot\\") + folder)))
-            folder.clear();
-        State.WaypointFolder = QStringLiteral("PodBot\\") + folder;
+    if (IsBot(NNBot) || IsBot(PodBot)) {
+        // NN Bot falls back on its own "nwps"; P.O.D.Bot then reads the waypoints of its folder.
+        const QString folder = StoredWaypointFolder(store, UInit::SelectedBot);
+        State.WaypointFolder = WayDirPrefix() + (folder.isEmpty() && IsBot(NNBot) ? QStringLiteral("nwps") : folder);
     }
     w->ShowWayDir(WaypointFolderPath(),
                   FileSys::DirectoryExists(WayDirRoot()) ? WayDirRoot() : WaypointRoot());

@@ -101,6 +101,9 @@ public:
     QString WayDirRoot() const;
     // The prefix WaypointFolder carries below WaypointRoot() ("nnbot\", "PodBot\", "").
     QString WayDirPrefix() const;
+    // The waypoint folder the store names for NN Bot (below HLPath\nnbot) or P.O.D.Bot (below
+    // <moddir>\PodBot); "" for the other bot programs and for a folder that is not there.
+    QString StoredWaypointFolder(const TIniFile& store, const QString& bot) const;
     // The bot programs that take a skill range (minimum and maximum) rather than one level.
     bool UsesMinSkill() const;
     // For those, the default (maximum) skill is never below the minimum: the sliders follow

@@ -173,9 +173,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
               << (detailed ? QStringLiteral("extskill on") : QStringLiteral("extskill off"))
               << QStringLiteral("lbp botbuyweapons.cfg");
     } else if (bot == NNBot) {
-        const QString folder = d("nwpdir", "nwps");
-        if (!folder.isEmpty()
-            && FileSys::DirectoryExists(FileSys::JoinPath(UInit::HLPath, QStringLiteral("nnbot\\") + folder)))
+        const QString folder = Logic().StoredWaypointFolder(store, bot);
+        if (!folder.isEmpty())
             lines << QStringLiteral("nwpdir ") + folder;
         lines << QStringLiteral("botchat ") + d("botchat", "0")
               << QStringLiteral("knifeonly ") + d("knifeonly", "0")
@@ -202,9 +201,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
               << QStringLiteral("spre ") + p("spre", "10")
               << QStringLiteral("bangle ") + p("bangle", "0");
     } else if (bot == PodBot) {
-        const QString folder = d("wptfolder", "wptcs10");
-        if (!folder.isEmpty()
-            && FileSys::DirectoryExists(FileSys::JoinPath(Logic().ModDir(), QStringLiteral("PodBot\\") + folder)))
+        const QString folder = Logic().StoredWaypointFolder(store, bot);
+        if (!folder.isEmpty())
             lines << QStringLiteral("wptfolder ") + folder;
         lines << QStringLiteral("minbotskill ") + PodBotSkill(minSkill(), QStringLiteral("1"))
               << QStringLiteral("maxbotskill ") + PodBotSkill(skill, QStringLiteral("0"))

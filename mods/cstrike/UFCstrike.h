@@ -96,24 +96,17 @@ public:
     QLineEdit* CS_timer_pickup = nullptr;
     QLineEdit* CS_timer_grenade = nullptr;
 
-    // Handlers of its own (the side radios run the template's TeamClick).
-    void CS_TeamClick() { TeamClick(); }
+    // Handlers of its own (the side radios run the template's TeamClick, the skill sliders its
+    // MinskillChange and DefskillChange, the chat chooser its SelectchatDropDown and SelectChatChange).
     void CS_bottypeChange();
-    void CS_minskillChange() { MinskillChange(); }
-    void CS_defskillChange() { DefskillChange(); }
     void CS_SkillsSetEditText();
     // A folder chosen for the waypoints; refused (with the reason shown) unless it lies below
     // the root the bot program reads its waypoints from.
     void WayDirChange(const QString& folder);
     void WayDirBrowseClick();
-    void CS_SelectchatDropDown() { SelectchatDropDown(); }
-    void CS_SelectChatChange() { SelectChatChange(); }
-    // The template's modified method under Counter-Strike's name.
-    void CS_Modif_Param() { Modif_Param(); }
 
     // The shown waypoint folder (WayDir's text) and the folder its browser starts in.
     void ShowWayDir(const QString& folder, const QString& browseRoot);
-    QString WayDirBrowseRoot() const { return m_wayDirBrowseRoot; }
 
 protected:
     void BuildGamePage(QWidget* page) override;
