@@ -2,8 +2,11 @@
 // pixel format Qt paints from (opaque pictures as RGB32, the others as premultiplied ARGB32),
 // so that starting the program decodes nothing and converts nothing (ui/StoredPicture.h).
 //
-//     pack_picture INPUT.png OUTPUT
+//     pack_picture INPUT.png OUTPUT [WIDTH HEIGHT]
 //
+// With a size, the picture is packed scaled to it, as the program would scale the packed
+// picture itself (smoothly, to exactly that size), so that a picture shown at one size only is
+// not scaled at every start.
 // The output is a 16-byte header (the 4 bytes "QPX1", then width, height and QImage::Format as
 // 32-bit little-endian numbers) followed by the rows, 4 bytes a pixel, without padding.
 #include <QFile>
@@ -11,12 +14,13 @@
 #include <QImageReader>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: pack_picture INPUT.png OUTPUT\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: pack_picture INPUT.png OUTPUT [WIDTH HEIGHT]\n");
         return 2;
     }
     QImageReader reader(QString::fromLocal8Bit(argv[1]));
@@ -28,6 +32,14 @@ int main(int argc, char** argv)
     }
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                           : QImage::Format_RGB32);
+    if (argc == 5) {
+        const QSize size(std::atoi(argv[3]), std::atoi(argv[4]));
+        if (size.isEmpty()) {
+            std::fprintf(stderr, "pack_picture: no size %s x %s\n", argv[3], argv[4]);
+            return 2;
+        }
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     QByteArray bytes("QPX1");
     for (const quint32 value : {quint32(image.width()), quint32(image.height()),
                                 quint32(image.format())}) {

@@ -144,7 +144,11 @@ QPixmap LaunchGlyph()
 // derived by the style.
 class TLazyPicture : public QIconEngine {
 public:
-    explicit TLazyPicture(QString path) : m_path(std::move(path)) {}
+    // shownPath: the same picture packed at the size it is mostly shown at (or "").
+    TLazyPicture(QString path, QString shownPath)
+        : m_path(std::move(path)), m_shownPath(std::move(shownPath))
+    {
+    }
 
     QIconEngine* clone() const override { return new TLazyPicture(*this); }
     QString key() const override { return QStringLiteral("TLazyPicture"); }
@@ -165,11 +169,17 @@ public:
         auto it = m_made.constFind(key);
         if (it != m_made.constEnd())
             return *it;
-        if (m_picture.isNull())
-            m_picture = StoredPicture::Pixmap(m_path);
-        QPixmap made = m_picture.size() == fit || m_picture.isNull()
-                           ? m_picture
-                           : m_picture.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QPixmap made;
+        if (!m_shownPath.isEmpty() && StoredPicture::Size(m_shownPath) == fit) {
+            // Packed already scaled, as below would scale it.
+            made = StoredPicture::Pixmap(m_shownPath);
+        } else {
+            if (m_picture.isNull())
+                m_picture = StoredPicture::Pixmap(m_path);
+            made = m_picture.size() == fit || m_picture.isNull()
+                       ? m_picture
+                       : m_picture.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         if (mode != QIcon::Normal && !made.isNull()) {
             QStyleOption option;
             option.palette = QGuiApplication::palette();
@@ -194,6 +204,7 @@ private:
     }
 
     QString m_path;
+    QString m_shownPath;
     QSize m_size;
     QPixmap m_picture;
     QHash<quint64, QPixmap> m_made;
@@ -300,7 +311,8 @@ void TMain::BuildWindow()
         button->setFixedSize(65, 65);
         const QString logo = QStringLiteral(":/logos/") + row.Key;
         if (QFile::exists(logo)) {
-            button->setIcon(QIcon(new TLazyPicture(logo)));
+            // The build packs each logo at this size too (CMakeLists.txt, ":/logos/59/<key>").
+            button->setIcon(QIcon(new TLazyPicture(logo, QStringLiteral(":/logos/59/") + row.Key)));
             button->setIconSize(QSize(59, 59));
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         } else {

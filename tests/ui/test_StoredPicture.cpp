@@ -41,6 +41,22 @@ TEST(StoredPictureTest, EveryPictureIsItsSourcePixelForPixelOverTheProgramsOwnBy
     }
 }
 
+// The main window shows the packed 59 px logos in place of scaling the 65 px ones: they must be
+// the very pixels that scaling gives.
+TEST(StoredPictureTest, EveryLogoIsPackedAtTheButtonSizeAsScalingItWouldGive)
+{
+    InitProgramResources();
+    for (const TModRow& row : ModTable::Rows()) {
+        SCOPED_TRACE(row.Key.toStdString());
+        const QString shown = QStringLiteral(":/logos/59/") + row.Key;
+        const QPixmap scaled = StoredPicture::Pixmap(QStringLiteral(":/logos/") + row.Key)
+                                   .scaled(QSize(59, 59), Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation);
+        ASSERT_EQ(StoredPicture::Size(shown), QSize(59, 59));
+        EXPECT_EQ(StoredPicture::Pixmap(shown).toImage(), scaled.toImage());
+    }
+}
+
 TEST(StoredPictureTest, WhatIsNoStoredPictureGivesNothing)
 {
     InitProgramResources();
