@@ -20,36 +20,6 @@ const QString kDefault = QStringLiteral("Default");
 const QString kPlBotSection = QStringLiteral("PlBot");
 const QString kPodSection = QStringLiteral("PODBot");
 
-TModTraits CstrikeTraits()
-{
-    TModTraits s;
-    s.Key = ModKey;
-    s.Prefix = QStringLiteral("CS");
-    s.Title = QStringLiteral("Counter Strike");
-    s.ShortName = QStringLiteral("CStrike");
-    s.PageControl = QStringLiteral("PC_Cstrike");
-    s.DefaultModel = QStringLiteral("0");
-    s.DefaultSkill = QStringLiteral("0");
-    s.ModeleDefault = QStringLiteral("0");
-    s.DefaultDll = QStringLiteral("mp.dll");
-    s.ChatKeys = false;          // the chat rate is read with the mod's own keys
-    s.AkimbotSliders = false;
-    s.Models = TModelSource::ModFills;   // the models are per side, filled when a bot is shown
-    s.Profile.ModelStorage = TModelStorage::Index;
-    s.Profile.PictureFolder = QStringLiteral("cs\\");
-    s.Profile.SidePictures = true;
-    // "optwaypt" marks a map; a map without its "waypt" file is not offered at all.
-    s.WaypointKey = QStringLiteral("optwaypt");
-    s.RequiredWaypointKey = QStringLiteral("waypt");
-    s.OutsideBotEditor = true;
-    s.MapConfig = true;
-    s.MapConfigMarks = true;
-    s.MapConfigOpens = true;
-    s.ExecBind = true;
-    s.ChatChooserFolder = QStringLiteral("plbot\\");
-    return s;
-}
-
 TFCstrike* Win()
 {
     return qobject_cast<TFCstrike*>(Logic().Form());
@@ -58,8 +28,6 @@ TFCstrike* Win()
 using ModControls::NativePath;
 using ModControls::SetCheck;
 using ModControls::SetSlider;
-
-
 
 // A P.O.D.Bot timer is a number of seconds; an empty or unreadable one ("", ".") would reach
 // the bot as a command without a value, so it stands for the bot's own timing instead.
@@ -155,7 +123,20 @@ const TControlRows& GamePage()
 
 // ---------------------------------------------------------------- the logic object
 
-TCstrike::TCstrike() : TModLogic(CstrikeTraits()) {}
+TCstrike::TCstrike()
+    : TModLogic({.Key = ModKey, .Prefix = "CS", .Title = "Counter Strike", .ShortName = "CStrike",
+                 .PageControl = "PC_Cstrike", .DefaultModel = "0", .DefaultSkill = "0", .ModeleDefault = "0",
+                 .DefaultDll = "mp.dll",
+                 .ChatKeys = false,   // the chat rate is read with the mod's own keys
+                 .AkimbotSliders = false,
+                 .Models = TModelSource::ModFills,   // the models are per side, filled when a bot is shown
+                 // "optwaypt" marks a map; a map without its "waypt" file is not offered at all.
+                 .WaypointKey = "optwaypt", .RequiredWaypointKey = "waypt",
+                 .OutsideBotEditor = true, .MapConfig = true, .MapConfigMarks = true, .MapConfigOpens = true,
+                 .ExecBind = true, .ChatChooserFolder = "plbot\\",
+                 .Profile = {.ModelStorage = TModelStorage::Index, .PictureFolder = "cs\\", .SidePictures = true}})
+{
+}
 
 bool TCstrike::IsBot(const QString& name) const
 {
@@ -547,11 +528,6 @@ TCstrike& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFCstrike>(Logic(), FCstrike);
-}
-
 } // namespace UCstrike
 
-void RegisterMod_cstrike() { UCstrike::Register(); }
+void RegisterMod_cstrike() { RegisterModWindow<TFCstrike>(UCstrike::Logic(), FCstrike); }

@@ -150,7 +150,4 @@ public:
 // and its state outlive the window.
 TCstrike& Logic();
 
-// Fills Counter-Strike's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UCstrike
