@@ -419,6 +419,16 @@ void TModLogic::ClearBotList(TModView& v)
     ClearBotFields();
 }
 
+void TModLogic::ListReadBots(TModView& v)
+{
+    const QVector<TBot>& bots = Bots();
+    QStringList names;
+    for (const TBot& bot : bots)
+        names << bot[0];
+    v.AddBotNames(names);
+    State.BotCount = static_cast<int>(bots.size());
+}
+
 void TModLogic::ShowFirstBot(TModView& v)
 {
     if (v.SelectFirstBot())
@@ -471,7 +481,6 @@ void TModLogic::ReadBotsIni()
         int lowest = 0;
         int maxSkill = MaxSkill();
         v->BotSkillRange(lowest, maxSkill);
-        QStringList names;
         bots.reserve(numbot);
         for (int n = 1; n <= numbot; ++n) {
             const QString section = BotSection(n);
@@ -498,11 +507,9 @@ void TModLogic::ReadBotsIni()
                 bot[2] = skill;
             ReadBotRecord(ini, section, bot);
             bots.append(bot);
-            names << bot[0];
         }
-        v->AddBotNames(names);
     }
-    State.BotCount = static_cast<int>(bots.size());
+    ListReadBots(*v);
     // A mod with records of its own keeps them there (the list routines work on those).
     if (Row() && Row()->Profile.OwnBotRecords) {
         SetRecords(bots);

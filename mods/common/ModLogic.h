@@ -353,6 +353,8 @@ protected:
     // The first step of every reading of the bots: no records, an empty list (without the
     // selection signals that would show a bot) and empty bot fields.
     void ClearBotList(TModView& v);
+    // The bots just read (Bots()) listed by name, without the list's signals, and counted.
+    void ListReadBots(TModView& v);
     // The last step of every reading of the bots: an empty list hides the bot properties,
     // otherwise the first bot is selected (without the selection signals) and shown.
     void ShowFirstBot(TModView& v);

@@ -300,14 +300,7 @@ void TGathering::ReadBotsIni()
         }
     }
     bots = contents.Bots;
-    QStringList names;
-    for (const TBot& bot : std::as_const(bots))
-        names << bot[0];
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->addItems(names);
-    }
-    State.BotCount = static_cast<int>(bots.size());
+    ListReadBots(*w);
     ShowFirstBot(*w);
 }
 

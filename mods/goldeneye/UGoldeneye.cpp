@@ -167,14 +167,7 @@ void TGoldeneye::ReadAddbotCfg()
         ModControls::SetSlider(w->defskill, ok ? qBound(1, skill, 5) : 1);
     }
     bots = read.Bots;
-    State.BotCount = static_cast<int>(bots.size());
-    QStringList names;
-    for (const TBot& bot : std::as_const(bots))
-        names << bot[0];
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->addItems(names);
-    }
+    ListReadBots(*w);
     ShowFirstBot(*w);
 }
 

@@ -568,7 +568,6 @@ void TSciHunt::ReadBotsFile()
     }
     if (!FileSys::ReadLines(path, lines))
         Dialogs::ShowError(QStringLiteral("Can't read ") + NativePath(path) + QStringLiteral("."), w);
-    QStringList names;
     QVector<QPair<QString, QString>> renamed;
     for (const QString& line : std::as_const(lines)) {
         TBot bot;
@@ -577,17 +576,12 @@ void TSciHunt::ReadBotsFile()
             !ParseBotsFileLine(line, bot, &asRead))
             continue;
         bots.append(bot);
-        names << bot[0];
         if (asRead != bot[0])
             renamed.append({asRead, bot[0]});
     }
     if (!renamed.isEmpty())
         Dialogs::ShowWarning(ModWriters::RenamedBotsNote(path, renamed), w);
-    State.BotCount = static_cast<int>(bots.size());
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->addItems(names);
-    }
+    ListReadBots(*w);
     ShowFirstBot(*w);
 }
 

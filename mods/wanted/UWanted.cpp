@@ -288,7 +288,6 @@ void TWanted::ReadBotFiles()
     }
 
     QSet<QString> seen;
-    QStringList shown;
     for (const QString& line : std::as_const(lines)) {
         const QString name = line.trimmed();
         // A name that would lead out of the bots folder names no bot file; the same name twice
@@ -312,13 +311,8 @@ void TWanted::ReadBotFiles()
         bot[0] = ModWriters::CleanBotName(name, false);
         ReadBotFile(botLines, bot);
         bots.append(bot);
-        shown << bot[0];
     }
-    {
-        const QSignalBlocker block(w->ListBot);
-        w->ListBot->addItems(shown);
-    }
-    State.BotCount = static_cast<int>(bots.size());
+    ListReadBots(*w);
     if (missing && bots.isEmpty())
         Dialogs::ShowWarning(QStringLiteral("Bots definition file empty. No bot loaded.\r\n"
                                             "You must create your own bots."),
