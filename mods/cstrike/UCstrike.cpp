@@ -4,6 +4,7 @@
 
 #include "core/UInit.h"
 #include "core/UQOR.h"
+#include "mods/common/SkillGrid.h"
 #include "mods/cstrike/UFCstrike.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
@@ -38,14 +39,31 @@ QString TimerOrDefault(const QString& text, const char* fallback)
     return ok ? text : QString::fromLatin1(fallback);
 }
 
-
-} // namespace
-
-// ---------------------------------------------------------------- skill grid
-
-void LabelSkillGrid(QTableWidget* grid)
+const QStringList& SkillRowLabels()
 {
-    SkillGrid::Label(grid, SkillBandHeadings(), SkillRowLabels(), SkillRanges());
+    static const QStringList labels = {
+        QStringLiteral(" Min Delay"),      QStringLiteral(" Max Delay"),
+        QStringLiteral(" Min Turn Speed"), QStringLiteral(" Max Turn Speed"),
+        QStringLiteral(" Aim Offset X"),   QStringLiteral(" Aim Offset Y"),
+        QStringLiteral(" Aim Offset Z"),   QStringLiteral(" Headshot %"),
+        QStringLiteral(" Hear through Walls %"), QStringLiteral(" See through Walls %")};
+    return labels;
+}
+
+const QStringList& SkillBandHeadings()
+{
+    static const QStringList headings = {
+        QStringLiteral("    0 - 19"),  QStringLiteral("    20 - 39"), QStringLiteral("    40 - 59"),
+        QStringLiteral("    60 - 79"), QStringLiteral("    80 - 99"), QStringLiteral("    100")};
+    return headings;
+}
+
+const QVector<SkillGrid::TRange>& SkillRanges()
+{
+    using namespace SkillGrid;
+    static const QVector<TRange> ranges = {Seconds, Seconds, Degrees, Degrees, Offset,
+                                           Offset,  Offset,  Percent, Percent, Percent};
+    return ranges;
 }
 
 void GridToTable(const QTableWidget* grid, TSkillTable& table)
@@ -65,6 +83,76 @@ void TableToGrid(const TSkillTable& table, QTableWidget* grid)
         for (int b = 0; b < SkillBandCount; ++b)
             cells[k][b] = table[k][b];
     SkillGrid::Write(cells, grid);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- P.O.D.Bot skill table
+
+const QStringList& SkillKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("MIN_DELAY"),      QStringLiteral("MAX_DELAY"),
+        QStringLiteral("MIN_TURNSPEED"),  QStringLiteral("MAX_TURNSPEED"),
+        QStringLiteral("AIM_OFFS_X"),     QStringLiteral("AIM_OFFS_Y"),
+        QStringLiteral("AIM_OFFS_Z"),     QStringLiteral("HEADSHOT_ALLOW"),
+        QStringLiteral("HEAR_SHOOTTHRU_PROB"), QStringLiteral("SEEN_SHOOTTHRU_PROB")};
+    return keys;
+}
+
+void ParseBotSkill(const QStringList& lines, TSkillTable& table)
+{
+    int band = 0;
+    int count = 0;
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (band >= SkillBandCount)
+            break;   // a seventh band has no column
+        for (int k = 0; k < SkillKeyCount; ++k) {
+            const QString& key = SkillKeys().at(k);
+            const qsizetype at = line.indexOf(key);
+            if (at < 0)
+                continue;
+            table[k][band] = line.mid(at + key.size()).trimmed();
+            ++count;
+        }
+        if (count >= SkillKeyCount) {
+            ++band;
+            count = 0;
+        }
+    }
+}
+
+QStringList FormatBotSkill(const TSkillTable& table)
+{
+    static const char* const ranges[SkillBandCount] = {"0-19", "20-39", "40-59",
+                                                       "60-79", "80-99", "100"};
+    QStringList lines = {
+        QStringLiteral("# The order is from the Worst Bots to the Best. DON'T CHANGE THE"),
+        QStringLiteral("# ORDER IN THIS FILE UNLESS YOU WANT TO EXPERIENCE WEIRD THINGS!")};
+    for (int b = 0; b < SkillBandCount; ++b) {
+        lines << QString()
+              << QStringLiteral("# Settings for Bots Skill ") + QString::fromLatin1(ranges[b]);
+        for (int k = 0; k < SkillKeyCount; ++k)
+            lines << SkillKeys().at(k) + QLatin1Char(' ') + table[k][b];
+    }
+    return lines;
+}
+
+bool IsEmpty(const TSkillTable& table)
+{
+    for (const auto& row : table)
+        for (const QString& cell : row)
+            if (!cell.trimmed().isEmpty())
+                return false;
+    return true;
+}
+
+void LabelSkillGrid(QTableWidget* grid)
+{
+    SkillGrid::Label(grid, SkillBandHeadings(), SkillRowLabels(), SkillRanges());
 }
 
 // ---------------------------------------------------------------- game page
@@ -217,16 +305,6 @@ QString TCstrike::WaypointFolderPath() const
 void TCstrike::FillModelChooser()
 {
     // The models belong to a side: ShowBot fills them for the bot's side.
-}
-
-void TCstrike::FillModelList(const QString& team)
-{
-    TModWindow* w = Form();
-    if (!w || !w->botmodel)
-        return;
-    const QSignalBlocker block(w->botmodel);
-    w->botmodel->clear();
-    w->botmodel->addItems(ModelNames(team));
 }
 
 void TCstrike::LoadDefaults()
@@ -430,7 +508,12 @@ QString TCstrike::PictureName(const TBot& bot) const
 
 void TCstrike::FillSideModels(const QString& side)
 {
-    FillModelList(side);
+    TModWindow* w = Form();
+    if (!w || !w->botmodel)
+        return;
+    const QSignalBlocker block(w->botmodel);
+    w->botmodel->clear();
+    w->botmodel->addItems(ModelNames(side));
 }
 
 void TCstrike::ShowBotRecord(const TBot& bot)

@@ -5,7 +5,6 @@
 // of the selected bot decides which settings are shown, saved and written.
 #include "mods/common/ControlRows.h"
 #include "mods/common/ModLogic.h"
-#include "mods/common/SkillGrid.h"
 
 #include <QString>
 #include <QStringList>
@@ -62,9 +61,6 @@ constexpr int SkillBandCount = 6;
 using TSkillTable = std::array<std::array<QString, SkillBandCount>, SkillKeyCount>; // [key][band]
 
 const QStringList& SkillKeys();         // MIN_DELAY ... SEEN_SHOOTTHRU_PROB
-const QStringList& SkillRowLabels();    // " Min Delay" ...
-const QStringList& SkillBandHeadings(); // "    0 - 19" ... "    100"
-const QVector<SkillGrid::TRange>& SkillRanges(); // the numbers each row takes
 
 // Reads botskill.cfg lines into the table: comment ("#") and blank lines are skipped, each line
 // gives the value after the key it holds, and the band moves on after ten recognised keys.
@@ -76,9 +72,8 @@ QStringList FormatBotSkill(const TSkillTable& table);
 bool IsEmpty(const TSkillTable& table);
 
 // The window's grid (7 columns x 11 rows; row 0 the band headings, column 0 the row labels).
+// Labels it, each row's cells taking the numbers of its row (no change signal).
 void LabelSkillGrid(QTableWidget* grid);
-void GridToTable(const QTableWidget* grid, TSkillTable& table);
-void TableToGrid(const TSkillTable& table, QTableWidget* grid);
 
 // ---- The logic object ----
 
@@ -135,8 +130,6 @@ public:
     void RestoreDefaults() override;
     TBot NewBot(bool random) override;
 
-    // The model chooser refilled for a side (team number as text).
-    void FillModelList(const QString& team);
     // Labels the open window's grid and fills it from botskill.cfg when that exists.
     void ReadBotSkillCfg();
     // Rewrites botskill.cfg from the open window's grid. A grid without any value writes

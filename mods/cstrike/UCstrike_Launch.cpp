@@ -1,4 +1,4 @@
-// Counter-Strike's launch files and the P.O.D.Bot skill table file.
+// Counter-Strike's launch files.
 #include "mods/cstrike/UCstrike.h"
 
 #include "core/UInit.h"
@@ -304,96 +304,6 @@ QStringList TCstrike::BotFileHeader(const TBotFileContext& c) const
     lines << BotMenuBind(c);
     lines << BotProgramLines(c.Section, c.Store, c.DefaultSkill);
     return lines;
-}
-
-// ---- P.O.D.Bot skill table ----
-
-const QStringList& SkillKeys()
-{
-    static const QStringList keys = {
-        QStringLiteral("MIN_DELAY"),      QStringLiteral("MAX_DELAY"),
-        QStringLiteral("MIN_TURNSPEED"),  QStringLiteral("MAX_TURNSPEED"),
-        QStringLiteral("AIM_OFFS_X"),     QStringLiteral("AIM_OFFS_Y"),
-        QStringLiteral("AIM_OFFS_Z"),     QStringLiteral("HEADSHOT_ALLOW"),
-        QStringLiteral("HEAR_SHOOTTHRU_PROB"), QStringLiteral("SEEN_SHOOTTHRU_PROB")};
-    return keys;
-}
-
-const QStringList& SkillRowLabels()
-{
-    static const QStringList labels = {
-        QStringLiteral(" Min Delay"),      QStringLiteral(" Max Delay"),
-        QStringLiteral(" Min Turn Speed"), QStringLiteral(" Max Turn Speed"),
-        QStringLiteral(" Aim Offset X"),   QStringLiteral(" Aim Offset Y"),
-        QStringLiteral(" Aim Offset Z"),   QStringLiteral(" Headshot %"),
-        QStringLiteral(" Hear through Walls %"), QStringLiteral(" See through Walls %")};
-    return labels;
-}
-
-const QVector<SkillGrid::TRange>& SkillRanges()
-{
-    using namespace SkillGrid;
-    static const QVector<TRange> ranges = {Seconds, Seconds, Degrees, Degrees, Offset,
-                                           Offset,  Offset,  Percent, Percent, Percent};
-    return ranges;
-}
-
-const QStringList& SkillBandHeadings()
-{
-    static const QStringList headings = {
-        QStringLiteral("    0 - 19"),  QStringLiteral("    20 - 39"), QStringLiteral("    40 - 59"),
-        QStringLiteral("    60 - 79"), QStringLiteral("    80 - 99"), QStringLiteral("    100")};
-    return headings;
-}
-
-void ParseBotSkill(const QStringList& lines, TSkillTable& table)
-{
-    int band = 0;
-    int count = 0;
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (band >= SkillBandCount)
-            break;   // a seventh band has no column
-        for (int k = 0; k < SkillKeyCount; ++k) {
-            const QString& key = SkillKeys().at(k);
-            const qsizetype at = line.indexOf(key);
-            if (at < 0)
-                continue;
-            table[k][band] = line.mid(at + key.size()).trimmed();
-            ++count;
-        }
-        if (count >= SkillKeyCount) {
-            ++band;
-            count = 0;
-        }
-    }
-}
-
-QStringList FormatBotSkill(const TSkillTable& table)
-{
-    static const char* const ranges[SkillBandCount] = {"0-19", "20-39", "40-59",
-                                                       "60-79", "80-99", "100"};
-    QStringList lines = {
-        QStringLiteral("# The order is from the Worst Bots to the Best. DON'T CHANGE THE"),
-        QStringLiteral("# ORDER IN THIS FILE UNLESS YOU WANT TO EXPERIENCE WEIRD THINGS!")};
-    for (int b = 0; b < SkillBandCount; ++b) {
-        lines << QString()
-              << QStringLiteral("# Settings for Bots Skill ") + QString::fromLatin1(ranges[b]);
-        for (int k = 0; k < SkillKeyCount; ++k)
-            lines << SkillKeys().at(k) + QLatin1Char(' ') + table[k][b];
-    }
-    return lines;
-}
-
-bool IsEmpty(const TSkillTable& table)
-{
-    for (const auto& row : table)
-        for (const QString& cell : row)
-            if (!cell.trimmed().isEmpty())
-                return false;
-    return true;
 }
 
 } // namespace UCstrike
