@@ -24,6 +24,7 @@ QStringList SettingsLines(const TIniFile& store, std::initializer_list<TSetting>
         case TSetting::Chat: return {"bot_chat_percent", "chatfreq", "10"};
         case TSetting::Taunt: return {"bot_taunt_percent", "chatfreq_kill", "20"};
         case TSetting::Whine: return {"bot_whine_percent", "chatfreq_died", "10"};
+        case TSetting::RandomColor: return {"random_color", "random_color", "0"};
         }
         return {"", "", ""};
     };

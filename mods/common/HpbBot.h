@@ -1,6 +1,7 @@
 #pragma once
-// HPB Bot, the bot program of several team mods (Team Fortress Classic, Front Line Force): the
-// settings lines its bot file starts with and the bot store keys of its option group.
+// HPB Bot, the bot program of several mods (Team Fortress Classic, Front Line Force, Opposing
+// Force, Holy Wars, Deathmatch Classic, Half-Life Deathmatch): the settings lines its bot file
+// starts with and the bot store keys of its option group.
 #include "mods/common/ModStore.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ enum class TSetting {
     Chat,        // bot_chat_percent from chatfreq (10)
     Taunt,       // bot_taunt_percent from chatfreq_kill (20)
     Whine,       // bot_whine_percent from chatfreq_died (10)
+    RandomColor, // random_color from random_color (0)
 };
 
 // The lines of the given settings in the given order (each mod's file keeps its own order). A

@@ -5,6 +5,7 @@
 #include "core/UInit.h"
 #include "core/UQOR.h"
 #include "mods/common/BotProperties.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/Jumbot.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModWriters.h"
@@ -162,9 +163,9 @@ QStringList TDeathmatch::BotFileHeader(const TBotFileContext& c) const
     if (bot == QStringLiteral("Akimbot"))
         return QStringList{QStringLiteral("botdontshoot ") + value("botdontshoot", "0")} +
                ModWriters::AkimbotRateLines(s);
-    if (bot == QStringLiteral("HPB Bot"))
-        return QStringList{QStringLiteral("bot_reaction_time ") + value("reaction_time", "0"),
-                           QStringLiteral("random_color ") + value("random_color", "0")} +
+    if (bot == HpbBot::Name)
+        // The chat rates as the store holds them, as Akimbot's are written.
+        return HpbBot::SettingsLines(s, {HpbBot::TSetting::Reaction, HpbBot::TSetting::RandomColor}) +
                ModWriters::AkimbotRateLines(s);
     if (bot == QStringLiteral("OddBot"))
         return {QStringLiteral("bot_chat ") + value("chatfreq", "10"), QStringLiteral("botskill ") + c.DefaultSkill};

@@ -4,6 +4,7 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModWriters.h"
 #include "mods/common/Parabot.h"
@@ -210,17 +211,15 @@ QStringList TDMC::BotFileHeader(const TBotFileContext& c) const
     if (c.Section == QStringLiteral("Akimbot"))
         return QStringList{QStringLiteral("botdontshoot ") + Stored(s, "botdontshoot", "0")} +
                ModWriters::AkimbotRateLines(s);
-    if (c.Section == QStringLiteral("HPB Bot"))
-        return QStringList{QStringLiteral("# ") + c.Template,
-                           QStringLiteral("pause 3"),
-                           QString(),
-                           QStringLiteral("botskill ") + Stored(s, "skill", "0"),
-                           QStringLiteral("botdontshoot ") + Stored(s, "botdontshoot", "0"),
-                           QStringLiteral("bot_strafe_percent ") + Stored(s, "strafe", "20"),
-                           QStringLiteral("bot_logo_percent ") + Stored(s, "logo", "40"),
-                           QStringLiteral("bot_reaction_time ") + Stored(s, "reaction_time", "0"),
-                           QStringLiteral("random_color ") + Stored(s, "random_color", "0")} +
+    if (c.Section == HpbBot::Name) {
+        using HpbBot::TSetting;
+        // The chat rates as the store holds them, as Akimbot's are written.
+        return QStringList{QStringLiteral("# ") + c.Template, QStringLiteral("pause 3"), QString(),
+                           QStringLiteral("botskill ") + Stored(s, "skill", "0")} +
+               HpbBot::SettingsLines(s, {TSetting::DontShoot, TSetting::Strafe, TSetting::Logo, TSetting::Reaction,
+                                         TSetting::RandomColor}) +
                ModWriters::AkimbotRateLines(s);
+    }
     if (c.Section == QStringLiteral("RCBot")) {
         QStringList lines{QStringLiteral("allow_spammers ") + Stored(s, "allow_spammers", "0"),
                           QStringLiteral("spammer_percent ") + Stored(s, "spammer_percent", "50")};

@@ -5,6 +5,7 @@
 #include "core/UQOR.h"
 #include "mods/common/BotProperties.h"
 #include "mods/common/GameSettings.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
 #include "mods/common/ModWriters.h"
@@ -144,19 +145,13 @@ QStringList THolywars::BotFileHeader(const TBotFileContext& c) const
     if (c.Section == Akimbot)
         return QStringList{QStringLiteral("botdontshoot ") + StoredNumber(st, "botdontshoot", "0")} +
                ModWriters::AkimbotRateLines(st);
-    if (c.Section == HpbBot)
-        return {QStringLiteral("# ") + c.Template,
-                QStringLiteral("pause 3"),
-                QString(),
-                QStringLiteral("botskill ") + c.DefaultSkill,
-                QStringLiteral("botdontshoot ") + StoredNumber(st, "botdontshoot", "0"),
-                QStringLiteral("bot_strafe_percent ") + StoredNumber(st, "strafe", "20"),
-                QStringLiteral("bot_logo_percent ") + StoredNumber(st, "logo", "40"),
-                QStringLiteral("bot_reaction_time ") + StoredNumber(st, "reaction_time", "0"),
-                QStringLiteral("random_color ") + StoredNumber(st, "random_color", "0"),
-                QStringLiteral("bot_chat_percent ") + StoredNumber(st, "chatfreq", "10"),
-                QStringLiteral("bot_taunt_percent ") + StoredNumber(st, "chatfreq_kill", "20"),
-                QStringLiteral("bot_whine_percent ") + StoredNumber(st, "chatfreq_died", "10")};
+    if (c.Section == HpbBot) {
+        using ::HpbBot::TSetting;
+        return QStringList{QStringLiteral("# ") + c.Template, QStringLiteral("pause 3"), QString(),
+                           QStringLiteral("botskill ") + c.DefaultSkill} +
+               ::HpbBot::SettingsLines(st, {TSetting::DontShoot, TSetting::Strafe, TSetting::Logo, TSetting::Reaction,
+                                            TSetting::RandomColor, TSetting::Chat, TSetting::Taunt, TSetting::Whine});
+    }
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "core/UInit.h"
 #include "core/UQOR.h"
 #include "mods/common/BotProperties.h"
+#include "mods/common/HpbBot.h"
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModStore.h"
 #include "mods/common/ModWriters.h"
@@ -365,17 +366,16 @@ TStoreTable TOp4::StoreRows() const
         return UInit::SelectedBot == TeamBot && stored.trimmed() == QLatin1String("2") ? QStringLiteral("0")
                                                                                         : stored;
     };
-    return {
-        gameType,
-        Flag(kDefault, QStringLiteral("botdontshoot"), QStringLiteral("OF_Bottarget")),
-        Number(kDefault, QStringLiteral("strafe"), QStringLiteral("OF_strafe"), QStringLiteral("20"), 0, 100),
-        Number(kDefault, QStringLiteral("grenade"), QStringLiteral("OF_grenade"), QStringLiteral("15"), 0, 60),
-        Number(kDefault, QStringLiteral("logo"), QStringLiteral("OF_logo"), QStringLiteral("40"), 0, 100),
-        Number(kDefault, QStringLiteral("reaction_time"), QStringLiteral("OF_Reaction_Time"), QStringLiteral("0"), 0, 3),
-        Flag(kDefault, QStringLiteral("random_color"), QStringLiteral("OF_random_color")),
-        Flag(kDefault, QStringLiteral("AlwaysRespond"), QStringLiteral("OF_AlwaysRespond")),
-        Flag(kDefault, QStringLiteral("BotChat"), QStringLiteral("OF_Botchat")),
-    };
+    return TStoreTable{
+               gameType,
+               Flag(kDefault, QStringLiteral("botdontshoot"), QStringLiteral("OF_Bottarget")),
+           } +
+           ::HpbBot::OptionRows(QStringLiteral("OF")) +
+           TStoreTable{
+               Flag(kDefault, QStringLiteral("random_color"), QStringLiteral("OF_random_color")),
+               Flag(kDefault, QStringLiteral("AlwaysRespond"), QStringLiteral("OF_AlwaysRespond")),
+               Flag(kDefault, QStringLiteral("BotChat"), QStringLiteral("OF_Botchat")),
+           };
 }
 
 TStoreTable TOp4::BotStoreRows() const
@@ -498,12 +498,13 @@ QStringList TOp4::BotFileLines(const TBotFileContext& c) const
     if (c.Section == Akimbot)
         lines << line("botdontshoot", "botdontshoot", "0") << line("bot_chat_percent", "chatfreq", "10")
               << line("bot_taunt_percent", "chatfreq_kill", "20") << line("bot_whine_percent", "chatfreq_died", "10");
-    else if (c.Section == HpbBot)
-        lines << QStringLiteral("botskill ") + c.DefaultSkill << line("botdontshoot", "botdontshoot", "0")
-              << line("bot_strafe_percent", "strafe", "20") << line("bot_grenade_time", "grenade", "15")
-              << line("bot_logo_percent", "logo", "40") << line("bot_reaction_time", "reaction_time", "0")
-              << line("random_color", "random_color", "0") << line("bot_chat_percent", "chatfreq", "10")
-              << line("bot_taunt_percent", "chatfreq_kill", "20") << line("bot_whine_percent", "chatfreq_died", "10");
+    else if (c.Section == HpbBot) {
+        using ::HpbBot::TSetting;
+        lines << QStringLiteral("botskill ") + c.DefaultSkill
+              << ::HpbBot::SettingsLines(st, {TSetting::DontShoot, TSetting::Strafe, TSetting::Grenade, TSetting::Logo,
+                                              TSetting::Reaction, TSetting::RandomColor, TSetting::Chat,
+                                              TSetting::Taunt, TSetting::Whine});
+    }
     lines << QStringLiteral(" ");
 
     using ModWriters::NumberOr;

@@ -195,6 +195,12 @@ TEST(HpbBotSettings, LinesInTheOrderAskedAndADefaultForWhatIsNoNumber)
     EXPECT_EQ(HpbBot::SettingsLines(edited, {TSetting::Strafe, TSetting::Grenade, TSetting::Logo, TSetting::Reaction})
                   .join(QLatin1Char('|')),
               QStringLiteral("bot_strafe_percent 35|bot_grenade_time 15|bot_logo_percent 40|bot_reaction_time 2"));
+    // The colour switch: its number as stored, off when missing or no number.
+    const TIniFile colours(Write(dir, QStringLiteral("colours.ini"), "[Default]\r\nrandom_color=1\r\n"));
+    const TIniFile wordy(Write(dir, QStringLiteral("wordy.ini"), "[Default]\r\nrandom_color=yes\r\n"));
+    EXPECT_EQ(HpbBot::SettingsLines(colours, {TSetting::RandomColor}), QStringList{QStringLiteral("random_color 1")});
+    EXPECT_EQ(HpbBot::SettingsLines(wordy, {TSetting::RandomColor}), QStringList{QStringLiteral("random_color 0")});
+    EXPECT_EQ(HpbBot::SettingsLines(empty, {TSetting::RandomColor}), QStringList{QStringLiteral("random_color 0")});
 }
 
 TEST(OddBotSettings, OnlyAnExplicitZeroLetsTheBotsShootAndTheChatRateIsANumber)
