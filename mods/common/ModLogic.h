@@ -76,6 +76,15 @@ namespace ModClasses {
 QString ReadClassNumber(const QString& stored, int count, const QString& readDefault);
 } // namespace ModClasses
 
+// A control the template or a shared panel (the team panel) builds, under the mod's own name or
+// caption: the template gives it these as it creates it, so every lookup by name, the mod's and
+// the tests', sees the mod's name from the start and no mod renames a template control later.
+struct TTemplateControl {
+    const char* Name = "";           // the objectName the template gives it ("SpeedButton1")
+    const char* As = nullptr;        // the mod's objectName ("TF_AddMap"); null: the template's
+    const char* Caption = nullptr;   // a label's, button's or group's caption; null: the template's
+};
+
 // What the template needs to know about a mod. The names follow from the prefix.
 struct TModTraits {
     QString Key;            // mod key ("Opera"): the mod table row
@@ -159,6 +168,11 @@ struct TModTraits {
     // liblist.gam's values, where the mod's file has the common shape (LiblistLines writes them;
     // left empty, the file holds only the gamedll line).
     ModWriters::TLiblist Liblist;
+
+    // The template's controls under the mod's names and captions, at most one row per control. A
+    // row that no control of the window takes, or whose caption the control cannot show, is a
+    // fault of the table: the window reports it (TModWindow::UnmatchedTemplateControls).
+    QVector<TTemplateControl> TemplateControls;
 };
 
 // What the bot file's parts are built from (WriteBotCfg reads it once from the files).

@@ -16,6 +16,7 @@
 #include "ui/UEditor.h"
 #include "ui/UPreview.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -152,14 +153,19 @@ void TModWindow::BuildWindow()
                                                  : traits.PageControl);
     PC->setGeometry(0, 0, 577, 400);
 
+    DeclareTemplateControl(PC);
+
     auto page = [this](const QString& name, const QString& caption) {
         auto* w = new QWidget;
         w->setObjectName(QStringLiteral("TS_") + Prefixed(name));
         w->setAutoFillBackground(true);
         w->setPalette(palette());
         PC->addTab(w, caption);
+        DeclareTemplateControl(w);
         return w;
     };
+    // Each common page takes the mod's names as soon as the template has built it, so the mod's
+    // own building (and BuildExtraPages) finds its controls under those names.
     if (traits.HasGamePage) {
         TS_Game = page(QStringLiteral("Game"), QStringLiteral("Game"));
         BuildGamePage(TS_Game);
@@ -167,22 +173,79 @@ void TModWindow::BuildWindow()
     if (traits.HasMapsPage) {
         TS_Maps = page(QStringLiteral("Maps"), QStringLiteral("Maps"));
         BuildMapsPage(TS_Maps);
+        DeclareTemplateControls(TS_Maps);
     }
     if (traits.HasBotsPage) {
         TS_Bots = page(QStringLiteral("Bots"), QStringLiteral("Bots"));
         BuildBotsPage(TS_Bots);
+        DeclareTemplateControls(TS_Bots);
     }
     if (traits.HasChatPage) {
         TS_Chat = page(QStringLiteral("Chat"), QStringLiteral("Chat"));
         BuildChatPage(TS_Chat);
+        DeclareTemplateControls(TS_Chat);
     }
     BuildExtraPages(PC);
     BuildButtons();
+    for (QWidget* button : std::initializer_list<QWidget*>{BClose, BRestoreDef, BRestoreConf, BApplyConf})
+        DeclareTemplateControl(button);
+    const QVector<TTemplateControl>& declared = traits.TemplateControls;
+    for (int i = 0; i < declared.size(); ++i)
+        if (i >= m_templateRowTaken.size() || !m_templateRowTaken[i])
+            m_unmatched << QString::fromUtf8(declared[i].Name) + QStringLiteral(": no such control");
+    // A fault of the mod's table, not of the user's files: the developer sees it at once.
+    if (!m_unmatched.isEmpty())
+        qWarning("%s: template controls not declared: %s", qPrintable(objectName()),
+                 qPrintable(m_unmatched.join(QStringLiteral("; "))));
     // Tab (and Ctrl+Tab) leaves every memo of the window instead of writing a TAB into it.
     for (QPlainTextEdit* memo : findChildren<QPlainTextEdit*>()) {
         memo->setTabChangesFocus(true);
         memo->installEventFilter(this);
     }
+}
+
+void TModWindow::DeclareTemplateControl(QWidget* control)
+{
+    const QVector<TTemplateControl>& rows = m_logic.Traits().TemplateControls;
+    if (!control || rows.isEmpty() || m_declared.contains(control))
+        return;
+    m_declared.insert(control);
+    const QString name = control->objectName();
+    if (name.isEmpty())
+        return;
+    m_templateRowTaken.resize(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const TTemplateControl& row = rows[i];
+        if (m_templateRowTaken[i] || name != QLatin1String(row.Name))
+            continue;
+        m_templateRowTaken[i] = true;
+        if (row.As)
+            control->setObjectName(QString::fromUtf8(row.As));
+        if (row.Caption) {
+            const QString caption = QString::fromUtf8(row.Caption);
+            if (auto* label = qobject_cast<QLabel*>(control))
+                label->setText(caption);
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                button->setText(caption);
+            else if (auto* group = qobject_cast<QGroupBox*>(control))
+                group->setTitle(caption);
+            else
+                m_unmatched << name + QStringLiteral(": no caption to show");
+        }
+        return;
+    }
+}
+
+void TModWindow::DeclareTemplateControls(QWidget* root)
+{
+    if (m_logic.Traits().TemplateControls.isEmpty())
+        return;
+    // Each control is declared once, so a name one row gives (Counter-Strike's default-skill
+    // caption becomes "Label86") never takes the row meant for the control that had it.
+    const QList<QWidget*> below = root->findChildren<QWidget*>();
+    DeclareTemplateControl(root);
+    for (QWidget* w : below)
+        DeclareTemplateControl(w);
 }
 
 void TModWindow::BuildButtons()
@@ -346,7 +409,7 @@ void TModWindow::BuildBotsPage(QWidget* p)
     botname->setValidator(new TBotNameValidator(m_logic, botname));
     // Mods whose bots have no model leave out the chooser, its arrows and the picture.
     if (traits.HasModelChooser) {
-        AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);
+        LabelModel = AddLabel(b, QStringLiteral("LabelModel"), QStringLiteral("Model"), 10, 62, 45);
         botmodel = new QComboBox(b);
         botmodel->setObjectName(Prefixed(QStringLiteral("botmodel")));
         // Wide enough for the longest model caption ("Phoenix / US Seal") beside the arrow.

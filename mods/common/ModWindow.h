@@ -24,6 +24,8 @@
 // Handlers a mod's description names differently keep the template's body: bind the mod's own
 // controls to them. "Edit config" opens the map's file in TModLogic::MapConfigFolder() when
 // TModTraits::MapConfigOpens is set; override BEditCfgClick where the mod opens another file.
+// A template control the mod knows under another name or caption is a row of
+// TModTraits::TemplateControls, given to the control as the template creates it.
 // Mods without a page set the TModTraits flag; the page's controls are then not created and the
 // handlers that would use them are never connected.
 // The window is the view of its logic (mods/common/ModView.h): the template's routines reach the
@@ -31,6 +33,7 @@
 #include "mods/common/ModView.h"
 
 #include <QDialog>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -115,6 +118,7 @@ public:
     QWidget* GB_BotList = nullptr;       // holds the list and its buttons (hidden for editors)
     QGroupBox* GB_BotProp = nullptr;
     QLineEdit* botname = nullptr;
+    QLabel* LabelModel = nullptr;        // "Model", with the chooser
     QComboBox* botmodel = nullptr;
     QToolButton* SpeedButton13 = nullptr;
     QToolButton* SpeedButton14 = nullptr;
@@ -202,6 +206,14 @@ public:
     void OnChange();
     // <XX>_Modif_Param: the modified flag := 1.
     void Modif_Param() override;
+
+    // A control the template or a shared panel has just created takes the name and caption the
+    // mod declares for it (TModTraits::TemplateControls); each control and each row count once.
+    void DeclareTemplateControl(QWidget* control);
+    // The rows of TModTraits::TemplateControls that went wrong, one text each: a name no control
+    // of the window carried (misspelt, or on a page the mod leaves out), a caption the control
+    // cannot show. Empty for a sound table; complete once the window is built.
+    QStringList UnmatchedTemplateControls() const { return m_unmatched; }
 
     // True once the window has been closed by Exit or Apply (tests and the main window).
     bool ClosedByButtons() const { return m_closing; }
@@ -321,9 +333,14 @@ private:
     void BuildBotsPage(QWidget* page);
     void BuildChatPage(QWidget* page);
     void CloseWindow();
+    // DeclareTemplateControl for root and every control below it.
+    void DeclareTemplateControls(QWidget* root);
 
     TModLogic& m_logic;
     TModTeams* m_teams = nullptr;
+    QVector<bool> m_templateRowTaken;
+    QSet<const QWidget*> m_declared;
+    QStringList m_unmatched;
     bool m_closing = false;
     bool m_built = false;
     bool m_activating = false;

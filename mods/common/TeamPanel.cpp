@@ -31,6 +31,8 @@ void TTeamPanel::BuildGameType(QWidget* parent, int x, int y)
     Teamplay->setObjectName(m_window.Prefixed(QStringLiteral("teamplay")));
     Teamplay->setToolTip(QStringLiteral("Allows you to play a teams match"));
     Teamplay->setGeometry(x, y + 24, 110, 20);
+    m_window.DeclareTemplateControl(DeathMatch);
+    m_window.DeclareTemplateControl(Teamplay);
     BuildNumTeam(parent, x + 120, y, m_count);
 
     connect(DeathMatch, &QRadioButton::clicked, this, &TTeamPanel::SetGameType);
@@ -45,6 +47,7 @@ void TTeamPanel::BuildGameTypeChooser(QWidget* parent, int x, int y, const QStri
     GameType->addItems(items);
     GameType->setCurrentIndex(0);
     GameType->setGeometry(x, y + 22, 130, 22);
+    m_window.DeclareTemplateControl(GameType);
     BuildNumTeam(parent, x + 150, y, numTeamMaximum > 0 ? numTeamMaximum : m_count);
     connect(GameType, &QComboBox::activated, this, &TTeamPanel::SetGameType);
 }
@@ -62,6 +65,8 @@ void TTeamPanel::BuildNumTeam(QWidget* parent, int x, int y, int maximum)
     NumTeam->installEventFilter(this);
     LabelNumTeam->setEnabled(false);
     NumTeam->setEnabled(false);
+    m_window.DeclareTemplateControl(LabelNumTeam);
+    m_window.DeclareTemplateControl(NumTeam);
     connect(NumTeam, &TNumberEdit::Edited, this, &TTeamPanel::NumTeamChange);
 }
 
@@ -79,6 +84,8 @@ void TTeamPanel::BuildTeams(QWidget* parent, int x, int y, int rowHeight)
         connect(team, &QComboBox::activated, this, [this, team] { TeamChooserClick(team); });
         label->setEnabled(false);
         team->setEnabled(false);
+        m_window.DeclareTemplateControl(label);
+        m_window.DeclareTemplateControl(team);
         Labels << label;
         Teams << team;
         y += rowHeight;
@@ -86,6 +93,7 @@ void TTeamPanel::BuildTeams(QWidget* parent, int x, int y, int rowHeight)
     OpenPreview = m_window.AddButton(parent, QStringLiteral("Open_Preview"), QStringLiteral("\u25A3"),
                                      x + 210, top, 28, 26);
     OpenPreview->setToolTip(QStringLiteral("Open team model preview"));
+    m_window.DeclareTemplateControl(OpenPreview);
     connect(OpenPreview, &QPushButton::clicked, this, &TTeamPanel::OpenPreviewClick);
 }
 

@@ -12,7 +12,8 @@
 // window.
 //
 // Control names: <Prefix>_deathmatch, <Prefix>_teamplay, <Prefix>_label_numteam,
-// <Prefix>_numteam, <stem>1..<stem>N with <Prefix>_label_team1..N, Open_Preview.
+// <Prefix>_numteam, <stem>1..<stem>N with <Prefix>_label_team1..N, Open_Preview, the chooser
+// <Prefix>_Teamplay; a mod names them otherwise in TModTraits::TemplateControls.
 #include "mods/common/ModCvars.h"
 #include "mods/common/ModView.h"
 

@@ -14,8 +14,6 @@ QPointer<TFGathering> FGathering;
 TFGathering::TFGathering(QWidget* owner) : TModWindow(UGathering::Logic(), owner)
 {
     BuildWindow();
-    SpeedButton13->setObjectName(QStringLiteral("NextModel"));
-    SpeedButton14->setObjectName(QStringLiteral("PrevModel"));
 }
 
 TFGathering::~TFGathering() = default;

@@ -47,6 +47,10 @@ TModTraits GatheringTraits()
     s.DefaultsEmptyMapCycle = true;
     s.Profile.PictureFolder = QStringLiteral("Gathering\\");
     s.Profile.PreviewFollows = true;
+    s.TemplateControls = {
+        {.Name = "SpeedButton13", .As = "NextModel"},
+        {.Name = "SpeedButton14", .As = "PrevModel"},
+    };
     return s;
 }
 

@@ -33,7 +33,6 @@ void TFOp4::BuildGamePage(QWidget* p)
     QGroupBox* type = AddGroup(p, QStringLiteral("GB_GameType"), QStringLiteral("Game Type"), 8, 8, 280, 76);
     panel->BuildGameTypeChooser(type, 12, 22, UOp4::GameTypes());
     OF_Gametype = panel->GameType;
-    OF_Gametype->setObjectName(QStringLiteral("OF_Gametype"));
     OF_Gametype->setToolTip(QStringLiteral("Type of game you want to play"));
     // The mod's own change: its models, sides and maps follow the game type too.
     disconnect(OF_Gametype, &QComboBox::activated, panel, nullptr);
@@ -95,7 +94,6 @@ void TFOp4::BuildGamePage(QWidget* p)
 void TFOp4::BuildExtraPages(QTabWidget*)
 {
     spawnbot->SetRange(1, 32);
-    B_BotEditor->setText(QStringLiteral("Open Teambot Control Centre"));
 
     // HPB Bot's settings beside the number of bots; their defaults are the bot program's own, so
     // a first save without a store writes those.
@@ -121,10 +119,7 @@ void TFOp4::BuildExtraPages(QTabWidget*)
         HpbOptions << l << *f.Field;
     }
 
-    Botskill->setObjectName(QStringLiteral("Of_Botskill"));
-    Lab_model = GB_BotProp->findChild<QLabel*>(QStringLiteral("LabelModel"));
-    if (Lab_model)
-        Lab_model->setObjectName(QStringLiteral("Lab_model"));
+    Lab_model = LabelModel;
     Lab_ctfmodel = AddLabel(GB_BotProp, QStringLiteral("Lab_ctfmodel"), QStringLiteral("CTF Model"), 10, 52, 48, 34);
     Lab_ctfmodel->setWordWrap(true);
     OF_botctfmodel = new QComboBox(GB_BotProp);

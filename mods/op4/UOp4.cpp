@@ -63,6 +63,12 @@ TModTraits Op4Traits()
     // The built-in maps need no file: offered and kept in the cycle by name.
     for (const QString& map : BuiltInMaps())
         p.ListedStockMaps << map.left(map.size() - 4);
+    s.TemplateControls = {
+        {.Name = "OF_Teamplay", .As = "OF_Gametype"},
+        {.Name = "OF_Botskill", .As = "Of_Botskill"},
+        {.Name = "LabelModel", .As = "Lab_model"},
+        {.Name = "B_BotEditor", .Caption = "Open Teambot Control Centre"},
+    };
     return s;
 }
 

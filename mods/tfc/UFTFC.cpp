@@ -104,23 +104,8 @@ void TFTFC::BuildGamePage(QWidget* p)
 
 void TFTFC::BuildExtraPages(QTabWidget*)
 {
-    // The template's controls under the mod's names.
-    SpeedButton1->setObjectName(QStringLiteral("TF_AddMap"));
-    SpeedButton2->setObjectName(QStringLiteral("TF_AddAllMaps"));
-    SpeedButton3->setObjectName(QStringLiteral("TF_DelMap"));
-    SpeedButton4->setObjectName(QStringLiteral("TF_DelAllMaps"));
-    SpeedButton13->setObjectName(QStringLiteral("TF_NextModel"));
-    SpeedButton14->setObjectName(QStringLiteral("TF_PrevModel"));
-    Label13->setObjectName(QStringLiteral("Label2"));
-    Label14->setObjectName(QStringLiteral("Label3"));
-    Label15->setObjectName(QStringLiteral("Label4"));
-    GB_BotList->setObjectName(QStringLiteral("GroupBox16"));
     spawnbot->SetRange(1, 32);
-    B_BotEditor->setText(QStringLiteral("Open Teambot Control Centre"));
-    if (auto* model = GB_BotProp->findChild<QLabel*>(QStringLiteral("LabelModel")))
-        model->setText(QStringLiteral("Class"));
     Label75 = ChatNote;
-    Label75->setObjectName(QStringLiteral("Label75"));
 
     AddLabel(GB_BotProp, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 124, 45);
     AddSideRadios(GB_BotProp,

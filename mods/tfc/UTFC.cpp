@@ -54,6 +54,21 @@ TModTraits TfcTraits()
     s.MapConfig = true;
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
+    s.TemplateControls = {
+        {.Name = "SpeedButton1", .As = "TF_AddMap"},
+        {.Name = "SpeedButton2", .As = "TF_AddAllMaps"},
+        {.Name = "SpeedButton3", .As = "TF_DelMap"},
+        {.Name = "SpeedButton4", .As = "TF_DelAllMaps"},
+        {.Name = "SpeedButton13", .As = "TF_NextModel"},
+        {.Name = "SpeedButton14", .As = "TF_PrevModel"},
+        {.Name = "Label13", .As = "Label2"},
+        {.Name = "Label14", .As = "Label3"},
+        {.Name = "Label15", .As = "Label4"},
+        {.Name = "GB_BotList", .As = "GroupBox16"},
+        {.Name = "B_BotEditor", .Caption = "Open Teambot Control Centre"},
+        {.Name = "LabelModel", .Caption = "Class"},
+        {.Name = "ChatNote", .As = "Label75"},
+    };
     return s;
 }
 
