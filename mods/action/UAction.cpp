@@ -723,11 +723,6 @@ TAction& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFAction>(Logic(), FAction);
-}
-
 } // namespace UAction
 
-void RegisterMod_action() { UAction::Register(); }
+void RegisterMod_action() { RegisterModWindow<TFAction>(UAction::Logic(), FAction); }

@@ -85,6 +85,5 @@ public:
 };
 
 TAction& Logic();
-void Register();
 
 } // namespace UAction

@@ -79,11 +79,6 @@ TBotm& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFBotm>(Logic(), FBotm);
-}
-
 } // namespace UBotm
 
-void RegisterMod_botm() { UBotm::Register(); }
+void RegisterMod_botm() { RegisterModWindow<TFBotm>(UBotm::Logic(), FBotm); }

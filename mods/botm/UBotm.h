@@ -20,7 +20,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TBotm& Logic();
 
-// Fills Battle of the Millennium's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UBotm

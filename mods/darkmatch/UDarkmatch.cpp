@@ -74,11 +74,6 @@ TDarkmatch& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFDarkmatch>(Logic(), FDarkmatch);
-}
-
 } // namespace UDarkmatch
 
-void RegisterMod_darkmatch() { UDarkmatch::Register(); }
+void RegisterMod_darkmatch() { RegisterModWindow<TFDarkmatch>(UDarkmatch::Logic(), FDarkmatch); }

@@ -12,6 +12,5 @@ public:
 };
 
 TDarkmatch& Logic();
-void Register();
 
 } // namespace UDarkmatch

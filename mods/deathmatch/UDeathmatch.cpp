@@ -483,11 +483,6 @@ TDeathmatch& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFDeathmatch>(Logic(), FDeathmatch);
-}
-
 } // namespace UDeathmatch
 
-void RegisterMod_deathmatch() { UDeathmatch::Register(); }
+void RegisterMod_deathmatch() { RegisterModWindow<TFDeathmatch>(UDeathmatch::Logic(), FDeathmatch); }

@@ -67,6 +67,5 @@ public:
 };
 
 TDeathmatch& Logic();
-void Register();
 
 } // namespace UDeathmatch

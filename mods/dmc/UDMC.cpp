@@ -294,11 +294,6 @@ TDMC& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFDMC>(Logic(), FDMC);
-}
-
 } // namespace UDMC
 
-void RegisterMod_dmc() { UDMC::Register(); }
+void RegisterMod_dmc() { RegisterModWindow<TFDMC>(UDMC::Logic(), FDMC); }

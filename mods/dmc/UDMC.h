@@ -34,6 +34,5 @@ public:
 };
 
 TDMC& Logic();
-void Register();
 
 } // namespace UDMC

@@ -235,11 +235,6 @@ TDod& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFDod>(Logic(), FDod);
-}
-
 } // namespace UDod
 
-void RegisterMod_dod() { UDod::Register(); }
+void RegisterMod_dod() { RegisterModWindow<TFDod>(UDod::Logic(), FDod); }

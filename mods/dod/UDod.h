@@ -38,6 +38,5 @@ public:
 };
 
 TDod& Logic();
-void Register();
 
 } // namespace UDod

@@ -94,11 +94,6 @@ TDragonmodz& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFDragonmodz>(Logic(), FDragonmodz);
-}
-
 } // namespace UDragonmodz
 
-void RegisterMod_dragonmodz() { UDragonmodz::Register(); }
+void RegisterMod_dragonmodz() { RegisterModWindow<TFDragonmodz>(UDragonmodz::Logic(), FDragonmodz); }

@@ -21,7 +21,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TDragonmodz& Logic();
 
-// Fills Dragon Mod Z's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UDragonmodz

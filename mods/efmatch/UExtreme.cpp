@@ -55,11 +55,6 @@ TExtreme& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFExtreme>(Logic(), FExtreme);
-}
-
 } // namespace UExtreme
 
-void RegisterMod_efmatch() { UExtreme::Register(); }
+void RegisterMod_efmatch() { RegisterModWindow<TFExtreme>(UExtreme::Logic(), FExtreme); }

@@ -14,7 +14,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TExtreme& Logic();
 
-// Fills the row's hooks (window, restore, load, modified flag, launch writers) and profile.
-void Register();
-
 } // namespace UExtreme

@@ -95,11 +95,6 @@ TESForces& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFESForces>(Logic(), FESForces);
-}
-
 } // namespace UESForces
 
-void RegisterMod_esforces() { UESForces::Register(); }
+void RegisterMod_esforces() { RegisterModWindow<TFESForces>(UESForces::Logic(), FESForces); }

@@ -17,6 +17,5 @@ public:
 };
 
 TESForces& Logic();
-void Register();
 
 } // namespace UESForces

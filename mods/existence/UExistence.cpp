@@ -189,11 +189,6 @@ TExistence& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFExistence>(Logic(), FExistence);
-}
-
 } // namespace UExistence
 
-void RegisterMod_existence() { UExistence::Register(); }
+void RegisterMod_existence() { RegisterModWindow<TFExistence>(UExistence::Logic(), FExistence); }

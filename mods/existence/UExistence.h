@@ -33,6 +33,5 @@ public:
 };
 
 TExistence& Logic();
-void Register();
 
 } // namespace UExistence

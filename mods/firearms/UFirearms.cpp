@@ -449,11 +449,6 @@ TFirearms& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFFirearms>(Logic(), FFirearms);
-}
-
 } // namespace UFirearms
 
-void RegisterMod_firearms() { UFirearms::Register(); }
+void RegisterMod_firearms() { RegisterModWindow<TFFirearms>(UFirearms::Logic(), FFirearms); }

@@ -66,6 +66,5 @@ public:
 };
 
 TFirearms& Logic();
-void Register();
 
 } // namespace UFirearms

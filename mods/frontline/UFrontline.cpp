@@ -191,11 +191,6 @@ TFrontline& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFFrontline>(Logic(), FFrontline);
-}
-
 } // namespace UFrontline
 
-void RegisterMod_frontline() { UFrontline::Register(); }
+void RegisterMod_frontline() { RegisterModWindow<TFFrontline>(UFrontline::Logic(), FFrontline); }

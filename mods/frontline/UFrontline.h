@@ -29,6 +29,5 @@ public:
 };
 
 TFrontline& Logic();
-void Register();
 
 } // namespace UFrontline

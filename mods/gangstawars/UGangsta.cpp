@@ -113,11 +113,6 @@ TGangsta& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFGangsta>(Logic(), FGangsta);
-}
-
 } // namespace UGangsta
 
-void RegisterMod_gangstawars() { UGangsta::Register(); }
+void RegisterMod_gangstawars() { RegisterModWindow<TFGangsta>(UGangsta::Logic(), FGangsta); }

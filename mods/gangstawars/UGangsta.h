@@ -17,7 +17,4 @@ public:
 
 TGangsta& Logic();
 
-// Fills Gangsta Wars' row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UGangsta

@@ -324,11 +324,6 @@ TGathering& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFGathering>(Logic(), FGathering);
-}
-
 } // namespace UGathering
 
-void RegisterMod_gathering() { UGathering::Register(); }
+void RegisterMod_gathering() { RegisterModWindow<TFGathering>(UGathering::Logic(), FGathering); }

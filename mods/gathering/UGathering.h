@@ -48,7 +48,4 @@ private:
 
 TGathering& Logic();
 
-// Fills The Gathering's row (profile and hooks).
-void Register();
-
 } // namespace UGathering

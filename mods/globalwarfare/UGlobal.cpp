@@ -174,11 +174,6 @@ TGlobal& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFGlobal>(Logic(), FGlobal);
-}
-
 } // namespace UGlobal
 
-void RegisterMod_globalwarfare() { UGlobal::Register(); }
+void RegisterMod_globalwarfare() { RegisterModWindow<TFGlobal>(UGlobal::Logic(), FGlobal); }

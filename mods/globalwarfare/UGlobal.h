@@ -25,7 +25,4 @@ public:
 
 TGlobal& Logic();
 
-// Fills Global Warfare's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UGlobal

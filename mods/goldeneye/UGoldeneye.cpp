@@ -262,11 +262,6 @@ TGoldeneye& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFGoldeneye>(Logic(), FGoldeneye);
-}
-
 } // namespace UGoldeneye
 
-void RegisterMod_goldeneye() { UGoldeneye::Register(); }
+void RegisterMod_goldeneye() { RegisterModWindow<TFGoldeneye>(UGoldeneye::Logic(), FGoldeneye); }

@@ -42,6 +42,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TGoldeneye& Logic();
 
-void Register();
-
 } // namespace UGoldeneye

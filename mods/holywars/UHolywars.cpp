@@ -225,11 +225,6 @@ THolywars& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFHolywars>(Logic(), FHolywars);
-}
-
 } // namespace UHolywars
 
-void RegisterMod_holywars() { UHolywars::Register(); }
+void RegisterMod_holywars() { RegisterModWindow<TFHolywars>(UHolywars::Logic(), FHolywars); }

@@ -39,6 +39,5 @@ public:
 };
 
 THolywars& Logic();
-void Register();
 
 } // namespace UHolywars

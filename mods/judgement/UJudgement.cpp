@@ -95,11 +95,6 @@ TJudgement& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFJudgement>(Logic(), FJudgement);
-}
-
 } // namespace UJudgement
 
-void RegisterMod_judgement() { UJudgement::Register(); }
+void RegisterMod_judgement() { RegisterModWindow<TFJudgement>(UJudgement::Logic(), FJudgement); }

@@ -21,7 +21,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TJudgement& Logic();
 
-// Fills Judgement's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UJudgement

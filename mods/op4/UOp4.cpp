@@ -570,11 +570,6 @@ TOp4& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFOp4>(Logic(), FOp4);
-}
-
 } // namespace UOp4
 
-void RegisterMod_op4() { UOp4::Register(); }
+void RegisterMod_op4() { RegisterModWindow<TFOp4>(UOp4::Logic(), FOp4); }

@@ -76,6 +76,5 @@ public:
 };
 
 TOp4& Logic();
-void Register();
 
 } // namespace UOp4

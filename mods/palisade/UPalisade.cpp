@@ -47,11 +47,6 @@ TPalisade& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFPalisade>(Logic(), FPalisade);
-}
-
 } // namespace UPalisade
 
-void RegisterMod_palisade() { UPalisade::Register(); }
+void RegisterMod_palisade() { RegisterModWindow<TFPalisade>(UPalisade::Logic(), FPalisade); }

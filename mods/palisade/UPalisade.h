@@ -15,7 +15,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TPalisade& Logic();
 
-// Fills Palisade's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UPalisade

@@ -857,11 +857,6 @@ TSciHunt& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFScihunt>(Logic(), FScihunt);
-}
-
 } // namespace USciHunt
 
-void RegisterMod_scihunt() { USciHunt::Register(); }
+void RegisterMod_scihunt() { RegisterModWindow<TFScihunt>(USciHunt::Logic(), FScihunt); }

@@ -86,6 +86,5 @@ public:
 };
 
 TSciHunt& Logic();
-void Register();
 
 } // namespace USciHunt

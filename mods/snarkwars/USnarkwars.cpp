@@ -69,11 +69,6 @@ TSnarkwars& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFSnarkWars>(Logic(), FSnarkWars);
-}
-
 } // namespace USnarkwars
 
-void RegisterMod_snarkwars() { USnarkwars::Register(); }
+void RegisterMod_snarkwars() { RegisterModWindow<TFSnarkWars>(USnarkwars::Logic(), FSnarkWars); }

@@ -12,6 +12,5 @@ public:
 };
 
 TSnarkwars& Logic();
-void Register();
 
 } // namespace USnarkwars

@@ -215,11 +215,6 @@ TSVInstaGib& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFSVInstaGib>(Logic(), FSVInstaGib);
-}
-
 } // namespace USVInstaGib
 
-void RegisterMod_svinstagib() { USVInstaGib::Register(); }
+void RegisterMod_svinstagib() { RegisterModWindow<TFSVInstaGib>(USVInstaGib::Logic(), FSVInstaGib); }

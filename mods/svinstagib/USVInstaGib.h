@@ -24,6 +24,5 @@ public:
 };
 
 TSVInstaGib& Logic();
-void Register();
 
 } // namespace USVInstaGib

@@ -325,11 +325,6 @@ TTFC& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFTFC>(Logic(), FTFC);
-}
-
 } // namespace UTFC
 
-void RegisterMod_tfc() { UTFC::Register(); }
+void RegisterMod_tfc() { RegisterModWindow<TFTFC>(UTFC::Logic(), FTFC); }

@@ -52,6 +52,5 @@ private:
 };
 
 TTFC& Logic();
-void Register();
 
 } // namespace UTFC

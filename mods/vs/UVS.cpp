@@ -63,11 +63,6 @@ TVS& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFVS>(Logic(), FVS);
-}
-
 } // namespace UVS
 
-void RegisterMod_vs() { UVS::Register(); }
+void RegisterMod_vs() { RegisterModWindow<TFVS>(UVS::Logic(), FVS); }

@@ -15,7 +15,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TVS& Logic();
 
-// Fills Vampire Slayer's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UVS

@@ -356,11 +356,6 @@ TWanted& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFWanted>(Logic(), FWanted);
-}
-
 } // namespace UWanted
 
-void RegisterMod_wanted() { UWanted::Register(); }
+void RegisterMod_wanted() { RegisterModWindow<TFWanted>(UWanted::Logic(), FWanted); }

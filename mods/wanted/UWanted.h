@@ -59,7 +59,4 @@ private:
 // The one logic object of the mod.
 TWanted& Logic();
 
-// Fills Wanted's row (profile and hooks).
-void Register();
-
 } // namespace UWanted

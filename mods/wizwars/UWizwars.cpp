@@ -130,11 +130,6 @@ TWizwars& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFWizwars>(Logic(), FWizwars);
-}
-
 } // namespace UWizwars
 
-void RegisterMod_wizwars() { UWizwars::Register(); }
+void RegisterMod_wizwars() { RegisterModWindow<TFWizwars>(UWizwars::Logic(), FWizwars); }

@@ -23,7 +23,4 @@ public:
 // The one logic object of the mod: its role routines and state outlive the window.
 TWizwars& Logic();
 
-// Fills Wizard Wars' row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UWizwars

@@ -121,11 +121,6 @@ TWormsHL& Logic()
     return logic;
 }
 
-void Register()
-{
-    RegisterModWindow<TFWormsHL>(Logic(), FWormsHL);
-}
-
 } // namespace UWormsHL
 
-void RegisterMod_wormshl() { UWormsHL::Register(); }
+void RegisterMod_wormshl() { RegisterModWindow<TFWormsHL>(UWormsHL::Logic(), FWormsHL); }

@@ -21,7 +21,4 @@ public:
 
 TWormsHL& Logic();
 
-// Fills Worms HL's row hooks (window, restore, load, modified flag, launch writers).
-void Register();
-
 } // namespace UWormsHL
