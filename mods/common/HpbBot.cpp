@@ -33,8 +33,7 @@ QStringList SettingsLines(const TIniFile& store, std::initializer_list<TSetting>
         const TLine l = line(s);
         const QString def = QString::fromLatin1(l.Default);
         lines << QString::fromLatin1(l.Command) + QLatin1Char(' ') +
-                     ModWriters::NumberOr(store.ReadString(QStringLiteral("Default"), QString::fromLatin1(l.Key), def),
-                                          def);
+                     ModWriters::StoredNumber(store, QStringLiteral("Default"), QString::fromLatin1(l.Key), def);
     }
     return lines;
 }

@@ -16,6 +16,12 @@ QString NumberOr(const QString& value, const QString& fallback)
     return ok ? value.trimmed() : fallback;
 }
 
+QString StoredNumber(const TIniFile& store, const QString& section, const QString& key,
+                     const QString& fallback)
+{
+    return NumberOr(store.ReadString(section, key, fallback), fallback);
+}
+
 bool IsBotNameChar(QChar c, bool engineTokens)
 {
     if (c.isSpace() || c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\'')
@@ -76,8 +82,7 @@ TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& m
         {QStringLiteral("<model>"), QStringLiteral("modele"), modelDefault, {}},
         {QStringLiteral("<name>"), QStringLiteral("nom"), nameDefault,
          [engineTokens](const QString& name, int) { return CleanBotName(name, engineTokens); }},
-        {QStringLiteral("<skill>"), skillKey, skillDefault,
-         [skillDefault](const QString& skill, int) { return NumberOr(skill, skillDefault); }},
+        {QStringLiteral("<skill>"), skillKey, skillDefault, {}, true},
     };
 }
 
@@ -140,6 +145,8 @@ QStringList FillTemplate(const QString& templ, const TPlaceholderTable& table,
         if (!templ.contains(p.Name))
             continue;
         QString v = p.Key.isEmpty() ? p.Default : store.ReadString(section, p.Key, p.Default);
+        if (p.Number)
+            v = NumberOr(v, p.Default);
         if (p.Convert)
             v = p.Convert(v, botNumber);
         // A value never breaks the line it is put in.
@@ -221,13 +228,12 @@ QStringList BotFileHeader(const QString& templ, const QString& pauseLine,
 
 QStringList AkimbotRateLines(const TIniFile& store)
 {
-    const QString d = QStringLiteral("Default");
-    return {QStringLiteral("bot_chat_percent ") +
-                store.ReadString(d, QStringLiteral("chatfreq"), QStringLiteral("10")),
-            QStringLiteral("bot_taunt_percent ") +
-                store.ReadString(d, QStringLiteral("chatfreq_kill"), QStringLiteral("20")),
-            QStringLiteral("bot_whine_percent ") +
-                store.ReadString(d, QStringLiteral("chatfreq_died"), QStringLiteral("10"))};
+    auto rate = [&store](const char* key, const char* def) {
+        return StoredNumber(store, QStringLiteral("Default"), QLatin1String(key), QLatin1String(def));
+    };
+    return {QStringLiteral("bot_chat_percent ") + rate("chatfreq", "10"),
+            QStringLiteral("bot_taunt_percent ") + rate("chatfreq_kill", "20"),
+            QStringLiteral("bot_whine_percent ") + rate("chatfreq_died", "10")};
 }
 
 QString AkimbotLastLine()

@@ -25,6 +25,9 @@ struct TPlaceholder {
     QString Key;        // "modele"
     QString Default;
     std::function<QString(const QString& value, int botNumber)> Convert;
+    // The key holds a whole number: a stored value that is none reads as the key left out
+    // (Default), before Convert, so letters never reach the line as letters or as nothing.
+    bool Number = false;
 };
 using TPlaceholderTable = QVector<TPlaceholder>;
 
@@ -47,6 +50,10 @@ QString RenamedBotsNote(const QString& file, const QVector<QPair<QString, QStrin
 // A stored number as it is, or fallback when the text is no whole number: a hand-edited store
 // must not hand a bot program "botskill abc".
 QString NumberOr(const QString& value, const QString& fallback);
+// A number the launch reads from the bot store: a key holding no whole number writes what the
+// key left out writes (fallback), so "skill5=abc" never becomes an empty or a lettered argument.
+QString StoredNumber(const TIniFile& store, const QString& section, const QString& key,
+                     const QString& fallback);
 
 // The template's three, in the fixed order "<model>", "<name>", "<skill>"; skillKey is
 // "skill" + maxskill. A mod adds its own before or after them and may give them defaults. The

@@ -1,6 +1,7 @@
 #include "mods/common/RhoBot.h"
 
 #include "mods/common/BotFiles.h"
+#include "mods/common/ModWriters.h"
 
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
@@ -48,9 +49,9 @@ QString BotFileName(const QString& name, int botNumber)
 
 QStringList CfgLines(const TIniFile& store, int spawnBots, const TFlavour& flavour)
 {
-    const QString skill = store.ReadString(kDefault, flavour.SkillKey, QStringLiteral("0"));
+    const QString skill = ModWriters::StoredNumber(store, kDefault, flavour.SkillKey, QStringLiteral("0"));
     const QString chat = flavour.ChatFromStore
-                             ? store.ReadString(kDefault, QStringLiteral("chatfreq"), QStringLiteral("50"))
+                             ? ModWriters::StoredNumber(store, kDefault, QStringLiteral("chatfreq"), QStringLiteral("50"))
                              : QStringLiteral("50");
     return {QStringLiteral("//"),
             QStringLiteral("echo \"Rhobot.cfg Loaded\""),
@@ -90,19 +91,21 @@ QStringList BotLines(const TIniFile& store, int botNumber, const QString& name, 
 {
     const QString s = Section(botNumber);
     auto value = [&](const QString& key, const QString& def) { return store.ReadString(s, key, def); };
+    // Colours, traits and weapon preferences are numbers: one that is none is the key left out.
+    auto number = [&](const QString& key, const QString& def) { return ModWriters::StoredNumber(store, s, key, def); };
     QStringList lines{QStringLiteral("//"), QStringLiteral("// Rho-Bot name, model, and model colors"),
                       QStringLiteral("//"),
                       QStringLiteral("bot_name") + kTab2 + Quoted(name),
                       QStringLiteral("bot_model") + kTab2 + Quoted(value(QStringLiteral("modele"), QStringLiteral("gordon"))),
-                      QStringLiteral("bot_top_color") + kTab2 + Quoted(value(QStringLiteral("param2"), flavour.TopDefault)),
-                      QStringLiteral("bot_bottom_color") + kTab2 + Quoted(value(QStringLiteral("param1"), flavour.BottomDefault)),
+                      QStringLiteral("bot_top_color") + kTab2 + Quoted(number(QStringLiteral("param2"), flavour.TopDefault)),
+                      QStringLiteral("bot_bottom_color") + kTab2 + Quoted(number(QStringLiteral("param1"), flavour.BottomDefault)),
                       QStringLiteral("//"), QStringLiteral("// Rho-Bot traits"), QStringLiteral("//")};
     for (const char* trait : {"jump", "accuracy", "aggression", "perception", "reflexes"})
         lines << QStringLiteral("bot_trait_") + QString::fromLatin1(trait) + kTab2 +
-                     value(QString::fromLatin1(trait).toUpper(), QStringLiteral("1"));
+                     number(QString::fromLatin1(trait).toUpper(), QStringLiteral("1"));
     lines << QStringLiteral("//") << flavour.WeaponHeading << QStringLiteral("//");
     for (const auto& [line, key] : flavour.Weapons)
-        lines << line + kTab2 + value(key, QStringLiteral("1"));
+        lines << line + kTab2 + number(key, QStringLiteral("1"));
     return lines;
 }
 

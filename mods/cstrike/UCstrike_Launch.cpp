@@ -128,8 +128,12 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
     auto d = [&](const char* key, const char* def) {
         return store.ReadString(kDefault, QString::fromLatin1(key), QString::fromLatin1(def));
     };
+    // The numbers the window keeps: one that is no number writes what the key left out writes.
+    auto n = [&](const char* key, const char* def) {
+        return ModWriters::StoredNumber(store, kDefault, QString::fromLatin1(key), QString::fromLatin1(def));
+    };
     auto p = [&](const char* key, const char* def) {
-        return store.ReadString(kPlBotSection, QString::fromLatin1(key), QString::fromLatin1(def));
+        return ModWriters::StoredNumber(store, kPlBotSection, QString::fromLatin1(key), QString::fromLatin1(def));
     };
     // The lowest skill is a number to the bot programs; a stored text is the default.
     auto minSkill = [&] { return ModWriters::NumberOr(d("minskill", "1"), QStringLiteral("1")); };
@@ -157,13 +161,13 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
               << QStringLiteral("bt_unlocked 1")
               << QStringLiteral("bt_weaponmode ") + mode;
     } else if (bot == BsdBot) {
-        lines << QStringLiteral("bot_whine_percent ") + d("chatfreq", "10");
+        lines << QStringLiteral("bot_whine_percent ") + n("chatfreq", "10");
     } else if (bot == FreedomBot) {
         lines << QStringLiteral("knifemode ") + d("knifeonly", "0")
               << QStringLiteral("laser ") + d("allowlaserdot", "1");
     } else if (bot == JoeBot) {
         const bool detailed = d("detailnames", "0") == QLatin1String("1");
-        lines << QStringLiteral("leetposs ") + d("chatleet", "10")
+        lines << QStringLiteral("leetposs ") + n("chatleet", "10")
               << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
               << QStringLiteral("pistolonly ") + OnOff(d("pistolonly", "0"))
               << QStringLiteral("botskill_min ") + minSkill()
@@ -186,8 +190,8 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         lines << QStringLiteral("plbot_skill ") + skill
               << QStringLiteral("plbot_chat ") + d("botchat", "0")
               << QStringLiteral("plbot_nav ") + d("plbot_nav", "0")
-              << QStringLiteral("plbot_control ") + d("bot_control", "1")
-              << QStringLiteral("plbot_group ") + d("bot_group", "1")
+              << QStringLiteral("plbot_control ") + n("bot_control", "1")
+              << QStringLiteral("plbot_group ") + n("bot_group", "1")
               << QStringLiteral("plbot_laserdot ") + d("allowlaserdot", "1")
               << QStringLiteral("plbot_uselasserdot ") + d("botuselaserdot", "1")
               << QStringLiteral("maxway ") + p("maxway", "100")
@@ -208,12 +212,13 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
               << QStringLiteral("maxbotskill ") + PodBotSkill(skill, QStringLiteral("0"))
               << QStringLiteral("jasonmode ") + OnOff(d("knifeonly", "0"))
               << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
-              << QStringLiteral("botsfollowuser ") + d("bot_control", "0")
+              << QStringLiteral("botsfollowuser ") + n("bot_control", "0")
               << QStringLiteral("detailnames ") + OnOff(d("detailnames", "0"));
         for (const char* key : {"inhumanturns", "collectexperience", "shootthruwalls", "usespeech",
                                 "botvotekick", "botspray"})
             lines << QString::fromLatin1(key) + QLatin1Char(' ') + OnOff(o(key, "0"));
-        lines << QStringLiteral("maxweaponpickup ") + o("maxweaponpickup", "0");
+        lines << QStringLiteral("maxweaponpickup ") + ModWriters::StoredNumber(store, kPodSection, QStringLiteral("maxweaponpickup"),
+                                                                        QStringLiteral("0"));
         // A timer left empty or unreadable in the store would reach the bot as a command
         // without a number; leaving it out keeps the bot's own timing.
         for (const char* key : {"timer_sound", "timer_pickup", "timer_grenade"}) {

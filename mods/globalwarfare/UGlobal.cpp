@@ -117,19 +117,16 @@ ModWriters::TPlaceholderTable TGlobal::Placeholders(const QString& skillKey) con
 {
     ModWriters::TPlaceholderTable table = TModLogic::Placeholders(skillKey);
     for (ModWriters::TPlaceholder& p : table) {
-        if (p.Name == QStringLiteral("<model>"))
+        if (p.Name == QStringLiteral("<model>")) {
             p.Default = QStringLiteral("0");
-        else if (p.Name == QStringLiteral("<name>"))
+            p.Number = true;   // a class number
+        } else if (p.Name == QStringLiteral("<name>"))
             p.Default = QStringLiteral("NewBot");
         else if (p.Name == QStringLiteral("<skill>"))
             p.Default = QStringLiteral("1");
     }
     // The bot program's own number for "any team" is 5.
-    table.prepend({QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("0"),
-                   [](const QString& team, int) {
-                       const QString t = team.trimmed();
-                       return t == QStringLiteral("0") ? QStringLiteral("5") : t;
-                   }});
+    table.prepend(ModWriters::AutoTeamPlaceholder());
     return table;
 }
 

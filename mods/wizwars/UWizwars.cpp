@@ -81,11 +81,10 @@ ModWriters::TPlaceholderTable TWizwars::Placeholders(const QString& skillKey) co
     for (ModWriters::TPlaceholder& p : table) {
         if (p.Name != QStringLiteral("<model>"))
             continue;
-        // A missing class stays empty; one that names no class is the first; the last is
-        // numbered 10 by the bot program.
+        // A missing class, or one that names none, is the first, as the window reads it (an
+        // empty argument would shift the name into the class); the last is numbered 10 by the
+        // bot program.
         p.Convert = [classes](const QString& v, int) {
-            if (v.isEmpty())
-                return v;
             const QString number = ModClasses::ReadClassNumber(v, classes, QStringLiteral("1"));
             return number == QStringLiteral("9") ? QStringLiteral("10") : number;
         };

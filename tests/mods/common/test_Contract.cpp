@@ -1,6 +1,7 @@
 // What every mod window promises, run over every mod that registers one: it opens offscreen and
 // loads its defaults; a save reloads as the same store; Restore Default and an empty or damaged
-// store load without a crash; a mod that writes its files at launch writes liblist.gam.
+// store load without a crash; a mod that writes its files at launch writes liblist.gam; letters in
+// a stored number write the same files as the key left out.
 #include "mods/common/ModTestEnv.h"
 
 #include "core/UInitMain.h"
@@ -10,7 +11,9 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QMap>
+#include <QSet>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -23,7 +26,9 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -50,15 +55,191 @@ QString FolderOf(const TModRow& row)
     return row.Folder.isEmpty() ? QStringLiteral("valve") : row.Folder;
 }
 
+// Every bot program the mod's Mods file offers ("" alone for a mod without a choice of bot).
+QStringList OfferedBots(const TModRow& row)
+{
+    QStringList bots;
+    if (row.HasBotSelector()) {
+        const TIniFile mods(UInit::ModsIniPath(row.ListKey));
+        for (int n = 1; n <= 32; ++n) {
+            const QString bot = mods.ReadString(QStringLiteral("Default"), QStringLiteral("Bot") + QString::number(n),
+                                                QString());
+            if (!bot.isEmpty() && !bots.contains(bot))
+                bots << bot;
+        }
+    }
+    return bots.isEmpty() ? QStringList{QString()} : bots;
+}
+
+// The folders every case starts from: the mod folder with a map and its cycle, the mod's first
+// bot chosen.
+void Prepare(TModTestEnv& env, const TModRow& row)
+{
+    UInit::SelectedBot = FirstBot(row);
+    env.HL.AddMap(FolderOf(row), QStringLiteral("contract_map"));
+    env.HL.AddFile(FolderOf(row) + QStringLiteral("/mapcycle.txt"), "contract_map\r\n");
+    TIniFile::FlushCache();
+}
+
+// The bot program installed as its Mods file places it: its library, the folder of its file and,
+// for Parabot, its folder of the game.
+void Install(TModTestEnv& env, const TModRow& row, const QString& bot)
+{
+    if (bot.isEmpty())
+        return;
+    const TIniFile mods(UInit::ModsIniPath(row.ListKey));
+    const QDir mod(FolderOf(row));
+    auto below = [&](const QString& key) {
+        const QString path = mods.ReadString(bot, key, QString()).replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return path.isEmpty() ? QString() : QDir::cleanPath(mod.filePath(path));
+    };
+    if (const QString dll = below(QStringLiteral("dll")); !dll.isEmpty()) {
+        env.HL.AddFile(dll, "MZ");
+        if (dll.startsWith(QLatin1String("Parabot/"), Qt::CaseInsensitive))
+            QDir(env.HL.Root()).mkpath(QStringLiteral("Parabot/") + FolderOf(row));
+    }
+    if (const QString file = below(QStringLiteral("botfile")); !file.isEmpty())
+        QDir(env.HL.Root()).mkpath(QFileInfo(file).path());
+}
+
+// Every file below the program and game folders with its bytes, by its path below them: some
+// mods keep their bots in their own files (bot.cfg, .bot files) rather than in the bot store.
+QMap<QString, QByteArray> FilesOf(const TModTestEnv& env)
+{
+    QMap<QString, QByteArray> files;
+    for (const auto& [name, root] : {std::pair{"program/", env.Program.Root()}, std::pair{"hl/", env.HL.Root()}}) {
+        const QDir base(root);
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            files.insert(QLatin1String(name) + base.relativeFilePath(path), TModTestEnv::Read(path));
+        }
+    }
+    return files;
+}
+
+// The bot store keys that hold numbers, as the template and the mod's rows declare them:
+// [Default]-like keys with their section, and the keys of each [Bot N]. The counts (numbot,
+// spawnbot) are left out: the stores hold two bots to play.
+struct TNumberKeys {
+    QVector<QPair<QString, QString>> Window;
+    QStringList Bot;
+};
+
+TNumberKeys NumberKeys(const TModLogic& logic)
+{
+    const TModTraits& t = logic.Traits();
+    const QString def = QStringLiteral("Default");
+    TNumberKeys keys;
+    auto window = [&keys](const QString& section, const QString& key) {
+        for (const auto& [s, k] : std::as_const(keys.Window))
+            if (!s.compare(section, Qt::CaseInsensitive) && !k.compare(key, Qt::CaseInsensitive))
+                return;
+        if (key.compare(QLatin1String("numbot"), Qt::CaseInsensitive) &&
+            key.compare(QLatin1String("spawnbot"), Qt::CaseInsensitive))
+            keys.Window.append({section, key});
+    };
+    auto bot = [&keys](const QString& key) {
+        if (!keys.Bot.contains(key, Qt::CaseInsensitive))
+            keys.Bot << key;
+    };
+    if (t.HasBotsPage) {
+        if (t.DefaultSkillKey)
+            window(def, logic.SkillKey());
+        if (t.ChatKeys)
+            for (const char* key : {"chatfreq", "chatfreq_kill", "chatfreq_died"})
+                window(def, QLatin1String(key));
+        bot(logic.SkillKey());
+        if (t.ModeleKey && (t.Models == TModelSource::ClassList || t.Profile.ModelStorage != TModelStorage::Name))
+            bot(QStringLiteral("modele"));
+        for (const TStoreRow& row : logic.BotStoreRows())
+            if (row.Kind == TStoreKind::Number && (!row.When || row.When()) && row.Slot >= 0)
+                bot(row.Key);
+    }
+    for (const TStoreRow& row : logic.StoreRows())
+        if (row.Kind == TStoreKind::Number && (!row.When || row.When()) && row.Slot < 0)
+            window(row.Section, row.Key);
+    return keys;
+}
+
+// A store of two bots with value in every number key, or without those keys (value null).
+QByteArray StoreOfTwo(const TNumberKeys& keys, const char* value)
+{
+    QMap<QString, QByteArray> sections;
+    QStringList order{QStringLiteral("Default")};
+    sections[QStringLiteral("Default")] = "numbot=2\r\nspawnbot=2\r\n";
+    for (const auto& [section, key] : keys.Window) {
+        if (!order.contains(section, Qt::CaseInsensitive))
+            order << section;
+        if (value)
+            sections[section] += key.toUtf8() + '=' + value + "\r\n";
+    }
+    QByteArray store;
+    for (const QString& section : std::as_const(order))
+        store += '[' + section.toUtf8() + "]\r\n" + sections.value(section);
+    for (const char* name : {"Alpha", "Bravo"}) {
+        store += QByteArray("[Bot ") + (name[0] == 'A' ? '1' : '2') + "]\r\nnom=" + name + "\r\n";
+        if (value)
+            for (const QString& key : keys.Bot)
+                store += key.toUtf8() + '=' + value + "\r\n";
+    }
+    return store;
+}
+
+// A store with the keys of each section in order of their lines' text: a save replaces a key
+// where it stands and adds a missing one at its section's end, so two stores of the same values
+// may list them in another order.
+QByteArray KeysInOrder(const QByteArray& store)
+{
+    QByteArray out;
+    QList<QByteArray> keys;
+    auto section = [&] {
+        std::sort(keys.begin(), keys.end());
+        for (const QByteArray& key : std::as_const(keys))
+            out += key + '\n';
+        keys.clear();
+    };
+    for (const QByteArray& line : store.split('\n')) {
+        if (line.startsWith('[')) {
+            section();
+            out += line + '\n';
+        } else {
+            keys << line;
+        }
+    }
+    section();
+    return out;
+}
+
+bool IsNumber(const QByteArray& text)
+{
+    bool ok = false;
+    text.toInt(&ok);
+    return ok;
+}
+
+// The lines of withLetters that hold an empty argument where the same line of without has a
+// number ("addbot 1  Alpha", a trailing blank): the bot programs' readers take those apart.
+QStringList EmptyWhereANumberWas(const QByteArray& withLetters, const QByteArray& without)
+{
+    QStringList found;
+    const QList<QByteArray> lines = QByteArray(withLetters).replace('\r', "").split('\n');
+    const QList<QByteArray> others = QByteArray(without).replace('\r', "").split('\n');
+    for (qsizetype i = 0; i < lines.size() && i < others.size(); ++i) {
+        const QList<QByteArray> args = lines[i].split(' ');
+        const QList<QByteArray> numbers = others[i].split(' ');
+        for (qsizetype a = 0; a < args.size() && a < numbers.size(); ++a)
+            if (args[a].isEmpty() && IsNumber(numbers[a])) {
+                found << QString::fromUtf8(lines[i]);
+                break;
+            }
+    }
+    return found;
+}
+
 class ModContract : public ::testing::TestWithParam<QString> {
 protected:
-    ModContract() : Env(GetParam(), FolderOf(*ModTable::Find(GetParam())), QString())
-    {
-        UInit::SelectedBot = FirstBot(Row());
-        Env.HL.AddMap(FolderOf(Row()), QStringLiteral("contract_map"));
-        Env.HL.AddFile(FolderOf(Row()) + QStringLiteral("/mapcycle.txt"), "contract_map\r\n");
-        TIniFile::FlushCache();
-    }
+    ModContract() : Env(GetParam(), FolderOf(*ModTable::Find(GetParam())), QString()) { Prepare(Env, Row()); }
 
     std::unique_ptr<TModWindow> Open()
     {
@@ -79,19 +260,56 @@ protected:
         return TModTestEnv::Read(w.Logic().BotsIniPath());
     }
 
-    // Every file below the program and game folders with its bytes: some mods keep their bots
-    // in their own files (bot.cfg, .bot files) rather than in the bot store.
-    QMap<QString, QByteArray> AllFiles() const
+    QMap<QString, QByteArray> AllFiles() const { return FilesOf(Env); }
+
+    // What a user's road through the mod leaves behind from a hand-edited store: the files after
+    // a launch from the files alone, then after the window applied and a second launch. Each
+    // stage keeps every file there and the ones it wrote.
+    struct TStage {
+        QMap<QString, QByteArray> Files;
+        QSet<QString> Written;
+    };
+    QVector<TStage> Road(const QString& bot, const char* value, QString& store)
     {
-        QMap<QString, QByteArray> files;
-        for (const QString& root : {Env.Program.Root(), Env.HL.Root()}) {
-            QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                files.insert(path, TModTestEnv::Read(path));
-            }
+        TModTestEnv env(GetParam(), FolderOf(Row()), QString());
+        Prepare(env, Row());
+        UInit::SelectedBot = bot;
+        Install(env, Row(), bot);
+        QString path;
+        TNumberKeys keys;
+        if (auto probe = Open()) {
+            path = probe->Logic().BotsIniPath();
+            keys = NumberKeys(probe->Logic());
         }
-        return files;
+        store = QDir(env.Program.Root()).relativeFilePath(path);
+        env.Program.AddFile(store, StoreOfTwo(keys, value));
+        store.prepend(QStringLiteral("program/"));
+        TIniFile::FlushCache();
+        env.Dialogs.Clear();
+
+        QVector<TStage> stages;
+        QMap<QString, QByteArray> before = FilesOf(env);
+        auto stage = [&] {
+            TStage s{FilesOf(env), {}};
+            for (auto it = s.Files.cbegin(); it != s.Files.cend(); ++it)
+                if (!before.contains(it.key()) || before.value(it.key()) != it.value())
+                    s.Written.insert(it.key());
+            before = s.Files;
+            stages << s;
+        };
+        const bool launches = Row().Hooks.LaunchWriters && Row().HasBotSelector();
+        QString error;
+        if (launches)
+            EXPECT_TRUE(Row().Hooks.LaunchWriters(error)) << error.toStdString();
+        stage();
+        if (auto w = Open()) {
+            EXPECT_TRUE(w->Logic().SaveConf())
+                << env.Dialogs.Texts().join(QLatin1Char('|')).toStdString();
+        }
+        if (launches)
+            EXPECT_TRUE(Row().Hooks.LaunchWriters(error)) << error.toStdString();
+        stage();
+        return stages;
     }
 
     // Looked up each time: the environment's copy of the rows makes the table detach.
@@ -249,6 +467,31 @@ TEST_P(ModContract, ALaunchWritesLiblist)
     QString error;
     ASSERT_TRUE(Row().Hooks.LaunchWriters(error)) << error.toStdString();
     EXPECT_TRUE(FileSys::FileExists(FileSys::JoinPath(Row().Dir, QStringLiteral("liblist.gam"))));
+}
+
+// A hand-edited store with letters in its number keys ("skill5=abc") reads as the same store
+// without them, so every file a launch or a save writes is the one the field's default gives.
+TEST_P(ModContract, LettersInAStoredNumberWriteWhatTheMissingKeyWrites)
+{
+    for (const QString& bot : OfferedBots(Row())) {
+        SCOPED_TRACE(bot.toStdString());
+        QString store;
+        const QVector<TStage> letters = Road(bot, "abc", store);
+        const QVector<TStage> missing = Road(bot, nullptr, store);
+        ASSERT_EQ(letters.size(), missing.size());
+        for (qsizetype i = 0; i < letters.size(); ++i) {
+            SCOPED_TRACE(i == 0 ? "launched from the files" : "applied, then launched");
+            for (const QString& path : letters[i].Written + missing[i].Written) {
+                const QByteArray got = letters[i].Files.value(path, "<missing>");
+                const QByteArray want = missing[i].Files.value(path, "<missing>");
+                if (path == store)
+                    EXPECT_EQ(KeysInOrder(got), KeysInOrder(want)) << path.toStdString();
+                else
+                    EXPECT_EQ(got, want) << path.toStdString();
+                EXPECT_EQ(EmptyWhereANumberWas(got, want), QStringList()) << path.toStdString();
+            }
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMod, ModContract, ::testing::ValuesIn(RegisteredMods()), ModName);

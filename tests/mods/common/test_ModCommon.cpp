@@ -78,6 +78,8 @@ TEST_P(AddbotFiller, ReplacesFirstOccurrencesInTableOrder)
     // A computed one: the bot's number.
     table.append({QStringLiteral("<number>"), QString(), QString(),
                   [](const QString&, int n) { return QString::number(n); }});
+    // A number with a default of its own.
+    table.append({QStringLiteral("<rate>"), QStringLiteral("rate"), QStringLiteral("10"), {}, true});
     EXPECT_EQ(ModWriters::FillTemplate(QString::fromLatin1(c.Template), table, store, 1, c.Options),
               c.Expected);
 }
@@ -95,6 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
         TFillCase{"own and computed", "addbot <team> 1 <name> <number>", kAlpha, kNone,
                   {"addbot 5 1 Alpha 1"}},
         TFillCase{"no section", "addbot <model> <name> <skill> <team>", "", kNone, {"addbot    5"}},
+        // A number key holding letters reads as the key left out; a number keeps its text.
+        TFillCase{"letters in a number", "addbot <name> <rate> <skill>",
+                  "[Bot 1]\r\nnom=Alpha\r\nrate=abc\r\nskill5=x3\r\n", kNone, {"addbot Alpha 10 "}},
+        TFillCase{"number as written", "addbot <name> <rate> <skill>",
+                  "[Bot 1]\r\nnom=Alpha\r\nrate=07\r\nskill5=3\r\n", kNone, {"addbot Alpha 07 3"}},
         TFillCase{"tab everywhere", "a<TAB><name><TAB>b", kAlpha, AllTags(), {"a\tAlpha\tb"}},
         TFillCase{"split", "bot_name <name><CR>bot_skill <skill><RC>x", kAlpha, AllTags(),
                   {"bot_name Alpha", "bot_skill 3", "x"}},
@@ -157,6 +164,14 @@ TEST(BotFileSkeleton, HeaderAndAkimbotLinesHaveTheirFixedForm)
     const TIniFile missing(dir.filePath(QStringLiteral("none.ini")));
     EXPECT_EQ(ModWriters::AkimbotRateLines(missing),
               (QStringList{"bot_chat_percent 10", "bot_taunt_percent 20", "bot_whine_percent 10"}));
+    // A hand-edited rate that is no number is the missing key's.
+    QFile damaged(dir.filePath(QStringLiteral("damaged.ini")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Default]\r\nchatfreq=abc\r\nchatfreq_kill=35\r\nchatfreq_died=\r\n");
+    damaged.close();
+    TIniFile::FlushCache();
+    EXPECT_EQ(ModWriters::AkimbotRateLines(TIniFile(damaged.fileName())),
+              (QStringList{"bot_chat_percent 10", "bot_taunt_percent 35", "bot_whine_percent 10"}));
     EXPECT_EQ(ModWriters::LiblistLine(QStringLiteral("url_dl"), QString()), QStringLiteral("url_dl \"\""));
 }
 

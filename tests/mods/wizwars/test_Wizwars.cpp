@@ -194,8 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
         TBotLineCase{"AutoDracomancer", "nom=Merlin\r\nteam=0\r\nmodele=9\r\nskill5=1\r\n", "addbot 5 10 Merlin 1"},
         TBotLineCase{"BlueHealer", "nom=Ann\r\nteam=1\r\nmodele=1\r\nskill5=4\r\n", "addbot 1 1 Ann 4"},
         TBotLineCase{"RedNecromancer", "nom=Bob\r\nteam=2\r\nmodele=6\r\nskill5=0\r\n", "addbot 2 6 Bob 0"},
-        // What the store lacks: Auto, no class, the plain name, no skill.
-        TBotLineCase{"MissingKeys", "type=x\r\n", "addbot 5  NewBot "},
+        // What the store lacks: Auto, the first class (as the window reads it), the plain name,
+        // no skill.
+        TBotLineCase{"MissingKeys", "type=x\r\n", "addbot 5 1 NewBot "},
         // A hand-edited store: no radio's team is Auto, no class the first, letters no skill.
         TBotLineCase{"DamagedValues", "nom=Eve\r\nteam=7\r\nmodele=wizard\r\nskill5=high\r\n",
                      "addbot 5 1 Eve "},
@@ -207,9 +208,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WizwarsTest, AtMostThirtyOneBotsOnAListenServer)
 {
     WriteStore("[Default]\r\nnumbot=0\r\nskill5=1\r\nspawnbot=32\r\n");
-    EXPECT_EQ(Launch().count("addbot 5  NewBot \r\n"), 31);
+    EXPECT_EQ(Launch().count("addbot 5 1 NewBot \r\n"), 31);
     UInit::DedicatedSetting = QStringLiteral("O");
-    EXPECT_EQ(Launch().count("addbot 5  NewBot \r\n"), 32);
+    EXPECT_EQ(Launch().count("addbot 5 1 NewBot \r\n"), 32);
 }
 
 // Stored bots show their team and class; one outside the radios or the list reads as Auto or
