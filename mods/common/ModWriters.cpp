@@ -86,6 +86,14 @@ TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& m
     };
 }
 
+void SetConvert(TPlaceholderTable& table, const QString& name,
+                const std::function<QString(const QString& value, int botNumber)>& convert)
+{
+    for (TPlaceholder& p : table)
+        if (p.Name == name)
+            p.Convert = convert;
+}
+
 TPlaceholder AutoTeamPlaceholder()
 {
     return {QStringLiteral("<team>"), QStringLiteral("team"), QStringLiteral("5"),

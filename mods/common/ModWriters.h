@@ -63,6 +63,10 @@ TPlaceholderTable TemplatePlaceholders(const QString& skillKey, const QString& m
                                        const QString& skillDefault = {},
                                        bool engineTokens = false);
 
+// Writes the placeholder name of table through convert (a mod's own rule for a template one).
+void SetConvert(TPlaceholderTable& table, const QString& name,
+                const std::function<QString(const QString& value, int botNumber)>& convert);
+
 // "<team>" from the bot's "team", where the bot programs take 5 for "join the side the game
 // picks": a stored 0 (Auto), a missing team and one that is no number are written as 5.
 TPlaceholder AutoTeamPlaceholder();

@@ -44,8 +44,8 @@ const TControlRows& GamePage();
 
 // The placeholders of a bot entry, in order: <team> (team "0" and a missing team written as "5"),
 // <model>, <name>, <skill> and <weapon> (the favourite weapon's name); the template is cut into
-// lines at every "<CR>".
-ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey);
+// lines at every "<CR>". The names keep the engine's rule where engineTokens says so.
+ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey, bool engineTokens = false);
 // One bot's lines ([Bot botNumber] of the store).
 QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store, int botNumber,
                           const QString& maxSkill);

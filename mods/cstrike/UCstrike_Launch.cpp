@@ -96,15 +96,14 @@ QString WeaponName(int index)
     return names.at(index);
 }
 
-ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey)
+ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey, bool engineTokens)
 {
     ModWriters::TPlaceholderTable table{ModWriters::AutoTeamPlaceholder()};
     table += ModWriters::TemplatePlaceholders(skillKey, QStringLiteral("1"), QStringLiteral("NewBot"),
-                                              QStringLiteral("1"));
+                                              QStringLiteral("1"), engineTokens);
     // The models are numbered here: a stored text stands for the first one.
-    for (ModWriters::TPlaceholder& p : table)
-        if (p.Name == QLatin1String("<model>"))
-            p.Convert = [](const QString& model, int) { return ModWriters::NumberOr(model, QStringLiteral("1")); };
+    ModWriters::SetConvert(table, QStringLiteral("<model>"),
+                           [](const QString& model, int) { return ModWriters::NumberOr(model, QStringLiteral("1")); });
     table.append({QStringLiteral("<weapon>"), QStringLiteral("weapon"), QStringLiteral("0"),
                   [](const QString& index, int) {
                       bool ok = false;
@@ -269,26 +268,19 @@ QStringList TCstrike::LiblistLines(const QString& dll) const
 
 ModWriters::TPlaceholderTable TCstrike::Placeholders(const QString& skillKey) const
 {
-    ModWriters::TPlaceholderTable table = EntryPlaceholders(skillKey);
     // The name rule of the bot program read: RealBot's command goes through the console.
-    const bool engine = EngineReadsBotLines();
-    for (ModWriters::TPlaceholder& p : table)
-        if (p.Name == QLatin1String("<name>"))
-            p.Convert = [engine](const QString& name, int) { return ModWriters::CleanBotName(name, engine); };
+    ModWriters::TPlaceholderTable table = EntryPlaceholders(skillKey, EngineReadsBotLines());
     // A bot left at "Default" (skill 0) is meant to play at RealBot's own level: 0 is its best
     // skill, and -1 tells it to draw one from its own range.
     if (UInit::SelectedBot == RealBot)
-        for (ModWriters::TPlaceholder& p : table)
-            if (p.Name == QLatin1String("<skill>"))
-                p.Convert = [](const QString& skill, int) {
-                    const QString level = ModWriters::NumberOr(skill, QStringLiteral("1"));
-                    return level == QLatin1String("0") ? QStringLiteral("-1") : level;
-                };
+        ModWriters::SetConvert(table, QStringLiteral("<skill>"), [](const QString& skill, int) {
+            const QString level = ModWriters::NumberOr(skill, QStringLiteral("1"));
+            return level == QLatin1String("0") ? QStringLiteral("-1") : level;
+        });
     // P.O.D.Bot creates no bot at all for a skill outside 0..100 (-1 included).
     if (UInit::SelectedBot == PodBot)
-        for (ModWriters::TPlaceholder& p : table)
-            if (p.Name == QLatin1String("<skill>"))
-                p.Convert = [](const QString& skill, int) { return PodBotSkill(skill, QStringLiteral("1")); };
+        ModWriters::SetConvert(table, QStringLiteral("<skill>"),
+                               [](const QString& skill, int) { return PodBotSkill(skill, QStringLiteral("1")); });
     return table;
 }
 
