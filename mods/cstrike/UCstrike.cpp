@@ -222,7 +222,20 @@ TCstrike::TCstrike()
                  .WaypointKey = "optwaypt", .RequiredWaypointKey = "waypt",
                  .OutsideBotEditor = true, .MapConfig = true, .MapConfigMarks = true, .MapConfigOpens = true,
                  .ExecBind = true, .ChatChooserFolder = "plbot\\",
-                 .Profile = {.ModelStorage = TModelStorage::Index, .PictureFolder = "cs\\", .SidePictures = true}})
+                 .Profile = {.ModelStorage = TModelStorage::Index, .PictureFolder = "cs\\", .SidePictures = true},
+                 .TemplateControls = {
+                     {.Name = "Label86", .As = "Lab_spawnbot"},
+                     {.Name = "LabelDefSkill", .As = "Label86"},
+                     {.Name = "Label13", .As = "Label2"},
+                     {.Name = "Label14", .As = "Label3"},
+                     {.Name = "Label15", .As = "Label4"},
+                     {.Name = "Label16", .As = "Label64"},
+                     {.Name = "B_BotEditor", .Caption = "Open Teambot Control Centre"},
+                     {.Name = "ChatNote", .As = "Label75", .Caption = "%n  can be used to insert the player's name."},
+                     {.Name = "CS_Chatfreq", .As = "CS_chatfreq"},
+                     {.Name = "Lab_chatfreq", .As = "Lab_chat",
+                      .Caption = "Chat frequency : Never                            Always"},
+                 }})
 {
 }
 

@@ -283,23 +283,14 @@ void TFCstrike::AdaptBotsPage()
         w->show();
     }
     GroupBox16->raise();
-    B_BotEditor->setText(QStringLiteral("Open Teambot Control Centre"));
 
-    // Counter-Strike's names of the template's controls.
-    TModWindow::Label86->setObjectName(QStringLiteral("Lab_spawnbot"));
-    LabelDefSkill->setObjectName(QStringLiteral("Label86"));
-    LabelDefSkill->setText(QStringLiteral("Bots default skill"));
+    // The template's controls under their Counter-Strike names (the traits give the names).
     Label2 = Label13;
-    Label3 = Label14;
     Label4 = Label15;
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label4->setObjectName(QStringLiteral("Label4"));
+    Label64 = TModWindow::Label16;
     // Room for "Good" where the scale reads the other way round.
     Label4->resize(40, Label4->height());
     Label67->setGeometry(Label67->x() - 8, Label67->y(), 40, Label67->height());
-    Label64 = TModWindow::Label16;
-    Label64->setObjectName(QStringLiteral("Label64"));
     spawnbot->SetRange(1, 32);
     defskill->setMinimum(0);
 
@@ -342,13 +333,8 @@ void TFCstrike::AdaptChatPage()
 {
     QWidget* p = TS_Chat;
     Label75 = ChatNote;
-    Label75->setObjectName(QStringLiteral("Label75"));
-    Label75->setText(QStringLiteral("%n  can be used to insert the player's name."));
     CS_chatfreq = Chatfreq;
-    CS_chatfreq->setObjectName(QStringLiteral("CS_chatfreq"));
     Lab_chat = Lab_chatfreq;
-    Lab_chat->setObjectName(QStringLiteral("Lab_chat"));
-    Lab_chat->setText(QStringLiteral("Chat frequency : Never                            Always"));
     Lab_chat->setGeometry(140, 314, 10, 20);
     PlaceInCaptionGap(Lab_chat, CS_chatfreq, QStringLiteral("Never"), 24);
     CS_chatfreq->hide();
@@ -356,9 +342,6 @@ void TFCstrike::AdaptChatPage()
 
     CS_botchat = AddCheck(p, QStringLiteral("CS_botchat"), QStringLiteral("Bots chat"), 8, 314, 120);
     CS_botchat->hide();
-
-    // The template's chat-file chooser; no bot program of this mod fills or shows it.
-    CS_Selectchat = Selectchat;
 }
 
 // ---------------------------------------------------------------- first activation

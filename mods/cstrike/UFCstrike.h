@@ -61,8 +61,7 @@ public:
 
     // Bots page (the template's controls under their Counter-Strike names, and these).
     QWidget* GroupBox16 = nullptr;
-    QLabel* Label2 = nullptr;    // default skill scale (the template's Label13..15)
-    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;    // the default skill scale's ends (the template's Label13, 15)
     QLabel* Label4 = nullptr;
     QLabel* Label64 = nullptr;   // the bot skill's "Default" end
     QSlider* CS_minskill = nullptr;
@@ -82,7 +81,6 @@ public:
     QSlider* CS_chatfreq = nullptr;   // the template's chat-rate slider
     QLabel* Lab_chat = nullptr;
     QLabel* Label75 = nullptr;
-    QComboBox* CS_Selectchat = nullptr;   // the template's Selectchat
 
     // A.I. page (PlBot).
     QGroupBox* GB_PlBot_AI = nullptr;
