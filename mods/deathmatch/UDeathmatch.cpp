@@ -92,6 +92,11 @@ TModTraits DeathmatchTraits()
                                           ModWriters::MaxBotEntries));
         return true;
     };
+    s.TemplateControls = {
+        {.Name = "LabelDefSkill", .As = "Lab_bot_skill", .Caption = "Bot Default Skill"},
+        {.Name = "Label13", .Caption = "Easy"},
+        {.Name = "Label15", .Caption = "Hard"},
+    };
     return s;
 }
 

@@ -228,8 +228,6 @@ void TFDeathmatch::BuildExtraPages(QTabWidget* pages)
     // The default skill sits with the game settings.
     if (auto* g = findChild<QGroupBox*>(QStringLiteral("GB_GameSettings"))) {
         Lab_bot_skill = LabelDefSkill;
-        Lab_bot_skill->setObjectName(QStringLiteral("Lab_bot_skill"));
-        Lab_bot_skill->setText(QStringLiteral("Bot Default Skill"));
         const std::tuple<QWidget*, int, int, int> moves[] = {
             {Lab_bot_skill, 12, 22, 200}, {defskill, 12, 40, 200}, {Label13, 10, 64, 50},
             {Label14, 92, 64, 50},        {Label15, 180, 64, 50}};
@@ -238,8 +236,6 @@ void TFDeathmatch::BuildExtraPages(QTabWidget* pages)
             w->setGeometry(x, y, width, w->height());
             w->show();
         }
-        Label13->setText(QStringLiteral("Easy"));
-        Label15->setText(QStringLiteral("Hard"));
     }
 
     // Bots page: the spawn delay beside the number of bots, the HPB Bot settings below the list.

@@ -55,6 +55,9 @@ TModTraits DMCTraits()
                  .Game = "DeathMatch Classic", .UrlInfo = "www.valvesoftware.com", .UrlDl = "", .Version = "1",
                  .Size = "37000000", .SvOnly = "0", .ClDll = "0", .Type = "multiplayer_only",
                  .MpEntity = "info_player_deathmatch"};
+    s.TemplateControls = {
+        {.Name = "ChatNote", .Caption = "%n  can be used to insert the player's name."},
+    };
     return s;
 }
 

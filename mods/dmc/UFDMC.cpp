@@ -126,7 +126,6 @@ void TFDMC::BuildExtraPages(QTabWidget*)
     }
     Label65->resize(60, Label65->height());
     BotTabs = new TBotPropertyTabs(*this, UDMC::SliderRows());
-    ChatNote->setText(QStringLiteral("%n  can be used to insert the player's name."));
 }
 
 void TFDMC::AfterBotSection(const TIniFile&, const QString& section)

@@ -59,6 +59,11 @@ TModTraits DodTraits()
                  .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
                  .MpEntity = "info_player_allies", .GameDllTail = " // file and location of dll",
                  .GameDllLinux = "dlls/dod_i386.so"};
+    s.TemplateControls = {
+        {.Name = "DD_BEditCfg", .As = "TF_BEditCfg"},
+        {.Name = "LabelModel", .Caption = "Class"},
+        {.Name = "ChatNote", .Caption = "%n  can be used to insert the player's name."},
+    };
     return s;
 }
 

@@ -94,9 +94,6 @@ void TFDod::BuildGamePage(QWidget* p)
 
 void TFDod::BuildExtraPages(QTabWidget*)
 {
-    BEditCfg->setObjectName(QStringLiteral("TF_BEditCfg"));
-    if (auto* model = GB_BotProp->findChild<QLabel*>(QStringLiteral("LabelModel")))
-        model->setText(QStringLiteral("Class"));
     // The Auto side's classes carry both names ("Assault / Sturmtruppen"): the name field and
     // the class chooser take a little of the picture's width so that they show whole.
     botname->resize(158, botname->height());
@@ -105,7 +102,6 @@ void TFDod::BuildExtraPages(QTabWidget*)
         frame->setGeometry(214, 20, 145, 204);
         BotPic->setGeometry(2, 2, 141, 200);
     }
-    ChatNote->setText(QStringLiteral("%n  can be used to insert the player's name."));
 
     AddLabel(GB_BotProp, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 124, 45);
     AddSideRadios(GB_BotProp,

@@ -48,6 +48,10 @@ TModTraits ExistenceTraits()
                  .Type = {"multiplayer_only", " // type of mod"},
                  .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
                  .MpEntity = "info_player_deathmatch", .GameDllTail = " // file and location of dll"};
+    s.TemplateControls = {
+        {.Name = "B_BotEditor", .Caption = "Open Teambot Control Centre"},
+        {.Name = "LabelModel", .Caption = "Class"},
+    };
     return s;
 }
 

@@ -57,9 +57,6 @@ void TFExistence::BuildExtraPages(QTabWidget*)
 {
     spawnbot->SetRange(1, 13);
     spawnbot->setToolTip(QStringLiteral("Number of bots to spawn in the game."));
-    B_BotEditor->setText(QStringLiteral("Open Teambot Control Centre"));
-    if (auto* model = GB_BotProp->findChild<QLabel*>(QStringLiteral("LabelModel")))
-        model->setText(QStringLiteral("Class"));
     AddLabel(GB_BotProp, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 124, 45);
     AddSideRadios(GB_BotProp,
                   {{QStringLiteral("EX_BotAl"), QStringLiteral("Rebels"), QStringLiteral("1")},

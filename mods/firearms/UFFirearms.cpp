@@ -96,14 +96,10 @@ void TFFirearms::BuildExtraPages(QTabWidget* pages)
                               QStringLiteral("Execute maps config files"), 266, 344, 220);
     FA_autoexeccfg->hide();
 
-    // Bots page: Firearms' names of the template's controls and its ranges.
-    defskill->setObjectName(QStringLiteral("FA_Defskill"));
-    Botskill->setObjectName(QStringLiteral("FA_botskill"));
+    // Bots page: Firearms' ranges.
     spawnbot->SetRange(1, 32);
     spawnbot->move(120, spawnbot->y());
     spawnbot->setToolTip(QStringLiteral("Number of bots to spawn in the game."));
-    TModWindow::Label86->setText(QStringLiteral("Number of bots"));
-    LabelDefSkill->setText(QStringLiteral("Default Skill"));
 
     QWidget* b = GB_BotProp;
     AddLabel(b, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 62, 45);

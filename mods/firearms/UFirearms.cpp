@@ -50,6 +50,11 @@ TModTraits FirearmsTraits()
     s.MapConfig = true;
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
+    s.TemplateControls = {
+        {.Name = "FA_defskill", .As = "FA_Defskill"},
+        {.Name = "FA_Botskill", .As = "FA_botskill"},
+        {.Name = "LabelDefSkill", .Caption = "Default Skill"},
+    };
     return s;
 }
 

@@ -70,18 +70,8 @@ void TFFrontline::BuildGamePage(QWidget* p)
 
 void TFFrontline::BuildExtraPages(QTabWidget*)
 {
-    // The template's controls under the mod's names.
-    SpeedButton1->setObjectName(QStringLiteral("FL_AddMap"));
-    SpeedButton2->setObjectName(QStringLiteral("FL_AddAllMaps"));
-    SpeedButton3->setObjectName(QStringLiteral("FL_DelMap"));
-    SpeedButton4->setObjectName(QStringLiteral("FL_DelAllMaps"));
-    SpeedButton13->setObjectName(QStringLiteral("FL_NextModel"));
-    SpeedButton14->setObjectName(QStringLiteral("FL_PrevModel"));
     spawnbot->SetRange(1, 32);
-    if (auto* model = GB_BotProp->findChild<QLabel*>(QStringLiteral("LabelModel")))
-        model->setText(QStringLiteral("Class"));
     Label75 = ChatNote;
-    Label75->setObjectName(QStringLiteral("Label75"));
 
     AddLabel(GB_BotProp, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 124, 45);
     AddSideRadios(GB_BotProp,

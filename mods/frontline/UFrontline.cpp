@@ -49,6 +49,16 @@ TModTraits FrontlineTraits()
     s.MapConfig = true;
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
+    s.TemplateControls = {
+        {.Name = "SpeedButton1", .As = "FL_AddMap"},
+        {.Name = "SpeedButton2", .As = "FL_AddAllMaps"},
+        {.Name = "SpeedButton3", .As = "FL_DelMap"},
+        {.Name = "SpeedButton4", .As = "FL_DelAllMaps"},
+        {.Name = "SpeedButton13", .As = "FL_NextModel"},
+        {.Name = "SpeedButton14", .As = "FL_PrevModel"},
+        {.Name = "LabelModel", .Caption = "Class"},
+        {.Name = "ChatNote", .As = "Label75"},
+    };
     return s;
 }
 

@@ -87,8 +87,6 @@ void TFGlobal::BuildGamePage(QWidget* page)
 void TFGlobal::BuildExtraPages(QTabWidget*)
 {
     spawnbot->setToolTip(QStringLiteral("Number of bots to spawn in the game."));
-    if (auto* label = findChild<QLabel*>(QStringLiteral("LabelModel")))
-        label->setText(QStringLiteral("Class"));
     AddLabel(GB_BotProp, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 124, 45);
     AddSideRadios(GB_BotProp,
                   {{QStringLiteral("GW_BotA"), QStringLiteral("Auto"), QStringLiteral("0")},

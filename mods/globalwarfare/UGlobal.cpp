@@ -35,6 +35,9 @@ TModTraits GlobalTraits()
     s.DefaultsEmptyMapCycle = true;
     s.Profile.PictureFolder = QStringLiteral("Global\\");
     s.Profile.SidePictures = true;
+    s.TemplateControls = {
+        {.Name = "LabelModel", .Caption = "Class"},
+    };
     return s;
 }
 

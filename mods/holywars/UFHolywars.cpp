@@ -63,7 +63,6 @@ void TFHolywars::BuildExtraPages(QTabWidget*)
     HW_random_color = AddCheck(TS_Bots, QStringLiteral("HW_random_color"), QStringLiteral("Random colors"), 200, 8,
                                160);
     HW_random_color->hide();
-    ChatNote->setText(QStringLiteral("%n  can be used to insert the player's name."));
 
     const QVector<UHolywars::TTrait>& rows = UHolywars::TraitRows();
     for (int i = 0; i < rows.size(); ++i) {

@@ -43,6 +43,9 @@ TModTraits HolywarsTraits()
     s.PlainSkillKey = true;
     // Akimbot's lines come in the mod's own order (botdontshoot first, no skeleton).
     s.AkimbotLines = false;
+    s.TemplateControls = {
+        {.Name = "ChatNote", .Caption = "%n  can be used to insert the player's name."},
+    };
     return s;
 }
 

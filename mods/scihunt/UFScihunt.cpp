@@ -327,7 +327,6 @@ void TFScihunt::AdaptMapsPage()
 void TFScihunt::AdaptBotsPage()
 {
     // The number of bots to spawn is Jumbot's, not the store's: 0 is allowed (edit mode).
-    spawnbot->setObjectName(QStringLiteral("SH_bot_num"));
     spawnbot->SetRange(0, 30);
     spawnbot->setToolTip(QStringLiteral("Number of bots joining the game"));
     AddLabel(TS_Bots, QStringLiteral("Lab_spawndelay"), QStringLiteral("Spawn delay"), 176, 10, 84);
@@ -344,18 +343,14 @@ void TFScihunt::AdaptBotsPage()
 
     // The difficulty level goes to the game settings.
     auto* g = findChild<QGroupBox*>(QStringLiteral("GB_GameSettings"));
-    defskill->setObjectName(QStringLiteral("SH_bot_skill"));
     defskill->setRange(1, 4);
     defskill->setToolTip(QStringLiteral("Difficulty level of the bots that use the game's skill"));
-    const std::tuple<QWidget*, int, int, int, const char*> moves[] = {
-        {LabelDefSkill, 12, 226, 200, "Difficulty level"}, {defskill, 12, 244, 250, nullptr},
-        {Label13, 8, 268, 50, "Easy"},    {Label14, 76, 268, 60, "Medium"},
-        {Label15, 164, 268, 40, "Hard"}};
-    for (const auto& [w, x, y, width, text] : moves) {
+    const std::tuple<QWidget*, int, int, int> moves[] = {
+        {LabelDefSkill, 12, 226, 200}, {defskill, 12, 244, 250}, {Label13, 8, 268, 50},
+        {Label14, 76, 268, 60},        {Label15, 164, 268, 40}};
+    for (const auto& [w, x, y, width] : moves) {
         w->setParent(g);
         w->setGeometry(x, y, width, w->height());
-        if (auto* l = qobject_cast<QLabel*>(w); l && text)
-            l->setText(QString::fromLatin1(text));
         w->show();
     }
     AddLabel(g, QStringLiteral("Lab_veryhard"), QStringLiteral("Very Hard"), 208, 268, 64);
@@ -375,15 +370,12 @@ void TFScihunt::AdaptBotsPage()
                 UQOR::SetBotParam2(ListBot, SH().Bots(), field->Text());
         });
     }
-    Botskill->setObjectName(QStringLiteral("SH_botskill"));
     Botskill->setRange(0, 4);
     // Five marks under five stops, the middle three centred on theirs and "Very good" ending with
     // the slider, which takes the group's width to leave them room.
     Botskill->setGeometry(50, Botskill->y(), 305, Botskill->height());
-    const std::tuple<QLabel*, int, const char*> marks[] = {
-        {Label16, 36, "Default"}, {Label1, 103, "Bad"}, {Label65, 177, "Medium"}, {Label67, 250, "Good"}};
-    for (const auto& [label, x, text] : marks) {
-        label->setText(QString::fromLatin1(text));
+    const std::pair<QLabel*, int> marks[] = {{Label16, 36}, {Label1, 103}, {Label65, 177}, {Label67, 250}};
+    for (const auto& [label, x] : marks) {
         label->setGeometry(x, label->y(), label == Label16 ? 56 : 52, label->height());
         if (label != Label16)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -394,9 +386,6 @@ void TFScihunt::AdaptBotsPage()
 
 void TFScihunt::BuildExtraPages(QTabWidget* pages)
 {
-    TS_Game->setObjectName(QStringLiteral("SH_TS_Game"));
-    TS_Maps->setObjectName(QStringLiteral("SH_TS_Maps"));
-    TS_Bots->setObjectName(QStringLiteral("SH_TS_Bots"));
     AdaptMapsPage();
     AdaptBotsPage();
     BuildAIPage(NewPage(pages, QStringLiteral("SH_TS_AI"), QStringLiteral("A.I.")));

@@ -60,6 +60,19 @@ TModTraits SciHuntTraits()
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
     s.DefaultsEmptyMapCycle = true;
+    s.TemplateControls = {
+        {.Name = "TS_SH_Game", .As = "SH_TS_Game"},
+        {.Name = "TS_SH_Maps", .As = "SH_TS_Maps"},
+        {.Name = "TS_SH_Bots", .As = "SH_TS_Bots"},
+        {.Name = "SH_spawnbot", .As = "SH_bot_num"},
+        {.Name = "SH_defskill", .As = "SH_bot_skill"},
+        {.Name = "SH_Botskill", .As = "SH_botskill"},
+        {.Name = "LabelDefSkill", .Caption = "Difficulty level"},
+        {.Name = "Label13", .Caption = "Easy"},
+        {.Name = "Label15", .Caption = "Hard"},
+        {.Name = "Label1", .Caption = "Bad"},
+        {.Name = "Label67", .Caption = "Good"},
+    };
     return s;
 }
 

@@ -48,18 +48,14 @@ void TFWanted::BuildGamePage(QWidget* page)
 void TFWanted::BuildExtraPages(QTabWidget*)
 {
     // The number of bots and the difficulty are the mod's own cvars: the template's field and
-    // slider under the mod's names and ranges.
+    // slider (under the mod's names and captions) with the mod's ranges.
     WT_defaultbots = spawnbot;
-    WT_defaultbots->setObjectName(QStringLiteral("WT_defaultbots"));
     WT_defaultbots->SetRange(1, 30);
 
-    LabelDefSkill->setText(QStringLiteral("Bot difficulty"));
     LabelDefSkill->resize(100, LabelDefSkill->height());
     defskill->setRange(0, 2);
-    Label13->setText(QStringLiteral("Tenderfoot"));
     Label13->setGeometry(104, 346, 80, Label13->height());
     Label14->hide();
-    Label15->setText(QStringLiteral("Real mean"));
     Label15->setGeometry(288, 346, 80, Label15->height());
     WT_adjbotskill = AddCheck(TS_Bots, QStringLiteral("WT_adjbotskill"),
                               QStringLiteral("Adjust bot difficulty"), 380, 324, 180);

@@ -49,6 +49,12 @@ TModTraits WantedTraits()
     s.Profile.PictureFolder = QStringLiteral("Wanted\\");
     // The fixed entries stay in the available list, and the cycle takes any name.
     s.Profile.FixedMapList = true;
+    s.TemplateControls = {
+        {.Name = "WT_spawnbot", .As = "WT_defaultbots"},
+        {.Name = "LabelDefSkill", .Caption = "Bot difficulty"},
+        {.Name = "Label13", .Caption = "Tenderfoot"},
+        {.Name = "Label15", .Caption = "Real mean"},
+    };
     return s;
 }
 

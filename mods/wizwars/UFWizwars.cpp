@@ -48,8 +48,6 @@ void TFWizwars::BuildExtraPages(QTabWidget*)
 {
     // A dedicated server takes 32 bots; the launch keeps a listen server's slot for its host.
     spawnbot->SetRange(1, 32);
-    if (QLabel* model = GB_BotProp->findChild<QLabel*>(QStringLiteral("LabelModel")))
-        model->setText(QStringLiteral("Class"));
     AddLabel(GB_BotProp, QStringLiteral("LabelTeam"), QStringLiteral("Team"), 10, 124, 45);
     AddSideRadios(GB_BotProp,
                   {{QStringLiteral("WZ_TeamAuto"), QStringLiteral("Auto"), QStringLiteral("0")},

@@ -42,6 +42,9 @@ TModTraits WizwarsTraits()
                  .NoModels = {"1", " // game selects player model (1=yes 0=no)"},
                  .MpEntity = {"info_player_start", " // name of multiplayer spawn entity"},
                  .GameDllTail = " // file and location of dll"};
+    s.TemplateControls = {
+        {.Name = "LabelModel", .Caption = "Class"},
+    };
     return s;
 }
 
