@@ -1,26 +1,11 @@
 #include "mods/common/BotLayout.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
+#include "mods/common/ModCvars.h"
+
 #include <QSlider>
 #include <QTabWidget>
 
 namespace BotLayout {
-
-namespace {
-
-void SetCaption(QWidget* control, const QString& text)
-{
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        button->setText(text);
-    else if (auto* group = qobject_cast<QGroupBox*>(control))
-        group->setTitle(text);
-}
-
-} // namespace
 
 bool PageShown(const TBotLayouts& layouts, QWidget* page)
 {
@@ -63,7 +48,7 @@ void Apply(const TBotLayouts& layouts, const QString& bot)
         for (QWidget* w : row.Hide)
             w->hide();
         for (const TBotCaption& c : row.Captions)
-            SetCaption(c.Control, c.Text);
+            ModControls::SetCaption(c.Control, c.Text);
         for (const TBotPlace& p : row.Places) {
             const QRect now = p.Control->geometry();
             p.Control->setGeometry(p.X < 0 ? now.x() : p.X, p.Y < 0 ? now.y() : p.Y,

@@ -4,7 +4,10 @@
 #include "ui/NumberEdit.h"
 #include "platform/FileSys.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
@@ -274,6 +277,19 @@ QStringList GameCfgLines(const TModView& w, const TCvarTable& table)
 } // namespace ModCvars
 
 namespace ModControls {
+
+bool SetCaption(QWidget* control, const QString& caption)
+{
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(caption);
+    else if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(caption);
+    else
+        return false;
+    return true;
+}
 
 void SetSlider(QSlider* slider, int value)
 {

@@ -112,6 +112,8 @@ namespace ModControls {
 
 void SetSlider(QSlider* slider, int value);   // Qt brings the value into the slider's range
 void SetCheck(QCheckBox* box, bool on);
+// A label's or button's text, or a group's title; false for a control that shows no caption.
+bool SetCaption(QWidget* control, const QString& caption);
 // A path as the user reads it in a message ("C:\\Half-Life\\cstrike" on Windows).
 QString NativePath(const QString& path);
 

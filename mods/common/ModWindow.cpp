@@ -221,17 +221,8 @@ void TModWindow::DeclareTemplateControl(QWidget* control)
         m_templateRowTaken[i] = true;
         if (row.As)
             control->setObjectName(QString::fromUtf8(row.As));
-        if (row.Caption) {
-            const QString caption = QString::fromUtf8(row.Caption);
-            if (auto* label = qobject_cast<QLabel*>(control))
-                label->setText(caption);
-            else if (auto* button = qobject_cast<QAbstractButton*>(control))
-                button->setText(caption);
-            else if (auto* group = qobject_cast<QGroupBox*>(control))
-                group->setTitle(caption);
-            else
-                m_unmatched << name + QStringLiteral(": no caption to show");
-        }
+        if (row.Caption && !ModControls::SetCaption(control, QString::fromUtf8(row.Caption)))
+            m_unmatched << name + QStringLiteral(": no caption to show");
         return;
     }
 }
