@@ -3,6 +3,7 @@
 #include "core/ModTable.h"
 #include "core/UInit.h"
 #include "core/UQOR.h"
+#include "mods/common/AddbotFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
@@ -316,6 +317,12 @@ bool TModLogic::CheckConf()
     if (m_traits.HasBotsPage && !outsideEditor && v && v->BotListEmpty()) {
         Dialogs::ShowError(QStringLiteral("You must have at least one bot to play."), parent);
         ok = false;
+    }
+    if (m_traits.EveryBotJoins) {
+        if (const QString refused = AddbotFile::TooManyBots(State.BotCount, MostBots()); !refused.isEmpty()) {
+            Dialogs::ShowError(refused, parent);
+            ok = false;
+        }
     }
     return ok;
 }

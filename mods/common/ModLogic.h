@@ -148,6 +148,9 @@ struct TModTraits {
     bool ValveMaps = false;
     // Restore Default empties the map cycle as well (LoadDefaults clears it).
     bool DefaultsEmptyMapCycle = false;
+    // Every bot of the mod's bot file joins the game: CheckConf refuses more bots than the
+    // server leaves room for (AddbotFile::TooManyBots).
+    bool EveryBotJoins = false;
     // Mods-file keys whose value shows the waypoint legend on the Maps page, even where no map
     // can carry the marker (a required extension only hides maps).
     QStringList LegendKeys;

@@ -45,6 +45,7 @@ TModTraits GatheringTraits()
     s.MapConfigMarks = true;
     s.MapConfigOpens = true;
     s.DefaultsEmptyMapCycle = true;
+    s.EveryBotJoins = true;
     s.Profile.PictureFolder = QStringLiteral("Gathering\\");
     s.Profile.PreviewFollows = true;
     s.TemplateControls = {
@@ -264,16 +265,6 @@ void TGathering::FillModelChooser()
     UInit::ReplaceChooserItems(w->botmodel, ModelNames());
     if (w->TeamPanel && !w->TeamPanel->Teams.isEmpty() && w->TeamPanel->Teams.first()->count() == 0)
         w->TeamPanel->FillTeams(ModelNames());
-}
-
-bool TGathering::CheckConf()
-{
-    bool ok = TModLogic::CheckConf();
-    if (const QString refused = AddbotFile::TooManyBots(State.BotCount, MostBots()); !refused.isEmpty()) {
-        Dialogs::ShowError(refused, Form());
-        ok = false;
-    }
-    return ok;
 }
 
 QString TGathering::BotCfgPath() const

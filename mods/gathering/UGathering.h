@@ -30,7 +30,6 @@ public:
     // The bot chooser, and the team choosers once: Restore Default leaves the chosen teams.
     void FillModelChooser() override;
     // At most the players a listen server leaves to bots: cfg\bot.cfg adds every bot it lists.
-    bool CheckConf() override;
     // The bots live in cfg\bot.cfg: the store's reader and writer are that file's.
     void ReadBotsIni() override;
     bool WriteBotsIni(QString& error) override;

@@ -42,6 +42,7 @@ TModTraits GoldeneyeTraits()
     s.ReadsBotSection = false;
     s.WaypointKey.clear();
     s.Models = TModelSource::OwnFolder;
+    s.EveryBotJoins = true;
     s.Profile.PreviewFollows = true;
     // The "ge2..." and "ge3..." maps are not playable in a multiplayer game.
     s.Profile.HidesMap = [](const QString& map) {
@@ -213,16 +214,6 @@ bool TGoldeneye::RewriteConfigCfg(QString& error)
     const QString quoted = QLatin1Char('"') + kExec + QLatin1Char('"');
     return ModWriters::RewriteConfigLines(
         path, [&quoted](const QString& line) { return line.contains(quoted); }, bind, error);
-}
-
-bool TGoldeneye::CheckConf()
-{
-    bool ok = TModLogic::CheckConf();
-    if (const QString refused = AddbotFile::TooManyBots(State.BotCount, MostBots()); !refused.isEmpty()) {
-        Dialogs::ShowError(refused, Form());
-        ok = false;
-    }
-    return ok;
 }
 
 bool TGoldeneye::SaveConf()

@@ -18,7 +18,6 @@ public:
     void LoadConf() override;
     void ReadBotsIni() override { ReadAddbotCfg(); }
     // The template's checks, and no more bots than the server holds: each of them joins.
-    bool CheckConf() override;
     bool SaveConf() override;
     void ClearBotFields() override;
     void LoadModDefaults() override;
