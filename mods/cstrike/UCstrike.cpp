@@ -17,9 +17,6 @@ namespace UCstrike {
 
 namespace {
 
-const QString kDefault = QStringLiteral("Default");
-const QString kPlBotSection = QStringLiteral("PlBot");
-const QString kPodSection = QStringLiteral("PODBot");
 
 TFCstrike* Win()
 {
@@ -153,6 +150,22 @@ bool IsEmpty(const TSkillTable& table)
 void LabelSkillGrid(QTableWidget* grid)
 {
     SkillGrid::Label(grid, SkillBandHeadings(), SkillRowLabels(), SkillRanges());
+}
+
+const QVector<TPlBotSetting>& PlBotSettings()
+{
+    static const QVector<TPlBotSetting> settings = {
+        {"PL_maxway", "Waypoints sight distance", 100, 300},
+        {"PL_Bheight", "Acceptable height", 100, 200},
+        {"PL_minway", "Stop following waypoint", 25, 300},
+        {"PL_spre", "Position of area waypoints", 10, 100},
+        {"PL_unstuck", "Bots avoid themselves", 75, 150},
+        {"PL_bangle", "New waypoints view angle", 0, 60},
+        {"PL_bsenss", "Avoid wall from side", 25, 100},
+        {"PL_bsensf", "Avoid wall on front", 25, 200},
+        {"PL_blevel", "Check for walls", 0, 36},
+    };
+    return settings;
 }
 
 // ---------------------------------------------------------------- game page
@@ -451,34 +464,22 @@ TStoreTable TCstrike::StoreRows() const
     chatleet.When = joeBot;
 
     TStoreTable rows{
-        Number(kDefault, QStringLiteral("minskill"), QStringLiteral("CS_minskill"), QStringLiteral("1")),
-        Flag(kDefault, QStringLiteral("autoskill"), QStringLiteral("CS_autoskill")),
-        Flag(kDefault, QStringLiteral("botchat"), QStringLiteral("CS_botchat")),
-        Flag(kDefault, QStringLiteral("knifeonly"), QStringLiteral("CS_knifeonly")),
-        Flag(kDefault, QStringLiteral("pistolonly"), QStringLiteral("CS_pistolonly")),
-        Flag(kDefault, QStringLiteral("Snipeonly"), QStringLiteral("CS_Snipeonly")),
-        Flag(kDefault, QStringLiteral("subonly"), QStringLiteral("CS_subonly")),
-        Flag(kDefault, QStringLiteral("usesmoke"), QStringLiteral("CS_usesmoke")),
-        ChooserText(kDefault, QStringLiteral("botmenu"), QStringLiteral("CS_botmenu")),
-        ChooserText(kDefault, QStringLiteral("ExecKey"), QStringLiteral("CS_ExecKey")),
-        Number(kDefault, QStringLiteral("bot_control"), QStringLiteral("CS_bot_control"), QStringLiteral("3")),
-        Number(kDefault, QStringLiteral("chatfreq"), QStringLiteral("CS_chatfreq"), QStringLiteral("10")),
-        Flag(kDefault, QStringLiteral("detailnames"), QStringLiteral("CS_detailnames")),
-        chatleet,
-        Flag(kDefault, QStringLiteral("allowlaserdot"), QStringLiteral("CS_allowlaserdot")),
-        Flag(kDefault, QStringLiteral("botuselaserdot"), QStringLiteral("CS_botuselaserdot")),
-        Number(kDefault, QStringLiteral("bot_group"), QStringLiteral("CS_bot_group"), QStringLiteral("1")),
-        Number(kPlBotSection, QStringLiteral("maxway"), QStringLiteral("PL_maxway"), QStringLiteral("100")),
-        Number(kPlBotSection, QStringLiteral("bheight"), QStringLiteral("PL_Bheight"), QStringLiteral("100")),
-        Number(kPlBotSection, QStringLiteral("minway"), QStringLiteral("PL_minway"), QStringLiteral("25")),
-        Number(kPlBotSection, QStringLiteral("spre"), QStringLiteral("PL_spre"), QStringLiteral("10")),
-        Number(kPlBotSection, QStringLiteral("unstuck"), QStringLiteral("PL_unstuck"), QStringLiteral("75")),
-        Number(kPlBotSection, QStringLiteral("bangle"), QStringLiteral("PL_bangle"), QStringLiteral("0")),
-        Number(kPlBotSection, QStringLiteral("bsenss"), QStringLiteral("PL_bsenss"), QStringLiteral("25")),
-        Number(kPlBotSection, QStringLiteral("bsensf"), QStringLiteral("PL_bsensf"), QStringLiteral("25")),
-        Number(kPlBotSection, QStringLiteral("blevel"), QStringLiteral("PL_blevel"), QStringLiteral("0")),
-        Flag(kDefault, QStringLiteral("plbot_nav"), QStringLiteral("PLBot_nav"), QStringLiteral("1")),
-    };
+        Number(kDefault, QStringLiteral("minskill"), QStringLiteral("CS_minskill"), QStringLiteral("1"))};
+    for (const char* key : {"autoskill", "botchat", "knifeonly", "pistolonly", "Snipeonly", "subonly", "usesmoke"})
+        rows << Flag(kDefault, QString::fromLatin1(key), QStringLiteral("CS_") + QString::fromLatin1(key));
+    rows << ChooserText(kDefault, QStringLiteral("botmenu"), QStringLiteral("CS_botmenu"))
+         << ChooserText(kDefault, QStringLiteral("ExecKey"), QStringLiteral("CS_ExecKey"))
+         << Number(kDefault, QStringLiteral("bot_control"), QStringLiteral("CS_bot_control"), QStringLiteral("3"))
+         << Number(kDefault, QStringLiteral("chatfreq"), QStringLiteral("CS_chatfreq"), QStringLiteral("10"))
+         << Flag(kDefault, QStringLiteral("detailnames"), QStringLiteral("CS_detailnames"))
+         << chatleet
+         << Flag(kDefault, QStringLiteral("allowlaserdot"), QStringLiteral("CS_allowlaserdot"))
+         << Flag(kDefault, QStringLiteral("botuselaserdot"), QStringLiteral("CS_botuselaserdot"))
+         << Number(kDefault, QStringLiteral("bot_group"), QStringLiteral("CS_bot_group"), QStringLiteral("1"));
+    for (const TPlBotSetting& s : PlBotSettings())
+        rows << Number(kPlBotSection, QString::fromLatin1(s.Name).mid(3).toLower(), QString::fromLatin1(s.Name),
+                       QString::number(s.Min));
+    rows << Flag(kDefault, QStringLiteral("plbot_nav"), QStringLiteral("PLBot_nav"), QStringLiteral("1"));
     for (const char* key : {"inhumanturns", "collectexperience", "shootthruwalls", "usespeech",
                             "botvotekick", "botspray", "imonmars", "imhaunted", "itstoodark",
                             "itsnewyear", "tronisback", "imstoned", "imsober"})

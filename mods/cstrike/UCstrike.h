@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <array>
 
 class TIniFile;
@@ -29,6 +30,22 @@ extern const QString SwatBot;     // "Swat Bot"
 extern const QString Akimbot;     // "Akimbot"
 
 extern const QString ModKey;      // "CStrike"
+
+// The bot store's sections beside the bots: the shared settings, PlBot's and P.O.D.Bot's own.
+inline const QString kDefault = QStringLiteral("Default");
+inline const QString kPlBotSection = QStringLiteral("PlBot");
+inline const QString kPodSection = QStringLiteral("PODBot");
+
+// PlBot's A.I. settings in the order of its page and of the store's [PlBot]: a number control,
+// its caption and range. The store key is the name without "PL_" in lower case, and the lowest
+// value is the default.
+struct TPlBotSetting {
+    const char* Name;
+    const char* Caption;
+    int Min;
+    int Max;
+};
+const QVector<TPlBotSetting>& PlBotSettings();
 
 // The model entries of a side ("0" Auto, "1" Terrorists, "2" Counter-Terrorists): five names,
 // index 0 "<Random Model>"; any other side gives no entry.

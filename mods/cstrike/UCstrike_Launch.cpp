@@ -5,8 +5,6 @@
 #include "platform/FileSys.h"
 #include "platform/IniFile.h"
 
-
-
 namespace UCstrike {
 
 const QString BocBot = QStringLiteral("BoC-bot");
@@ -34,9 +32,6 @@ QString PodBotSkill(const QString& stored, const QString& fallback)
     return v < 0 || v > 100 ? QString::number(qBound(0, v, 100)) : stored.trimmed();
 }
 
-const QString kDefault = QStringLiteral("Default");
-const QString kPlBotSection = QStringLiteral("PlBot");
-const QString kPodSection = QStringLiteral("PODBot");
 
 QString OnOff(const QString& text)
 {
@@ -116,10 +111,8 @@ ModWriters::TPlaceholderTable EntryPlaceholders(const QString& skillKey, bool en
 QStringList BotEntryLines(const QString& botTemplate, const TIniFile& store, int botNumber,
                           const QString& maxSkill)
 {
-    ModWriters::TFillOptions options;
-    options.CrBreak = true;
     return ModWriters::FillTemplate(botTemplate, EntryPlaceholders(QStringLiteral("skill") + maxSkill),
-                                    store, botNumber, options);
+                                    store, botNumber, Logic().FillOptions());
 }
 
 QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QString& skill)

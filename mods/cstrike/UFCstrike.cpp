@@ -43,6 +43,16 @@ bool IsBelow(const QString& folder, const QString& root, QString& relative)
     return true;
 }
 
+// Adds check boxes one under the other, step pixels apart, from y down.
+auto CheckColumn(TModWindow& w, QWidget* parent, int x, int y, int width, int step)
+{
+    return [&w, parent, x, y, width, step](const char* name, const char* caption) mutable {
+        QCheckBox* c = w.AddCheck(parent, QString::fromLatin1(name), QString::fromLatin1(caption), x, y, width);
+        y += step;
+        return c;
+    };
+}
+
 } // namespace
 
 TFCstrike::TFCstrike(QWidget* owner) : TModWindow(UCstrike::Logic(), owner)
@@ -70,13 +80,7 @@ void TFCstrike::BuildGamePage(QWidget* p)
 
     GB_misc = AddGroup(p, QStringLiteral("GB_misc"), QStringLiteral("Misc options"), 282, 6, 285, 362);
     QWidget* g = GB_misc;
-    int my = 22;
-    auto misc = [&](const char* name, const char* caption) {
-        QCheckBox* c = AddCheck(g, QString::fromLatin1(name), QString::fromLatin1(caption), 10, my, 265);
-        c->hide();
-        my += 23;
-        return c;
-    };
+    auto misc = CheckColumn(*this, g, 10, 22, 265, 23);
     CS_knifeonly = misc("CS_knifeonly", "Bots only use knife");
     CS_pistolonly = misc("CS_pistolonly", "Bots only use pistols and less");
     CS_subonly = misc("CS_subonly", "Bots only use sub weapons and less");
@@ -86,15 +90,13 @@ void TFCstrike::BuildGamePage(QWidget* p)
     CS_botuselaserdot = misc("CS_botuselaserdot", "Bots use laser dot");
     CS_detailnames = misc("CS_detailnames", "Display detailed names");
 
-    my += 4;
+    int my = 22 + 8 * 23 + 4;
     Lab_bot_group = AddLabel(g, QStringLiteral("Lab_bot_group"), QStringLiteral("Group bots"), 10, my + 3, 120);
     CS_bot_group = AddNumber(g, QStringLiteral("CS_bot_group"), 0, 19, 2, 140, my, 50);
     my += 28;
     Lab_bot_control = AddLabel(g, QStringLiteral("Lab_bot_control"), QStringLiteral("Controled bots"), 10, my + 3, 120);
     CS_bot_control = AddNumber(g, QStringLiteral("CS_bot_control"), 0, 19, 2, 140, my, 50);
     my += 34;
-    for (QWidget* w : std::initializer_list<QWidget*>{Lab_bot_group, CS_bot_group, Lab_bot_control, CS_bot_control})
-        w->hide();
 
     Lab_Botmenu = AddLabel(g, QStringLiteral("Lab_Botmenu"),
                            QStringLiteral("Bind                             for in-game bot menu"), 10, my + 3);
@@ -107,7 +109,11 @@ void TFCstrike::BuildGamePage(QWidget* p)
                           QStringLiteral("Key that adds the bots in the game"));
     PlaceKeyChooser(Lab_ExecKey, CS_ExecKey, QStringLiteral("Bind"));
     KeyChoosers = {CS_botmenu, CS_ExecKey};
-    for (QWidget* w : std::initializer_list<QWidget*>{Lab_Botmenu, CS_botmenu, Lab_ExecKey, CS_ExecKey})
+    // Every misc option waits for a bot program that has it.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             CS_knifeonly, CS_pistolonly, CS_subonly, CS_Snipeonly, CS_usesmoke, CS_allowlaserdot, CS_botuselaserdot,
+             CS_detailnames, Lab_bot_group, CS_bot_group, Lab_bot_control, CS_bot_control, Lab_Botmenu, CS_botmenu,
+             Lab_ExecKey, CS_ExecKey})
         w->hide();
 }
 
@@ -134,26 +140,9 @@ void TFCstrike::BuildAIPage(QWidget* p)
     GB_PlBot_AI = AddGroup(p, QStringLiteral("GB_PlBot_AI"), QStringLiteral("PlBot A.I."), 8, 8, 555, 355);
     GB_PlBot_AI->hide();
     QWidget* g = GB_PlBot_AI;
-    struct TRow {
-        const char* Name;
-        const char* Caption;
-        int Min;
-        int Max;
-    };
-    const TRow rows[] = {
-        {"PL_maxway", "Waypoints sight distance", 100, 300},
-        {"PL_Bheight", "Acceptable height", 100, 200},
-        {"PL_minway", "Stop following waypoint", 25, 300},
-        {"PL_spre", "Position of area waypoints", 10, 100},
-        {"PL_unstuck", "Bots avoid themselves", 75, 150},
-        {"PL_bangle", "New waypoints view angle", 0, 60},
-        {"PL_bsenss", "Avoid wall from side", 25, 100},
-        {"PL_bsensf", "Avoid wall on front", 25, 200},
-        {"PL_blevel", "Check for walls", 0, 36},
-    };
     int y = 24;
     int i = 0;
-    for (const TRow& r : rows) {
+    for (const UCstrike::TPlBotSetting& r : UCstrike::PlBotSettings()) {
         if (i == 6) {
             AddLabel(g, QStringLiteral("Lab_PlBotNote"),
                      QStringLiteral("the following parameters are used only if the map have no waypoints :"),
@@ -199,19 +188,14 @@ void TFCstrike::BuildSkillsPage(QWidget* p)
 
 void TFCstrike::BuildMiscPage(QWidget* p)
 {
-    int y = 12;
-    auto check = [&](const char* name, const char* caption) {
-        QCheckBox* c = AddCheck(p, QString::fromLatin1(name), QString::fromLatin1(caption), 12, y, 250);
-        y += 24;
-        return c;
-    };
+    auto check = CheckColumn(*this, p, 12, 12, 250, 24);
     CS_inhumanturns = check("CS_inhumanturns", "Inhuman turns");
     check("CS_collectexperience", "Collect experience");
     check("CS_shootthruwalls", "Shoot through walls");
     check("CS_usespeech", "Speech Synthesis");
     check("CS_botvotekick", "Bots vote to kick TK");
     check("CS_botspray", "Logo Spraying");
-    y += 8;
+    int y = 12 + 6 * 24 + 8;
     AddLabel(p, QStringLiteral("Lab_maxweaponpickup"), QStringLiteral("Max Weapons"), 12, y + 3, 110);
     AddNumber(p, QStringLiteral("CS_maxweaponpickup"), 0, 19, 2, 130, y, 50);
     y += 32;
@@ -236,12 +220,7 @@ void TFCstrike::BuildMiscPage(QWidget* p)
     CS_timer_grenade = timer("CS_timer_grenade", "Timer grenade", "0.5");
 
     QGroupBox* fun = AddGroup(p, QStringLiteral("GB_FunModes"), QStringLiteral("Fun modes"), 282, 8, 280, 200);
-    int fy = 22;
-    auto funBox = [&](const char* name, const char* caption) {
-        QCheckBox* c = AddCheck(fun, QString::fromLatin1(name), QString::fromLatin1(caption), 10, fy, 262);
-        fy += 24;
-        return c;
-    };
+    auto funBox = CheckColumn(*this, fun, 10, 22, 262, 24);
     funBox("CS_imsober", "Turns off all Fun-Modes");
     funBox("CS_imonmars", "Halfs the Gravity");
     funBox("CS_imhaunted", "Bots are a bit translucent");
