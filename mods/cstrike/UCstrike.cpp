@@ -548,10 +548,8 @@ TBot TCstrike::NewBot(bool random)
     TModWindow* w = Form();
     if (!random || !w) {
         bot[0] = QStringLiteral("NewBot");
-        bot[1] = QStringLiteral("0");
-        bot[2] = QStringLiteral("0");
-        bot[3] = QStringLiteral("0");
-        bot[4] = QStringLiteral("0");
+        for (int slot = 1; slot <= 4; ++slot)
+            bot[slot] = QStringLiteral("0");
         return bot;
     }
     bot[0] = UQOR::PickRandomBotName(w->ListBot);
