@@ -3,6 +3,7 @@
 #include "core/Types.h"
 #include "core/UInit.h"
 #include "mods/common/ModCvars.h"
+#include "mods/common/ModWriters.h"
 #include "platform/IniFile.h"
 #include "ui/NumberEdit.h"
 
@@ -104,7 +105,7 @@ QString ReadValue(const TIniFile& store, const QString& section, const TStoreRow
         value = row.ReadAs(value);
     switch (row.Kind) {
     case TStoreKind::Flag:
-        return UInit::TextToBool(value) ? QStringLiteral("1") : QStringLiteral("0");
+        return ModWriters::FlagOr(value, row.Default);
     case TStoreKind::Number:
         return NumberInRange(row, value);
     case TStoreKind::Text:

@@ -22,6 +22,20 @@ QString StoredNumber(const TIniFile& store, const QString& section, const QStrin
     return NumberOr(store.ReadString(section, key, fallback), fallback);
 }
 
+QString FlagOr(const QString& value, const QString& fallback)
+{
+    if (UInit::TextToBool(value))
+        return QStringLiteral("1");
+    if (value == QLatin1String("0") || value == QLatin1String("No"))
+        return QStringLiteral("0");
+    return UInit::TextToBool(fallback) ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString StoredFlag(const TIniFile& store, const QString& section, const QString& key, const QString& fallback)
+{
+    return FlagOr(store.ReadString(section, key, fallback), fallback);
+}
+
 bool IsBotNameChar(QChar c, bool engineTokens)
 {
     if (c.isSpace() || c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\'')

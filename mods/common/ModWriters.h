@@ -54,6 +54,12 @@ QString NumberOr(const QString& value, const QString& fallback);
 // key left out writes (fallback), so "skill5=abc" never becomes an empty or a lettered argument.
 QString StoredNumber(const TIniFile& store, const QString& section, const QString& key,
                      const QString& fallback);
+// A flag as "1" or "0": ticked for "1"/"Yes", unticked for "0"/"No", and anything else (letters,
+// an empty value) is the fallback's, the value the key left out reads as.
+QString FlagOr(const QString& value, const QString& fallback);
+// A flag the launch reads from the bot store, as FlagOr gives it: "botchat abc" never reaches
+// a bot program.
+QString StoredFlag(const TIniFile& store, const QString& section, const QString& key, const QString& fallback);
 
 // The template's three, in the fixed order "<model>", "<name>", "<skill>"; skillKey is
 // "skill" + maxskill. A mod adds its own before or after them and may give them defaults. The

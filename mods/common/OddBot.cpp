@@ -17,11 +17,12 @@ QStringList ChatFiles()
 QStringList SettingsLines(const TIniFile& store)
 {
     const QString d = QStringLiteral("Default");
-    // Only an explicit "0" (or no key) lets the bots shoot, as OddBot's own default is to shoot.
-    const bool shoots = store.ReadString(d, QStringLiteral("botdontshoot"), QStringLiteral("0")) ==
-                        QLatin1String("0");
+    // The bots shoot unless the flag is set, as OddBot's own default is to shoot; letters in the
+    // flag read as the key left out.
+    const bool shoots =
+        ModWriters::StoredFlag(store, d, QStringLiteral("botdontshoot"), QStringLiteral("0")) == QLatin1String("0");
     QString balance;
-    UInit::TextToOnOff(store.ReadString(d, QStringLiteral("team_even"), QStringLiteral("0")), balance);
+    UInit::TextToOnOff(ModWriters::StoredFlag(store, d, QStringLiteral("team_even"), QStringLiteral("0")), balance);
     // A hand-edited store must not hand OddBot a chat rate without a number.
     const QString chat = ModWriters::NumberOr(
         store.ReadString(d, QStringLiteral("chatfreq"), QStringLiteral("0")), QStringLiteral("0"));

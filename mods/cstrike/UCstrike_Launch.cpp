@@ -132,19 +132,26 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
     auto o = [&](const char* key, const char* def) {
         return store.ReadString(kPodSection, QString::fromLatin1(key), QString::fromLatin1(def));
     };
+    // The window's flags: one holding letters writes what the key left out writes.
+    auto f = [&](const char* key, const char* def) {
+        return ModWriters::StoredFlag(store, kDefault, QString::fromLatin1(key), QString::fromLatin1(def));
+    };
+    auto po = [&](const char* key, const char* def) {
+        return ModWriters::StoredFlag(store, kPodSection, QString::fromLatin1(key), QString::fromLatin1(def));
+    };
 
     QStringList lines;
     if (bot == BottBot) {
         QString mode = QStringLiteral("0");
-        if (d("knifeonly", "0") == QLatin1String("1"))
+        if (f("knifeonly", "0") == QLatin1String("1"))
             mode = QStringLiteral("1");
-        if (d("pistolonly", "0") == QLatin1String("1"))
+        if (f("pistolonly", "0") == QLatin1String("1"))
             mode = QStringLiteral("2");
-        if (d("subonly", "0") == QLatin1String("1"))
+        if (f("subonly", "0") == QLatin1String("1"))
             mode = QStringLiteral("3");
-        if (d("Snipeonly", "0") == QLatin1String("1"))
+        if (f("Snipeonly", "0") == QLatin1String("1"))
             mode = QStringLiteral("4");
-        lines << QStringLiteral("botchat ") + d("botchat", "0")
+        lines << QStringLiteral("botchat ") + f("botchat", "0")
               << QStringLiteral("bt_minskill ") + minSkill()
               << QStringLiteral("bt_maxskill ") + skill
               << QStringLiteral("bt_showskill 0")
@@ -155,13 +162,13 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
     } else if (bot == BsdBot) {
         lines << QStringLiteral("bot_whine_percent ") + n("chatfreq", "10");
     } else if (bot == FreedomBot) {
-        lines << QStringLiteral("knifemode ") + d("knifeonly", "0")
-              << QStringLiteral("laser ") + d("allowlaserdot", "1");
+        lines << QStringLiteral("knifemode ") + f("knifeonly", "0")
+              << QStringLiteral("laser ") + f("allowlaserdot", "1");
     } else if (bot == JoeBot) {
-        const bool detailed = d("detailnames", "0") == QLatin1String("1");
+        const bool detailed = f("detailnames", "0") == QLatin1String("1");
         lines << QStringLiteral("leetposs ") + n("chatleet", "10")
-              << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
-              << QStringLiteral("pistolonly ") + OnOff(d("pistolonly", "0"))
+              << QStringLiteral("botchat ") + OnOff(f("botchat", "0"))
+              << QStringLiteral("pistolonly ") + OnOff(f("pistolonly", "0"))
               << QStringLiteral("botskill_min ") + minSkill()
               << QStringLiteral("botskill_max ") + skill
               << QStringLiteral("max_bots 0")
@@ -172,27 +179,27 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         const QString folder = Logic().StoredWaypointFolder(store, bot);
         if (!folder.isEmpty())
             lines << QStringLiteral("nwpdir ") + folder;
-        lines << QStringLiteral("botchat ") + d("botchat", "0")
-              << QStringLiteral("knifeonly ") + d("knifeonly", "0")
-              << QStringLiteral("pistolonly ") + d("pistolonly", "0")
-              << QStringLiteral("subonly ") + d("subonly", "0")
-              << QStringLiteral("usesmoke ") + d("usesmoke", "0")
+        lines << QStringLiteral("botchat ") + f("botchat", "0")
+              << QStringLiteral("knifeonly ") + f("knifeonly", "0")
+              << QStringLiteral("pistolonly ") + f("pistolonly", "0")
+              << QStringLiteral("subonly ") + f("subonly", "0")
+              << QStringLiteral("usesmoke ") + f("usesmoke", "0")
               << QStringLiteral("cs10 ") + d("version", "1");
     } else if (bot == PlBot) {
         lines << QStringLiteral("plbot_skill ") + skill
-              << QStringLiteral("plbot_chat ") + d("botchat", "0")
-              << QStringLiteral("plbot_nav ") + d("plbot_nav", "0")
+              << QStringLiteral("plbot_chat ") + f("botchat", "0")
+              << QStringLiteral("plbot_nav ") + f("plbot_nav", "0")
               << QStringLiteral("plbot_control ") + n("bot_control", "1")
               << QStringLiteral("plbot_group ") + n("bot_group", "1")
-              << QStringLiteral("plbot_laserdot ") + d("allowlaserdot", "1")
-              << QStringLiteral("plbot_uselasserdot ") + d("botuselaserdot", "1")
+              << QStringLiteral("plbot_laserdot ") + f("allowlaserdot", "1")
+              << QStringLiteral("plbot_uselasserdot ") + f("botuselaserdot", "1")
               << QStringLiteral("maxway ") + p("maxway", "100")
               << QStringLiteral("unstuck ") + p("unstuck", "75")
               << QStringLiteral("bsenss ") + p("bsenss", "25")
               << QStringLiteral("bsensf ") + p("bsensf", "25")
               << QStringLiteral("blevel ") + p("blevel", "0")
               << QStringLiteral("bheight ") + p("bheight", "100")
-              << QStringLiteral("knifemode ") + d("knifeonly", "0")
+              << QStringLiteral("knifemode ") + f("knifeonly", "0")
               << QStringLiteral("minway ") + p("minway", "25")
               << QStringLiteral("spre ") + p("spre", "10")
               << QStringLiteral("bangle ") + p("bangle", "0");
@@ -202,13 +209,13 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
             lines << QStringLiteral("wptfolder ") + folder;
         lines << QStringLiteral("minbotskill ") + PodBotSkill(minSkill(), QStringLiteral("1"))
               << QStringLiteral("maxbotskill ") + PodBotSkill(skill, QStringLiteral("0"))
-              << QStringLiteral("jasonmode ") + OnOff(d("knifeonly", "0"))
-              << QStringLiteral("botchat ") + OnOff(d("botchat", "0"))
+              << QStringLiteral("jasonmode ") + OnOff(f("knifeonly", "0"))
+              << QStringLiteral("botchat ") + OnOff(f("botchat", "0"))
               << QStringLiteral("botsfollowuser ") + n("bot_control", "0")
-              << QStringLiteral("detailnames ") + OnOff(d("detailnames", "0"));
+              << QStringLiteral("detailnames ") + OnOff(f("detailnames", "0"));
         for (const char* key : {"inhumanturns", "collectexperience", "shootthruwalls", "usespeech",
                                 "botvotekick", "botspray"})
-            lines << QString::fromLatin1(key) + QLatin1Char(' ') + OnOff(o(key, "0"));
+            lines << QString::fromLatin1(key) + QLatin1Char(' ') + OnOff(po(key, "0"));
         lines << QStringLiteral("maxweaponpickup ") + ModWriters::StoredNumber(store, kPodSection, QStringLiteral("maxweaponpickup"),
                                                                         QStringLiteral("0"));
         // A timer left empty or unreadable in the store would reach the bot as a command
@@ -222,15 +229,15 @@ QStringList BotProgramLines(const QString& bot, const TIniFile& store, const QSt
         }
         for (const char* key : {"imonmars", "imhaunted", "itstoodark", "itsnewyear", "tronisback",
                                 "imstoned", "imsober"})
-            if (o(key, "0") == QLatin1String("1"))
+            if (po(key, "0") == QLatin1String("1"))
                 lines << QStringLiteral("omg ") + QString::fromLatin1(key);
     } else if (bot == RealBot) {
         lines << QStringLiteral("rb_skill ") + skill
               << QStringLiteral("rb_setrandom  ") + minSkill() + QLatin1Char(' ') + skill
-              << QStringLiteral("rb_forceskill ") + d("autoskill", "0")
+              << QStringLiteral("rb_forceskill ") + f("autoskill", "0")
               << QStringLiteral("rb_internet 1");
     } else if (bot == SwatBot) {
-        lines << QStringLiteral("knifewar ") + d("knifeonly", "0");
+        lines << QStringLiteral("knifewar ") + f("knifeonly", "0");
     }
     return lines;
 }

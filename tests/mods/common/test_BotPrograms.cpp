@@ -203,14 +203,17 @@ TEST(HpbBotSettings, LinesInTheOrderAskedAndADefaultForWhatIsNoNumber)
     EXPECT_EQ(HpbBot::SettingsLines(empty, {TSetting::RandomColor}), QStringList{QStringLiteral("random_color 0")});
 }
 
-TEST(OddBotSettings, OnlyAnExplicitZeroLetsTheBotsShootAndTheChatRateIsANumber)
+TEST(OddBotSettings, TheBotsShootUnlessTheFlagIsSetAndTheChatRateIsANumber)
 {
     QTemporaryDir dir;
     const std::pair<const char*, const char*> cases[] = {
         {"", "bot_shoot on|bot_balance off|bot_chat 0|bot_exec_default 0"},
         {"botdontshoot=0\r\nteam_even=1\r\nchatfreq=30\r\n", "bot_shoot on|bot_balance on|bot_chat 30|bot_exec_default 0"},
         {"botdontshoot=1\r\nteam_even=0\r\nchatfreq=abc\r\n", "bot_shoot off|bot_balance off|bot_chat 0|bot_exec_default 0"},
-        {"botdontshoot=\r\n", "bot_shoot off|bot_balance off|bot_chat 0|bot_exec_default 0"},
+        {"botdontshoot=Yes\r\nteam_even=Yes\r\n", "bot_shoot off|bot_balance on|bot_chat 0|bot_exec_default 0"},
+        // A flag that is neither set nor clear reads as the key left out: the bots shoot.
+        {"botdontshoot=\r\n", "bot_shoot on|bot_balance off|bot_chat 0|bot_exec_default 0"},
+        {"botdontshoot=abc\r\nteam_even=abc\r\n", "bot_shoot on|bot_balance off|bot_chat 0|bot_exec_default 0"},
     };
     int n = 0;
     for (const auto& [keys, lines] : cases) {

@@ -1,7 +1,7 @@
 // What every mod window promises, run over every mod that registers one: it opens offscreen and
 // loads its defaults; a save reloads as the same store; Restore Default and an empty or damaged
 // store load without a crash; a mod that writes its files at launch writes liblist.gam; letters in
-// a stored number write the same files as the key left out.
+// a stored number or flag write the same files as the key left out.
 #include "mods/common/ModTestEnv.h"
 
 #include "core/UInitMain.h"
@@ -118,7 +118,14 @@ QMap<QString, QByteArray> FilesOf(const TModTestEnv& env)
     return files;
 }
 
-// The bot store keys that hold numbers, as the template and the mod's rows declare them:
+// A row the store keeps as a number: a flag is one too, stored 0/1 and written so to the bot
+// programs.
+bool HoldsANumber(const TStoreRow& row)
+{
+    return row.Kind == TStoreKind::Number || row.Kind == TStoreKind::Flag;
+}
+
+// The bot store keys that hold numbers or flags, as the template and the mod's rows declare them:
 // [Default]-like keys with their section, and the keys of each [Bot N]. The counts (numbot,
 // spawnbot) are left out: the stores hold two bots to play.
 struct TNumberKeys {
@@ -153,11 +160,11 @@ TNumberKeys NumberKeys(const TModLogic& logic)
         if (t.ModeleKey && (t.Models == TModelSource::ClassList || t.Profile.ModelStorage != TModelStorage::Name))
             bot(QStringLiteral("modele"));
         for (const TStoreRow& row : logic.BotStoreRows())
-            if (row.Kind == TStoreKind::Number && (!row.When || row.When()) && row.Slot >= 0)
+            if (HoldsANumber(row) && (!row.When || row.When()) && row.Slot >= 0)
                 bot(row.Key);
     }
     for (const TStoreRow& row : logic.StoreRows())
-        if (row.Kind == TStoreKind::Number && (!row.When || row.When()) && row.Slot < 0)
+        if (HoldsANumber(row) && (!row.When || row.When()) && row.Slot < 0)
             window(row.Section, row.Key);
     return keys;
 }
@@ -469,8 +476,8 @@ TEST_P(ModContract, ALaunchWritesLiblist)
     EXPECT_TRUE(FileSys::FileExists(FileSys::JoinPath(Row().Dir, QStringLiteral("liblist.gam"))));
 }
 
-// A hand-edited store with letters in its number keys ("skill5=abc") reads as the same store
-// without them, so every file a launch or a save writes is the one the field's default gives.
+// A hand-edited store with letters in its number and flag keys ("skill5=abc", "botchat=abc")
+// reads as the same store without them, so every file a launch or a save writes is the one the field's default gives.
 TEST_P(ModContract, LettersInAStoredNumberWriteWhatTheMissingKeyWrites)
 {
     for (const QString& bot : OfferedBots(Row())) {

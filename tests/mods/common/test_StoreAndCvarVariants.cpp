@@ -109,6 +109,35 @@ TEST(RadioPairRow, OnlyAOneTicksTheFirstAndDefaultsTickTheChosenOne)
     }
 }
 
+// A flag reads as stored when it is set or clear ("1"/"Yes", "0"/"No"); any other text, letters
+// or an empty value, reads as the row's default, the value the key left out gives.
+TEST(FlagRow, ASetOrClearFlagReadsAsStoredAndAnyOtherTextAsTheDefault)
+{
+    QTemporaryDir dir;
+    struct {
+        const char* Value;   // null: the key left out
+        const char* WhenOff;
+        const char* WhenOn;
+    } cases[] = {{"1", "1", "1"},   {"Yes", "1", "1"}, {"0", "0", "0"},     {"No", "0", "0"},
+                 {"abc", "0", "1"}, {"", "0", "1"},    {"2", "0", "1"},     {nullptr, "0", "1"}};
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("store%1.ini").arg(n++));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.Value ? QByteArray("[Default]\r\nflag=") + c.Value + "\r\n" : QByteArray("[Default]\r\n"));
+        file.close();
+        const TIniFile store(path);
+        for (const char* def : {"0", "1"}) {
+            const TStoreRow row = ModStore::Flag(QStringLiteral("Default"), QStringLiteral("flag"), QString(),
+                                                 QLatin1String(def));
+            EXPECT_EQ(ModStore::ReadValue(store, QStringLiteral("Default"), row),
+                      QLatin1String(def[0] == '1' ? c.WhenOn : c.WhenOff))
+                << (c.Value ? c.Value : "<missing>") << " default " << def;
+        }
+    }
+}
+
 // A mod whose number of bots sits on its Game page, kept in the store without a Bots page.
 class TNoListLogic : public TModLogic {
 public:
