@@ -4,6 +4,7 @@
 // modified flag and gets back the controls whose edit left it unmarked, so Exit would drop them
 // without asking.
 #include "mods/common/ModTestEnv.h"
+#include "mods/common/ModLogic.h"
 #include "mods/common/ModWindow.h"
 #include "ui/NumberEdit.h"
 
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSlider>
 #include <QStringList>
 #include <QTabWidget>
@@ -125,6 +127,24 @@ inline void ExpectEveryEditMarksAndExitLeavesTheStore(TModWindow& w, int& modifi
               QStringList{QStringLiteral("Do you want to save your settings ?")});
     EXPECT_TRUE(w.ClosedByButtons());
     EXPECT_EQ(TModTestEnv::Read(env.ProgramFile(store)), stored);
+}
+
+// The values random bots take in their class (slot 1), skill (slot 2) and side (slot 3) after
+// enough presses of the random button to have drawn every value of a small range.
+struct TRandomSlots {
+    QSet<int> Classes, Skills, Sides;
+};
+inline TRandomSlots DrawRandomBots(TModWindow& w, int presses = 60)
+{
+    for (int k = 0; k < presses; ++k)
+        w.SBCreeRandomBot->click();
+    TRandomSlots drawn;
+    for (const TBot& bot : w.Logic().Bots().mid(1)) {
+        drawn.Classes << bot[1].toInt();
+        drawn.Skills << bot[2].toInt();
+        drawn.Sides << bot[3].toInt();
+    }
+    return drawn;
 }
 
 } // namespace EditSweep

@@ -324,17 +324,10 @@ TEST_F(Existence, EveryEditMarksTheSettingsModifiedAndRandomBotsStayInRange)
 
     w.reset();
     auto again = Open();
-    for (int k = 0; k < 60; ++k)
-        again->SBCreeRandomBot->click();
-    QSet<int> classes, sides, skills;
-    for (const TBot& bot : UExistence::Logic().Bots().mid(1)) {
-        classes << bot[1].toInt();
-        skills << bot[2].toInt();
-        sides << bot[3].toInt();
-    }
-    EXPECT_EQ(classes, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(sides, (QSet<int>{1, 2}));
-    EXPECT_EQ(skills, (QSet<int>{0, 1, 2, 3, 4, 5}));
+    const EditSweep::TRandomSlots drawn = EditSweep::DrawRandomBots(*again);
+    EXPECT_EQ(drawn.Classes, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(drawn.Sides, (QSet<int>{1, 2}));
+    EXPECT_EQ(drawn.Skills, (QSet<int>{0, 1, 2, 3, 4, 5}));
 }
 
 } // namespace
