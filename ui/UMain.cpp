@@ -501,7 +501,11 @@ void TMain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange)
         return;
+    const bool showingJustListed = m_showingListed.isValid() && m_showingListed.elapsed() < 2000;
+    m_showingListed.invalidate();
     if (isActiveWindow()) {
+        if (showingJustListed)
+            return;
         if (m_skipActivation && UInit::GameProgram().isEmpty()) {
             m_skipActivation = false;
             return;
@@ -525,8 +529,11 @@ void TMain::showEvent(QShowEvent* event)
     // still has to lay out the buttons or ask for the game directory.
     m_activatedSinceShow = false;
     QTimer::singleShot(0, this, [this] {
-        if (!m_activatedSinceShow && isVisible())
+        if (!m_activatedSinceShow && isVisible()) {
+            // Started first: a dialog this opens deactivates the window and so ends it.
+            m_showingListed.start();
             FormActivate();
+        }
     });
 }
 

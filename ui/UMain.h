@@ -2,6 +2,7 @@
 // The main window: one button per installed mod, the bot selector, "Edit Mod Config",
 // "Launch Half-Life" and the menus. It lives from the start of the program to its end.
 #include <QHash>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 
@@ -120,6 +121,10 @@ private:
     // open it again, or the user could never leave it.
     bool m_skipActivation = false;
     bool m_activatedSinceShow = false;
+    // When the showing listed the mods: the activation that the showing itself brings, right
+    // after, finds the same folders and lists nothing new (the start drew the window later
+    // for it). Any deactivation ends it.
+    QElapsedTimer m_showingListed;
     bool m_centred = false;
 };
 

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -206,6 +207,43 @@ TEST_F(MainWindow, InstalledModsFillTheGridAndRelayFromTheOrigin)
     checkGrid();
     EXPECT_EQ(modals, QStringList{"TAbout"});
     EXPECT_TRUE(dialogs.Texts().isEmpty()) << dialogs.Texts().join("|").toStdString();
+}
+
+// Runs the events until the condition holds (true) or a second has gone (false).
+template <typename Condition>
+bool Within(Condition condition)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > 1000)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    QApplication::processEvents();
+    return true;
+}
+
+// The first showing lists the mods; a mod installed while the user is in another window is
+// there when they come back.
+TEST_F(MainWindow, TheShowingListsTheModsAndAReturnToTheWindowListsThemAgain)
+{
+    InstallWithBot("cstrike", "CStrike.ini", "Zeta");
+    main = std::make_unique<TMain>();
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(Within([&] { return main->isActiveWindow(); }));
+    EXPECT_EQ(ShownKeys(), QStringList{"CStrike"});
+
+    game.AddMod("gathering");
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(Within([&] { return !main->isActiveWindow(); }));
+    EXPECT_EQ(ShownKeys(), QStringList{"CStrike"});
+    main->activateWindow();
+    ASSERT_TRUE(Within([&] { return main->isActiveWindow(); }));
+    EXPECT_EQ(ShownKeys(), (QStringList{"CStrike", "Gathering"}));
 }
 
 TEST_F(MainWindow, BotSelectorOffersUsableBotsAndReselectsTheLastOne)
