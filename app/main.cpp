@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 #include "platform/FontPreload.h"
+#include "platform/HeapWarmup.h"
 #include "platform/SessionBus.h"
 #include "platform/WaitCursor.h"
 #include "ui/UAbout.h"
@@ -12,6 +13,7 @@
 // The program's main block: splash, application, main window, event loop.
 static int ProgramMain(int argc, char** argv)
 {
+    const HeapWarmup::TWarmup heap;
     // Where no session bus runs, the first window would wait for an attempt to start one.
     SessionBus::TNoAutolaunch noBusAutolaunch;
     FontPreload::TPreload fonts;
