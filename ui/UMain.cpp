@@ -300,31 +300,10 @@ void TMain::BuildWindow()
     // of a group. One sheet for the area rather than one per button: each sheet is parsed on its
     // own, and 31 of them cost the start of the program more than the rest of the window.
     m_buttonArea->setStyleSheet(kModButtonStyle);
+    // A button is made when its mod is first shown (or asked for): most of the 31 mods are not
+    // installed, and each button cost the start its making and its style.
     m_modGroup = new QButtonGroup(this);
     m_modGroup->setExclusive(true);
-    for (const TModRow& row : ModTable::Rows()) {
-        auto* button = new QToolButton(m_buttonArea);
-        button->setObjectName(row.Button);
-        button->setToolTip(row.Hint);
-        button->setCheckable(true);
-        button->setAutoRaise(false);
-        button->setFixedSize(65, 65);
-        const QString logo = QStringLiteral(":/logos/") + row.Key;
-        if (QFile::exists(logo)) {
-            // The build packs each logo at this size too (CMakeLists.txt, ":/logos/59/<key>").
-            button->setIcon(QIcon(new TLazyPicture(logo, QStringLiteral(":/logos/59/") + row.Key)));
-            button->setIconSize(QSize(59, 59));
-            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        } else {
-            button->setText(row.Label);
-            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        }
-        button->hide();
-        const QString key = row.Key;
-        connect(button, &QToolButton::clicked, this, [this, key] { ModButtonClick(key); });
-        m_modGroup->addButton(button);
-        m_modButtons.insert(row.Key, button);
-    }
 
     m_panel = new QFrame(client);
     m_panel->setObjectName(QStringLiteral("Panel1"));
@@ -377,6 +356,43 @@ void TMain::BuildWindow()
     close->setGeometry(481, 261, 87, 30);
     connect(close, &QPushButton::clicked, this, &TMain::BCloseClick);
     m_close = close;
+}
+
+QToolButton* TMain::ModButton(const QString& key)
+{
+    if (QToolButton* made = m_modButtons.value(key))
+        return made;
+    const TModRow* row = ModTable::Find(key);
+    if (!row)
+        return nullptr;
+    auto* button = new QToolButton(m_buttonArea);
+    button->setObjectName(row->Button);
+    button->setToolTip(row->Hint);
+    button->setCheckable(true);
+    button->setAutoRaise(false);
+    button->setFixedSize(65, 65);
+    const QString logo = QStringLiteral(":/logos/") + row->Key;
+    if (QFile::exists(logo)) {
+        // The build packs each logo at this size too (CMakeLists.txt, ":/logos/59/<key>").
+        button->setIcon(QIcon(new TLazyPicture(logo, QStringLiteral(":/logos/59/") + row->Key)));
+        button->setIconSize(QSize(59, 59));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
+        button->setText(row->Label);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    button->hide();
+    connect(button, &QToolButton::clicked, this, [this, key = row->Key] { ModButtonClick(key); });
+    m_modGroup->addButton(button);
+    m_modButtons.insert(row->Key, button);
+    // The keyboard goes through the buttons in the table's order, whenever each was made: after
+    // the made button of the mod before it, or first.
+    QWidget* before = m_emptyNote;
+    for (const TModRow* earlier = ModTable::Rows().constData(); earlier != row; ++earlier)
+        if (QToolButton* made = m_modButtons.value(earlier->Key))
+            before = made;
+    QWidget::setTabOrder(before, button);
+    return button;
 }
 
 void TMain::BuildMenus()
@@ -549,7 +565,7 @@ void TMain::ModButtonClick(const QString& key)
     const TModRow* row = ModTable::Find(key);
     if (!row)
         return;
-    if (QToolButton* button = ModButton(key))
+    if (QToolButton* button = MadeModButton(key))
         button->setChecked(true);
     m_launch->setEnabled(true);
     m_editConf->setEnabled(true);
@@ -594,7 +610,7 @@ void TMain::RefreshSelection()
     const TModRow* row = ModTable::Selected();
     if (!row)
         return;
-    QToolButton* button = ModButton(row->Key);
+    QToolButton* button = MadeModButton(row->Key);
     if (!button || button->isHidden()) {
         // The mod is not installed any more (another game directory, a removed bot).
         ClearSelection();
@@ -939,7 +955,7 @@ void ShowInstalledMods()
     if (!Main)
         return;
     for (const TModRow& row : ModTable::Rows())
-        if (QToolButton* button = Main->ModButton(row.Key))
+        if (QToolButton* button = Main->MadeModButton(row.Key))
             button->hide();
     ButtonX = 10;
     ButtonY = 20;

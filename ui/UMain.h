@@ -63,7 +63,10 @@ public:
     void About1Click();
 
     // The parts UInit's routines work on.
-    QToolButton* ModButton(const QString& key) const { return m_modButtons.value(key); }
+    // The mod's button, made the first time it is asked for (null for a key of no mod).
+    QToolButton* ModButton(const QString& key);
+    // The button if it was made.
+    QToolButton* MadeModButton(const QString& key) const { return m_modButtons.value(key); }
     // The bot selector, ready for typing (made so on first use: see EnsureBotEdit).
     QComboBox* BotSelector();
     QWidget* ButtonArea() const { return m_buttonArea; }

@@ -246,6 +246,28 @@ TEST_F(MainWindow, TheShowingListsTheModsAndAReturnToTheWindowListsThemAgain)
     EXPECT_EQ(ShownKeys(), (QStringList{"CStrike", "Gathering"}));
 }
 
+// A button is made when its mod first shows; the keyboard still goes through the buttons in
+// the grid's order when a mod earlier in it is installed later.
+TEST_F(MainWindow, AModInstalledLaterTakesItsPlaceInTheGridAndInTheKeyboardOrder)
+{
+    game.AddMod("gathering");
+    game.AddMod("wantedhl");
+    Start();
+    EXPECT_EQ(main->MadeModButton("CStrike"), nullptr);
+    game.AddMod("goldeneye");
+    main->FormActivate();
+    ASSERT_EQ(ShownKeys(), (QStringList{"Gathering", "Goldeneye", "Wantedhl"}));
+    EXPECT_EQ(Place("Goldeneye"), QPoint(86, 20));
+    const auto nextStop = [](QWidget* from) {
+        for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden())
+                return w;
+        return from;
+    };
+    EXPECT_EQ(nextStop(main->ModButton("Gathering")), main->ModButton("Goldeneye"));
+    EXPECT_EQ(nextStop(main->ModButton("Goldeneye")), main->ModButton("Wantedhl"));
+}
+
 TEST_F(MainWindow, BotSelectorOffersUsableBotsAndReselectsTheLastOne)
 {
     game.AddMod("cstrike");
