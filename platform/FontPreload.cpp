@@ -32,38 +32,30 @@ TFaceKey KeyOf(const TFace& face)
 // case) reads nothing again and never swaps the configuration Qt is using.
 std::atomic<bool> s_installed{false};
 
-std::vector<TFace> ListFaces(FcConfig* config)
+// The faces of a font set, read where they stand (fontconfig's own sets are not to be changed).
+std::vector<TFace> FacesOf(const FcFontSet* set)
 {
     std::vector<TFace> faces;
-    FcPattern* all = FcPatternCreate();
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_WEIGHT, FC_SLANT, FC_WIDTH,
-                                            FC_FONTFORMAT, FC_FILE, nullptr);
-    FcFontSet* set = all && objects ? FcFontList(config, all, objects) : nullptr;
-    if (set) {
-        faces.reserve(std::size_t(set->nfont));
-        for (int i = 0; i < set->nfont; ++i) {
-            const FcPattern* font = set->fonts[i];
-            TFace face;
-            FcChar8* text = nullptr;
-            if (FcPatternGetString(font, FC_FAMILY, 0, &text) == FcResultMatch)
-                face.Family = reinterpret_cast<const char*>(text);
-            if (FcPatternGetString(font, FC_FONTFORMAT, 0, &text) == FcResultMatch)
-                face.Format = reinterpret_cast<const char*>(text);
-            if (FcPatternGetString(font, FC_FILE, 0, &text) == FcResultMatch)
-                face.File = reinterpret_cast<const char*>(text);
-            // A value a file does not give only ever matches another file's missing value.
-            face.Weight = face.Slant = face.Width = -1;
-            FcPatternGetInteger(font, FC_WEIGHT, 0, &face.Weight);
-            FcPatternGetInteger(font, FC_SLANT, 0, &face.Slant);
-            FcPatternGetInteger(font, FC_WIDTH, 0, &face.Width);
-            faces.push_back(std::move(face));
-        }
-        FcFontSetDestroy(set);
+    if (!set)
+        return faces;
+    faces.reserve(std::size_t(set->nfont));
+    for (int i = 0; i < set->nfont; ++i) {
+        FcPattern* font = set->fonts[i];
+        TFace face;
+        FcChar8* text = nullptr;
+        if (FcPatternGetString(font, FC_FAMILY, 0, &text) == FcResultMatch)
+            face.Family = reinterpret_cast<const char*>(text);
+        if (FcPatternGetString(font, FC_FONTFORMAT, 0, &text) == FcResultMatch)
+            face.Format = reinterpret_cast<const char*>(text);
+        if (FcPatternGetString(font, FC_FILE, 0, &text) == FcResultMatch)
+            face.File = reinterpret_cast<const char*>(text);
+        // A value a file does not give only ever matches another file's missing value.
+        face.Weight = face.Slant = face.Width = -1;
+        FcPatternGetInteger(font, FC_WEIGHT, 0, &face.Weight);
+        FcPatternGetInteger(font, FC_SLANT, 0, &face.Slant);
+        FcPatternGetInteger(font, FC_WIDTH, 0, &face.Width);
+        faces.push_back(std::move(face));
     }
-    if (objects)
-        FcObjectSetDestroy(objects);
-    if (all)
-        FcPatternDestroy(all);
     return faces;
 }
 
@@ -90,12 +82,12 @@ FcConfig* ReadConfig()
     FcConfig* config = FcInitLoadConfigAndFonts();
     if (!config)
         return nullptr;
-    const std::vector<std::string> slow = SlowDuplicates(ListFaces(config));
-    if (slow.empty())
+    const std::vector<std::string> globs = SetAsideGlobs(FacesOf(FcConfigGetFonts(config, FcSetSystem)));
+    if (globs.empty())
         return config;
     std::string rules = "<?xml version=\"1.0\"?>\n<fontconfig><selectfont><rejectfont>";
-    for (const std::string& file : slow)
-        rules += "<pattern><patelt name=\"file\"><string>" + XmlText(file) + "</string></patelt></pattern>";
+    for (const std::string& glob : globs)
+        rules += "<glob>" + XmlText(glob) + "</glob>";
     rules += "</rejectfont></selectfont></fontconfig>\n";
     // The fonts are listed again from the caches already read, now without the set-aside files.
     if (FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(rules.c_str()),
@@ -125,10 +117,31 @@ std::vector<std::string> SlowDuplicates(const std::vector<TFace>& faces)
     return {slow.begin(), slow.end()};
 }
 
+std::vector<std::string> SetAsideGlobs(const std::vector<TFace>& faces)
+{
+    const std::vector<std::string> slowFiles = SlowDuplicates(faces);
+    const std::set<std::string> slow(slowFiles.begin(), slowFiles.end());
+    const auto wild = [](const std::string& path) { return path.find_first_of("*?") != std::string::npos; };
+    std::set<std::string> globs;
+    for (const std::string& file : slowFiles) {
+        if (wild(file))
+            continue;   // as a pattern it would name other files too
+        const std::size_t cut = file.rfind('/');
+        const std::string folder = cut == std::string::npos ? std::string() : file.substr(0, cut + 1);
+        const bool allSlow = !folder.empty() && folder != "/" && !wild(folder) &&
+                             std::all_of(faces.begin(), faces.end(), [&](const TFace& face) {
+                                 return face.File.compare(0, folder.size(), folder) != 0 ||
+                                        slow.count(face.File);
+                             });
+        globs.insert(allSlow ? folder + "*" : file);
+    }
+    return {globs.begin(), globs.end()};
+}
+
 std::vector<TFace> OfferedFaces()
 {
 #ifdef QORVANE_HAVE_FONTCONFIG
-    return ListFaces(nullptr);
+    return FacesOf(FcConfigGetFonts(nullptr, FcSetSystem));
 #else
     return {};
 #endif

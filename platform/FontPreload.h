@@ -37,6 +37,10 @@ struct TFace {
 // TrueType (family names compared without case).
 std::vector<std::string> SlowDuplicates(const std::vector<TFace>& faces);
 
+// What the configuration is told to set aside for those files: "<folder>/*" for a folder whose
+// every font file is one of them, else the file itself (a name holding "*" or "?" is left be).
+std::vector<std::string> SetAsideGlobs(const std::vector<TFace>& faces);
+
 // The font files the process's current fontconfig configuration offers (empty without
 // fontconfig).
 std::vector<TFace> OfferedFaces();

@@ -52,6 +52,15 @@ TEST(FontPreloadTest, TheType1CopyOfAFaceAlsoThereAsCffOrTrueTypeIsSetAside)
               (std::vector<std::string>{"/X11/NimbusSans-Regular.pfb", "/t1/NimbusSans-Regular.t1",
                                         "/t1/URWGothic-Book.t1"}));
     EXPECT_TRUE(FontPreload::SlowDuplicates({}).empty());
+
+    // The configuration is told a folder where every font in it goes, else each file; a name that
+    // would match others as a pattern stays.
+    std::vector<TFace> more = faces;
+    more.push_back({"Nimbus Sans", bold, roman, normal, "Type 1", "/t1/What?.t1"});
+    more.push_back({"Nimbus Sans", bold, roman, normal, "CFF", "/otf/NimbusSans-Bold.otf"});
+    EXPECT_EQ(FontPreload::SetAsideGlobs(more),
+              (std::vector<std::string>{"/X11/*", "/t1/NimbusSans-Bold.t1", "/t1/NimbusSans-Regular.t1",
+                                        "/t1/URWGothic-Book.t1"}));
 }
 
 // The test program starts its fonts as the program does: no face it offers has a quicker twin,
