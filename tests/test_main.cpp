@@ -1,5 +1,4 @@
 #include "fixtures/ScriptedDialogs.h"
-#include "platform/FontPreload.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -15,11 +14,7 @@ int main(int argc, char** argv)
     if (!store.isValid())
         return 1;
     qputenv("QORVANE_REGISTRY", store.filePath(QStringLiteral("registry.ini")).toLocal8Bit());
-    // The fonts the program starts with (platform/FontPreload.h), so that the windows are
-    // measured with the faces the user sees.
-    FontPreload::TPreload fonts;
     QApplication app(argc, argv);
-    const FontPreload::TDatabaseFill fontDatabase(fonts);
     UnscriptedDialogs noDialogs;
     Dialogs::SetProvider(&noDialogs);
     ::testing::InitGoogleTest(&argc, argv);

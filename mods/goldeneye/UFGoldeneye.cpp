@@ -69,7 +69,7 @@ void TFGoldeneye::BuildGamePage(QWidget* page)
                             "pure Deathmatch mode.\n"
                             "If you play other modes, select a key to\n"
                             "create the bots when the game starts."),
-             12, 18, 320, 70);
+             12, 22, 320, 66);
     QLabel* bind = AddLabel(misc, QStringLiteral("Lab_Botmenu"),
                             QStringLiteral("Bind                                 to create the bots"),
                             12, 94);
