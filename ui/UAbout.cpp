@@ -101,10 +101,14 @@ TAbout* TAbout::ShowSplash()
     splash->setAttribute(Qt::WA_QuitOnClose, false);
     // A message during start-up must not stand hidden behind a splash that stays on top.
     qApp->installEventFilter(splash);
+    // Qt takes the events of a splash screen's showing at once, so it is usually drawn by now;
+    // drawing it a second time would only hold up the start. Where its window was not exposed
+    // yet, it is painted here: the event loop does not run before the main window exists.
     splash->show();
-    // Painted now: the event loop does not run before the main window exists.
-    splash->repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!splash->m_drawn) {
+        splash->repaint();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     return splash;
 }
 
@@ -129,6 +133,8 @@ void TAbout::Image1Click()
 
 bool TAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_image && event->type() == QEvent::Paint)
+        m_drawn = true;   // one pass draws the whole window, the picture with it
     if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
         const auto* shown = static_cast<QWidget*>(watched);
         if (shown->isWindow() && shown->isModal() && isVisible())

@@ -34,4 +34,5 @@ private:
     QLabel* m_image = nullptr;
     QLabel* m_loading = nullptr;
     QLabel* m_version = nullptr;
+    bool m_drawn = false;   // painted at least once
 };

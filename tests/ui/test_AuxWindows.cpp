@@ -501,6 +501,24 @@ TEST_F(AboutTest, TheSplashMakesWayForAMessageDuringStartUp)
     EXPECT_FALSE(splash->isVisible());
 }
 
+TEST_F(AboutTest, TheSplashIsDrawnOnceBeforeItsShowingReturns)
+{
+    // Counts the picture's paint events from the start: the splash is made inside ShowSplash.
+    struct TPaints : QObject {
+        int Count = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("Image1"))
+                ++Count;
+            return false;
+        }
+    } paints;
+    qApp->installEventFilter(&paints);
+    std::unique_ptr<TAbout> splash(TAbout::ShowSplash());
+    qApp->removeEventFilter(&paints);
+    EXPECT_EQ(paints.Count, 1);
+}
+
 TEST_F(AboutTest, TheSplashShowsThePictureInItsOwnColours)
 {
     TAbout splash;
