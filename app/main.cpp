@@ -7,6 +7,7 @@
 #include "ui/UMain.h"
 
 #include <QApplication>
+#include <QPointer>
 
 #include <exception>
 
@@ -38,10 +39,11 @@ static int ProgramMain(int argc, char** argv)
     } catch (...) {
         failure = QStringLiteral("unknown error");
     }
-    // The splash goes and the cursor comes back whether or not the main window could be made.
+    // The cursor comes back whether or not the main window could be made; the splash goes at
+    // once when it could not, and otherwise as soon as the main window has drawn itself.
     waitCursor.End();
-    delete splash;
     if (!mainWindow) {
+        delete splash;
         Dialogs::ShowError(QStringLiteral("Qorvane can't start: ") + failure + QStringLiteral("."));
         return 1;
     }
@@ -49,10 +51,14 @@ static int ProgramMain(int argc, char** argv)
     QObject::connect(mainWindow, &TMain::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
     mainWindow->show();
     mainWindow->activateWindow();
+    const QPointer<TAbout> splashLeft(splash);
+    if (splash)
+        splash->FinishWhenDrawn(mainWindow);
     // Qt has asked for the bus by now (and keeps the answer); the programs Qorvane starts get
     // the environment it was given.
     noBusAutolaunch.Release();
     const int result = app.exec();
+    delete splashLeft;
     delete mainWindow;
     return result;
 }

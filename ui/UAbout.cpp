@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
 
 void InitProgramResources()
 {
@@ -112,6 +114,18 @@ TAbout* TAbout::ShowSplash()
     return splash;
 }
 
+void TAbout::FinishWhenDrawn(QWidget* window)
+{
+    QWindow* const handle = window ? window->windowHandle() : nullptr;
+    if (!handle || !window->isVisible() || handle->isExposed()) {
+        deleteLater();
+        return;
+    }
+    m_finishOn = handle;
+    handle->installEventFilter(this);
+    QTimer::singleShot(2000, this, &QObject::deleteLater);
+}
+
 void TAbout::ShowAboutBox(QWidget* parent)
 {
     TAbout about(parent);
@@ -133,6 +147,13 @@ void TAbout::Image1Click()
 
 bool TAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    // Qt draws a window while it handles the event that exposes it, so the splash, deleted
+    // later, goes after that drawing.
+    if (watched == m_finishOn && event->type() == QEvent::Expose && m_finishOn->isExposed()) {
+        m_finishOn->removeEventFilter(this);
+        m_finishOn = nullptr;
+        deleteLater();
+    }
     if (watched == m_image && event->type() == QEvent::Paint)
         m_drawn = true;   // one pass draws the whole window, the picture with it
     if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {

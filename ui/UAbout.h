@@ -1,8 +1,10 @@
 #pragma once
 // The about box, which also serves as the start-up splash.
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
+class QWindow;
 
 // The pictures compiled into the program (About picture, mod logos ":/logos/<mod key>",
 // ui/StoredPicture.h).
@@ -20,6 +22,11 @@ public:
     // "About QOR...": the picture answers clicks, no loading text, shown modally.
     static void ShowAboutBox(QWidget* parent = nullptr);
 
+    // Ends the splash once `window`, shown, has drawn itself: the screen is never without
+    // either, and the splash's window is not taken down while the first paint waits. The
+    // splash deletes itself then (or after two seconds, should the window not appear).
+    void FinishWhenDrawn(QWidget* window);
+
     // Turns the splash into the about box.
     void PrepareAboutBox();
     void Image1Click();
@@ -35,4 +42,5 @@ private:
     QLabel* m_loading = nullptr;
     QLabel* m_version = nullptr;
     bool m_drawn = false;   // painted at least once
+    QPointer<QWindow> m_finishOn;   // the window whose first exposure ends the splash
 };

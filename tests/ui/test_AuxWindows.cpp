@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
@@ -517,6 +518,36 @@ TEST_F(AboutTest, TheSplashIsDrawnOnceBeforeItsShowingReturns)
     std::unique_ptr<TAbout> splash(TAbout::ShowSplash());
     qApp->removeEventFilter(&paints);
     EXPECT_EQ(paints.Count, 1);
+}
+
+TEST_F(AboutTest, TheSplashGoesOnlyOnceTheMainWindowHasDrawnItself)
+{
+    struct TPaints : QObject {
+        int Count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            Count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } paints;
+    QPointer<TAbout> splash(TAbout::ShowSplash());
+    QWidget window;
+    window.resize(200, 100);
+    window.installEventFilter(&paints);
+    window.show();
+    int paintsWhenGone = -1;
+    QObject::connect(splash, &QObject::destroyed, [&] { paintsWhenGone = paints.Count; });
+    splash->FinishWhenDrawn(&window);
+    // Drawn at the latest when the window's exposure is handled; the splash lasts until then.
+    QElapsedTimer waited;
+    waited.start();
+    while (splash && waited.elapsed() < 1500) {
+        EXPECT_TRUE(splash->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_TRUE(splash.isNull());
+    EXPECT_GE(paintsWhenGone, 1);
 }
 
 TEST_F(AboutTest, TheSplashShowsThePictureInItsOwnColours)
