@@ -49,6 +49,9 @@ static int ProgramMain(int argc, char** argv)
     }
 
     QObject::connect(mainWindow, &TMain::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    // The first activation lists the installed mods; their folders and bot libraries are read
+    // meanwhile, while the window loads its fonts and shows.
+    mainWindow->ReadInstalledModsAhead();
     mainWindow->show();
     mainWindow->activateWindow();
     const QPointer<TAbout> splashLeft(splash);

@@ -47,6 +47,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 TMain* Main = nullptr;
@@ -250,6 +251,56 @@ TMain::TMain(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     UPreview::StartFollower(this);
     FormCreate();
+}
+
+// The installed-mod checks of the start, on a thread of their own (TMain::ReadInstalledModsAhead).
+class TInstalledModsReadAhead {
+public:
+    explicit TInstalledModsReadAhead(QList<UInit::TInstallCheck> checks)
+        : m_checks(std::move(checks))
+    {
+        // The thread reads only its own copy of the checks, and the disk.
+        m_thread = std::thread([this] {
+            for (const UInit::TInstallCheck& check : std::as_const(m_checks))
+                m_installed << UInit::Installed(check);
+        });
+    }
+    ~TInstalledModsReadAhead() { Finish(); }
+    TInstalledModsReadAhead(const TInstalledModsReadAhead&) = delete;
+    TInstalledModsReadAhead& operator=(const TInstalledModsReadAhead&) = delete;
+
+    QList<bool> Take(const QList<UInit::TInstallCheck>& checks)
+    {
+        Finish();
+        return checks == m_checks ? m_installed : QList<bool>();
+    }
+
+private:
+    void Finish()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    const QList<UInit::TInstallCheck> m_checks;
+    QList<bool> m_installed;
+    std::thread m_thread;
+};
+
+void TMain::ReadInstalledModsAhead()
+{
+    m_installedAhead.reset();
+    if (!UInit::GameProgram().isEmpty())
+        m_installedAhead = std::make_unique<TInstalledModsReadAhead>(UInit::InstallChecks());
+}
+
+QList<bool> TMain::TakeInstalledModsReadAhead(const QList<UInit::TInstallCheck>& checks)
+{
+    if (!m_installedAhead)
+        return {};
+    const QList<bool> installed = m_installedAhead->Take(checks);
+    m_installedAhead.reset();
+    return installed;
 }
 
 TMain::~TMain()
@@ -874,15 +925,21 @@ static QList<int> ListedBotNumbers(const TIniFile& ini, int dispo)
     return numbers;
 }
 
-QStringList UsableBots(const QString& listKey, const QString& modDir)
+// Where a mod's usable bots are read from: its Mods file and the folder of the bot libraries.
+static void BotPlaces(const QString& listKey, const QString& modDir, QString& modsFile,
+                      QString& botFolder)
 {
-    QString dir = modDir;
+    botFolder = modDir;
     for (const TModRow& row : ModTable::Rows())
         if (!listKey.isEmpty() && row.ListKey == listKey && !row.Profile.BotLibraryFolder.isEmpty())
-            dir = HLFile(row.Profile.BotLibraryFolder);
+            botFolder = HLFile(row.Profile.BotLibraryFolder);
+    modsFile = ModsIniPath(listKey);
+}
 
-    const QString path = ModsIniPath(listKey);
-    if (listKey.isEmpty() || dir.isEmpty() || !FileSys::FileExists(path))
+// The bots of a Mods file whose library lies in botFolder, from the disk alone.
+static QStringList UsableBotsIn(const QString& path, const QString& dir)
+{
+    if (dir.isEmpty() || !FileSys::FileExists(path))
         return {};
     // Every key below from one reading of the file: a batch that is never committed writes
     // nothing, and spares each read its own check that the file is unchanged.
@@ -908,6 +965,38 @@ QStringList UsableBots(const QString& listKey, const QString& modDir)
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     return bots;
+}
+
+QStringList UsableBots(const QString& listKey, const QString& modDir)
+{
+    if (listKey.isEmpty())
+        return {};
+    QString path;
+    QString dir;
+    BotPlaces(listKey, modDir, path, dir);
+    return UsableBotsIn(path, dir);
+}
+
+QList<TInstallCheck> InstallChecks()
+{
+    QList<TInstallCheck> checks;
+    for (const TModRow& row : ModTable::Rows()) {
+        TInstallCheck check;
+        // A mod without a folder of its own is played from Half-Life's own folders.
+        check.Folder = row.Folder.isEmpty() ? HLPath : row.Dir;
+        check.NeedsBots = row.HasBotSelector();
+        if (check.NeedsBots)
+            BotPlaces(row.ListKey, row.Dir, check.ModsFile, check.BotFolder);
+        checks << check;
+    }
+    return checks;
+}
+
+bool Installed(const TInstallCheck& check)
+{
+    if (check.Folder.isEmpty() || !FileSys::DirectoryExists(check.Folder))
+        return false;
+    return !check.NeedsBots || !UsableBotsIn(check.ModsFile, check.BotFolder).isEmpty();
 }
 
 bool ListModBots(const QString& listKey, const QString& modDir)
@@ -965,14 +1054,13 @@ void ShowInstalledMods()
     const bool haveGame = !GameProgram().isEmpty();
     int shown = 0;
     if (haveGame) {
-        for (const TModRow& row : ModTable::Rows()) {
-            // A mod without a folder of its own is played from Half-Life's own folders.
-            const QString dir = row.Folder.isEmpty() ? HLPath : row.Dir;
-            if (dir.isEmpty() || !FileSys::DirectoryExists(dir))
+        const QList<TInstallCheck> checks = InstallChecks();
+        const QList<bool> readAhead = Main->TakeInstalledModsReadAhead(checks);
+        const QVector<TModRow>& rows = ModTable::Rows();
+        for (qsizetype i = 0; i < checks.size(); ++i) {
+            if (readAhead.isEmpty() ? !Installed(checks[i]) : !readAhead[i])
                 continue;
-            if (row.HasBotSelector() && UsableBots(row.ListKey, row.Dir).isEmpty())
-                continue;
-            PlaceModButton(Main->ModButton(row.Key));
+            PlaceModButton(Main->ModButton(rows[i].Key));
             ++shown;
         }
     }

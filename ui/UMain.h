@@ -6,8 +6,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "core/UInitMain.h"
 #include "ui/ModalRunner.h"
 
+#include <memory>
 #include <utility>
 
 class QAction;
@@ -20,6 +22,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
+class TInstalledModsReadAhead;
 
 class TMain : public QMainWindow {
     Q_OBJECT
@@ -81,6 +84,12 @@ public:
     // The note an empty button area shows: where the game folder is set (noGame: none is set,
     // else no mod of it is shown); hidden while buttons are shown.
     void ShowEmptyNote(bool empty, bool noGame);
+    // At start, once the window is made: what telling the installed mods apart reads from disk
+    // is read on a thread of its own while the window is being shown. The next listing takes
+    // it, as the disk was a moment before, when it lists for the same checks
+    // (UInit::InstallChecks); it is empty otherwise, and once taken.
+    void ReadInstalledModsAhead();
+    QList<bool> TakeInstalledModsReadAhead(const QList<UInit::TInstallCheck>& checks);
 
 signals:
     // The window was closed: the program ends.
@@ -129,6 +138,7 @@ private:
     // for it). Any deactivation ends it.
     QElapsedTimer m_showingListed;
     bool m_centred = false;
+    std::unique_ptr<TInstalledModsReadAhead> m_installedAhead;
 };
 
 // The main window while it exists.

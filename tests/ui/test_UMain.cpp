@@ -209,6 +209,38 @@ TEST_F(MainWindow, InstalledModsFillTheGridAndRelayFromTheOrigin)
     EXPECT_TRUE(dialogs.Texts().isEmpty()) << dialogs.Texts().join("|").toStdString();
 }
 
+// At start the disk is read for the first listing while the window shows: the listing is the
+// one the disk gives, it is taken only for the paths it was read for, and only once.
+TEST_F(MainWindow, TheListingReadAheadAtStartListsWhatTheDiskHoldsForItsOwnPathsOnce)
+{
+    InstallWithBot("cstrike", "CStrike.ini", "Zeta");
+    game.AddMod("gathering");
+    game.AddMod("tfc");   // its only bot's library is missing
+    program.AddFile("Mods/TFC.ini", ModsFile({{"Gone", "dlls\\gone.dll"}}));
+    main = std::make_unique<TMain>();
+    main->ReadInstalledModsAhead();
+    main->FormActivate();
+    EXPECT_EQ(ShownKeys(), (QStringList{"CStrike", "Gathering"}));
+
+    // Read for one game folder, then another is set before the listing: the listing reads it.
+    FakeHalfLife other;
+    ASSERT_TRUE(other.IsValid());
+    other.AddMod("wantedhl");
+    main->ReadInstalledModsAhead();
+    UInit::HLPath = other.Root();
+    UInit::BuildModDirs();
+    main->FormActivate();
+    EXPECT_EQ(ShownKeys(), QStringList{"Wantedhl"});
+
+    // Taken once: what is installed afterwards shows at the next activation.
+    main->ReadInstalledModsAhead();
+    main->FormActivate();
+    EXPECT_EQ(ShownKeys(), QStringList{"Wantedhl"});
+    other.AddMod("goldeneye");
+    main->FormActivate();
+    EXPECT_EQ(ShownKeys(), (QStringList{"Goldeneye", "Wantedhl"}));
+}
+
 // Runs the events until the condition holds (true) or a second has gone (false).
 template <typename Condition>
 bool Within(Condition condition)
