@@ -34,7 +34,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -85,56 +84,6 @@ void Paint(QWidget* widget)
     palette.setColor(QPalette::Button, Background());
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// A 56 x 56 glyph on a transparent ground, drawn smoothly by the given routine.
-template <typename Draw>
-QPixmap PaintGlyph(Draw draw)
-{
-    QPixmap pixmap(56, 56);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    return pixmap;
-}
-
-QPainterPath Polygon(std::initializer_list<QPointF> points)
-{
-    QPainterPath path(*points.begin());
-    for (auto point = points.begin() + 1; point != points.end(); ++point)
-        path.lineTo(*point);
-    path.closeSubpath();
-    return path;
-}
-
-// The glyph of "Edit Mod Config": a sheet of settings with a pencil.
-QPixmap EditGlyph()
-{
-    return PaintGlyph([](QPainter& p) {
-        p.setPen(QPen(QColor(40, 50, 70), 2));
-        p.setBrush(QColor(250, 250, 240));
-        p.drawRoundedRect(QRectF(8, 4, 32, 44), 3, 3);
-        p.setPen(QPen(QColor(70, 90, 130), 2));
-        for (int y = 14; y <= 38; y += 8)
-            p.drawLine(14, y, 34, y);
-        p.setPen(QPen(QColor(60, 40, 10), 1.5));
-        p.setBrush(QColor(235, 170, 40));
-        p.drawPath(Polygon({{46, 18}, {52, 24}, {30, 46}, {22, 48}, {24, 40}}));
-    });
-}
-
-// The glyph of "Launch Half-Life": a start arrow in a ring.
-QPixmap LaunchGlyph()
-{
-    return PaintGlyph([](QPainter& p) {
-        p.setPen(QPen(QColor(120, 50, 0), 3));
-        p.setBrush(QColor(250, 140, 20));
-        p.drawEllipse(QRectF(4, 4, 48, 48));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 250, 235));
-        p.drawPath(Polygon({{21, 15}, {41, 28}, {21, 41}}));
-    });
 }
 
 // A picture of the resources (ui/StoredPicture.h), taken the first time it is painted. The main
@@ -371,13 +320,14 @@ void TMain::BuildWindow()
     m_selMod->setGeometry(2, 4, 160, 17);
 
     m_editConf = MakeGlyphButton(m_panel, QStringLiteral("SB_EditConf"),
-                                 QStringLiteral("Edit Mod Config"), EditGlyph());
+                                 QStringLiteral("Edit Mod Config"),
+                                 StoredPicture::Pixmap(QStringLiteral(":/glyphs/edit")));
     m_editConf->setGeometry(53, 24, 65, 65);
     m_editConf->setEnabled(false);
     connect(m_editConf, &QToolButton::clicked, this, &TMain::SB_EditConfClick);
 
     m_launch = MakeGlyphButton(m_panel, QStringLiteral("SB_HL"), QStringLiteral("Launch Half-Life"),
-                               LaunchGlyph());
+                               StoredPicture::Pixmap(QStringLiteral(":/glyphs/launch")));
     m_launch->setGeometry(53, 100, 65, 65);
     m_launch->setEnabled(false);
     connect(m_launch, &QToolButton::clicked, this, &TMain::SB_HLClick);

@@ -135,8 +135,12 @@ TEST_F(MainWindow, LayoutMenusAndStartState)
     EXPECT_EQ(main->findChild<QWidget*>("GB_SelectBot")->geometry(), QRect(122, 253, 276, 39));
     EXPECT_EQ(main->findChild<QWidget*>("SB_EditConf")->geometry(), QRect(53, 24, 65, 65));
     EXPECT_EQ(main->findChild<QWidget*>("SB_HL")->geometry(), QRect(53, 100, 65, 65));
-    EXPECT_FALSE(main->findChild<QWidget*>("SB_EditConf")->isEnabled());
-    EXPECT_FALSE(main->findChild<QWidget*>("SB_HL")->isEnabled());
+    for (const char* name : {"SB_EditConf", "SB_HL"}) {
+        auto* button = main->findChild<QToolButton*>(name);
+        EXPECT_FALSE(button->isEnabled()) << name;
+        // The glyph the build drew and packed.
+        EXPECT_EQ(button->icon().actualSize(QSize(56, 56)), QSize(56, 56)) << name;
+    }
     EXPECT_TRUE(main->findChild<QWidget*>("GB_SelectBot")->isHidden());
     EXPECT_EQ(Text("Label_SelMod"), "Selected : none");
     EXPECT_EQ(main->ModButton("CStrike")->toolTip(), "Counter Strike 1.3");
