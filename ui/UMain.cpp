@@ -875,13 +875,14 @@ static QList<int> ListedBotNumbers(const TIniFile& ini, int dispo)
     return numbers;
 }
 
-// Where a mod's usable bots are read from: its Mods file and the folder of the bot libraries.
+// Where the usable bots of a mod with a bot selector (listKey not empty) are read from: its
+// Mods file and the folder of the bot libraries.
 static void BotPlaces(const QString& listKey, const QString& modDir, QString& modsFile,
                       QString& botFolder)
 {
     botFolder = modDir;
     for (const TModRow& row : ModTable::Rows())
-        if (!listKey.isEmpty() && row.ListKey == listKey && !row.Profile.BotLibraryFolder.isEmpty())
+        if (row.ListKey == listKey && !row.Profile.BotLibraryFolder.isEmpty())
             botFolder = HLFile(row.Profile.BotLibraryFolder);
     modsFile = ModsIniPath(listKey);
 }

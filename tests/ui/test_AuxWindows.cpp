@@ -34,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -502,18 +503,27 @@ TEST_F(AboutTest, TheSplashMakesWayForAMessageDuringStartUp)
     EXPECT_FALSE(splash->isVisible());
 }
 
+namespace {
+
+// Counts the paint events of the objects it watches (of those named so, when a name is given).
+struct TPaints : QObject {
+    explicit TPaints(QString name = QString()) : Name(std::move(name)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && (Name.isEmpty() || watched->objectName() == Name))
+            ++Count;
+        return false;
+    }
+    QString Name;
+    int Count = 0;
+};
+
+} // namespace
+
 TEST_F(AboutTest, TheSplashIsDrawnOnceBeforeItsShowingReturns)
 {
     // Counts the picture's paint events from the start: the splash is made inside ShowSplash.
-    struct TPaints : QObject {
-        int Count = 0;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("Image1"))
-                ++Count;
-            return false;
-        }
-    } paints;
+    TPaints paints(QStringLiteral("Image1"));
     qApp->installEventFilter(&paints);
     std::unique_ptr<TAbout> splash(TAbout::ShowSplash());
     qApp->removeEventFilter(&paints);
@@ -522,14 +532,7 @@ TEST_F(AboutTest, TheSplashIsDrawnOnceBeforeItsShowingReturns)
 
 TEST_F(AboutTest, TheSplashGoesOnlyOnceTheMainWindowHasDrawnItself)
 {
-    struct TPaints : QObject {
-        int Count = 0;
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            Count += event->type() == QEvent::Paint;
-            return false;
-        }
-    } paints;
+    TPaints paints;
     QPointer<TAbout> splash(TAbout::ShowSplash());
     QWidget window;
     window.resize(200, 100);
