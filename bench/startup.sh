@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# How long Qorvane takes to start, against an empty Qt window of the same size measured in the
-# same run on the same virtual X server (Xvfb): from the start of the program until its main
-# window is drawn for the first time (and, beside it, until that window is mapped). The two run
-# in turn, pair after pair (each pair in the other order than the one before), so a machine that
-# slows down or speeds up meanwhile weighs on both;
-# the medians of PAIRS runs each are printed, and their ratio.
+# How long Qorvane takes to start, against two yardsticks measured in the same run on the same
+# virtual X server (Xvfb): an empty Qt window of the same size, and the plainest Qt program that
+# shows what Qorvane shows at start (a splash window with its picture and texts, then a window of
+# the same size with a menu bar and text: bench/startup/plain_window.cpp). Each is timed from its
+# start until its main window is drawn for the first time (and, beside it, until that window is
+# mapped). The three run in turn, round after round, each round in another order, so a machine
+# that slows down or speeds up meanwhile weighs on all of them; the medians of PAIRS runs each
+# are printed, and Qorvane's ratios to both.
 #
 #     bench/startup.sh [PAIRS]      (PAIRS: at least 10, 15 when not given)
 #
@@ -21,7 +23,7 @@ fi
 
 if [ -z "${QORVANE_STARTUP_INSIDE_XVFB:-}" ]; then
     command -v xvfb-run >/dev/null || { echo "bench/startup.sh needs Xvfb (xvfb-run)" >&2; exit 1; }
-    "$here/scripts/build" --target qorvane empty_window startup_timer >/dev/null
+    "$here/scripts/build" --target qorvane empty_window plain_window startup_timer >/dev/null
     export QORVANE_STARTUP_INSIDE_XVFB=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" "$pairs"
 fi
@@ -29,6 +31,7 @@ fi
 build="$here/build/default"
 timer="$build/bench/startup_timer"
 empty="$build/bench/empty_window"
+plain="$build/bench/plain_window"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -59,22 +62,28 @@ measure() {
     "$timer" --timeout 20 -- "$@" 2>>"$work/errors.txt" || { grep -v XDG_RUNTIME_DIR "$work/errors.txt" >&2; exit 1; }
 }
 
-# Warm-up (caches, fonts), and the size the empty window takes.
+# Warm-up (caches, fonts), and the size the yardsticks take.
 read -r _ _ width height _ < <(measure "$program")
 measure "$empty" "$width" "$height" >/dev/null
+measure "$plain" "$width" "$height" >/dev/null
 
+run() {   # run NAME: one measurement of that program, appended to its file
+    case "$1" in
+        program) measure "$program" >> "$work/program.txt" ;;
+        empty) measure "$empty" "$width" "$height" >> "$work/empty.txt" ;;
+        plain) measure "$plain" "$width" "$height" >> "$work/plain.txt" ;;
+    esac
+}
 : > "$work/program.txt"
 : > "$work/empty.txt"
-# The pairs alternate which of the two runs first, so that a machine growing busier (or
-# quieter) over a pair does not favour the one that always ran first.
-for pair in $(seq "$pairs"); do
-    if [ $((pair % 2)) -eq 1 ]; then
-        measure "$program" >> "$work/program.txt"
-        measure "$empty" "$width" "$height" >> "$work/empty.txt"
-    else
-        measure "$empty" "$width" "$height" >> "$work/empty.txt"
-        measure "$program" >> "$work/program.txt"
-    fi
+: > "$work/plain.txt"
+# Each round starts with another of the three, so that a machine growing busier (or quieter)
+# over a round does not favour the one that always ran first.
+orders=("program empty plain" "empty plain program" "plain program empty")
+for round in $(seq "$pairs"); do
+    for name in ${orders[$(( (round - 1) % 3 ))]}; do
+        run "$name"
+    done
 done
 
 median() {   # median of column $1 of file $2
@@ -82,20 +91,22 @@ median() {   # median of column $1 of file $2
         END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2];
               else printf "%.2f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-runs_program=$(wc -l < "$work/program.txt")
-runs_empty=$(wc -l < "$work/empty.txt")
-printf 'Start-up on Xvfb, %s x %s window, median of %s runs of the program and %s of the empty window\n' \
-    "$width" "$height" "$runs_program" "$runs_empty"
+pair_median() {   # median over the rounds of Qorvane's figure in column $1 divided by file $2's
+    paste "$work/program.txt" "$2" | awk -v c="$1" '{ print $c / $(c + 5) }' | sort -g |
+        awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+printf 'Start-up on Xvfb, %s x %s window, median of %s runs of each program\n' \
+    "$width" "$height" "$(wc -l < "$work/program.txt")"
 for figure in "2 first drawn" "1 mapped" "5 CPU time"; do
     set -- $figure
     column=$1
     shift
     p=$(median "$column" "$work/program.txt")
     e=$(median "$column" "$work/empty.txt")
-    ratio=$(awk -v p="$p" -v e="$e" 'BEGIN { printf "%.2f", p / e }')
-    pair_ratio=$(paste "$work/program.txt" "$work/empty.txt" |
-                 awk -v c="$column" '{ print $c / $(c + 5) }' | sort -g |
-                 awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
-    printf '  %-11s Qorvane %7.2f ms   empty Qt window %7.2f ms   ratio %sx (median of the pairs: %sx)\n' \
-        "$*:" "$p" "$e" "$ratio" "$pair_ratio"
+    w=$(median "$column" "$work/plain.txt")
+    printf '  %-11s Qorvane %7.2f ms   empty Qt window %7.2f ms   plain splash and window %7.2f ms\n' \
+        "$*:" "$p" "$e" "$w"
+    printf '  %-11s Qorvane against the empty window %sx (median of the rounds: %sx), against the plain program %sx (%sx)\n' \
+        "" "$(awk -v p="$p" -v e="$e" 'BEGIN { printf "%.2f", p / e }')" "$(pair_median "$column" "$work/empty.txt")" \
+        "$(awk -v p="$p" -v w="$w" 'BEGIN { printf "%.2f", p / w }')" "$(pair_median "$column" "$work/plain.txt")"
 done
